@@ -1,0 +1,53 @@
+# Helpers that keep the folder CMake files short and alike.
+#
+#   add_suite_library(name SOURCES ... DEPENDS ...)   a platform library (shared, API visible)
+#   add_suite_module(name SOURCES ... DEPENDS ...)    a deliverable (shared, hidden visibility)
+#   add_suite_test(name SOURCES ... DEPENDS ... [DATABASE] [GUI])
+#     one test binary = one CTest test. DATABASE: the binary gets a fresh database
+#     of its own on the shared local server; GUI: runs offscreen.
+
+set(VORNAL_TEST_DB_DIR ${CMAKE_BINARY_DIR}/localdb CACHE PATH "Folder of the test run's local MariaDB server")
+set(VORNAL_TEST_DB_PORT 33307 CACHE STRING "Port of the test run's local MariaDB server")
+
+function(add_suite_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} SHARED ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_DEPENDS})
+endfunction()
+
+function(add_suite_module name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} SHARED ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON PREFIX "")
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_DEPENDS})
+endfunction()
+
+function(add_suite_test name)
+  cmake_parse_arguments(A "DATABASE;GUI" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${A_DEPENDS} GTest::gtest)
+  add_test(NAME ${name} COMMAND ${name})
+  set(env
+    "VORNAL_ROOT=${PROJECT_SOURCE_DIR}"
+    "VORNAL_BIN=${CMAKE_BINARY_DIR}/bin"
+    "VORNAL_TEST_DB_DIR=${VORNAL_TEST_DB_DIR}"
+    "VORNAL_TEST_DB_PORT=${VORNAL_TEST_DB_PORT}"
+    "QT_QPA_PLATFORM=offscreen"
+    "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+  if(A_DATABASE)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED localdb)
+  endif()
+endfunction()
+
+# One server per test run, started before the first database test and stopped after the last.
+add_test(NAME localdb_start
+  COMMAND ${PROJECT_SOURCE_DIR}/tools/localdb start --dir ${VORNAL_TEST_DB_DIR} --port ${VORNAL_TEST_DB_PORT} --db vornal_test_template)
+set_tests_properties(localdb_start PROPERTIES FIXTURES_SETUP localdb)
+add_test(NAME localdb_stop COMMAND ${PROJECT_SOURCE_DIR}/tools/localdb stop --dir ${VORNAL_TEST_DB_DIR})
+set_tests_properties(localdb_stop PROPERTIES FIXTURES_CLEANUP localdb)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
