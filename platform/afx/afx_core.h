@@ -1,5 +1,24 @@
-// The values and text half of the MFC subset: basic types, CString, formatting.
+// The values and text half of the MFC subset: basic types, text, dates,
+// collections, run-time classes, exceptions, files and archives.
 #pragma once
 #include "core/afx_types.h"
 #include "core/AfxFormat.h"
 #include "core/CString.h"
+#include "core/COleDateTimeSpan.h"
+#include "core/COleDateTime.h"
+#include "core/CRuntimeClass.h"
+#include "core/CObject.h"
+#include "core/CArray.h"
+#include "core/AfxArrays.h"
+#include "core/CList.h"
+#include "core/AfxLists.h"
+#include "core/CMap.h"
+#include "core/AfxMaps.h"
+#include "core/CException.h"
+#include "core/CFileException.h"
+#include "core/CArchiveException.h"
+#include "core/CMemoryException.h"
+#include "core/CUserException.h"
+#include "core/AfxPaths.h"
+#include "core/CFile.h"
+#include "core/CArchive.h"
