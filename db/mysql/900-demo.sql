@@ -1,0 +1,24 @@
+-- Demo data: one user who can log in (personnel number 1, password 123),
+-- the workplaces of the default configuration open to that user, the periods
+-- of the current year and the organisation's name.
+
+INSERT INTO tn (tn, f, i, o, pass, g, ms, otp_id, dpv1, dpv2)
+VALUES (1, 'Петрова', 'Анна', 'Сергеевна', '123', YEAR(CURDATE()), MONTH(CURDATE()),
+        NULL, DATE_FORMAT(CURDATE(), '%Y-%m-01'), LAST_DAY(CURDATE()));
+
+INSERT INTO system_tn_arm (tn, arm) VALUES
+  (1, 'ЛЕДМАРК'), (1, 'ПАЙМАР'), (1, 'ПЕРСО'), (1, 'ВЕНЗОЛ'), (1, 'СТОВАН');
+
+INSERT INTO otp (g, ms, d1, d2)
+SELECT YEAR(CURDATE()), m.ms,
+       MAKEDATE(YEAR(CURDATE()), 1) + INTERVAL (m.ms - 1) MONTH,
+       LAST_DAY(MAKEDATE(YEAR(CURDATE()), 1) + INTERVAL (m.ms - 1) MONTH)
+FROM (SELECT 1 AS ms UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT 4 UNION ALL SELECT 5
+      UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL SELECT 9 UNION ALL SELECT 10
+      UNION ALL SELECT 11 UNION ALL SELECT 12) m;
+
+INSERT INTO system_const (name, val) VALUES
+  ('ORG_NAME', 'МБДОУ «Детский сад № 7 „Солнышко“»'),
+  ('ORG_GL_BUH', 'Петрова А. С.'),
+  ('ORG_RUK', 'Смирнова Е. В.'),
+  ('const_ProjectType', '0');

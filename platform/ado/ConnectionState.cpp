@@ -1,0 +1,224 @@
+#include "ConnectionState.h"
+
+#include "OdbcCheck.h"
+
+namespace vornal::ado {
+
+namespace {
+
+const QString& Closed()
+{
+    static const QString text = QStringLiteral("Соединение с базой данных закрыто");
+    return text;
+}
+
+}  // namespace
+
+ConnectionState::~ConnectionState()
+{
+    close();
+}
+
+void ConnectionState::open(const QString& connectionString, long loginTimeoutSeconds)
+{
+    std::lock_guard lock(mutex_);
+    if (connected_)
+        throw _com_error(adErrObjectOpen, QStringLiteral("Соединение уже открыто"));
+    const QString doing = QStringLiteral("подключение к базе данных");
+    dbc_ = OdbcHandle(SQL_HANDLE_DBC, OdbcEnvironment(), doing);
+    if (loginTimeoutSeconds > 0)
+        SQLSetConnectAttrW(dbc(), SQL_ATTR_LOGIN_TIMEOUT,
+                           reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(loginTimeoutSeconds)), 0);
+    SQLWCHAR completed[1024];
+    SQLSMALLINT completedLength = 0;
+    const SQLRETURN rc = SQLDriverConnectW(dbc(), nullptr, Wide(connectionString), SQL_NTS, completed,
+                                           static_cast<SQLSMALLINT>(std::size(completed)),
+                                           &completedLength, SQL_DRIVER_NOPROMPT);
+    if (!Succeeded(rc)) {
+        std::vector<DbDiagnostic> diagnostics = ReadDiagnostics(SQL_HANDLE_DBC, dbc());
+        dbc_.reset();
+        const QString text = diagnostics.empty() ? QStringLiteral("Не удалось подключиться к базе данных")
+                                                 : diagnostics.front().message;
+        throw _com_error(E_FAIL, text, doing, std::move(diagnostics));
+    }
+    connected_ = true;
+    depth_ = 0;
+}
+
+void ConnectionState::close()
+{
+    std::lock_guard lock(mutex_);
+    commandStatement_.reset();
+    for (OdbcStatement* statement : statements_)
+        statement->invalidate();
+    statements_.clear();
+    if (connected_) {
+        if (depth_ > 0)
+            SQLEndTran(SQL_HANDLE_DBC, dbc(), SQL_ROLLBACK);
+        SQLDisconnect(dbc());
+    }
+    connected_ = false;
+    depth_ = 0;
+    dbc_.reset();
+}
+
+void ConnectionState::requireOpen() const
+{
+    if (!connected_)
+        throw _com_error(adErrObjectClosed, Closed());
+}
+
+std::shared_ptr<OdbcStatement> ConnectionState::newStatement()
+{
+    std::lock_guard lock(mutex_);
+    requireOpen();
+    return std::make_shared<OdbcStatement>(shared_from_this());
+}
+
+long long ConnectionState::executeNoRecords(const QString& sql)
+{
+    std::lock_guard lock(mutex_);
+    requireOpen();
+    if (!commandStatement_ || !commandStatement_->alive())
+        commandStatement_ = std::make_shared<OdbcStatement>(*this);
+    OdbcStatement& statement = *commandStatement_;
+    const QString doing = QStringLiteral("выполнение: ") + StatementForReport(sql);
+    long long affected = 0;
+    try {
+        bool hasRows = statement.executeDirect(sql, doing);
+        for (;;) {
+            if (!hasRows)
+                affected += std::max(0LL, statement.rowCount(doing));
+            if (!statement.moreResults(doing))
+                break;
+            hasRows = statement.columnCount(doing) > 0;
+        }
+    } catch (...) {
+        statement.closeCursor();
+        throw;
+    }
+    statement.closeCursor();
+    return affected;
+}
+
+long ConnectionState::beginTransaction()
+{
+    std::lock_guard lock(mutex_);
+    requireOpen();
+    if (depth_ == 0)
+        Check(SQLSetConnectAttrW(dbc(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+              SQL_HANDLE_DBC, dbc(), QStringLiteral("начало транзакции"));
+    return ++depth_;
+}
+
+void ConnectionState::endTransaction(SQLSMALLINT completion, const QString& doing)
+{
+    depth_ = 0;
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc(), completion);
+    if (!Succeeded(rc)) {
+        std::vector<DbDiagnostic> diagnostics = ReadDiagnostics(SQL_HANDLE_DBC, dbc());
+        SQLSetConnectAttrW(dbc(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        const QString text = diagnostics.empty() ? doing : diagnostics.front().message;
+        throw _com_error(E_FAIL, text, doing, std::move(diagnostics));
+    }
+    Check(SQLSetConnectAttrW(dbc(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0),
+          SQL_HANDLE_DBC, dbc(), doing);
+}
+
+void ConnectionState::commitTransaction()
+{
+    std::lock_guard lock(mutex_);
+    requireOpen();
+    if (depth_ == 0)
+        throw _com_error(E_FAIL, QStringLiteral("Нет начатой транзакции"), QStringLiteral("фиксация транзакции"));
+    if (depth_ > 1) {
+        --depth_;
+        return;
+    }
+    endTransaction(SQL_COMMIT, QStringLiteral("фиксация транзакции"));
+}
+
+void ConnectionState::rollbackTransaction()
+{
+    std::lock_guard lock(mutex_);
+    requireOpen();
+    if (depth_ == 0)
+        throw _com_error(E_FAIL, QStringLiteral("Нет начатой транзакции"), QStringLiteral("откат транзакции"));
+    endTransaction(SQL_ROLLBACK, QStringLiteral("откат транзакции"));
+}
+
+void ConnectionState::attach(OdbcStatement* statement)
+{
+    std::lock_guard lock(mutex_);
+    statements_.insert(statement);
+}
+
+void ConnectionState::detach(OdbcStatement* statement)
+{
+    std::lock_guard lock(mutex_);
+    statements_.erase(statement);
+}
+
+OdbcStatement::OdbcStatement(std::shared_ptr<ConnectionState> connection)
+    : owner_(connection.get()),
+      keepAlive_(std::move(connection)),
+      handle_(SQL_HANDLE_STMT, owner_->dbc(), QStringLiteral("создание запроса"))
+{
+    owner_->attach(this);
+}
+
+OdbcStatement::OdbcStatement(ConnectionState& owner)
+    : owner_(&owner), handle_(SQL_HANDLE_STMT, owner.dbc(), QStringLiteral("создание запроса"))
+{
+}
+
+OdbcStatement::~OdbcStatement()
+{
+    if (keepAlive_) {
+        std::lock_guard lock(owner_->mutex());
+        owner_->detach(this);
+    }
+    handle_.reset();
+}
+
+SQLRETURN OdbcStatement::check(SQLRETURN rc, const QString& doing) const
+{
+    return Check(rc, SQL_HANDLE_STMT, get(), doing);
+}
+
+bool OdbcStatement::executeDirect(const QString& sql, const QString& doing)
+{
+    if (!alive())
+        throw _com_error(adErrObjectClosed, Closed(), doing);
+    check(SQLExecDirectW(get(), Wide(sql), static_cast<SQLINTEGER>(sql.size())), doing);
+    return columnCount(doing) > 0;
+}
+
+bool OdbcStatement::moreResults(const QString& doing)
+{
+    if (!alive())
+        return false;
+    return check(SQLMoreResults(get()), doing) != SQL_NO_DATA;
+}
+
+SQLSMALLINT OdbcStatement::columnCount(const QString& doing)
+{
+    SQLSMALLINT columns = 0;
+    check(SQLNumResultCols(get(), &columns), doing);
+    return columns;
+}
+
+long long OdbcStatement::rowCount(const QString& doing)
+{
+    SQLLEN rows = -1;
+    check(SQLRowCount(get(), &rows), doing);
+    return rows;
+}
+
+void OdbcStatement::closeCursor()
+{
+    if (alive())
+        SQLFreeStmt(get(), SQL_CLOSE);
+}
+
+}  // namespace vornal::ado

@@ -1,0 +1,25 @@
+// The position of one recordset in its rows. The recordset, its fields and
+// its clones' fields reach the rows through it.
+#pragma once
+#include "RowSource.h"
+#include "com_error.h"
+
+#include <memory>
+
+namespace vornal::ado {
+
+struct RecordCursor {
+    std::shared_ptr<RowSource> source;   // null while closed
+    long long position = 0;              // 0-based; -1 is before the first row
+    bool forwardOnly = false;
+
+    bool open() const { return source != nullptr; }
+    void requireOpen() const;
+    bool atEnd() const { return !source || !source->has(position); }
+    bool atStart() const { return position < 0; }
+    // The current row; throws adErrNoCurrentRecord at either end.
+    const RowSource::Row& current() const;
+    int columnOf(const _variant_t& index) const;
+};
+
+}  // namespace vornal::ado

@@ -1,0 +1,57 @@
+// The rows of one result, read from the driver as they are asked for and kept
+// in a cache that the recordset and its clones share. A list that shows rows
+// as they come into view reads only those; the record count comes from the
+// driver when it knows it, else by reading to the end. A forward-only reader
+// lets the cache forget the rows it has passed.
+#pragma once
+#include "ColumnReader.h"
+#include "ConnectionState.h"
+
+#include <QHash>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace vornal::ado {
+
+class RowSource {
+public:
+    using Row = std::vector<_variant_t>;
+
+    RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql);
+    RowSource(const RowSource&) = delete;
+    RowSource& operator=(const RowSource&) = delete;
+
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    const ColumnInfo& column(int index) const { return columns_[static_cast<std::size_t>(index)]; }
+    // -1 when there is no column of that name (compared without case).
+    int columnIndex(const QString& name) const;
+
+    // True when the row (0-based) exists; reads from the driver as far as needed.
+    bool has(long long index);
+    const Row& row(long long index);
+    long long count();
+    // Rows before the index may be forgotten (forward-only reading).
+    void forgetBefore(long long index);
+    long long firstKept() const { return first_; }
+    void close();
+    bool closed() const { return !statement_; }
+
+private:
+    bool fetchOne();
+
+    std::shared_ptr<OdbcStatement> statement_;
+    QString doing_;
+    std::vector<ColumnInfo> columns_;
+    QHash<QString, int> byName_;
+    std::deque<Row> rows_;
+    long long first_ = 0;       // index of rows_.front()
+    bool exhausted_ = false;
+    long long knownCount_ = -1; // as the driver told it
+};
+
+// Runs a query on a fresh statement; null when no result of it has columns.
+// `affected` gets the rows touched by the commands before the first row result.
+std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& sql, long long* affected);
+
+}  // namespace vornal::ado

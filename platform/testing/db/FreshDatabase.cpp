@@ -1,0 +1,79 @@
+#include "FreshDatabase.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <cstdlib>
+
+namespace vornal::testing {
+
+namespace {
+
+QString Env(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? QString::fromUtf8(value) : QString();
+}
+
+QString DatabaseNameForThisBinary()
+{
+    QString name = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    name = QFileInfo(name).fileName().toLower();
+    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9_]")), QStringLiteral("_"));
+    return QStringLiteral("t_") + name.left(56);
+}
+
+::testing::AssertionResult Create(TestServer& server)
+{
+    const QString root = Env("VORNAL_ROOT");
+    const QString dir = Env("VORNAL_TEST_DB_DIR");
+    server.port = Env("VORNAL_TEST_DB_PORT").toInt();
+    if (root.isEmpty() || dir.isEmpty() || server.port <= 0)
+        return ::testing::AssertionFailure()
+               << "VORNAL_ROOT, VORNAL_TEST_DB_DIR and VORNAL_TEST_DB_PORT must be set (run through ctest)";
+    server.database = DatabaseNameForThisBinary();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(root + QStringLiteral("/tools/localdb"),
+                  {QStringLiteral("newdb"), server.database, QStringLiteral("--dir"), dir});
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return ::testing::AssertionFailure() << "tools/localdb newdb " << server.database.toStdString()
+                                             << " failed: " << process.readAll().toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+::testing::AssertionResult CreateFreshDatabase(TestServer* out)
+{
+    static TestServer server;
+    static ::testing::AssertionResult result = Create(server);
+    if (out)
+        *out = server;
+    return result;
+}
+
+QString TestConnectionString(const TestServer& server)
+{
+    return QStringLiteral("DRIVER={%1/libmaodbc.so};SERVER=%2;PORT=%3;DATABASE=%4;UID=root;PWD=;"
+                          "OPTION=67108864;CHARSET=utf8mb4")
+        .arg(QStringLiteral(VORNAL_ODBC_DRIVER_DIR), server.host)
+        .arg(server.port)
+        .arg(server.database);
+}
+
+_ConnectionPtr OpenRawConnection()
+{
+    TestServer server;
+    const ::testing::AssertionResult created = CreateFreshDatabase(&server);
+    if (!created)
+        throw _com_error(E_FAIL, QString::fromUtf8(created.message()), QStringLiteral("test database"));
+    _ConnectionPtr connection;
+    connection.CreateInstance(__uuidof(Connection));
+    connection->Open(_bstr_t(TestConnectionString(server)));
+    return connection;
+}
+
+}  // namespace vornal::testing

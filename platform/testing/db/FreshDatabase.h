@@ -1,0 +1,29 @@
+// The database of one test binary on the test run's local server
+// (VORNAL_TEST_DB_DIR, VORNAL_TEST_DB_PORT): created fresh with the schema of
+// db/mysql/ once per process, named after the binary. A missing server is a
+// test failure, never a skip.
+#pragma once
+#include "ado.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace vornal::testing {
+
+struct TestServer {
+    QString host = QStringLiteral("127.0.0.1");
+    int port = 0;
+    QString database;
+};
+
+// Creates the database on the first call of the process; later calls answer the same.
+::testing::AssertionResult CreateFreshDatabase(TestServer* server = nullptr);
+
+// A connection string for the test database (MariaDB driver, root, no password).
+QString TestConnectionString(const TestServer& server);
+
+// A connection of its own to the test database, beside the layer's one
+// (for a second user in concurrency tests). Throws _com_error.
+_ConnectionPtr OpenRawConnection();
+
+}  // namespace vornal::testing
