@@ -1,0 +1,13 @@
+-- Workplace "Отдел кадров" (ПЕРСО): start and end of a session in this workplace.
+-- Functions defined here are seen only in the context "Arm.ПЕРСО"; every global
+-- function of scripts/global.lua is seen here too.
+
+function Load()
+  app.log("Рабочее место \"Отдел кадров\" открыто")
+  return 1
+end
+
+function UnLoad()
+  app.log("Рабочее место \"Отдел кадров\" закрыто")
+  return 1
+end

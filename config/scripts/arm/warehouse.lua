@@ -1,0 +1,13 @@
+-- Workplace "Склад" (СТОВАН): start and end of a session in this workplace.
+-- Functions defined here are seen only in the context "Arm.СТОВАН"; every global
+-- function of scripts/global.lua is seen here too.
+
+function Load()
+  app.log("Рабочее место \"Склад\" открыто")
+  return 1
+end
+
+function UnLoad()
+  app.log("Рабочее место \"Склад\" закрыто")
+  return 1
+end

@@ -1,0 +1,204 @@
+#include "CDataArchive.h"
+
+#include "CConfigReader.h"
+#include "CConfigWriter.h"
+#include "ScriptHooks.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const char kMagic[4] = {'V', 'C', 'F', 'A'};
+
+void WriteContents(appcore::CConfigWriter& w, const CConfigContents& c)
+{
+    w.Text(c.m_strHashKey);
+    w.Text(c.m_strAuthor);
+    w.Text(c.m_strVersion);
+    appcore::WriteRecords(w, c.m_modules);
+    appcore::WriteRecords(w, c.m_commands);
+    appcore::WriteRecords(w, c.m_arms);
+    appcore::WriteRecords(w, c.m_sprs);
+    appcore::WriteRecords(w, c.m_docKinds);
+    appcore::WriteRecords(w, c.m_forms);
+    appcore::WriteRecords(w, c.m_scripts);
+}
+
+void ReadContents(appcore::CConfigReader& r, CConfigContents& c)
+{
+    c.m_strHashKey = r.CText();
+    c.m_strAuthor = r.CText();
+    c.m_strVersion = r.CText();
+    appcore::ReadRecords(r, c.m_modules);
+    appcore::ReadRecords(r, c.m_commands);
+    appcore::ReadRecords(r, c.m_arms);
+    appcore::ReadRecords(r, c.m_sprs);
+    appcore::ReadRecords(r, c.m_docKinds);
+    appcore::ReadRecords(r, c.m_forms);
+    appcore::ReadRecords(r, c.m_scripts);
+}
+
+} // namespace
+
+void CDataArchive::Write(appcore::ConfigByteSink& sink) const
+{
+    appcore::CConfigWriter w(sink);
+    w.Bytes(kMagic, sizeof kMagic);
+    w.Word(kFileVersion);
+    WriteContents(w, m_contents);
+    w.Checksum();
+}
+
+void CDataArchive::Read(appcore::ConfigByteSource& source)
+{
+    appcore::CConfigReader r(source);
+    char magic[sizeof kMagic] = {};
+    try {
+        r.Bytes(magic, sizeof magic);
+    } catch (const appcore::ConfigFormatError&) {
+        throw appcore::ConfigFormatError("файл не является архивом конфигурации");
+    }
+    if (std::memcmp(magic, kMagic, sizeof kMagic) != 0)
+        throw appcore::ConfigFormatError("файл не является архивом конфигурации");
+    WORD version = r.Word();
+    if (version != kFileVersion)
+        throw appcore::ConfigFormatError("архив записан в версии формата " + std::to_string(version)
+                                         + ", а программа читает версию " + std::to_string(kFileVersion)
+                                         + "; соберите конфигурацию заново");
+    CConfigContents contents;
+    ReadContents(r, contents);
+    r.Checksum();
+    m_contents = std::move(contents);
+    m_bLoaded = TRUE;
+}
+
+BOOL CDataArchive::LoadFile(const char* path)
+{
+    DeleteArchives();
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) {
+        appcore::ScriptReportError(std::string("Файл конфигурации не найден: ") + path + " ("
+                                   + std::strerror(errno) + ")");
+        return FALSE;
+    }
+    try {
+        appcore::ConfigFileSource source(file);
+        Read(source);
+    } catch (const appcore::ConfigFormatError& e) {
+        std::fclose(file);
+        appcore::ScriptReportError(std::string("Архив конфигурации ") + path + " не прочитан: " + e.what() + ".");
+        return FALSE;
+    }
+    std::fclose(file);
+    return TRUE;
+}
+
+void CDataArchive::SaveFile(const char* path) const
+{
+    appcore::ConfigFileSink sink(path);
+    Write(sink);
+    sink.Close();
+}
+
+void CDataArchive::DeleteArchives()
+{
+    m_contents = CConfigContents();
+    m_bLoaded = FALSE;
+}
+
+void CDataArchive::SetContents(CConfigContents contents)
+{
+    m_contents = std::move(contents);
+    m_bLoaded = TRUE;
+}
+
+const CArmRecord* CDataArchive::GetArm(int index) const
+{
+    return index >= 0 && index < GetArmCount() ? &m_contents.m_arms[size_t(index)] : nullptr;
+}
+
+int CDataArchive::FindArm(const char* id) const
+{
+    for (int i = 0; i < GetArmCount(); ++i)
+        if (m_contents.m_arms[size_t(i)].m_strId == CString(id))
+            return i;
+    return -1;
+}
+
+const CCommandRecord* CDataArchive::FindCommand(UINT id) const
+{
+    for (const CCommandRecord& command : m_contents.m_commands)
+        if (UINT(command.m_nId) == id)
+            return &command;
+    return nullptr;
+}
+
+const CCommandRecord* CDataArchive::FindCommand(const char* name) const
+{
+    for (const CCommandRecord& command : m_contents.m_commands)
+        if (command.m_strName.Compare(name) == 0)
+            return &command;
+    return nullptr;
+}
+
+BOOL CDataArchive::GetCommandName(UINT id, CString& name) const
+{
+    const CCommandRecord* command = FindCommand(id);
+    if (!command)
+        return FALSE;
+    name = command->m_strName;
+    return TRUE;
+}
+
+int CDataArchive::GetWindowCommand(UINT id) const
+{
+    const CCommandRecord* command = FindCommand(id);
+    return command ? command->m_nWindowId : 0;
+}
+
+CString CDataArchive::GetCommandToolTip(const char* name) const
+{
+    const CCommandRecord* command = FindCommand(name);
+    return command ? command->m_strToolTip : CString();
+}
+
+const CSprRecord* CDataArchive::FindSpr(int id) const
+{
+    for (const CSprRecord& spr : m_contents.m_sprs)
+        if (spr.m_nId == id)
+            return &spr;
+    return nullptr;
+}
+
+const CSprRecord* CDataArchive::FindSprByTable(const char* table) const
+{
+    for (const CSprRecord& spr : m_contents.m_sprs)
+        if (!spr.m_strTable.IsEmpty() && spr.m_strTable.CompareNoCase(table) == 0)
+            return &spr;
+    return nullptr;
+}
+
+const CSprRecord* CDataArchive::FindSprByCaption(const char* caption) const
+{
+    for (const CSprRecord& spr : m_contents.m_sprs)
+        if (!spr.m_strCaption.IsEmpty() && spr.m_strCaption.CompareNoCase(caption) == 0)
+            return &spr;
+    return nullptr;
+}
+
+const CDocKindRecord* CDataArchive::FindDocKind(int id) const
+{
+    for (const CDocKindRecord& kind : m_contents.m_docKinds)
+        if (kind.m_nId == id)
+            return &kind;
+    return nullptr;
+}
+
+const CFormRecord* CDataArchive::FindForm(const char* name) const
+{
+    for (const CFormRecord& form : m_contents.m_forms)
+        if (form.m_strName.Compare(name) == 0)
+            return &form;
+    return nullptr;
+}

@@ -1,0 +1,192 @@
+#include "CInterpriter.h"
+
+#include "ScriptAnswer.h"
+#include "ScriptApi.h"
+#include "ScriptHooks.h"
+
+#include <lua.hpp>
+
+namespace {
+
+// The registry key of the table of contexts: name -> environment table.
+const char kContextsKey[] = "appcore.contexts";
+const char kCallChunk[] = "=вызов";
+
+bool IsGlobal(const char* context)
+{
+    return context == nullptr || *context == '\0';
+}
+
+// Turns any error object into its text; runs inside the protected call.
+int MessageHandler(lua_State* L)
+{
+    if (lua_type(L, 1) == LUA_TSTRING)
+        return 1;
+    if (luaL_callmeta(L, 1, "__tostring") && lua_type(L, -1) == LUA_TSTRING)
+        return 1;
+    lua_pushfstring(L, "(ошибка: значение типа %s)", luaL_typename(L, 1));
+    return 1;
+}
+
+void OpenLibraries(lua_State* L)
+{
+    static const luaL_Reg libraries[] = {
+        {LUA_GNAME, luaopen_base},         {LUA_TABLIBNAME, luaopen_table},
+        {LUA_STRLIBNAME, luaopen_string},  {LUA_MATHLIBNAME, luaopen_math},
+        {LUA_UTF8LIBNAME, luaopen_utf8},   {LUA_COLIBNAME, luaopen_coroutine},
+        {LUA_OSLIBNAME, luaopen_os},
+    };
+    for (const luaL_Reg& library : libraries) {
+        luaL_requiref(L, library.name, library.func, 1);
+        lua_pop(L, 1);
+    }
+    // The configuration's scripts reach files, programs and the process only
+    // through the host API.
+    for (const char* name : {"dofile", "loadfile"}) {
+        lua_pushnil(L);
+        lua_setglobal(L, name);
+    }
+    lua_getglobal(L, LUA_OSLIBNAME);
+    for (const char* name : {"execute", "exit", "remove", "rename", "tmpname", "getenv", "setlocale"}) {
+        lua_pushnil(L);
+        lua_setfield(L, -2, name);
+    }
+    lua_pop(L, 1);
+}
+
+std::string ContextTitle(const char* context)
+{
+    return IsGlobal(context) ? std::string("глобальный") : std::string(context);
+}
+
+} // namespace
+
+CInterpriter::CInterpriter()
+{
+    m_state = luaL_newstate();
+    OpenLibraries(m_state);
+    lua_newtable(m_state);
+    lua_setfield(m_state, LUA_REGISTRYINDEX, kContextsKey);
+    appcore::RegisterScriptApi(m_state);
+}
+
+CInterpriter::~CInterpriter()
+{
+    lua_close(m_state);
+}
+
+void CInterpriter::AddContext(const char* context)
+{
+    if (IsGlobal(context) || HasContext(context))
+        return;
+    lua_State* L = m_state;
+    lua_getfield(L, LUA_REGISTRYINDEX, kContextsKey);
+    lua_newtable(L);                 // the context's environment
+    lua_newtable(L);                 // its metatable: missing names come from the globals
+    lua_rawgeti(L, LUA_REGISTRYINDEX, LUA_RIDX_GLOBALS);
+    lua_setfield(L, -2, "__index");
+    lua_setmetatable(L, -2);
+    lua_setfield(L, -2, context);
+    lua_pop(L, 1);
+}
+
+bool CInterpriter::HasContext(const char* context) const
+{
+    if (IsGlobal(context))
+        return true;
+    lua_getfield(m_state, LUA_REGISTRYINDEX, kContextsKey);
+    bool found = lua_getfield(m_state, -1, context) == LUA_TTABLE;
+    lua_pop(m_state, 2);
+    return found;
+}
+
+// Pushes the environment table of a context; false (nothing pushed) when unknown.
+bool CInterpriter::PushContext(const char* context) const
+{
+    lua_State* L = m_state;
+    if (IsGlobal(context)) {
+        lua_rawgeti(L, LUA_REGISTRYINDEX, LUA_RIDX_GLOBALS);
+        return true;
+    }
+    lua_getfield(L, LUA_REGISTRYINDEX, kContextsKey);
+    if (lua_getfield(L, -1, context) != LUA_TTABLE) {
+        lua_pop(L, 2);
+        return false;
+    }
+    lua_remove(L, -2);
+    return true;
+}
+
+bool CInterpriter::LoadScript(const char* context, const char* chunkName, const std::string& text)
+{
+    lua_State* L = m_state;
+    int top = lua_gettop(L);
+    AddContext(context);
+    lua_pushcfunction(L, MessageHandler);
+    std::string name = std::string("@") + (chunkName ? chunkName : "?");
+    int status = luaL_loadbufferx(L, text.data(), text.size(), name.c_str(), "t");
+    if (status == LUA_OK) {
+        PushContext(context);
+        lua_setupvalue(L, -2, 1); // the chunk's _ENV
+        status = lua_pcall(L, 0, 0, top + 1);
+    }
+    if (status != LUA_OK) {
+        std::string message = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+        lua_settop(L, top);
+        appcore::ScriptReportError("Ошибка в сценарии конфигурации " + std::string(chunkName ? chunkName : "")
+                                   + " (контекст " + ContextTitle(context) + "):\n" + message);
+        return false;
+    }
+    lua_settop(L, top);
+    return true;
+}
+
+// Compiles a call text as an expression ("return <call>"), or, when it is not
+// one, as statements. Leaves the chunk on the stack.
+bool CInterpriter::Compile(const char* call, std::string& failure)
+{
+    lua_State* L = m_state;
+    std::string expression = std::string("return ") + call;
+    if (luaL_loadbufferx(L, expression.data(), expression.size(), kCallChunk, "t") == LUA_OK)
+        return true;
+    failure = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+    lua_pop(L, 1);
+    std::string statements(call);
+    if (luaL_loadbufferx(L, statements.data(), statements.size(), kCallChunk, "t") == LUA_OK)
+        return true;
+    lua_pop(L, 1);
+    return false;
+}
+
+bool CInterpriter::Evaluate(const char* call, const char* context, std::string& answer)
+{
+    answer.clear();
+    if (call == nullptr)
+        call = "";
+    lua_State* L = m_state;
+    int top = lua_gettop(L);
+    std::string failure;
+    bool ok = false;
+    lua_pushcfunction(L, MessageHandler);
+    if (!Compile(call, failure)) {
+        failure = "синтаксическая ошибка: " + failure;
+    } else if (!PushContext(context)) {
+        failure = "контекст сценария не найден";
+    } else {
+        lua_setupvalue(L, -2, 1);
+        if (lua_pcall(L, 0, 1, top + 1) != LUA_OK)
+            failure = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+        else if (!appcore::ScriptValueText(L, -1, answer))
+            failure = std::string("функция вернула значение типа ") + luaL_typename(L, -1)
+                      + ", а ожидался текст или число";
+        else
+            ok = true;
+    }
+    lua_settop(L, top);
+    if (ok)
+        return true;
+    answer.clear();
+    appcore::ScriptReportError("Ошибка сценария (контекст " + ContextTitle(context) + ")\n" + call + "\n"
+                               + failure);
+    return false;
+}

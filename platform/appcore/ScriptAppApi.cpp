@@ -1,0 +1,102 @@
+// The `app` table of the scripts: messages and questions, report pages, the
+// log, the current workplace.
+#include "ScriptApi.h"
+
+#include "ConfigGlobals.h"
+#include "ScriptHooks.h"
+#include "ScriptLuaCall.h"
+
+namespace appcore {
+
+namespace {
+
+constexpr unsigned kMbOk = 0x00;
+constexpr unsigned kMbYesNo = 0x04;
+constexpr unsigned kMbIconStop = 0x10;
+constexpr unsigned kMbIconQuestion = 0x20;
+constexpr unsigned kMbIconExclamation = 0x30;
+constexpr unsigned kMbIconInformation = 0x40;
+constexpr int kIdYes = 6;
+
+int ShowBox(lua_State* L, unsigned type, const char* function)
+{
+    std::string text = ScriptArgText(L, 1, function);
+    std::string caption = ScriptOptText(L, 2, "");
+    int answer = ScriptMessageBox(text, caption, type);
+    if ((type & 0x0F) == kMbYesNo) {
+        lua_pushboolean(L, answer == kIdYes);
+        return 1;
+    }
+    return 0;
+}
+
+int Message(lua_State* L) { return ShowBox(L, kMbOk | kMbIconInformation, "app.message"); }
+int Warning(lua_State* L) { return ShowBox(L, kMbOk | kMbIconExclamation, "app.warning"); }
+int Error(lua_State* L) { return ShowBox(L, kMbOk | kMbIconStop, "app.error"); }
+int Question(lua_State* L) { return ShowBox(L, kMbYesNo | kMbIconQuestion, "app.question"); }
+
+int Report(lua_State* L)
+{
+    std::string html = ScriptArgText(L, 1, "app.report");
+    std::string title = ScriptOptText(L, 2, "");
+    ScriptShowReport(html, title);
+    return 0;
+}
+
+int Log(lua_State* L)
+{
+    std::string line;
+    int count = lua_gettop(L);
+    for (int i = 1; i <= count; ++i) {
+        if (i > 1)
+            line += '\t';
+        // No __tostring here: a metamethod could raise a Lua error past C++ objects.
+        int type = lua_type(L, i);
+        if (type == LUA_TSTRING || type == LUA_TNUMBER) {
+            size_t length = 0;
+            const char* text = lua_tolstring(L, i, &length);
+            line.append(text, length);
+        } else if (type == LUA_TBOOLEAN) {
+            line += lua_toboolean(L, i) ? "true" : "false";
+        } else {
+            line += lua_typename(L, type);
+        }
+    }
+    ScriptLog(line);
+    return 0;
+}
+
+int Arm(lua_State* L)
+{
+    ScriptPushText(L, CurrentArmId());
+    return 1;
+}
+
+} // namespace
+
+void RegisterScriptAppApi(lua_State* L)
+{
+    static const luaL_Reg functions[] = {
+        {"message", ScriptHostFunction<Message>},
+        {"warning", ScriptHostFunction<Warning>},
+        {"error", ScriptHostFunction<Error>},
+        {"question", ScriptHostFunction<Question>},
+        {"report", ScriptHostFunction<Report>},
+        {"log", ScriptHostFunction<Log>},
+        {"arm", ScriptHostFunction<Arm>},
+        {nullptr, nullptr},
+    };
+    luaL_newlib(L, functions);
+    lua_setglobal(L, "app");
+    // print() writes to the program's log like app.log.
+    lua_pushcfunction(L, ScriptHostFunction<Log>);
+    lua_setglobal(L, "print");
+}
+
+void RegisterScriptApi(lua_State* L)
+{
+    RegisterScriptAppApi(L);
+    RegisterScriptDbApi(L);
+}
+
+} // namespace appcore

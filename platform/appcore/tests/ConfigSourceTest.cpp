@@ -1,0 +1,116 @@
+// Faults of the configuration sources are stopped by the packer, naming the
+// file and what is wrong, before any program runs with them.
+#include "CConfigSourceReader.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <map>
+
+namespace {
+
+// A small valid configuration; each case replaces one file of it.
+std::map<QString, QByteArray> ValidSources()
+{
+    return {
+        {"config.json", R"j({"hash_key": "K1", "author": "А", "version": "1",
+            "modules": [], "commands": "commands.json", "scripts": ["g.lua"],
+            "workplaces": ["w.json"], "books": "books.json", "documents": "documents.json",
+            "forms": "forms.json"})j"},
+        {"commands.json", R"j([{"id": 20001, "name": "Run", "run": "Go()"},
+            {"id": 20002, "name": "About", "window": 57664}])j"},
+        {"w.json", R"j({"id": "W", "caption": "Место", "period_mode": 0,
+            "toolbars": [["Run", "", "About"]],
+            "menu": [{"caption": "Файл", "items": [{"caption": "Пуск", "command": "Run"},
+                {"separator": true}, {"caption": "Ещё", "items": [{"caption": "О", "command": "About"}]}]}]})j"},
+        {"g.lua", "function Go() return 1 end\n"},
+        {"books.json", R"j([{"id": 3, "table": "spr_ekr", "name": "ЭКР"}])j"},
+        {"documents.json", "[]"},
+        {"forms.json", R"j([{"name": "GetSint", "title": "Счета", "script": "f.lua"}])j"},
+        {"f.lua", "function prn(id) return id end\n"},
+    };
+}
+
+std::string Pack(const std::map<QString, QByteArray>& files, CConfigContents* out = nullptr)
+{
+    QTemporaryDir dir;
+    for (const auto& [name, text] : files) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+    }
+    try {
+        CConfigSourceReader reader;
+        CConfigContents contents = reader.Read(dir.path().toStdString());
+        if (out)
+            *out = contents;
+    } catch (const ConfigSourceError& e) {
+        return e.what();
+    }
+    return std::string();
+}
+
+} // namespace
+
+TEST(ConfigSource, ValidSourcesGiveNumberedMenusAndContexts)
+{
+    CConfigContents c;
+    ASSERT_EQ(Pack(ValidSources(), &c), "");
+    const CArmRecord& arm = c.m_arms.at(0);
+    ASSERT_EQ(arm.m_topMenu.size(), 1u);
+    EXPECT_EQ(arm.m_topMenu[0].m_strName, CString("1"));
+    const auto& list = *arm.GetMenuList(1);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].m_nId, 20001);
+    EXPECT_EQ(list[1].m_strName, CString("System.MenuSeparator"));
+    EXPECT_EQ(list[2].m_strName, CString("2")); // the submenu's list number
+    EXPECT_EQ(arm.GetMenuList(2)->at(0).m_nId, 20002);
+    ASSERT_EQ(arm.GetToolbar(0).size(), 3u);
+    EXPECT_EQ(arm.GetToolbar(0)[1].m_strName, CString(""));
+    ASSERT_EQ(c.m_scripts.size(), 2u);
+    EXPECT_EQ(c.m_scripts[0].m_strContext, CString(""));
+    EXPECT_EQ(c.m_scripts[1].m_strContext, CString("Form.GetSint"));
+    EXPECT_EQ(c.m_sprs.at(0).m_strPicker, CString("spr_ekr")); // the table by default
+}
+
+TEST(ConfigSource, FaultsAreRefusedWithTheFileAndTheReason)
+{
+    struct Case { const char* file; QByteArray text; const char* message; };
+    const Case cases[] = {
+        {"w.json", R"j({"id": "W", "caption": "М", "period_mode": 0, "menu": [{"caption": "Ф",
+            "items": [{"caption": "Нет", "command": "NoSuch"}]}]})j", "неизвестная команда \"NoSuch\""},
+        {"w.json", R"j({"id": "W", "caption": "М", "period_mode": 0, "menu": [], "colour": 1})j",
+         "неизвестный ключ \"colour\""},
+        {"w.json", R"j({"id": "W", "caption": "М", "period_mode": 2, "menu": []})j", "period_mode"},
+        {"w.json", R"j({"id": "W", "caption": "М", "period_mode": 0, "menu": [],)j", "w.json:1: ошибка JSON"},
+        {"g.lua", "function Go( return 1 end\n", "g.lua: синтаксическая ошибка"},
+        {"commands.json", R"j([{"id": 20001, "name": "Run", "run": "Go()"}, {"id": 20001, "name": "X", "run": "X()"}])j",
+         "уже есть"},
+        {"commands.json", R"j([{"id": 20001, "name": "Run"}])j", "\"window\" или \"run\""},
+        {"books.json", R"j([{"id": 200, "table": "t", "name": "Т"}])j", "от 0 до 199"},
+        {"forms.json", R"j([{"name": "A", "title": "A"}, {"name": "A", "title": "B"}])j", "уже описана"},
+        {"config.json", R"j({"author": "А"})j", "нет обязательного ключа \"hash_key\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        auto files = ValidSources();
+        files[c.file] = c.text;
+        std::string error = Pack(files);
+        EXPECT_NE(error.find(c.message), std::string::npos) << error;
+        EXPECT_NE(error.find(c.file), std::string::npos) << error;
+    }
+}
+
+TEST(ConfigSource, MoreThanFiftyNineSubmenusAreRefused)
+{
+    QByteArray items;
+    for (int i = 0; i < 59; ++i)
+        items += QByteArray(i ? "," : "") + R"j({"caption": "П", "items": []})j";
+    auto files = ValidSources();
+    files["w.json"] = R"j({"id": "W", "caption": "М", "period_mode": 0, "menu": [{"caption": "Ф", "items": [)j"
+                      + items + "]}]}";
+    EXPECT_NE(Pack(files).find("больше 59 подменю"), std::string::npos);
+}

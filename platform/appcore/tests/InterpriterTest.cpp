@@ -1,0 +1,234 @@
+// The interpreter: call texts evaluated in the global, workplace and form
+// contexts, answers as text, failures reported and never read as answers,
+// user text made safe by MakeParam, and the configuration's own scripts.
+#include "CDataArchive.h"
+#include "CInterpriter.h"
+#include "CModuleLoader.h"
+#include "ConfigGlobals.h"
+#include "HookRecorder.h"
+#include "MakeParam.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+const char kGlobalScript[] = R"(
+function Int() return 42 end
+function Float() return 2.5 end
+function Whole() return 3.0 end
+function Big() return 1e15 end
+function Sum() return 0.1 + 0.2 end
+function Small() return 0.00001 end
+function Negative() return -1.25 end
+function Yes() return true end
+function No() return false end
+function Nothing() end
+function Text() return "Счёт 230405000" end
+function Table() return {} end
+function Fails() error("нет такого счёта") end
+function FailsEmpty() error("") end
+function GL_GetOborot(a) return "10@20" end
+function Shared() return "общая" end
+function Echo(note, flag) return note .. "|" .. flag end
+)";
+
+const char kWorkplaceScript[] = R"(
+function Own() return "своя " .. Shared() end
+function Shared() return "переопределена" end
+)";
+
+class InterpriterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(interpriter.LoadScript(nullptr, "global.lua", kGlobalScript));
+        ASSERT_TRUE(interpriter.LoadScript("Arm.А", "a.lua", kWorkplaceScript));
+        ASSERT_TRUE(interpriter.LoadScript("Form.Печать", "f.lua", "function prn(id) return id * 2 end"));
+        interpriter.AddContext("Arm.Б");
+    }
+
+    std::string Eval(const char* call, const char* context = nullptr)
+    {
+        std::string answer = "stale";
+        EXPECT_TRUE(interpriter.Evaluate(call, context, answer)) << call;
+        return answer;
+    }
+
+    HookRecorder hooks;
+    CInterpriter interpriter;
+};
+
+} // namespace
+
+TEST_F(InterpriterTest, AnswersAreTextThatCallersReadWithAtolAndAtof)
+{
+    struct Case { const char* call; const char* answer; };
+    const Case cases[] = {
+        {"Int()", "42"},          {"Float()", "2.5"},         {"Whole()", "3"},
+        {"Big()", "1000000000000000"}, {"Sum()", "0.3"},     {"Small()", "0.00001"},
+        {"Negative()", "-1.25"},  {"Yes()", "1"},             {"No()", "0"},
+        {"Nothing()", ""},        {"Text()", "Счёт 230405000"},
+        {"GL_GetOborot(\"1\");", "10@20"}, // the turnover bridges end their call with ";"
+        {"x = 5", ""},            // a statement runs too
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Eval(c.call), c.answer) << c.call;
+    EXPECT_TRUE(hooks.errors.empty());
+}
+
+TEST_F(InterpriterTest, WorkplaceAndFormContextsSeeTheGlobalsButKeepTheirOwn)
+{
+    EXPECT_EQ(Eval("Own()", "Arm.А"), "своя переопределена");
+    EXPECT_EQ(Eval("Shared()", "Arm.А"), "переопределена");
+    EXPECT_EQ(Eval("Shared()", "Arm.Б"), "общая");
+    EXPECT_EQ(Eval("Shared()"), "общая");
+    EXPECT_EQ(Eval("prn(21)", "Form.Печать"), "42");
+    EXPECT_EQ(Eval("Int()", "Form.Печать"), "42");
+    std::string answer;
+    EXPECT_FALSE(interpriter.Evaluate("Own()", nullptr, answer)); // the workplace's own is not global
+    EXPECT_FALSE(interpriter.Evaluate("Own()", "Arm.Б", answer));
+}
+
+TEST_F(InterpriterTest, FailuresAreReportedAndNeverAnswered)
+{
+    struct Case { const char* call; const char* context; const char* reported; };
+    const Case cases[] = {
+        {"Fails()", nullptr, "нет такого счёта"},
+        {"FailsEmpty()", nullptr, "FailsEmpty()"},
+        {"NoSuchFunction(1)", nullptr, "NoSuchFunction"},
+        {"Int(", nullptr, "синтаксическая ошибка"},
+        {"Table()", nullptr, "table"},
+        {"Int()", "Arm.НЕТ", "контекст сценария не найден"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.call);
+        HookRecorder local;
+        std::string answer = "0";
+        EXPECT_FALSE(interpriter.Evaluate(c.call, c.context, answer));
+        EXPECT_EQ(answer, ""); // not "0": a failed check never reads as "all is well"
+        ASSERT_EQ(local.errors.size(), 1u);
+        EXPECT_NE(local.errors[0].find(c.reported), std::string::npos) << local.errors[0];
+        EXPECT_NE(local.errors[0].find("Ошибка сценария"), std::string::npos);
+    }
+    EXPECT_EQ(Eval("Int()"), "42"); // the state is sound after the failures
+}
+
+TEST_F(InterpriterTest, MakeParamCarriesHostileTextThroughARealCallUnchanged)
+{
+    const CString notes[] = {
+        "оплата по счёту \"5\"",
+        "C:\\путь\\",
+        "\\\"",
+        "первая строка\nвторая\r\nтретья",
+        "\"); os.exit(1) --",
+        "\",1) .. Fails() .. (\"",
+        "]] .. Fails() .. [[",
+        "\\0\\x41\\u{41}\\z",
+        CString(QString::fromUtf8("нуль\0внутри", 21)),
+        "\t\x01\x1f\x7f",
+        "",
+    };
+    for (const CString& note : notes) {
+        SCOPED_TRACE(note.GetString());
+        CString call;
+        call.Format("Echo(\"%s\",%d)", MakeParam(note), 7);
+        CString answer;
+        ASSERT_TRUE(interpriter.Evaluate(call, nullptr, answer)) << call.GetString();
+        EXPECT_EQ(answer, note + CString("|7"));
+    }
+    EXPECT_TRUE(hooks.errors.empty());
+}
+
+TEST_F(InterpriterTest, ScriptsReachTheUserThroughTheHooks)
+{
+    ASSERT_TRUE(interpriter.LoadScript(nullptr, "ui.lua", R"(
+        function Ask() if app.question("Удалить?") then return 1 end return 2 end
+        function Show() app.report("<html>отчёт</html>", "Оборотка") app.warning("Внимание") return 1 end
+    )"));
+    hooks.boxAnswer = 6; // IDYES
+    EXPECT_EQ(Eval("Ask()"), "1");
+    hooks.boxAnswer = 7; // IDNO
+    EXPECT_EQ(Eval("Ask()"), "2");
+    EXPECT_EQ(Eval("Show()"), "1");
+    ASSERT_EQ(hooks.reports.size(), 1u);
+    EXPECT_EQ(hooks.reports[0], "Оборотка|<html>отчёт</html>");
+    EXPECT_EQ(hooks.boxes.back(), "Внимание");
+    std::string answer;
+    EXPECT_FALSE(interpriter.Evaluate("app.message({})", nullptr, answer)); // a wrong argument is an error
+    EXPECT_FALSE(interpriter.Evaluate("os.execute('true')", nullptr, answer));
+}
+
+TEST(ApplicationInterpriter, DefaultConfigurationLoadsAndAnswersLoadInEveryContext)
+{
+    HookRecorder hooks;
+    ASSERT_TRUE(GetDataArchive()->LoadFile((std::string(std::getenv("VORNAL_BIN")) + "/vornal.cfa").c_str()));
+    QTemporaryDir noModules; // the default modules are optional and not built here
+    CModuleLoader::SetFolder(noModules.path().toStdString());
+    ASSERT_EQ(CInterpriter::mcc_dll_Global_init0(), 1);
+    char hashKey[64];
+    ASSERT_EQ(CInterpriter::mcc_dll_Global_init_HashKey(hashKey), 1);
+    EXPECT_EQ(CString(hashKey), GetDataArchive()->GetHashKey());
+    char tooShort[4];
+    EXPECT_EQ(CInterpriter::mcc_dll_Global_init_HashKey(tooShort), 0);
+    ASSERT_EQ(CInterpriter::mcc_dll_Global_init(), 1);
+    EXPECT_EQ(hooks.errors.size(), 1u); // only the short buffer above
+    EXPECT_GE(hooks.logs.size(), 5u);    // the five absent modules are named in the log
+
+    CInterpriter* main = CInterpriter::GetMain();
+    for (int i = 0; i < GetDataArchive()->GetArmCount(); ++i) {
+        g_lARM = i;
+        std::string context = appcore::CurrentArmContext();
+        SCOPED_TRACE(context);
+        for (const char* call : {"Load()", "UnLoad()"}) {
+            std::string global, workplace;
+            EXPECT_TRUE(main->Evaluate(call, nullptr, global));
+            EXPECT_TRUE(main->Evaluate(call, context.c_str(), workplace));
+            EXPECT_EQ(atol(global.c_str()), 1);
+            EXPECT_EQ(atol(workplace.c_str()), 1);
+        }
+    }
+    g_lARM = 0;
+    CInterpriter::mcc_dll_Global_uninit();
+    EXPECT_EQ(CInterpriter::GetMain(), nullptr);
+    CModuleLoader::SetFolder("");
+}
+
+TEST(ApplicationInterpriter, ConfigurationCommandsRunInTheWorkplaceContext)
+{
+    CConfigContents c;
+    c.m_strHashKey = "K";
+    c.m_commands = {{20001, "Run", "", 0, "Ran(\"команда\")"},
+                    {20002, "Broken", "", 0, "Fails()"},
+                    {20003, "About", "", 57664, ""}};
+    CArmRecord arm;
+    arm.m_strId = "W";
+    c.m_arms = {arm};
+    c.m_scripts = {{"", "g.lua", "ran = nil\nfunction Fails() error('сбой') end"},
+                   {"Arm.W", "w.lua", "function Ran(what) ran = what return 1 end"}};
+    GetDataArchive()->SetContents(c);
+    g_lARM = 0;
+    HookRecorder hooks;
+    CModuleLoader::SetFolder("/nonexistent");
+    ASSERT_EQ(CInterpriter::mcc_dll_Global_init0(), 1);
+    ASSERT_EQ(CInterpriter::mcc_dll_Global_init(), 1);
+
+    EXPECT_EQ(CInterpriter::mcc_dll_execute_Command("Run"), 1);
+    std::string ran;
+    EXPECT_TRUE(CInterpriter::GetMain()->Evaluate("ran", "Arm.W", ran));
+    EXPECT_EQ(ran, "команда");
+    EXPECT_TRUE(hooks.errors.empty());
+    struct Case { const char* name; const char* reported; };
+    for (const Case& bad : {Case{"Broken", "сбой"}, Case{"NoSuch", "не описана"}, Case{"About", "нет сценария"}}) {
+        HookRecorder local;
+        EXPECT_EQ(CInterpriter::mcc_dll_execute_Command(bad.name), 0) << bad.name;
+        ASSERT_EQ(local.errors.size(), 1u);
+        EXPECT_NE(local.errors[0].find(bad.reported), std::string::npos) << local.errors[0];
+    }
+    CInterpriter::mcc_dll_Global_uninit();
+    CModuleLoader::SetFolder("");
+    GetDataArchive()->DeleteArchives();
+}

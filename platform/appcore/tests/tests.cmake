@@ -1,0 +1,17 @@
+# Tests of the application core's configuration archive and interpreter.
+set(APPCORE_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+# Two tiny modules for the module loader: one starts, one refuses to.
+add_suite_module(appcore_test_module SOURCES ${APPCORE_TESTS_DIR}/TestModule.cpp DEPENDS appcore)
+add_suite_module(appcore_test_module_refuses SOURCES ${APPCORE_TESTS_DIR}/TestModule.cpp DEPENDS appcore)
+target_compile_definitions(appcore_test_module_refuses PRIVATE TEST_MODULE_RESULT=0)
+
+add_suite_test(appcore_config_test
+  SOURCES ${APPCORE_TESTS_DIR}/ConfigArchiveTest.cpp ${APPCORE_TESTS_DIR}/ConfigSourceTest.cpp
+  DEPENDS appcore appcore_packer_lib testing_main)
+add_dependencies(appcore_config_test config_archive)
+
+add_suite_test(appcore_script_test
+  SOURCES ${APPCORE_TESTS_DIR}/InterpriterTest.cpp ${APPCORE_TESTS_DIR}/ModuleLoaderTest.cpp
+  DEPENDS appcore appcore_packer_lib testing_main)
+add_dependencies(appcore_script_test appcore_test_module appcore_test_module_refuses config_archive)
