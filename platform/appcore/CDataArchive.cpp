@@ -11,6 +11,15 @@ namespace {
 
 const char kMagic[4] = {'V', 'C', 'F', 'A'};
 
+template <class T, class Match>
+const T* FindIn(const std::vector<T>& list, Match match)
+{
+    for (const T& item : list)
+        if (match(item))
+            return &item;
+    return nullptr;
+}
+
 void WriteContents(appcore::CConfigWriter& w, const CConfigContents& c)
 {
     w.Text(c.m_strHashKey);
@@ -128,18 +137,12 @@ int CDataArchive::FindArm(const char* id) const
 
 const CCommandRecord* CDataArchive::FindCommand(UINT id) const
 {
-    for (const CCommandRecord& command : m_contents.m_commands)
-        if (UINT(command.m_nId) == id)
-            return &command;
-    return nullptr;
+    return FindIn(m_contents.m_commands, [&](const CCommandRecord& c) { return UINT(c.m_nId) == id; });
 }
 
 const CCommandRecord* CDataArchive::FindCommand(const char* name) const
 {
-    for (const CCommandRecord& command : m_contents.m_commands)
-        if (command.m_strName.Compare(name) == 0)
-            return &command;
-    return nullptr;
+    return FindIn(m_contents.m_commands, [&](const CCommandRecord& c) { return c.m_strName.Compare(name) == 0; });
 }
 
 BOOL CDataArchive::GetCommandName(UINT id, CString& name) const
@@ -165,40 +168,29 @@ CString CDataArchive::GetCommandToolTip(const char* name) const
 
 const CSprRecord* CDataArchive::FindSpr(int id) const
 {
-    for (const CSprRecord& spr : m_contents.m_sprs)
-        if (spr.m_nId == id)
-            return &spr;
-    return nullptr;
+    return FindIn(m_contents.m_sprs, [&](const CSprRecord& spr) { return spr.m_nId == id; });
 }
 
 const CSprRecord* CDataArchive::FindSprByTable(const char* table) const
 {
-    for (const CSprRecord& spr : m_contents.m_sprs)
-        if (!spr.m_strTable.IsEmpty() && spr.m_strTable.CompareNoCase(table) == 0)
-            return &spr;
-    return nullptr;
+    return FindIn(m_contents.m_sprs, [&](const CSprRecord& spr) {
+        return !spr.m_strTable.IsEmpty() && spr.m_strTable.CompareNoCase(table) == 0;
+    });
 }
 
 const CSprRecord* CDataArchive::FindSprByCaption(const char* caption) const
 {
-    for (const CSprRecord& spr : m_contents.m_sprs)
-        if (!spr.m_strCaption.IsEmpty() && spr.m_strCaption.CompareNoCase(caption) == 0)
-            return &spr;
-    return nullptr;
+    return FindIn(m_contents.m_sprs, [&](const CSprRecord& spr) {
+        return !spr.m_strCaption.IsEmpty() && spr.m_strCaption.CompareNoCase(caption) == 0;
+    });
 }
 
 const CDocKindRecord* CDataArchive::FindDocKind(int id) const
 {
-    for (const CDocKindRecord& kind : m_contents.m_docKinds)
-        if (kind.m_nId == id)
-            return &kind;
-    return nullptr;
+    return FindIn(m_contents.m_docKinds, [&](const CDocKindRecord& kind) { return kind.m_nId == id; });
 }
 
 const CFormRecord* CDataArchive::FindForm(const char* name) const
 {
-    for (const CFormRecord& form : m_contents.m_forms)
-        if (form.m_strName.Compare(name) == 0)
-            return &form;
-    return nullptr;
+    return FindIn(m_contents.m_forms, [&](const CFormRecord& form) { return form.m_strName.Compare(name) == 0; });
 }

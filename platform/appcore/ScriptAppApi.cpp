@@ -10,20 +10,12 @@ namespace appcore {
 
 namespace {
 
-constexpr unsigned kMbOk = 0x00;
-constexpr unsigned kMbYesNo = 0x04;
-constexpr unsigned kMbIconStop = 0x10;
-constexpr unsigned kMbIconQuestion = 0x20;
-constexpr unsigned kMbIconExclamation = 0x30;
-constexpr unsigned kMbIconInformation = 0x40;
-constexpr int kIdYes = 6;
-
 int ShowBox(lua_State* L, unsigned type, const char* function)
 {
     std::string text = ScriptArgText(L, 1, function);
     std::string caption = ScriptOptText(L, 2, "");
     int answer = ScriptMessageBox(text, caption, type);
-    if ((type & 0x0F) == kMbYesNo) {
+    if ((type & kMbTypeMask) == kMbYesNo) {
         lua_pushboolean(L, answer == kIdYes);
         return 1;
     }

@@ -4,13 +4,6 @@
 
 namespace appcore {
 
-namespace {
-constexpr int kIdOk = 1;
-constexpr int kIdNo = 7;
-constexpr unsigned kTypeMask = 0x0F;
-constexpr unsigned kTypeOk = 0x00;
-} // namespace
-
 ScriptHooks& GetScriptHooks()
 {
     static ScriptHooks hooks;
@@ -38,7 +31,7 @@ int ScriptMessageBox(const std::string& text, const std::string& caption, unsign
     if (GetScriptHooks().messageBox)
         return GetScriptHooks().messageBox(text, caption, type);
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return (type & kTypeMask) == kTypeOk ? kIdOk : kIdNo;
+    return (type & kMbTypeMask) == kMbOk ? kIdOk : kIdNo;
 }
 
 void ScriptShowReport(const std::string& html, const std::string& title)

@@ -12,6 +12,18 @@
 
 namespace appcore {
 
+// The Windows message-box type bits and answers the hooks speak.
+constexpr unsigned kMbOk = 0x00;
+constexpr unsigned kMbYesNo = 0x04;
+constexpr unsigned kMbTypeMask = 0x0F;
+constexpr unsigned kMbIconStop = 0x10;
+constexpr unsigned kMbIconQuestion = 0x20;
+constexpr unsigned kMbIconExclamation = 0x30;
+constexpr unsigned kMbIconInformation = 0x40;
+constexpr int kIdOk = 1;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
 struct ScriptHooks {
     // A script error or a configuration fault the user must see.
     std::function<void(const std::string& text)> reportError;

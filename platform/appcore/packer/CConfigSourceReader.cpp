@@ -57,7 +57,7 @@ QByteArray CConfigSourceReader::ReadBytes(const QString& file)
     return input.readAll();
 }
 
-QJsonObject CConfigSourceReader::ReadObject(const QString& file)
+QJsonDocument CConfigSourceReader::ReadJson(const QString& file)
 {
     QByteArray bytes = ReadBytes(file);
     QJsonParseError error;
@@ -66,6 +66,12 @@ QJsonObject CConfigSourceReader::ReadObject(const QString& file)
         int line = 1 + int(bytes.left(error.offset).count('\n'));
         Fail(file + ":" + QString::number(line), "ошибка JSON: " + error.errorString());
     }
+    return document;
+}
+
+QJsonObject CConfigSourceReader::ReadObject(const QString& file)
+{
+    QJsonDocument document = ReadJson(file);
     if (!document.isObject())
         Fail(file, "ожидался объект {...}");
     return document.object();
@@ -73,13 +79,7 @@ QJsonObject CConfigSourceReader::ReadObject(const QString& file)
 
 QJsonArray CConfigSourceReader::ReadArray(const QString& file)
 {
-    QByteArray bytes = ReadBytes(file);
-    QJsonParseError error;
-    QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError) {
-        int line = 1 + int(bytes.left(error.offset).count('\n'));
-        Fail(file + ":" + QString::number(line), "ошибка JSON: " + error.errorString());
-    }
+    QJsonDocument document = ReadJson(file);
     if (!document.isArray())
         Fail(file, "ожидался список [...]");
     return document.array();

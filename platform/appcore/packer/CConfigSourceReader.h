@@ -8,6 +8,7 @@
 #include "CDataArchive.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 
@@ -31,6 +32,7 @@ public:
     const std::vector<std::string>& FilesRead() const { return m_files; }
 
 private:
+    QJsonDocument ReadJson(const QString& file);
     QJsonObject ReadObject(const QString& file);
     QJsonArray ReadArray(const QString& file);
     QByteArray ReadBytes(const QString& file);

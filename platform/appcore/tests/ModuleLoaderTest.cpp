@@ -56,12 +56,14 @@ TEST(ModuleLoader, LoadsModulesAndReportsEveryProblem)
         module.m_strName = c.name;
         module.m_bOptional = c.optional;
         EXPECT_EQ(CModuleLoader::Load(module), c.result);
-        if (c.logged)
+        if (c.logged) {
             EXPECT_TRUE(Contains(hooks.logs, c.logged));
-        if (c.reported)
+        }
+        if (c.reported) {
             EXPECT_TRUE(Contains(hooks.errors, c.reported));
-        else
+        } else {
             EXPECT_TRUE(hooks.errors.empty());
+        }
     }
     CModuleLoader::SetFolder("");
 }
