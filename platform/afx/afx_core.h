@@ -22,3 +22,6 @@
 #include "core/AfxPaths.h"
 #include "core/CFile.h"
 #include "core/CArchive.h"
+#include "core/afx_winerror.h"
+#include "core/AfxRegistry.h"
+#include "core/CProfileStore.h"

@@ -4,6 +4,7 @@ set(AFX_CORE_SOURCES
   core/AfxCalendar.cpp
   core/AfxFormat.cpp
   core/AfxPaths.cpp
+  core/AfxRegistry.cpp
   core/CArchive.cpp
   core/CArchiveException.cpp
   core/CException.cpp
@@ -14,7 +15,10 @@ set(AFX_CORE_SOURCES
   core/COleDateTime.cpp
   core/COleDateTimeSpan.cpp
   core/COleDateTimeText.cpp
+  core/CProfileStore.cpp
   core/CRuntimeClass.cpp
   core/CString.cpp
   core/CUserException.cpp
+  core/RegistryFile.cpp
+  core/RegistryTree.cpp
 )

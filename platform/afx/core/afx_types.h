@@ -57,6 +57,14 @@ typedef void* HANDLE;
 
 typedef DWORD COLORREF;
 
+// 100-nanosecond intervals since 1.1.1601 (file times).
+struct FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+};
+typedef FILETIME* PFILETIME;
+typedef FILETIME* LPFILETIME;
+
 #define _T(x) x
 #define TEXT(x) x
 

@@ -5,3 +5,11 @@ add_suite_test(afx_core_text
 add_suite_test(afx_core_values
   SOURCES tests/core/DateTimeTest.cpp tests/core/CollectionsTest.cpp tests/core/ArchiveTest.cpp
   DEPENDS testing_main afx)
+
+add_executable(afx_profile_writer tests/core/ProfileWriter.cpp)
+target_link_libraries(afx_profile_writer PRIVATE afx)
+set_target_properties(afx_profile_writer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+add_suite_test(afx_core_profile
+  SOURCES tests/core/ProfileTest.cpp
+  DEPENDS testing_main afx)
+add_dependencies(afx_core_profile afx_profile_writer)
