@@ -4,8 +4,8 @@
 #include "CConfigWriter.h"
 #include "ScriptHooks.h"
 
-#include <cerrno>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
@@ -82,32 +82,68 @@ void CDataArchive::Read(appcore::ConfigByteSource& source)
     m_bLoaded = TRUE;
 }
 
+void CDataArchive::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        appcore::ConfigArchiveSink sink(ar);
+        Write(sink);
+    } else {
+        LoadFrom(ar, ar.GetFile() ? ar.GetFile()->GetFilePath() : CString());
+    }
+}
+
+BOOL CDataArchive::LoadFrom(CArchive& ar, const CString& path)
+{
+    DeleteArchives();
+    try {
+        appcore::ConfigArchiveSource source(ar);
+        Read(source);
+    } catch (const appcore::ConfigFormatError& e) {
+        appcore::ScriptReportError("Архив конфигурации " + path.ToStdString() + " не прочитан: " + e.what() + ".");
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CDataArchive::LoadFile(const char* path)
 {
     DeleteArchives();
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) {
-        appcore::ScriptReportError(std::string("Файл конфигурации не найден: ") + path + " ("
-                                   + std::strerror(errno) + ")");
+    CFile file;
+    CFileException error;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        char reason[256] = "";
+        error.GetErrorMessage(reason, sizeof reason);
+        appcore::ScriptReportError(std::string("Файл конфигурации не найден: ") + path + " (" + reason + ")");
         return FALSE;
     }
-    try {
-        appcore::ConfigFileSource source(file);
-        Read(source);
-    } catch (const appcore::ConfigFormatError& e) {
-        std::fclose(file);
-        appcore::ScriptReportError(std::string("Архив конфигурации ") + path + " не прочитан: " + e.what() + ".");
-        return FALSE;
-    }
-    std::fclose(file);
-    return TRUE;
+    CArchive ar(&file, CArchive::load, 4096);
+    BOOL loaded = LoadFrom(ar, CString(path));
+    ar.Abort();
+    file.Abort();
+    return loaded;
 }
 
 void CDataArchive::SaveFile(const char* path) const
 {
-    appcore::ConfigFileSink sink(path);
-    Write(sink);
-    sink.Close();
+    CFile file;
+    CFileException error;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite, &error)) {
+        char text[256] = "";
+        error.GetErrorMessage(text, sizeof text);
+        throw std::runtime_error(std::string("не удалось создать ") + path + ": " + text);
+    }
+    try {
+        CArchive ar(&file, CArchive::store, 4096);
+        appcore::ConfigArchiveSink sink(ar);
+        Write(sink);
+        ar.Close();
+        file.Close();
+    } catch (CException* e) {
+        char text[256] = "";
+        e->GetErrorMessage(text, sizeof text);
+        e->Delete();
+        throw std::runtime_error(std::string("не удалось записать ") + path + ": " + text);
+    }
 }
 
 void CDataArchive::DeleteArchives()

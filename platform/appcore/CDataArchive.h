@@ -36,8 +36,12 @@ public:
     // says what is wrong) and then leaves the archive as it was.
     void Write(appcore::ConfigByteSink& sink) const;
     void Read(appcore::ConfigByteSource& source);
-    // Loads the archive file; on failure reports the reason in Russian through
-    // the script error hook, leaves the archive empty and returns FALSE.
+    // Through an MFC archive, as start-up reads it. Loading a damaged or
+    // foreign file reports the reason in Russian, leaves the archive empty
+    // (IsLoaded() FALSE, no hash key, so start-up stops at its next step) and
+    // throws nothing; file errors while storing arrive as CException*.
+    void Serialize(CArchive& ar);
+    // Opens and loads the archive file; reports and returns FALSE on failure.
     BOOL LoadFile(const char* path);
     // Writes the archive file; throws std::runtime_error on failure.
     void SaveFile(const char* path) const;
@@ -79,6 +83,8 @@ public:
     const std::vector<CModuleRecord>& GetModules() const { return m_contents.m_modules; }
 
 private:
+    BOOL LoadFrom(CArchive& ar, const CString& path);
+
     CConfigContents m_contents;
     BOOL m_bLoaded = FALSE;
 };

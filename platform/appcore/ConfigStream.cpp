@@ -1,39 +1,25 @@
 #include "ConfigStream.h"
 
-#include <stdexcept>
+#include "CConfigReader.h"
+#include "afx.h"
 
 namespace appcore {
 
-ConfigFileSink::ConfigFileSink(const std::string& path) : m_path(path)
+void ConfigArchiveSink::Write(const void* data, size_t size)
 {
-    m_file = std::fopen(path.c_str(), "wb");
-    if (!m_file)
-        throw std::runtime_error("не удалось создать файл " + path);
+    m_archive.Write(data, UINT(size));
 }
 
-ConfigFileSink::~ConfigFileSink()
+size_t ConfigArchiveSource::Read(void* data, size_t size)
 {
-    if (m_file)
-        std::fclose(m_file);
-}
-
-void ConfigFileSink::Write(const void* data, size_t size)
-{
-    if (size && std::fwrite(data, 1, size, m_file) != size)
-        throw std::runtime_error("не удалось записать файл " + m_path);
-}
-
-void ConfigFileSink::Close()
-{
-    std::FILE* file = m_file;
-    m_file = nullptr;
-    if (file && std::fclose(file) != 0)
-        throw std::runtime_error("не удалось записать файл " + m_path);
-}
-
-size_t ConfigFileSource::Read(void* data, size_t size)
-{
-    return std::fread(data, 1, size, m_file);
+    try {
+        return m_archive.Read(data, UINT(size));
+    } catch (CException* e) {
+        char reason[256] = "";
+        e->GetErrorMessage(reason, sizeof reason);
+        e->Delete();
+        throw ConfigFormatError(std::string("файл не читается: ") + reason);
+    }
 }
 
 } // namespace appcore

@@ -1,12 +1,12 @@
 // The byte streams a configuration archive is written to and read from.
 //
 // The archive's values go through CConfigWriter/CConfigReader onto one of
-// these streams; the adapters put them on a file or on an MFC CArchive.
+// these streams; the adapters put them on an MFC CArchive (over a CFile).
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
-#include <string>
+
+class CArchive;
 
 namespace appcore {
 
@@ -23,26 +23,24 @@ public:
     virtual size_t Read(void* data, size_t size) = 0;
 };
 
-// A file opened by path; failure to open or to write throws std::runtime_error.
-class ConfigFileSink : public ConfigByteSink {
+// A storing CArchive. Its file errors arrive as CException* (the caller's to handle).
+class ConfigArchiveSink : public ConfigByteSink {
 public:
-    explicit ConfigFileSink(const std::string& path);
-    ~ConfigFileSink() override;
+    explicit ConfigArchiveSink(CArchive& archive) : m_archive(archive) {}
     void Write(const void* data, size_t size) override;
-    void Close();
 
 private:
-    std::FILE* m_file = nullptr;
-    std::string m_path;
+    CArchive& m_archive;
 };
 
-class ConfigFileSource : public ConfigByteSource {
+// A loading CArchive; a read error of its file becomes ConfigFormatError.
+class ConfigArchiveSource : public ConfigByteSource {
 public:
-    explicit ConfigFileSource(std::FILE* file) : m_file(file) {}
+    explicit ConfigArchiveSource(CArchive& archive) : m_archive(archive) {}
     size_t Read(void* data, size_t size) override;
 
 private:
-    std::FILE* m_file;
+    CArchive& m_archive;
 };
 
 } // namespace appcore

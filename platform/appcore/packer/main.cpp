@@ -6,7 +6,6 @@
 // failed run never leaves a half-written archive for the program to find.
 // The dependency file lists every source read, for the build to watch.
 #include "CConfigSourceReader.h"
-#include "ConfigStream.h"
 
 #include <cstdio>
 #include <fstream>
@@ -45,19 +44,11 @@ int main(int argc, char** argv)
         archive.SetContents(reader.Read(argv[1]));
         std::string temporary = archivePath + ".new";
         archive.SaveFile(temporary.c_str());
-        // Read back what was written: the program must be able to load it.
+        // Read back what was written: the program must be able to load it
+        // (the reason of a failure is on the error stream already).
         CDataArchive check;
-        std::FILE* file = std::fopen(temporary.c_str(), "rb");
-        if (!file)
-            throw std::runtime_error("не удалось прочитать " + temporary);
-        appcore::ConfigFileSource source(file);
-        try {
-            check.Read(source);
-        } catch (...) {
-            std::fclose(file);
-            throw;
-        }
-        std::fclose(file);
+        if (!check.LoadFile(temporary.c_str()))
+            throw std::runtime_error("записанный архив не читается: " + temporary);
         if (std::rename(temporary.c_str(), archivePath.c_str()) != 0)
             throw std::runtime_error("не удалось переименовать " + temporary);
         if (argc == 4)

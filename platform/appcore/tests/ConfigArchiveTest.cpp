@@ -2,6 +2,7 @@
 // it, the round trip through the file, and damaged or foreign files refused.
 #include "CConfigSourceReader.h"
 #include "CDataArchive.h"
+#include "CInterpriter.h"
 #include "ConfigGlobals.h"
 #include "HookRecorder.h"
 
@@ -182,4 +183,31 @@ TEST(ConfigArchive, DamagedOrForeignFilesAreRefusedAsAWhole)
     EXPECT_FALSE(archive.LoadFile(dir.filePath("missing.cfa").toUtf8().constData()));
     ASSERT_EQ(hooks.errors.size(), 1u);
     EXPECT_NE(hooks.errors[0].find("Файл конфигурации не найден"), std::string::npos);
+}
+
+// Start-up opens the file itself and serialises the archive from a loading
+// CArchive; a damaged file must not throw there, and leaves no hash key, so
+// start-up stops at its next step (SetProfileBranch).
+TEST(ConfigArchive, SerializeFromTheShellsOwnArchive)
+{
+    const std::string good = FileBytes(BuiltArchive());
+    QTemporaryDir dir;
+    const std::string damaged = dir.filePath("damaged.cfa").toStdString();
+    WriteFileBytes(damaged, good.substr(0, good.size() - 10));
+    for (const std::string& path : {BuiltArchive(), damaged}) {
+        SCOPED_TRACE(path);
+        HookRecorder hooks;
+        CFile file;
+        ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+        CArchive ar(&file, CArchive::load, 4096);
+        GetDataArchive()->Serialize(ar);
+        ar.Close();
+        file.Close();
+        bool good = path == BuiltArchive();
+        EXPECT_EQ(bool(GetDataArchive()->IsLoaded()), good);
+        EXPECT_EQ(GetDataArchive()->GetArmCount(), good ? 5 : 0);
+        EXPECT_EQ(hooks.errors.size(), good ? 0u : 1u);
+        CString key;
+        EXPECT_EQ(CInterpriter::mcc_dll_Global_init_HashKey(key), good ? 1 : 0);
+    }
 }
