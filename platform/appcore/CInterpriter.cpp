@@ -3,6 +3,7 @@
 #include "ScriptAnswer.h"
 #include "ScriptApi.h"
 #include "ScriptHooks.h"
+#include "ScriptLuaCall.h"
 
 #include <lua.hpp>
 
@@ -186,6 +187,8 @@ bool CInterpriter::Evaluate(const char* call, const char* context, std::string& 
     if (ok)
         return true;
     answer.clear();
+    if (appcore::IsReportedScriptFailure(failure))
+        return false;
     appcore::ScriptReportError("Ошибка сценария (контекст " + ContextTitle(context) + ")\n" + call + "\n"
                                + failure);
     return false;

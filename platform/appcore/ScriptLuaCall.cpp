@@ -30,6 +30,12 @@ long long ScriptArgInteger(lua_State* L, int index, const char* function)
     return value;
 }
 
+bool IsReportedScriptFailure(const std::string& message)
+{
+    // Lua puts the place of the error ("вызов:1: ") before the text.
+    return message.find(kScriptReportedMark) != std::string::npos;
+}
+
 void ScriptPushText(lua_State* L, const std::string& text)
 {
     lua_pushlstring(L, text.data(), text.size());

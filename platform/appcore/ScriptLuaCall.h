@@ -20,6 +20,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A failure the host has already shown the user (a database error): the
+// evaluation still fails, but is not reported a second time.
+class ScriptReportedError : public ScriptError {
+public:
+    using ScriptError::ScriptError;
+};
+
+// The first character of the Lua error text of a ScriptReportedError.
+constexpr char kScriptReportedMark = '\x01';
+bool IsReportedScriptFailure(const std::string& message);
+
 // Argument readers that throw ScriptError instead of raising a Lua error.
 std::string ScriptArgText(lua_State* L, int index, const char* function);
 std::string ScriptOptText(lua_State* L, int index, const char* fallback);
@@ -33,6 +44,10 @@ int ScriptHostFunction(lua_State* L)
     {
         try {
             return Body(L);
+        } catch (const ScriptReportedError& e) {
+            message[0] = kScriptReportedMark;
+            std::strncpy(message + 1, e.what(), sizeof message - 2);
+            message[sizeof message - 1] = '\0';
         } catch (const std::exception& e) {
             std::strncpy(message, e.what(), sizeof message - 1);
             message[sizeof message - 1] = '\0';

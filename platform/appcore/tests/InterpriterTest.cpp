@@ -7,6 +7,7 @@
 #include "ConfigGlobals.h"
 #include "HookRecorder.h"
 #include "MakeParam.h"
+#include "ScriptLuaCall.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,30 @@ TEST_F(InterpriterTest, ScriptsReachTheUserThroughTheHooks)
     std::string answer;
     EXPECT_FALSE(interpriter.Evaluate("app.message({})", nullptr, answer)); // a wrong argument is an error
     EXPECT_FALSE(interpriter.Evaluate("os.execute('true')", nullptr, answer));
+}
+
+namespace {
+
+// A host function whose failure the host has shown already (as the database
+// layer shows its errors).
+int ShownFailure(lua_State*)
+{
+    throw appcore::ScriptReportedError("ошибка базы данных");
+}
+
+} // namespace
+
+TEST_F(InterpriterTest, AFailureTheHostHasShownFailsWithoutASecondReport)
+{
+    lua_register(interpriter.State(), "Shown", appcore::ScriptHostFunction<ShownFailure>);
+    ASSERT_TRUE(interpriter.LoadScript(nullptr, "s.lua", "function Balance() return Shown() + 1 end"));
+    HookRecorder local;
+    std::string answer = "0";
+    EXPECT_FALSE(interpriter.Evaluate("Balance()", nullptr, answer));
+    EXPECT_EQ(answer, "");
+    EXPECT_TRUE(local.errors.empty());
+    // Caught inside the script, the failure is the script's to handle.
+    EXPECT_EQ(Eval("pcall(Shown) and 1 or 2"), "2");
 }
 
 TEST(ApplicationInterpriter, DefaultConfigurationLoadsAndAnswersLoadInEveryContext)
