@@ -2,6 +2,7 @@
 // contexts, answers as text, failures reported and never read as answers,
 // user text made safe by MakeParam, and the configuration's own scripts.
 #include "CDataArchive.h"
+#include "CHelpers.h"
 #include "CInterpriter.h"
 #include "CModuleLoader.h"
 #include "ConfigGlobals.h"
@@ -203,22 +204,26 @@ TEST(ApplicationInterpriter, DefaultConfigurationLoadsAndAnswersLoadInEveryConte
     EXPECT_EQ(hooks.errors.size(), 1u); // only the short buffer above
     EXPECT_GE(hooks.logs.size(), 5u);    // the five absent modules are named in the log
 
-    CInterpriter* main = CInterpriter::GetMain();
+    // As start-up and the main frame's closing call them.
     for (int i = 0; i < GetDataArchive()->GetArmCount(); ++i) {
         g_lARM = i;
-        std::string context = appcore::CurrentArmContext();
-        SCOPED_TRACE(context);
+        CString context = "Arm." + I_GetArmId();
+        SCOPED_TRACE(context.GetString());
         for (const char* call : {"Load()", "UnLoad()"}) {
-            std::string global, workplace;
-            EXPECT_TRUE(main->Evaluate(call, nullptr, global));
-            EXPECT_TRUE(main->Evaluate(call, context.c_str(), workplace));
-            EXPECT_EQ(atol(global.c_str()), 1);
-            EXPECT_EQ(atol(workplace.c_str()), 1);
+            CString global, workplace;
+            EXPECT_NE(CHelpers::EXEC_GetFunctionValue(call, global, nullptr), 0);
+            EXPECT_NE(CHelpers::EXEC_GetFunctionValue(call, workplace, context), 0);
+            EXPECT_EQ(atol(global), 1);
+            EXPECT_EQ(atol(workplace), 1);
         }
     }
     g_lARM = 0;
     CInterpriter::mcc_dll_Global_uninit();
     EXPECT_EQ(CInterpriter::GetMain(), nullptr);
+    CString result = "stale";
+    EXPECT_EQ(CHelpers::EXEC_GetFunctionValue("Load()", result, nullptr), 0);
+    EXPECT_EQ(result, CString());
+    EXPECT_NE(hooks.errors.back().find("интерпретатор не запущен"), std::string::npos);
     CModuleLoader::SetFolder("");
 }
 
@@ -252,6 +257,14 @@ TEST(ApplicationInterpriter, ConfigurationCommandsRunInTheWorkplaceContext)
         EXPECT_EQ(CInterpriter::mcc_dll_execute_Command(bad.name), 0) << bad.name;
         ASSERT_EQ(local.errors.size(), 1u);
         EXPECT_NE(local.errors[0].find(bad.reported), std::string::npos) << local.errors[0];
+    }
+    // EXEC_Execute: a command's number, 1 when it answers no number, 0 on failure.
+    struct Run { const char* text; int result; };
+    for (const Run& run : {Run{"Ran(0)", 1}, Run{"7", 7}, Run{"0", 0}, Run{"nil", 1}, Run{"'текст'", 1},
+                           Run{"Fails()", 0}}) {
+        HookRecorder local;
+        EXPECT_EQ(CHelpers::EXEC_Execute(run.text, "Arm.W"), run.result) << run.text;
+        EXPECT_EQ(local.errors.size(), std::string(run.text) == "Fails()" ? 1u : 0u);
     }
     CInterpriter::mcc_dll_Global_uninit();
     CModuleLoader::SetFolder("");

@@ -1,0 +1,11 @@
+// The one public header of the application core.
+#pragma once
+
+#include "CDataArchive.h"
+#include "CHelpers.h"
+#include "CInterpriter.h"
+#include "CModuleLoader.h"
+#include "ConfigGlobals.h"
+#include "MakeParam.h"
+#include "ModuleEntry.h"
+#include "ScriptHooks.h"
