@@ -2,9 +2,12 @@
 # run-time classes, files and archives, the profile store, C runtime helpers).
 set(AFX_CORE_SOURCES
   core/AfxCalendar.cpp
+  core/AfxCodePage.cpp
+  core/AfxCrt.cpp
   core/AfxFormat.cpp
   core/AfxPaths.cpp
   core/AfxRegistry.cpp
+  core/AfxShell.cpp
   core/CArchive.cpp
   core/CArchiveException.cpp
   core/CException.cpp
@@ -21,4 +24,8 @@ set(AFX_CORE_SOURCES
   core/CUserException.cpp
   core/RegistryFile.cpp
   core/RegistryTree.cpp
+  core/Win32Errors.cpp
+  core/Win32FileSystem.cpp
+  core/Win32Files.cpp
+  core/Win32FindFile.cpp
 )

@@ -45,19 +45,3 @@ void CException::SetReporter(Reporter r)
 {
     reporter() = std::move(r);
 }
-
-UINT AfxCopyText(LPTSTR buffer, UINT size, const CString& text)
-{
-    if (!buffer || size == 0)
-        return 0;
-    const char* utf8 = text.GetString();
-    UINT n = UINT(std::strlen(utf8));
-    if (n >= size) {
-        n = size - 1;
-        while (n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80)
-            --n; // do not split a character
-    }
-    std::memcpy(buffer, utf8, n);
-    buffer[n] = '\0';
-    return n;
-}

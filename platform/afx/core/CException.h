@@ -31,7 +31,3 @@ protected:
     // The message of this exception; empty when it has none.
     virtual CString ErrorText() const { return CString(); }
 };
-
-// Copies `text` into a C buffer of `size` bytes as UTF-8, cut at a whole
-// character and always terminated; answers the number of bytes written.
-UINT AfxCopyText(LPTSTR buffer, UINT size, const CString& text);

@@ -186,6 +186,10 @@ CString FormatText(const char* format, const A&... args)
     return CString(AfxFormatQString(format, args...));
 }
 
+// Copies `text` into a C buffer of `size` bytes as UTF-8, cut at a whole
+// character and always terminated; answers the number of bytes written.
+UINT AfxCopyText(LPTSTR buffer, UINT size, const CString& text);
+
 template <>
 struct std::hash<CString> {
     size_t operator()(const CString& text) const noexcept;

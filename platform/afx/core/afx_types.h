@@ -30,7 +30,14 @@ typedef std::int64_t LONGLONG;
 typedef std::uint64_t ULONGLONG;
 typedef float FLOAT;
 typedef double DOUBLE;
-typedef double DATE; // days since 30.12.1899, the time of day as the fraction
+// Shared with the ADO subset: whichever header comes first defines them.
+#ifndef VORNAL_COM_BASE_TYPES
+#define VORNAL_COM_BASE_TYPES
+typedef std::int32_t HRESULT;  // negative on failure
+typedef double DATE;            // days since 30.12.1899, the time of day as the fraction
+typedef short VARIANT_BOOL;
+typedef unsigned short VARTYPE;
+#endif
 
 typedef std::intptr_t INT_PTR;
 typedef std::uintptr_t UINT_PTR;

@@ -13,3 +13,6 @@ add_suite_test(afx_core_profile
   SOURCES tests/core/ProfileTest.cpp
   DEPENDS testing_main afx)
 add_dependencies(afx_core_profile afx_profile_writer)
+add_suite_test(afx_core_files
+  SOURCES tests/core/FilesTest.cpp
+  DEPENDS testing_main afx)
