@@ -1,12 +1,11 @@
 #include "AfxRegistry.h"
 
+#include "AfxHandleTable.h"
 #include "AfxPaths.h"
 #include "CString.h"
 #include "RegistryFile.h"
 
 #include <cstring>
-#include <mutex>
-#include <set>
 
 namespace {
 
@@ -16,14 +15,9 @@ struct KeyHandle {
     QStringList path;
 };
 
-struct Handles {
-    std::mutex mutex;
-    std::set<KeyHandle*> live;
-};
-
-Handles& handles()
+AfxHandleTable<KeyHandle>& handles()
 {
-    static auto* h = new Handles;
+    static auto* h = new AfxHandleTable<KeyHandle>;
     return *h;
 }
 
@@ -42,13 +36,8 @@ bool resolve(HKEY key, LPCTSTR subKey, KeyHandle& out)
     if (const char* file = rootFile(key)) {
         out.file = AfxGetProfileFolder() + QLatin1Char('/') + QString::fromLatin1(file);
         out.path.clear();
-    } else {
-        Handles& h = handles();
-        std::lock_guard lock(h.mutex);
-        auto* handle = reinterpret_cast<KeyHandle*>(key);
-        if (!h.live.count(handle))
-            return false;
-        out = *handle;
+    } else if (!handles().use(key, [&](const KeyHandle& handle) { out = handle; })) {
+        return false;
     }
     if (subKey)
         out.path += RegSplitPath(QString::fromUtf8(subKey));
@@ -57,11 +46,7 @@ bool resolve(HKEY key, LPCTSTR subKey, KeyHandle& out)
 
 HKEY newHandle(const KeyHandle& where)
 {
-    auto* handle = new KeyHandle(where);
-    Handles& h = handles();
-    std::lock_guard lock(h.mutex);
-    h.live.insert(handle);
-    return reinterpret_cast<HKEY>(handle);
+    return reinterpret_cast<HKEY>(handles().add(new KeyHandle(where)));
 }
 
 // Runs `reader` on the existing key `key`\`subKey`.
@@ -175,10 +160,8 @@ LONG RegCloseKey(HKEY key)
 {
     if (rootFile(key))
         return ERROR_SUCCESS;
-    Handles& h = handles();
-    std::lock_guard lock(h.mutex);
-    auto* handle = reinterpret_cast<KeyHandle*>(key);
-    if (!h.live.erase(handle))
+    KeyHandle* handle = handles().remove(key);
+    if (!handle)
         return ERROR_INVALID_HANDLE;
     delete handle;
     return ERROR_SUCCESS;

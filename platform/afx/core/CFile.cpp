@@ -1,5 +1,6 @@
 #include "CFile.h"
 
+#include "AfxFileIo.h"
 #include "AfxPaths.h"
 #include "CFileException.h"
 
@@ -67,33 +68,19 @@ UINT CFile::Read(void* buffer, UINT count)
 {
     if (m_fd < 0)
         fail(EBADF);
-    UINT done = 0;
-    while (done < count) {
-        const ssize_t n = ::read(m_fd, static_cast<char*>(buffer) + done, count - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            fail(errno);
-        if (n == 0)
-            break;
-        done += UINT(n);
-    }
-    return done;
+    size_t done = 0;
+    if (const int error = AfxReadFully(m_fd, buffer, count, done))
+        fail(error);
+    return UINT(done);
 }
 
 void CFile::Write(const void* buffer, UINT count)
 {
     if (m_fd < 0)
         fail(EBADF);
-    UINT done = 0;
-    while (done < count) {
-        const ssize_t n = ::write(m_fd, static_cast<const char*>(buffer) + done, count - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(n < 0 ? errno : ENOSPC);
-        done += UINT(n);
-    }
+    size_t done = 0;
+    if (const int error = AfxWriteFully(m_fd, buffer, count, done))
+        fail(error);
 }
 
 ULONGLONG CFile::Seek(LONGLONG offset, UINT from)

@@ -1,11 +1,11 @@
 #include "Win32Files.h"
 
+#include "AfxFileIo.h"
+#include "AfxHandleTable.h"
 #include "AfxPaths.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <mutex>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,28 +15,19 @@ struct FileHandle {
     int fd;
 };
 
-struct Table {
-    std::mutex mutex;
-    std::set<FileHandle*> live;
-};
-
-Table& table()
+AfxHandleTable<FileHandle>& table()
 {
-    static auto* t = new Table;
+    static auto* t = new AfxHandleTable<FileHandle>;
     return *t;
 }
 
 // The descriptor of an open handle, or -1 with ERROR_INVALID_HANDLE.
 int descriptor(HANDLE file)
 {
-    Table& t = table();
-    std::lock_guard lock(t.mutex);
-    const auto it = t.live.find(static_cast<FileHandle*>(file));
-    if (it == t.live.end()) {
+    int fd = -1;
+    if (!table().use(file, [&](FileHandle& h) { fd = h.fd; }))
         SetLastError(ERROR_INVALID_HANDLE);
-        return -1;
-    }
-    return (*it)->fd;
+    return fd;
 }
 
 int openFlags(DWORD access, DWORD disposition)
@@ -68,12 +59,8 @@ HANDLE CreateFile(LPCTSTR fileName, DWORD access, DWORD, void*, DWORD dispositio
         SetLastError(errno == EEXIST ? ERROR_FILE_EXISTS : AfxErrnoToWin32(errno));
         return INVALID_HANDLE_VALUE;
     }
-    auto* handle = new FileHandle{fd};
-    Table& t = table();
-    std::lock_guard lock(t.mutex);
-    t.live.insert(handle);
     SetLastError(ERROR_SUCCESS);
-    return handle;
+    return table().add(new FileHandle{fd});
 }
 
 BOOL ReadFile(HANDLE file, void* buffer, DWORD bytes, LPDWORD bytesRead, void*)
@@ -83,20 +70,11 @@ BOOL ReadFile(HANDLE file, void* buffer, DWORD bytes, LPDWORD bytesRead, void*)
     const int fd = descriptor(file);
     if (fd < 0)
         return FALSE;
-    DWORD done = 0;
-    while (done < bytes) {
-        const ssize_t n = ::read(fd, static_cast<char*>(buffer) + done, bytes - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return AfxFailWithErrno();
-        if (n == 0)
-            break;
-        done += DWORD(n);
-    }
+    size_t done = 0;
+    const int error = AfxReadFully(fd, buffer, bytes, done);
     if (bytesRead)
-        *bytesRead = done;
-    return TRUE;
+        *bytesRead = DWORD(done);
+    return error ? (SetLastError(AfxErrnoToWin32(error)), FALSE) : TRUE;
 }
 
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD bytes, LPDWORD bytesWritten, void*)
@@ -106,21 +84,11 @@ BOOL WriteFile(HANDLE file, const void* buffer, DWORD bytes, LPDWORD bytesWritte
     const int fd = descriptor(file);
     if (fd < 0)
         return FALSE;
-    DWORD done = 0;
-    while (done < bytes) {
-        const ssize_t n = ::write(fd, static_cast<const char*>(buffer) + done, bytes - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (bytesWritten)
-                *bytesWritten = done;
-            return n < 0 ? AfxFailWithErrno() : (SetLastError(ERROR_DISK_FULL), FALSE);
-        }
-        done += DWORD(n);
-    }
+    size_t done = 0;
+    const int error = AfxWriteFully(fd, buffer, bytes, done);
     if (bytesWritten)
-        *bytesWritten = done;
-    return TRUE;
+        *bytesWritten = DWORD(done);
+    return error ? (SetLastError(AfxErrnoToWin32(error)), FALSE) : TRUE;
 }
 
 DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD method)
@@ -165,14 +133,10 @@ BOOL FlushFileBuffers(HANDLE file)
 
 BOOL CloseHandle(HANDLE object)
 {
-    FileHandle* handle = static_cast<FileHandle*>(object);
-    {
-        Table& t = table();
-        std::lock_guard lock(t.mutex);
-        if (!t.live.erase(handle)) {
-            SetLastError(ERROR_INVALID_HANDLE);
-            return FALSE;
-        }
+    FileHandle* handle = table().remove(object);
+    if (!handle) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
     }
     const int r = ::close(handle->fd);
     delete handle;

@@ -1,5 +1,6 @@
 #include "Win32FindFile.h"
 
+#include "AfxHandleTable.h"
 #include "AfxPaths.h"
 #include "CString.h"
 
@@ -7,8 +8,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstring>
-#include <mutex>
-#include <set>
 
 namespace {
 
@@ -17,14 +16,9 @@ struct FindHandle {
     qsizetype next = 0;
 };
 
-struct Table {
-    std::mutex mutex;
-    std::set<FindHandle*> live;
-};
-
-Table& table()
+AfxHandleTable<FindHandle>& table()
 {
-    static auto* t = new Table;
+    static auto* t = new AfxHandleTable<FindHandle>;
     return *t;
 }
 
@@ -85,36 +79,29 @@ HANDLE FindFirstFile(LPCTSTR pattern, WIN32_FIND_DATA* data)
         return INVALID_HANDLE_VALUE;
     }
     fill(find->entries[find->next++], data);
-    Table& t = table();
-    std::lock_guard lock(t.mutex);
-    t.live.insert(find);
     SetLastError(ERROR_SUCCESS);
-    return find;
+    return table().add(find);
 }
 
 BOOL FindNextFile(HANDLE handle, WIN32_FIND_DATA* data)
 {
-    Table& t = table();
-    std::lock_guard lock(t.mutex);
-    auto* find = static_cast<FindHandle*>(handle);
-    if (!t.live.count(find) || !data) {
+    bool more = false;
+    const bool live = data && table().use(handle, [&](FindHandle& find) {
+        more = find.next < find.entries.size();
+        if (more)
+            fill(find.entries[find.next++], data);
+    });
+    if (!live)
         SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    if (find->next >= find->entries.size()) {
+    else if (!more)
         SetLastError(ERROR_NO_MORE_FILES);
-        return FALSE;
-    }
-    fill(find->entries[find->next++], data);
-    return TRUE;
+    return live && more ? TRUE : FALSE;
 }
 
 BOOL FindClose(HANDLE handle)
 {
-    Table& t = table();
-    std::lock_guard lock(t.mutex);
-    auto* find = static_cast<FindHandle*>(handle);
-    if (!t.live.erase(find)) {
+    FindHandle* find = table().remove(handle);
+    if (!find) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
