@@ -1,0 +1,42 @@
+// CComboBox: drop-down (editable) and drop-down list combo boxes with item
+// data. A choice the user makes sends CBN_SELCHANGE and CBN_SELENDOK; opening
+// the list sends CBN_DROPDOWN before it shows (a handler may fill it), closing
+// it CBN_CLOSEUP; typing in the edit part CBN_EDITCHANGE. Changes made by the
+// program (SetCurSel, AddString...) send nothing, as on Windows.
+#pragma once
+#include "wnd/CWnd.h"
+
+class CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
+public:
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    int AddString(LPCTSTR lpszString);
+    int InsertString(int nIndex, LPCTSTR lpszString);
+    int DeleteString(UINT nIndex);
+    void ResetContent();
+    int GetLBText(int nIndex, LPTSTR lpszText) const;
+    void GetLBText(int nIndex, CString& rString) const;
+    int GetLBTextLen(int nIndex) const;
+    // Case-insensitive prefix (FindString) or whole text (FindStringExact)
+    // search after nStartAfter, wrapping round; CB_ERR when none.
+    int FindString(int nStartAfter, LPCTSTR lpszString) const;
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+    int SelectString(int nStartAfter, LPCTSTR lpszString);
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
+    void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
+    void ShowDropDown(BOOL bShowIt = TRUE);
+    BOOL GetDroppedState() const;
+    BOOL LimitText(int nMaxChars);
+    DWORD GetEditSel() const;
+    BOOL SetEditSel(int nStartChar, int nEndChar);
+};
+
+void AfxRegisterComboBoxClass();
+// A choice as the user makes it: the list opens (CBN_DROPDOWN), the entry is
+// taken, the list closes (CBN_CLOSEUP), then CBN_SELCHANGE and CBN_SELENDOK.
+void AfxComboUserChoice(CComboBox* pCombo, int nIndex);

@@ -1,0 +1,127 @@
+#include "dlg/AfxMessageBox.h"
+#include "dlg/AfxInteraction.h"
+#include "res/AfxResources.h"
+#include "wnd/AfxMessages.h"
+#include "wnd/CWnd.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <vector>
+
+namespace {
+
+struct ButtonSpec {
+    int id;
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+std::vector<ButtonSpec> buttonsOf(UINT type)
+{
+    const ButtonSpec ok { IDOK, "ОК", QMessageBox::AcceptRole };
+    const ButtonSpec cancel { IDCANCEL, "Отмена", QMessageBox::RejectRole };
+    const ButtonSpec yes { IDYES, "Да", QMessageBox::YesRole };
+    const ButtonSpec no { IDNO, "Нет", QMessageBox::NoRole };
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return { ok, cancel };
+    case MB_ABORTRETRYIGNORE:
+        return { { IDABORT, "Прервать", QMessageBox::RejectRole },
+                 { IDRETRY, "Повтор", QMessageBox::AcceptRole },
+                 { IDIGNORE, "Пропустить", QMessageBox::AcceptRole } };
+    case MB_YESNOCANCEL: return { yes, no, cancel };
+    case MB_YESNO: return { yes, no };
+    case MB_RETRYCANCEL: return { { IDRETRY, "Повтор", QMessageBox::AcceptRole }, cancel };
+    default: return { ok };
+    }
+}
+
+QMessageBox::Icon iconOf(UINT type)
+{
+    switch (type & MB_ICONMASK) {
+    case MB_ICONHAND: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONASTERISK: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type)
+{
+    QWidget* parent = pOwner && pOwner->GetQWidget() ? pOwner->GetQWidget()->window() : QApplication::activeWindow();
+    QMessageBox box(iconOf(type), caption.ToQString(), text.ToQString(), QMessageBox::NoButton, parent);
+    std::vector<ButtonSpec> specs = buttonsOf(type);
+    size_t def = (type & MB_DEFMASK) >> 8;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        QPushButton* b = box.addButton(QString::fromUtf8(specs[i].text), specs[i].role);
+        b->setProperty("afx_id", specs[i].id);
+        if (i == def)
+            box.setDefaultButton(b);
+        if (specs[i].id == IDCANCEL)
+            box.setEscapeButton(b);
+    }
+    AfxModalRequest req;
+    req.kind = AfxModalKind::Message;
+    req.text = text;
+    req.caption = caption;
+    req.type = (UINT)type;
+    req.widget = &box;
+    AfxRunModal(req);
+    QAbstractButton* clicked = box.clickedButton();
+    return clicked ? clicked->property("afx_id").toInt() : IDCANCEL;
+}
+
+} // namespace
+
+int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
+{
+    CString text(lpszText ? lpszText : "");
+    CString caption(lpszCaption ? lpszCaption : QApplication::applicationName().toUtf8().constData());
+    if (qApp && QThread::currentThread() != qApp->thread()) {
+        int result = IDCANCEL;
+        QMetaObject::invokeMethod(
+            qApp, [&] { result = showBox(nullptr, text, caption, nType); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
+    return showBox(pOwner, text, caption, nType);
+}
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)
+{
+    return AfxMessageBoxFor(nullptr, lpszText, nullptr, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT)
+{
+    CString text;
+    AfxLoadString(nIDPrompt, text, AfxGetResourceHandle());
+    return AfxMessageBox(text, nType);
+}
+
+int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType)
+{
+    return AfxMessageBoxFor(CWnd::FromHandle(hWnd), lpText, lpCaption, uType);
+}
+
+BOOL MessageBeep(UINT uType)
+{
+    if (AfxModalDriver* d = AfxGetModalDriver())
+        d->beep(uType);
+    else
+        QApplication::beep();
+    return TRUE;
+}
+
+UINT RegisterWindowMessage(LPCTSTR lpString)
+{
+    static QHash<QString, UINT> known;
+    QString name = QString::fromUtf8(lpString ? lpString : "");
+    auto it = known.constFind(name);
+    if (it != known.constEnd())
+        return *it;
+    UINT id = 0xC000 + (UINT)known.size();
+    known.insert(name, id);
+    return id;
+}

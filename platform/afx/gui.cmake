@@ -1,0 +1,34 @@
+# The windows half of the MFC subset (windows, messages, controls, dialogs,
+# resource scripts, the interaction point).
+set(AFX_GUI_SOURCES
+  wnd/AfxControlClass.cpp
+  wnd/AfxDispatch.cpp
+  wnd/AfxEventSink.cpp
+  wnd/AfxGuiInit.cpp
+  wnd/CCmdTarget.cpp
+  wnd/CCmdUI.cpp
+  wnd/CWnd.cpp
+  wnd/CWndGeometry.cpp
+  wnd/CWndItems.cpp
+  wnd/CWndState.cpp
+  wnd/KeyTranslation.cpp
+  wnd/MessagePump.cpp
+  wnd/NativeWindowProc.cpp
+  wnd/WndHandleTable.cpp
+  gdi/AfxGdi.cpp
+  res/DialogBuilder.cpp
+  res/RcParser.cpp
+  res/RcSymbols.cpp
+  res/RcTokenizer.cpp
+  res/ResourceRegistry.cpp
+  ctl/AfxListSearch.cpp
+  ctl/CButton.cpp
+  ctl/CComboBox.cpp
+  ctl/CEdit.cpp
+  ctl/CListBox.cpp
+  ctl/CStatic.cpp
+  dlg/AfxInteraction.cpp
+  dlg/AfxMessageBox.cpp
+  dlg/CDataExchange.cpp
+  dlg/CDialog.cpp
+)

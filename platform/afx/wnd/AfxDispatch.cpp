@@ -1,0 +1,113 @@
+#include "wnd/AfxDispatch.h"
+#include "wnd/CWnd.h"
+#include "dlg/AfxMessageBox.h"
+#include <QDateTime>
+#include <cxxabi.h>
+#include <cstdlib>
+#include <typeinfo>
+#include <vector>
+
+namespace {
+
+struct Frame {
+    MSG msg;
+    bool qtEvent;
+    bool qtDefault;
+};
+
+thread_local std::vector<Frame> t_frames;
+
+AfxExceptionReporter& reporter()
+{
+    static AfxExceptionReporter r;
+    return r;
+}
+
+// Every dispatch that the event loop starts catches; a nested SendMessage
+// lets the exception travel to the handler that sent it.
+LRESULT callGuarded(CWnd* pWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (...) {
+        AfxReportException(std::current_exception(), pWnd);
+        return 0;
+    }
+}
+
+struct FramePush {
+    FramePush(HWND h, UINT m, WPARAM w, LPARAM l, bool qt)
+    {
+        Frame f;
+        f.msg = MSG { h, m, w, l, (DWORD)QDateTime::currentMSecsSinceEpoch(), { 0, 0 } };
+        f.qtEvent = qt;
+        f.qtDefault = false;
+        t_frames.push_back(f);
+    }
+    ~FramePush() { t_frames.pop_back(); }
+};
+
+} // namespace
+
+LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (!pWnd)
+        return 0;
+    FramePush push(hWnd, nMsg, wParam, lParam, false);
+    return pWnd->WindowProc(nMsg, wParam, lParam);
+}
+
+bool AfxDispatchQtEvent(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (!pWnd)
+        return true;
+    FramePush push(hWnd, nMsg, wParam, lParam, true);
+    LRESULT r = callGuarded(pWnd, nMsg, wParam, lParam);
+    if (pResult)
+        *pResult = r;
+    return t_frames.back().qtDefault;
+}
+
+void AfxRequestQtDefault(UINT nMsg)
+{
+    if (!t_frames.empty() && t_frames.back().qtEvent && t_frames.back().msg.message == nMsg)
+        t_frames.back().qtDefault = true;
+}
+
+const MSG* AfxCurrentMessage() { return t_frames.empty() ? nullptr : &t_frames.back().msg; }
+
+void AfxGuardedCall(CWnd* pWnd, const std::function<void()>& fn)
+{
+    FramePush push(pWnd ? pWnd->m_hWnd : nullptr, WM_NULL, 0, 0, false);
+    try {
+        fn();
+    } catch (...) {
+        AfxReportException(std::current_exception(), pWnd);
+    }
+}
+
+void AfxSetExceptionReporter(AfxExceptionReporter r) { reporter() = std::move(r); }
+
+CString AfxClassNameOf(const CWnd* pWnd)
+{
+    if (!pWnd)
+        return CString("?");
+    int status = 0;
+    char* demangled = abi::__cxa_demangle(typeid(*pWnd).name(), nullptr, nullptr, &status);
+    QString name = QString::fromUtf8(status == 0 && demangled ? demangled : typeid(*pWnd).name());
+    std::free(demangled);
+    int colon = name.lastIndexOf(QLatin1String("::"));
+    if (colon >= 0)
+        name = name.mid(colon + 2);
+    return CString(name.toUtf8().constData());
+}
+
+void AfxReportException(std::exception_ptr error, const CWnd* pWnd)
+{
+    CString name = AfxClassNameOf(pWnd);
+    if (reporter() && reporter()(error, name))
+        return;
+    CString text;
+    text.Format("*** Unhandled Exception from %s ***", (const char*)name);
+    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+}
