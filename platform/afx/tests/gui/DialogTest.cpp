@@ -5,6 +5,7 @@
 #include "InteractionScript.h"
 #include "afx.h"
 #include "res/resource.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,7 +214,8 @@ TEST(DialogTest, ScreenshotOfADialogIsNotBlank)
     ASSERT_TRUE(dlg.Create(IDD_OPTIONS));
     afxtest::showActive(&dlg);
     QImage picture = afxtest::grab(&dlg);
-    QString path = QDir(QString::fromUtf8(qgetenv("VORNAL_BIN"))).filePath(QStringLiteral("../screenshots/options.png"));
+    // Beside the test binary, in the build folder.
+    QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots/options.png");
     QDir().mkpath(QFileInfo(path).path());
     EXPECT_TRUE(picture.save(path));
     EXPECT_GT(picture.width(), 300);
