@@ -43,6 +43,40 @@ void ConnectionState::open(const QString& connectionString, long loginTimeoutSec
     }
     connected_ = true;
     depth_ = 0;
+    SQLWCHAR name[64] = {};
+    SQLSMALLINT nameLength = 0;
+    if (Succeeded(SQLGetInfoW(dbc(), SQL_DBMS_NAME, name, sizeof name, &nameLength))) {
+        const QString dbms = FromWide(name, std::min<SQLLEN>(nameLength / 2, 63));
+        mariaDb_ = dbms.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive)
+            || dbms.contains(QLatin1String("MySQL"), Qt::CaseInsensitive);
+    }
+}
+
+_com_error ConnectionState::withServerErrorNumber(const _com_error& error)
+{
+    if (!mariaDb_ || error.NativeError() != 0 || error.Diagnostics().empty())
+        return error;
+    try {
+        std::shared_ptr<OdbcStatement> statement = newStatement();
+        statement->executeDirect(QStringLiteral("show warnings"), QString());
+        for (;;) {
+            if (statement->check(SQLFetch(statement->get()), QString()) == SQL_NO_DATA)
+                break;
+            SQLWCHAR level[16] = {};
+            SQLBIGINT code = 0;
+            SQLLEN indicator = 0;
+            SQLGetData(statement->get(), 1, SQL_C_WCHAR, level, sizeof level, &indicator);
+            SQLGetData(statement->get(), 2, SQL_C_SBIGINT, &code, 0, &indicator);
+            if (QString::fromUtf16(reinterpret_cast<const char16_t*>(level)) == QLatin1String("Error")) {
+                std::vector<DbDiagnostic> diagnostics = error.Diagnostics();
+                diagnostics.front().nativeError = static_cast<long>(code);
+                return _com_error(error.Error(), error.Description().qstring(), error.Doing(), diagnostics);
+            }
+        }
+    } catch (const _com_error&) {
+        // The report keeps what the driver said.
+    }
+    return error;
 }
 
 void ConnectionState::close()
@@ -82,7 +116,7 @@ long long ConnectionState::executeNoRecords(const QString& sql)
     if (!commandStatement_ || !commandStatement_->alive())
         commandStatement_ = std::make_shared<OdbcStatement>(*this);
     OdbcStatement& statement = *commandStatement_;
-    const QString doing = QStringLiteral("выполнение: ") + StatementForReport(sql);
+    const QString doing;  // told only when it fails: most commands succeed
     long long affected = 0;
     try {
         bool hasRows = statement.executeDirect(sql, doing);
@@ -93,9 +127,9 @@ long long ConnectionState::executeNoRecords(const QString& sql)
                 break;
             hasRows = statement.columnCount(doing) > 0;
         }
-    } catch (...) {
+    } catch (const _com_error& e) {
         statement.closeCursor();
-        throw;
+        throw _com_error(withServerErrorNumber(e), ExecutingDoing(sql));
     }
     statement.closeCursor();
     return affected;

@@ -3,6 +3,7 @@
 // the transaction depth and one reusable statement for commands without rows.
 #pragma once
 #include "OdbcHandle.h"
+#include "com_error.h"
 
 #include <memory>
 #include <mutex>
@@ -40,10 +41,14 @@ public:
 private:
     void requireOpen() const;
     void endTransaction(SQLSMALLINT completion, const QString& doing);
+    // MariaDB's driver gives a later statement's failure of one call without
+    // the server's error number; the server still has it for SHOW WARNINGS.
+    _com_error withServerErrorNumber(const _com_error& error);
 
     std::recursive_mutex mutex_;
     OdbcHandle dbc_;
     bool connected_ = false;
+    bool mariaDb_ = false;
     int depth_ = 0;
     std::set<OdbcStatement*> statements_;
     std::shared_ptr<OdbcStatement> commandStatement_;

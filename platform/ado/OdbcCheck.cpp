@@ -48,4 +48,14 @@ QString StatementForReport(const QString& sql)
     return t.size() > 300 ? t.left(300) + QStringLiteral("…") : t;
 }
 
+QString ExecutingDoing(const QString& sql)
+{
+    return QStringLiteral("выполнение: ") + StatementForReport(sql);
+}
+
+QString ReadingDoing(const QString& sql)
+{
+    return QStringLiteral("чтение результата: ") + StatementForReport(sql);
+}
+
 }  // namespace vornal::ado

@@ -24,5 +24,8 @@ inline bool Succeeded(SQLRETURN rc)
 
 // A statement text cut for an error report.
 QString StatementForReport(const QString& sql);
+// "выполнение: <statement>" and "чтение результата: <statement>".
+QString ExecutingDoing(const QString& sql);
+QString ReadingDoing(const QString& sql);
 
 }  // namespace vornal::ado

@@ -5,18 +5,23 @@
 namespace vornal::ado {
 
 RowSource::RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql)
-    : statement_(std::move(statement)), doing_(QStringLiteral("чтение результата: ") + StatementForReport(sql))
+    : statement_(std::move(statement)), sql_(sql)
 {
     std::lock_guard lock(statement_->connection().mutex());
-    const SQLSMALLINT count = statement_->columnCount(doing_);
-    for (SQLSMALLINT c = 1; c <= count; ++c) {
-        columns_.push_back(DescribeColumn(statement_->get(), static_cast<SQLUSMALLINT>(c), doing_));
-        const QString key = columns_.back().name.toLower();
-        if (!byName_.contains(key))
-            byName_.insert(key, c - 1);
+    const QString doing;
+    try {
+        const SQLSMALLINT count = statement_->columnCount(doing);
+        for (SQLSMALLINT c = 1; c <= count; ++c) {
+            columns_.push_back(DescribeColumn(statement_->get(), static_cast<SQLUSMALLINT>(c), doing));
+            const QString key = columns_.back().name.toLower();
+            if (!byName_.contains(key))
+                byName_.insert(key, c - 1);
+        }
+        // Drivers that keep the whole result know its size at once (MariaDB does).
+        knownCount_ = statement_->rowCount(doing);
+    } catch (const _com_error& e) {
+        throw _com_error(e, ReadingDoing(sql_));
     }
-    // Drivers that keep the whole result know its size at once (MariaDB does).
-    knownCount_ = statement_->rowCount(doing_);
 }
 
 int RowSource::columnIndex(const QString& name) const
@@ -30,18 +35,23 @@ bool RowSource::fetchOne()
         return false;
     std::lock_guard lock(statement_->connection().mutex());
     if (!statement_->alive())
-        throw _com_error(adErrObjectClosed, QStringLiteral("Соединение с базой данных закрыто"), doing_);
-    if (statement_->check(SQLFetch(statement_->get()), doing_) == SQL_NO_DATA) {
-        exhausted_ = true;
-        statement_->closeCursor();
-        return false;
+        throw _com_error(adErrObjectClosed, QStringLiteral("Соединение с базой данных закрыто"), ReadingDoing(sql_));
+    const QString doing;
+    try {
+        if (statement_->check(SQLFetch(statement_->get()), doing) == SQL_NO_DATA) {
+            exhausted_ = true;
+            statement_->closeCursor();
+            return false;
+        }
+        Row row;
+        row.reserve(columns_.size());
+        for (std::size_t c = 0; c < columns_.size(); ++c)
+            row.push_back(ReadColumn(statement_->get(), static_cast<SQLUSMALLINT>(c + 1), columns_[c], doing));
+        rows_.push_back(std::move(row));
+        return true;
+    } catch (const _com_error& e) {
+        throw _com_error(e, ReadingDoing(sql_));
     }
-    Row row;
-    row.reserve(columns_.size());
-    for (std::size_t c = 0; c < columns_.size(); ++c)
-        row.push_back(ReadColumn(statement_->get(), static_cast<SQLUSMALLINT>(c + 1), columns_[c], doing_));
-    rows_.push_back(std::move(row));
-    return true;
 }
 
 bool RowSource::has(long long index)
@@ -59,7 +69,7 @@ const RowSource::Row& RowSource::row(long long index)
 {
     if (index < first_ && index >= 0)
         throw _com_error(adErrFeatureNotAvailable,
-                         QStringLiteral("Запись уже пройдена: набор читается только вперёд"), doing_);
+                         QStringLiteral("Запись уже пройдена: набор читается только вперёд"), ReadingDoing(sql_));
     if (!has(index))
         throw _com_error(adErrNoCurrentRecord);
     return rows_[static_cast<std::size_t>(index - first_)];
@@ -93,14 +103,19 @@ std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& 
 {
     std::lock_guard lock(connection.mutex());
     std::shared_ptr<OdbcStatement> statement = connection.newStatement();
-    const QString doing = QStringLiteral("выполнение: ") + StatementForReport(sql);
-    bool hasRows = statement->executeDirect(sql, doing);
+    const QString doing;
+    bool hasRows = false;
     long long touched = 0;
-    while (!hasRows) {
-        touched += std::max(0LL, statement->rowCount(doing));
-        if (!statement->moreResults(doing))
-            break;
-        hasRows = statement->columnCount(doing) > 0;
+    try {
+        hasRows = statement->executeDirect(sql, doing);
+        while (!hasRows) {
+            touched += std::max(0LL, statement->rowCount(doing));
+            if (!statement->moreResults(doing))
+                break;
+            hasRows = statement->columnCount(doing) > 0;
+        }
+    } catch (const _com_error& e) {
+        throw _com_error(e, ExecutingDoing(sql));
     }
     if (affected)
         *affected = touched;

@@ -41,7 +41,7 @@ private:
     bool fetchOne();
 
     std::shared_ptr<OdbcStatement> statement_;
-    QString doing_;
+    QString sql_;           // for the report of a failure
     std::vector<ColumnInfo> columns_;
     QHash<QString, int> byName_;
     std::deque<Row> rows_;

@@ -33,6 +33,20 @@ bool IsLostConnectionCode(long native)
     }
 }
 
+// MariaDB's numbers of broken rules (duplicate key, missing reference, NULL in
+// a NOT NULL column, value out of range, too long or not of the column's type,
+// failed CHECK): the driver does not always give SQLSTATE 23000 with them.
+bool IsConstraintCode(long native)
+{
+    switch (native) {
+    case 1022: case 1048: case 1062: case 1169: case 1216: case 1217: case 1263: case 1264: case 1265:
+    case 1292: case 1366: case 1406: case 1451: case 1452: case 1586: case 3819: case 4025:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 _com_error::_com_error(HRESULT hr) : _com_error(hr, DefaultDescription(hr)) {}
@@ -48,6 +62,11 @@ _com_error::_com_error(HRESULT hr, const QString& description, const QString& do
     if (!doing_.isEmpty())
         text += QStringLiteral(" (") + doing_ + QStringLiteral(")");
     message_ = text.toUtf8();
+}
+
+_com_error::_com_error(const _com_error& other, const QString& doing)
+    : _com_error(other.hr_, other.description_, doing, other.diagnostics_)
+{
 }
 
 const char* _com_error::ErrorMessage() const
@@ -75,7 +94,8 @@ DbErrorKind _com_error::Kind() const
             return DbErrorKind::ConnectionLost;
     }
     const QString state = SqlState();
-    if (state.startsWith(QLatin1String("23")) || state.startsWith(QLatin1String("22")))
+    if (state.startsWith(QLatin1String("23")) || state.startsWith(QLatin1String("22"))
+        || IsConstraintCode(NativeError()))
         return DbErrorKind::Constraint;
     if (state == QLatin1String("02000"))
         return DbErrorKind::NoData;

@@ -24,6 +24,8 @@ public:
     explicit _com_error(HRESULT hr);
     _com_error(HRESULT hr, const QString& description, const QString& doing = QString(),
                std::vector<DbDiagnostic> diagnostics = {});
+    // The same failure told with what we were doing (filled in where the work is known).
+    _com_error(const _com_error& other, const QString& doing);
 
     HRESULT Error() const { return hr_; }
     // The whole text in UTF-8: the description, then what we were doing.

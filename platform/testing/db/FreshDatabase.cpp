@@ -1,5 +1,7 @@
 #include "FreshDatabase.h"
 
+#include "ndbcore.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -57,11 +59,27 @@ QString DatabaseNameForThisBinary()
 
 QString TestConnectionString(const TestServer& server)
 {
-    return QStringLiteral("DRIVER={%1/libmaodbc.so};SERVER=%2;PORT=%3;DATABASE=%4;UID=root;PWD=;"
-                          "OPTION=67108864;CHARSET=utf8mb4")
-        .arg(QStringLiteral(VORNAL_ODBC_DRIVER_DIR), server.host)
-        .arg(server.port)
-        .arg(server.database);
+    const CString address(QStringLiteral("%1:%2").arg(server.host).arg(server.port));
+    return BuildConnectionString(1, address, CString(server.database), "root", "").ToQString();
+}
+
+::testing::AssertionResult UseFreshDatabase()
+{
+    TestServer server;
+    const ::testing::AssertionResult created = CreateFreshDatabase(&server);
+    if (!created)
+        return created;
+    const _ConnectionPtr current = GetConnection();
+    if (current && current->GetState() == adStateOpen && GetDataBaseName() == CString(server.database))
+        return ::testing::AssertionSuccess();
+    SetDriverId(1);
+    SetServerName(CString(QStringLiteral("%1:%2").arg(server.host).arg(server.port)));
+    SetDataBaseName(CString(server.database));
+    SetUserID("root");
+    SetUserPassword("");
+    if (!InitDll())
+        return ::testing::AssertionFailure() << "the database layer could not connect to " << server.database.toStdString();
+    return ::testing::AssertionSuccess();
 }
 
 _ConnectionPtr OpenRawConnection()

@@ -22,6 +22,12 @@ struct TestServer {
 // A connection string for the test database (MariaDB driver, root, no password).
 QString TestConnectionString(const TestServer& server);
 
+// Connects the database layer (nDbcore) to this binary's fresh database:
+// driver 1, 127.0.0.1:port, user root, empty password. Call it in every test's
+// SetUp: the database is made once; the layer is connected again when a test
+// closed it.
+::testing::AssertionResult UseFreshDatabase();
+
 // A connection of its own to the test database, beside the layer's one
 // (for a second user in concurrency tests). Throws _com_error.
 _ConnectionPtr OpenRawConnection();

@@ -1,0 +1,34 @@
+// Running a batch of statements on a connection as one unit: inside an open
+// transaction scope of the session it joins that transaction; otherwise a
+// batch of several statements gets a transaction of its own, rolled back at
+// the first failure (a single statement is atomic by itself). Throws _com_error.
+#pragma once
+#include "DbSession.h"
+
+void RunBatch(DbSession& session, _Connection& connection, const QString& text);
+
+// Runs the body as one unit: inside the session's open scope it joins it;
+// otherwise in a transaction of its own, rolled back when the body throws.
+template <class F>
+void RunAtomically(DbSession& session, _Connection& connection, F&& body)
+{
+    if (session.scopeDepth > 0 && &connection == session.connection.GetInterfacePtr()) {
+        body();
+        return;
+    }
+    connection.BeginTrans();
+    try {
+        body();
+    } catch (...) {
+        try {
+            connection.RollbackTrans();
+        } catch (const _com_error&) {
+            // The first failure is the one to report; a lost connection has rolled back anyway.
+        }
+        throw;
+    }
+    connection.CommitTrans();
+}
+
+// The connection a call names, or the session's own for none.
+_Connection& ConnectionFor(DbSession& session, _Connection* given);

@@ -1,0 +1,139 @@
+#include "DbDialect.h"
+
+#include "DbSettings.h"
+
+bool DialectOfDriver(long driverId, SqlDialect& dialect)
+{
+    switch (driverId) {
+    case 0:
+    case 3: dialect = SqlDialect::SqlServer; return true;
+    case 1:
+    case 4: dialect = SqlDialect::MySql; return true;
+    case 2: dialect = SqlDialect::PostgreSql; return true;
+    default: return false;
+    }
+}
+
+SqlDialect CurrentDialect()
+{
+    SqlDialect dialect = SqlDialect::MySql;
+    DialectOfDriver(GetDriverId(-1), dialect);
+    return dialect;
+}
+
+QString EscapeSqlText(const QString& text, SqlDialect dialect)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (c == QLatin1Char('\''))
+            out += QStringLiteral("''");
+        else if (dialect == SqlDialect::MySql && c == QLatin1Char('\\'))
+            out += QStringLiteral("\\\\");
+        else if (dialect == SqlDialect::MySql && c == QChar(0))
+            out += QStringLiteral("\\0");
+        else if (c == QChar(0))
+            continue;  // other servers keep no NUL in text
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString QuoteSqlText(const QString& text, SqlDialect dialect)
+{
+    return QLatin1Char('\'') + EscapeSqlText(text, dialect) + QLatin1Char('\'');
+}
+
+QString SqlDateLiteral(int year, int month, int day, SqlDialect dialect)
+{
+    if (dialect == SqlDialect::SqlServer)  // yyyymmdd reads the same in every server language
+        return QStringLiteral("'%1%2%3'").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'))
+            .arg(day, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("'%1-%2-%3'").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'));
+}
+
+QString SqlDateTimeLiteral(int year, int month, int day, int hour, int minute, int second, SqlDialect dialect)
+{
+    // 'yyyy-mm-dd hh:mm:ss'; SQL Server reads 'yyyy-mm-ddThh:mm:ss' in every language.
+    QString date = SqlDateLiteral(year, month, day, SqlDialect::MySql).chopped(1);
+    date += dialect == SqlDialect::SqlServer ? QLatin1Char('T') : QLatin1Char(' ');
+    return date + QStringLiteral("%1:%2:%3'").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'))
+        .arg(second, 2, 10, QLatin1Char('0'));
+}
+
+CString SqlIfNull(LPCTSTR expression, LPCTSTR fallback)
+{
+    static const char* const names[] = {"isnull", "ifnull", "coalesce"};
+    CString text;
+    text.Format("%s(%s,%s)", names[static_cast<int>(CurrentDialect())], expression, fallback);
+    return text;
+}
+
+CString SqlConcat(std::initializer_list<CString> parts)
+{
+    CString text;
+    if (CurrentDialect() == SqlDialect::SqlServer) {
+        for (const CString& part : parts)
+            text += (text.IsEmpty() ? CString() : CString("+")) + part;
+        return text;
+    }
+    for (const CString& part : parts)
+        text += (text.IsEmpty() ? CString() : CString(",")) + part;
+    return "concat(" + text + ")";
+}
+
+CString SqlYear(LPCTSTR dateExpression)
+{
+    CString text;
+    if (CurrentDialect() == SqlDialect::PostgreSql)
+        text.Format("cast(extract(year from %s) as integer)", dateExpression);
+    else
+        text.Format("year(%s)", dateExpression);
+    return text;
+}
+
+CString SqlAsText(LPCTSTR expression)
+{
+    static const char* const forms[] = {"cast(%s as nvarchar(100))", "cast(%s as char)", "cast(%s as varchar)"};
+    CString text;
+    text.Format(forms[static_cast<int>(CurrentDialect())], expression);
+    return text;
+}
+
+CString SqlFullName()
+{
+    switch (CurrentDialect()) {
+    case SqlDialect::SqlServer:
+        return "ltrim(rtrim(isnull(tn.f,'')+' '+isnull(tn.i,'')+' '+isnull(tn.o,'')))";
+    default:
+        return "concat_ws(' ',tn.f,tn.i,tn.o)";
+    }
+}
+
+CString SqlNextNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where)
+{
+    CString text;
+    text.Format("select %s+1 from %s%s%s", (LPCTSTR)SqlIfNull(CString("max(") + column + ")", "0"), table,
+                where && *where ? " where " : "", where ? where : "");
+    return text;
+}
+
+CString SqlLastInsertId()
+{
+    switch (CurrentDialect()) {
+    case SqlDialect::SqlServer: return "select @@IDENTITY";
+    case SqlDialect::PostgreSql: return "select lastval()";
+    default: return "select LAST_INSERT_ID()";
+    }
+}
+
+CString SqlSessionId()
+{
+    switch (CurrentDialect()) {
+    case SqlDialect::SqlServer: return "select @@SPID";
+    case SqlDialect::PostgreSql: return "select pg_backend_pid()";
+    default: return "select CONNECTION_ID()";
+    }
+}

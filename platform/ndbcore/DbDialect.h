@@ -1,0 +1,37 @@
+// The SQL dialects the driver ids choose, and the fragments of SQL text that
+// differ between them, written once here so a form never repeats a branch.
+#pragma once
+#include "afx.h"
+
+#include <initializer_list>
+
+enum class SqlDialect { SqlServer, MySql, PostgreSql };
+
+// The dialect of a driver id: 0 and 3 SQL Server, 1 and 4 MariaDB/MySQL,
+// 2 PostgreSQL. False for ids that are refused (5, MS Access, and unknown ids).
+bool DialectOfDriver(long driverId, SqlDialect& dialect);
+// The dialect of the current driver id (MySQL when it is refused).
+SqlDialect CurrentDialect();
+
+// Text made safe inside '...' of the dialect (quotes doubled; for MySQL also
+// backslashes and NUL escaped).
+QString EscapeSqlText(const QString& text, SqlDialect dialect);
+QString QuoteSqlText(const QString& text, SqlDialect dialect);
+
+// Date and date-time literals of the dialect, quoted, ready to write unquoted.
+QString SqlDateLiteral(int year, int month, int day, SqlDialect dialect);
+QString SqlDateTimeLiteral(int year, int month, int day, int hour, int minute, int second, SqlDialect dialect);
+
+// Fragments for the current dialect.
+CString SqlIfNull(LPCTSTR expression, LPCTSTR fallback);
+CString SqlConcat(std::initializer_list<CString> parts);
+CString SqlYear(LPCTSTR dateExpression);
+// An expression as text (for comparing a key with a typed code).
+CString SqlAsText(LPCTSTR expression);
+// The full name of an employee over table tn: surname, name, patronymic by blanks.
+CString SqlFullName();
+// The next free number of a column: coalesce(max(column), 0) + 1 over the table and condition.
+CString SqlNextNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where = nullptr);
+// Queries of the key the session last generated and of the session's server-side id.
+CString SqlLastInsertId();
+CString SqlSessionId();

@@ -1,0 +1,77 @@
+#include "DbErrorReport.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+void WriteToStderr(const DbErrorReport& report)
+{
+    std::fprintf(stderr, "%s\n%s\n", (LPCTSTR)report.message, (LPCTSTR)report.details);
+    std::fflush(stderr);
+}
+
+std::atomic<DbErrorHook>& Hook()
+{
+    static std::atomic<DbErrorHook> hook{&WriteToStderr};
+    return hook;
+}
+
+}  // namespace
+
+DbErrorHook SetDbErrorHook(DbErrorHook hook)
+{
+    return Hook().exchange(hook ? hook : &WriteToStderr);
+}
+
+CString DbErrorMessage(DbErrorKind kind)
+{
+    switch (kind) {
+    case DbErrorKind::ConnectionLost:
+        return "Нет связи с сервером базы данных. Проверьте сеть и параметры подключения; "
+               "последние изменения не сохранены.";
+    case DbErrorKind::Constraint:
+        return "Изменения не сохранены: данные нарушают правила базы данных (повтор ключа, "
+               "незаполненное обязательное поле, ссылка на несуществующую запись или недопустимое значение).";
+    case DbErrorKind::NoData:
+        return "Нет данных для выполнения операции.";
+    default:
+        return "Ошибка при работе с базой данных.";
+    }
+}
+
+DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context)
+{
+    DbErrorReport report;
+    report.kind = error.Kind();
+    report.message = DbErrorMessage(report.kind);
+    QString details = error.Description().qstring();
+    if (!error.SqlState().isEmpty())
+        details += QStringLiteral("\nSQLSTATE %1, код %2").arg(error.SqlState()).arg(error.NativeError());
+    if (!error.Doing().isEmpty())
+        details += QStringLiteral("\nПри: ") + error.Doing();
+    if (context && *context)
+        details += QStringLiteral("\n") + CString(context).ToQString();
+    report.details = CString(details);
+    return report;
+}
+
+void ReportDBError(const _com_error& error, int, LPCTSTR context)
+{
+    Hook().load()(MakeDbErrorReport(error, context));
+}
+
+void ReportDBProblem(DbErrorKind kind, LPCTSTR message, LPCTSTR details)
+{
+    DbErrorReport report;
+    report.kind = kind;
+    report.message = message;
+    report.details = details ? details : "";
+    Hook().load()(report);
+}
+
+void LogDbWarning(LPCTSTR text)
+{
+    std::fprintf(stderr, "database layer: %s\n", text);
+    std::fflush(stderr);
+}

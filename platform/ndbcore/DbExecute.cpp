@@ -1,0 +1,60 @@
+#include "DbExecute.h"
+
+#include "DbBatch.h"
+#include "DbScalar.h"
+#include "MoneyText.h"
+
+#include <cmath>
+
+int ExecuteSql(LPCTSTR sql, _Connection* connection, int, int, int)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(0, [&](DbSession& session) {
+        RunBatch(session, ConnectionFor(session, connection), text);
+        return 1;
+    });
+}
+
+int ExecuteSql(LPCTSTR sql, int, int, int)
+{
+    return ExecuteSql(sql, nullptr);
+}
+
+CString ExecuteString(LPCTSTR sql, int)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(CString(), [&](DbSession& session) {
+        return CString(ScalarOf(OpenConnectionOf(session), text).text());
+    });
+}
+
+long long ExecuteCount(LPCTSTR sql, _Connection* connection, int)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(0LL, [&](DbSession& session) {
+        const _variant_t value = ScalarOf(ConnectionFor(session, connection), text);
+        if (value.vt == VT_BSTR) {
+            bool ok = false;
+            const double number = value.text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            return ok ? static_cast<long long>(std::trunc(number)) : 0LL;
+        }
+        if (value.isNull() || value.isEmpty())
+            return 0LL;
+        if (value.vt == VT_R8 || value.vt == VT_R4 || value.vt == VT_DECIMAL)
+            return static_cast<long long>(std::trunc(value.toDouble()));
+        return value.toInt64();
+    });
+}
+
+CString ExecuteMony(LPCTSTR sql)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(CString(), [&](DbSession& session) {
+        const _variant_t value = ScalarOf(OpenConnectionOf(session), text);
+        if (value.vt == VT_R8 || value.vt == VT_R4)
+            return ftoa0(value.toDouble());
+        const QString written = value.text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+        const QString amount = RoundDecimalText(written, 2);
+        return CString(written.isEmpty() || amount.isEmpty() ? value.text() : amount);
+    });
+}

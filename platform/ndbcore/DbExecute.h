@@ -1,0 +1,25 @@
+// Running SQL through the layer. None of these throws: a failure is reported
+// (ReportDBError) and answered as 0 or an empty text, so a caller may stop
+// quietly. A call without a connection runs on the session's own.
+#pragma once
+#include "afx.h"
+#include "ado.h"
+
+// Runs a statement or a batch (statements separated by ";" or line feeds, see
+// SqlBatch.h) as one unit; nonzero on success, 0 on a failure, after which
+// nothing of the batch remains. The three numbers of the original have no effect.
+int ExecuteSql(LPCTSTR sql, _Connection* connection = nullptr, int flag = 1, int unused1 = 1, int unused2 = -1);
+// The four-number form some callers write: (sql, 1, 1, -1) is (sql, NULL, 1, 1, -1).
+int ExecuteSql(LPCTSTR sql, int flag, int unused1, int unused2);
+
+// The first column of the first row as text, whatever its alias: dates
+// dd.mm.yyyy, date-times dd.mm.yyyy hh:mm:ss, numbers with "." and no
+// grouping, NULL and no row "".
+CString ExecuteString(LPCTSTR sql, int unused = -1);
+// The first column of the first row as a number (a whole number; a fraction is
+// cut off as atol would); 0 for NULL, no row or a text that is no number.
+// Signed, so a stored -2 comes back as -2; callers may cast it.
+long long ExecuteCount(LPCTSTR sql, _Connection* connection = nullptr, int unused = 0);
+// The first column of the first row as an amount: two decimals, "." and no
+// grouping ("1234.50"); "" for NULL or no row.
+CString ExecuteMony(LPCTSTR sql);

@@ -1,0 +1,80 @@
+// Database constants and the document counter, the latter under two real
+// connections at once.
+#include "DbReportRecorder.h"
+#include "FreshDatabase.h"
+#include "ndbcore.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class ConstantsAndCounterTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(vornal::testing::UseFreshDatabase()); }
+    vornal::testing::DbReportRecorder reports;
+};
+
+TEST_F(ConstantsAndCounterTest, ConstantsReadBackAsWritten)
+{
+    EXPECT_EQ(GetConstant("never_set", 0), CString(""));
+    EXPECT_EQ(GetConstant("ORG_NAME", 1), GetConstant("ORG_NAME", 0));
+    EXPECT_TRUE(SetConstant("system_actual_date", "01.03.2024", NULL));
+    EXPECT_TRUE(SetConstant("system_actual_date", "02.03.2024", NULL));
+    EXPECT_EQ(GetConstant("system_actual_date", 0), CString("02.03.2024"));
+    const CString hostile = "ООО «Ромашка» 'и' \\ сыновья";
+    EXPECT_TRUE(SetConstant("ORG_NAME", hostile, 0));
+    EXPECT_EQ(GetConstant("ORG_NAME", 1), hostile);
+    EXPECT_TRUE(SetConstant("paymar_pereschet", nullptr));
+    EXPECT_EQ(GetConstant("paymar_pereschet"), CString(""));
+    {
+        CDbTransaction save;
+        EXPECT_TRUE(SetConstant("venzol_chlens", "x"));
+    }
+    EXPECT_EQ(GetConstant("venzol_chlens"), CString("")) << "inside an unfinished scope it rolled back";
+    EXPECT_TRUE(reports.reports().empty());
+}
+
+// A second user holds the counter row inside an unfinished save: our number
+// waits for it and follows its number.
+TEST_F(ConstantsAndCounterTest, CounterWaitsForAnotherUsersSave)
+{
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    const long before = GetNextDocId();
+    ASSERT_GT(before, 0);
+    other->BeginTrans();
+    other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
+    long ours = 0;
+    std::thread user([&] { ours = GetNextDocId(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    other->CommitTrans();
+    user.join();
+    EXPECT_EQ(ours, before + 2);
+}
+
+TEST_F(ConstantsAndCounterTest, TwoConnectionsSavingAtOnceNeverShareANumber)
+{
+    const int perUser = 150;
+    std::vector<long> mine, theirs;
+    std::thread worker([&] {
+        CDbThreadSession own;  // a connection of this thread's own
+        ASSERT_TRUE(own.IsOpen());
+        for (int i = 0; i < perUser; ++i)
+            theirs.push_back(GetNextDocId());
+    });
+    for (int i = 0; i < perUser; ++i)
+        mine.push_back(GetNextDocId());
+    worker.join();
+    std::set<long> all(mine.begin(), mine.end());
+    all.insert(theirs.begin(), theirs.end());
+    EXPECT_EQ(all.size(), static_cast<size_t>(2 * perUser));
+    EXPECT_EQ(all.count(0), 0u);
+    EXPECT_EQ(*all.rbegin() - *all.begin() + 1, 2 * perUser) << "no number lost either";
+    EXPECT_TRUE(std::is_sorted(mine.begin(), mine.end()));
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// ExecuteSql batches and the scalar reads against the real server.
+#include "DbReportRecorder.h"
+#include "FreshDatabase.h"
+#include "ndbcore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ExecuteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(vornal::testing::UseFreshDatabase());
+        ASSERT_TRUE(ExecuteSql("create table if not exists x_rows (id int primary key, t varchar(100), "
+                               "s decimal(15,2), d date, dt datetime)"));
+        ASSERT_TRUE(ExecuteSql("delete from x_rows"));
+    }
+    vornal::testing::DbReportRecorder reports;
+};
+
+TEST_F(ExecuteTest, FailingThirdStatementLeavesNothingOfTheFirstTwo)
+{
+    const int result = ExecuteSql("insert into x_rows (id) values (1)\n"
+                                  "insert into x_rows (id) values (2);\n"
+                                  "insert into x_rows (id) values (1)\n",
+                                  NULL, 1, 1, -1);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ExecuteCount("select count(*) as cnt from x_rows", NULL, 0), 0);
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint);
+    EXPECT_NE(reports.reports()[0].details.Find("Duplicate"), -1) << (LPCTSTR)reports.reports()[0].details;
+
+    EXPECT_NE(ExecuteSql("insert into x_rows (id, t) values (1, 'a;b') -- first\r\ninsert into x_rows (id) values (2)",
+                         1, 1, -1), 0);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 2);
+    EXPECT_EQ(ExecuteString("select t from x_rows where id=1"), CString("a;b"));
+}
+
+// Long batches go to the server in parts; a failure in a late part still
+// takes back the parts already run.
+TEST_F(ExecuteTest, LongBatchRollsBackAcrossItsParts)
+{
+    CString batch;
+    for (int id = 1; id <= 250; ++id)
+        batch.AppendFormat("insert into x_rows (id, t) values (%d, 'строка %d')\n", id, id);
+    EXPECT_NE(ExecuteSql(batch), 0);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 250);
+    ASSERT_TRUE(ExecuteSql("delete from x_rows"));
+    batch += "insert into x_rows (id) values (17)\n";
+    EXPECT_EQ(ExecuteSql(batch), 0);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint) << (LPCTSTR)reports.reports()[0].details;
+}
+
+TEST_F(ExecuteTest, CyrillicRoundTripsThroughTheLayer)
+{
+    const CString name = "Иванов Пётр «Ёж» — №7; 'кавычки' \\ слэш";
+    CString sql;
+    sql.Format("insert into x_rows (id, t) values (5, %s)", (LPCTSTR)NullStr(name));
+    ASSERT_TRUE(ExecuteSql(sql));
+    EXPECT_EQ(ExecuteString("select t as str from x_rows where id=5"), name);
+    CString search;
+    search.Format("select count(*) from x_rows where t='%s'", (LPCTSTR)MakeSqlStr(name));
+    EXPECT_EQ(ExecuteCount(search), 1);
+}
+
+TEST_F(ExecuteTest, FirstColumnOfFirstRowWhateverTheAlias)
+{
+    ASSERT_TRUE(ExecuteSql("insert into x_rows values (1, null, 1234.5, '2024-02-29', '2024-03-01 00:00:00')\n"
+                           "insert into x_rows values (2, 'b', -0.5, null, '2024-03-01 08:05:09')"));
+    const struct {
+        const char* sql;
+        const char* text;
+    } cases[] = {
+        {"select s as str from x_rows order by id", "1234.50"},
+        {"select cast(id as char), t from x_rows order by id desc", "2"},
+        {"select d from x_rows where id=1", "29.02.2024"},
+        {"select dt from x_rows where id=1", "01.03.2024 00:00:00"},
+        {"select dt from x_rows where id=2", "01.03.2024 08:05:09"},
+        {"select t from x_rows where id=1", ""},
+        {"select t from x_rows where id=99", ""},
+        {"select sum(s) from x_rows", "1234.00"},
+        {"select 0.1e0 + 0.2e0", "0.30000000000000004"},
+        {"select max(id)+1 as str from x_rows", "3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExecuteString(c.sql, -1), CString(c.text)) << c.sql;
+    EXPECT_EQ(ExecuteCount("select -2 as cnt"), -2);
+    EXPECT_EQ(ExecuteCount("select s from x_rows where id=1"), 1234);
+    EXPECT_EQ(ExecuteCount("select t from x_rows where id=1"), 0);
+    EXPECT_EQ(ExecuteCount("select id from x_rows where id=99"), 0);
+    EXPECT_EQ(ExecuteMony("select s as str from x_rows where id=2"), CString("-0.50"));
+    EXPECT_EQ(ExecuteMony("select 2.675 as str"), CString("2.68"));
+    EXPECT_EQ(ExecuteMony("select 10"), CString("10.00"));
+    EXPECT_EQ(ExecuteMony("select s from x_rows where id=99"), CString(""));
+    EXPECT_TRUE(reports.reports().empty());
+}
+
+TEST_F(ExecuteTest, FailuresAreReportedAndAnsweredEmpty)
+{
+    EXPECT_EQ(ExecuteString("select nothing from nowhere"), CString(""));
+    EXPECT_EQ(ExecuteCount("selec 1"), 0);
+    EXPECT_EQ(ExecuteSql("update nowhere set a=1"), 0);
+    ASSERT_EQ(reports.reports().size(), 3u);
+    EXPECT_EQ(reports.reports()[0].message, DbErrorMessage(DbErrorKind::Other));
+    EXPECT_NE(reports.reports()[0].details.Find("nowhere"), -1);
+}
+
+TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
+{
+    {
+        CDbTransaction save;
+        ASSERT_TRUE(save.IsUsable());
+        ASSERT_TRUE(ExecuteSql("insert into x_rows (id) values (1)"));
+        ASSERT_TRUE(ExecuteSql("insert into x_rows (id) values (2)\ninsert into x_rows (id) values (3)"));
+        EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 3) << "the scope sees its own rows";
+    }
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0) << "left without Commit: rolled back";
+    {
+        CDbTransaction save;
+        ASSERT_TRUE(ExecuteSql("insert into x_rows (id) values (1)"));
+        EXPECT_FALSE(ExecuteSql("insert into x_rows (id) values (1)"));
+        EXPECT_FALSE(save.IsUsable());
+        EXPECT_FALSE(save.Commit()) << "a failed call inside leaves only a rollback";
+    }
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
+    {
+        CDbTransaction save;
+        {
+            CDbTransaction inner;
+            ASSERT_TRUE(ExecuteSql("insert into x_rows (id) values (7)"));
+            EXPECT_TRUE(inner.Commit());
+        }
+        EXPECT_TRUE(save.Commit());
+    }
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 1);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// Reference-book and employee lookups, the session's ids and period dates.
+#include "DbReportRecorder.h"
+#include "FreshDatabase.h"
+#include "ndbcore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LookupsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(vornal::testing::UseFreshDatabase());
+        ASSERT_TRUE(ExecuteSql("create table if not exists spr_test (id int auto_increment primary key, "
+                               "name varchar(100), ls varchar(20))"));
+        ASSERT_TRUE(ExecuteSql("delete from spr_test"));
+        ASSERT_TRUE(ExecuteSql("insert into spr_test (id, name, ls) values (1, 'Молоко 3,2%', '40')\n"
+                               "insert into spr_test (id, name, ls) values (2, 'Молоко_топлёное', '41')\n"
+                               "insert into spr_test (id, name, ls) values (3, 'Хлеб ржаной', null)"));
+    }
+    vornal::testing::DbReportRecorder reports;
+};
+
+TEST_F(LookupsTest, ReferenceBookRows)
+{
+    EXPECT_EQ(GetFromSPR("spr_test", "3", NULL), CString("Хлеб ржаной"));
+    EXPECT_EQ(GetFromSPR("spr_test", "1", "ls"), CString("40"));
+    EXPECT_EQ(GetFromSPR("spr_test", "99"), CString(""));
+    EXPECT_EQ(GetFromSPR("spr_test", ""), CString(""));
+    EXPECT_EQ(GetFromSPR("spr_test", "1' or '1'='1"), CString(""));
+    EXPECT_TRUE(SprOk("spr_test", "2"));
+    EXPECT_FALSE(SprOk("spr_test", "4"));
+    EXPECT_FALSE(SprOk("spr_test", "2abc")) << "a code is the whole id, not a number's prefix";
+    EXPECT_TRUE(reports.reports().empty());
+    EXPECT_EQ(GetFromSPR("spr_test; drop table tn", "1"), CString(""));
+    EXPECT_EQ(reports.reports().size(), 1u) << "a table name that is no identifier is refused";
+}
+
+TEST_F(LookupsTest, UniqueByNameFragments)
+{
+    long id = 0;
+    EXPECT_EQ(SuUniqByName("spr_test", "хлеб", id), 1);
+    EXPECT_EQ(id, 3);
+    EXPECT_EQ(SuUniqByName("spr_test", "молоко", id), 2);
+    EXPECT_EQ(SuUniqByName("spr_test", "мол 3,2", id), 1);
+    EXPECT_EQ(id, 1);
+    EXPECT_EQ(SuUniqByName("spr_test", "%", id), 1) << "LIKE signs are plain characters";
+    EXPECT_EQ(SuUniqByName("spr_test", "б_р", id), 0) << "\"_\" is no wildcard either";
+    CString code;
+    EXPECT_EQ(SuUniqByName("spr_test", "_топл", code), 1);
+    EXPECT_EQ(code, CString("2"));
+    EXPECT_EQ(SuUniqByName("spr_test", "сыр", id), 0);
+}
+
+TEST_F(LookupsTest, EmployeesIdsAndPeriods)
+{
+    EXPECT_EQ(GetFio("1"), CString("Петрова Анна Сергеевна"));
+    EXPECT_EQ(GetFio("1 or 1=1"), CString(""));
+    EXPECT_EQ(ExecuteCount("select count(tn) as cnt from tn where tn=1 and pass='123'", 0, 0), 1);
+    EXPECT_EQ(GetServerId(), ExecuteCount("select connection_id()"));
+    ASSERT_TRUE(ExecuteSql("insert into spr_test (name) values ('Соль')"));
+    const long key = LastInsertId();
+    EXPECT_GT(key, 3);
+    EXPECT_EQ(GetConstant("ORG_NAME").IsEmpty(), false);
+    EXPECT_EQ(LastInsertId(), key) << "the layer's own reads leave the key alone";
+    ASSERT_TRUE(ExecuteSql("delete from otp where g=2031\n"
+                           "insert into otp (g,ms,d1,d2) values (2031,2,'2031-01-26','2031-02-25')"));
+    EXPECT_EQ(GetOtpD1(2031, 2), CString("26.01.2031"));
+    EXPECT_EQ(GetOtpD2(2031, 2), CString("25.02.2031"));
+    EXPECT_EQ(GetOtpD2(2032, 2), CString("29.02.2032")) << "no period row: the calendar month";
+    EXPECT_TRUE(reports.reports().empty());
+}
+
+}  // namespace
