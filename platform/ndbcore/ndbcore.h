@@ -23,3 +23,4 @@
 #include "RefBooks.h"
 #include "MoneyText.h"
 #include "UiFileHelpers.h"
+#include "WindowHelpers.h"

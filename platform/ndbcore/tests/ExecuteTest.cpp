@@ -139,3 +139,23 @@ TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
 }
 
 }  // namespace
+
+namespace {
+
+// The server drops our connection (an administrator's KILL, a restart): the
+// next call is reported as a lost connection, and InitDll connects again.
+TEST_F(ExecuteTest, LostConnectionIsReportedAsSuch)
+{
+    _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
+    CString kill;
+    kill.Format("kill %d", GetServerId());
+    administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
+    EXPECT_EQ(ExecuteString("select 1"), CString(""));
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::ConnectionLost) << (LPCTSTR)reports.reports()[0].details;
+    EXPECT_EQ(reports.reports()[0].message, DbErrorMessage(DbErrorKind::ConnectionLost));
+    ASSERT_EQ(InitDll(), 1);
+    EXPECT_EQ(ExecuteString("select 1"), CString("1"));
+}
+
+}  // namespace
