@@ -11,6 +11,20 @@ QString Literal(LPCTSTR value)
     return value ? QuoteSqlText(CString(value).ToQString(), CurrentDialect()) : QStringLiteral("NULL");
 }
 
+QString InsertIfMissingSql(const QString& name)
+{
+    switch (CurrentDialect()) {
+    case SqlDialect::SqlServer:
+        return QStringLiteral("if not exists (select 1 from system_const where name=%1) "
+                              "insert into system_const (name,val) values (%1,NULL)").arg(name);
+    case SqlDialect::PostgreSql:
+        return QStringLiteral("insert into system_const (name,val) values (%1,NULL) on conflict (name) do nothing")
+            .arg(name);
+    default:
+        return QStringLiteral("insert ignore into system_const (name,val) values (%1,NULL)").arg(name);
+    }
+}
+
 QString UpsertSql(const QString& name, const QString& value)
 {
     switch (CurrentDialect()) {
@@ -42,5 +56,25 @@ int SetConstant(LPCTSTR name, LPCTSTR value, LPCTSTR)
     return RunReported(0, [&](DbSession& session) {
         RunBatch(session, OpenConnectionOf(session), sql);
         return 1;
+    });
+}
+
+int SetConstantIf(LPCTSTR name, LPCTSTR expected, LPCTSTR value)
+{
+    const QString key = Literal(name ? name : "");
+    const QString was = QuoteSqlText(CString(expected).ToQString(), CurrentDialect());
+    const QString update = QStringLiteral("update system_const set val=%1 where name=%2 and %3=%4")
+                               .arg(Literal(value), key, SqlIfNull("val", "''").ToQString(), was);
+    return RunReported(0, [&](DbSession& session) {
+        // Two single statements, each atomic: the row exists, then a conditional
+        // update of it under its own lock (no gap locks that two users could cross).
+        _Connection& connection = OpenConnectionOf(session);
+        RunCommand(connection, InsertIfMissingSql(key));
+        const long long changed = RunCommand(connection, update);
+        // MySQL counts rows changed, not rows found: setting the value it already holds changes none.
+        if (changed == 0 && CString(expected) == CString(value))
+            return ScalarOf(connection, QStringLiteral("select val from system_const where name=") + key).text()
+                       == CString(value).ToQString() ? 1 : 0;
+        return changed > 0 ? 1 : 0;
     });
 }

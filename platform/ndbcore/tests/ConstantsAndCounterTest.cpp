@@ -78,3 +78,28 @@ TEST_F(ConstantsAndCounterTest, TwoConnectionsSavingAtOnceNeverShareANumber)
 }
 
 }  // namespace
+
+namespace {
+
+// Two users start the payroll run at the same moment: exactly one takes the mark.
+TEST_F(ConstantsAndCounterTest, CompareAndSetGivesTheMarkToOneUser)
+{
+    ASSERT_TRUE(SetConstant("paymar_pereschet", "null"));
+    for (int round = 0; round < 20; ++round) {
+        int mine = 0, theirs = 0;
+        std::thread other([&] {
+            CDbThreadSession own;
+            theirs = SetConstantIf("paymar_pereschet", "null", "true");
+        });
+        mine = SetConstantIf("paymar_pereschet", "null", "true");
+        other.join();
+        ASSERT_EQ(mine + theirs, 1) << "round " << round;
+        ASSERT_TRUE(SetConstant("paymar_pereschet", "null"));
+    }
+    EXPECT_TRUE(SetConstantIf("never_marked", "", "1")) << "an unset constant matches the empty text";
+    EXPECT_FALSE(SetConstantIf("never_marked", "", "2"));
+    EXPECT_EQ(GetConstant("never_marked"), CString("1"));
+    EXPECT_TRUE(reports.reports().empty());
+}
+
+}  // namespace
