@@ -11,6 +11,6 @@ namespace appcore {
 void RegisterScriptApi(lua_State* L);
 
 void RegisterScriptAppApi(lua_State* L);
-void RegisterScriptDbApi(lua_State* L); // a no-op where the program is built without nDbcore
+void RegisterScriptDbApi(lua_State* L);
 
 } // namespace appcore

@@ -15,3 +15,7 @@ add_suite_test(appcore_script_test
   SOURCES ${APPCORE_TESTS_DIR}/InterpriterTest.cpp ${APPCORE_TESTS_DIR}/ModuleLoaderTest.cpp
   DEPENDS appcore appcore_packer_lib testing_main)
 add_dependencies(appcore_script_test appcore_test_module appcore_test_module_refuses config_archive)
+
+add_suite_test(appcore_script_db_test DATABASE
+  SOURCES ${APPCORE_TESTS_DIR}/ScriptDbApiTest.cpp
+  DEPENDS appcore testing_db testing_main)
