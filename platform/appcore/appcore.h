@@ -9,3 +9,4 @@
 #include "MakeParam.h"
 #include "ModuleEntry.h"
 #include "ScriptHooks.h"
+#include "ScriptUserHooks.h"

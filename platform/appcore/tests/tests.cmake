@@ -19,3 +19,7 @@ add_dependencies(appcore_script_test appcore_test_module appcore_test_module_ref
 add_suite_test(appcore_script_db_test DATABASE
   SOURCES ${APPCORE_TESTS_DIR}/ScriptDbApiTest.cpp
   DEPENDS appcore testing_db testing_main)
+
+add_suite_test(appcore_script_gui_test GUI
+  SOURCES ${APPCORE_TESTS_DIR}/ScriptUserHooksTest.cpp
+  DEPENDS appcore testing_gui testing_main)
