@@ -24,9 +24,13 @@ set(AFX_GUI_SOURCES
   ctl/AfxListSearch.cpp
   ctl/CButton.cpp
   ctl/CComboBox.cpp
+  ctl/CDateTimeCtrl.cpp
   ctl/CEdit.cpp
   ctl/CListBox.cpp
+  ctl/CProgressCtrl.cpp
+  ctl/CSpinButtonCtrl.cpp
   ctl/CStatic.cpp
+  ctl/CTabCtrl.cpp
   dlg/AfxInteraction.cpp
   dlg/AfxMessageBox.cpp
   dlg/CDataExchange.cpp

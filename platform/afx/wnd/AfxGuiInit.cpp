@@ -3,9 +3,13 @@
 // the message box behind CException::ReportError.
 #include "ctl/CButton.h"
 #include "ctl/CComboBox.h"
+#include "ctl/CDateTimeCtrl.h"
 #include "ctl/CEdit.h"
 #include "ctl/CListBox.h"
+#include "ctl/CProgressCtrl.h"
+#include "ctl/CSpinButtonCtrl.h"
 #include "ctl/CStatic.h"
+#include "ctl/CTabCtrl.h"
 #include "dlg/AfxMessageBox.h"
 #include "res/AfxResources.h"
 
@@ -19,6 +23,10 @@ struct GuiInit {
         AfxRegisterStaticClass();
         AfxRegisterComboBoxClass();
         AfxRegisterListBoxClass();
+        AfxRegisterDateTimeClass();
+        AfxRegisterUpDownClass();
+        AfxRegisterProgressClass();
+        AfxRegisterTabClass();
         CString::SetResourceLoader([](UINT id, QString& text) {
             CString s;
             if (!AfxLoadString(id, s, AfxGetResourceHandle()))

@@ -22,6 +22,7 @@ AFX_DECLARE_HANDLE(HINSTANCE);
 typedef HINSTANCE HMODULE;
 typedef void* HGDIOBJ;
 typedef int* LPINT;
+typedef BOOL* LPBOOL;
 
 #define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
 #define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))

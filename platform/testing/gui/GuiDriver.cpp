@@ -1,7 +1,9 @@
 #include "GuiDriver.h"
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -158,6 +160,31 @@ void setChecked(CWnd* parent, int id, bool on)
     CWnd* w = control(parent, id);
     if (w && (w->SendMessage(BM_GETCHECK, 0, 0) == BST_CHECKED) != on)
         click(parent, id);
+}
+
+void pickDate(CWnd* parent, int id, const QDate& date)
+{
+    CWnd* w = control(parent, id);
+    auto* edit = w ? w->GetQWidget()->findChild<QDateTimeEdit*>() : nullptr;
+    if (!edit) {
+        ADD_FAILURE() << "control " << id << " is not a date picker";
+        return;
+    }
+    if (auto* check = w->GetQWidget()->findChild<QCheckBox*>(); check && !check->isChecked())
+        check->click();
+    edit->setDate(date);
+}
+
+void clearDate(CWnd* parent, int id)
+{
+    CWnd* w = control(parent, id);
+    auto* check = w ? w->GetQWidget()->findChild<QCheckBox*>() : nullptr;
+    if (!check) {
+        ADD_FAILURE() << "control " << id << " is not a date picker that may be empty";
+        return;
+    }
+    if (check->isChecked())
+        check->click();
 }
 
 void command(CWnd* target, UINT id) { target->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }

@@ -4,6 +4,7 @@
 // deferred deletes, pictures of windows).
 #pragma once
 #include "afx.h"
+#include <QDate>
 #include <QImage>
 #include <QString>
 
@@ -35,6 +36,10 @@ void chooseEntry(CWnd* parent, int id, int index);
 void click(CWnd* parent, int id);
 // Sets a check box to the state by clicking it when it differs.
 void setChecked(CWnd* parent, int id, bool on);
+// Sets a date picker's date as the user does (ticking its check box first
+// when it is empty), or empties a DTS_SHOWNONE picker.
+void pickDate(CWnd* parent, int id, const QDate& date);
+void clearDate(CWnd* parent, int id);
 // Sends a menu or toolbar command.
 void command(CWnd* target, UINT id);
 

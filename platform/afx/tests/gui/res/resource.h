@@ -16,3 +16,10 @@
 #define IDS_GREETING 303
 #define IDR_MAIN 128
 #define ID_SETTINGS 10007
+#define IDD_PERIOD 223
+#define IDC_FROM 1010
+#define IDC_TO 1011
+#define IDC_YEAR 1052
+#define IDC_YEAR_SPIN 1021
+#define IDC_TABS 1046
+#define IDC_PROGRESS 1047
