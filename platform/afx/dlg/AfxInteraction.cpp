@@ -12,15 +12,24 @@ AfxModalDriver* AfxGetModalDriver() { return g_driver; }
 
 int AfxRunModal(AfxModalRequest& req)
 {
-    if (!g_driver) {
-        if (req.widget)
-            return req.widget->exec();
-        return req.show ? req.show(req) : req.result;
-    }
-    // Driven: the window is shown and active while the driver takes the
-    // step, then the window and the focus that were active come back.
+    // The window and the focus that were active come back afterwards (Qt
+    // does not always give the focus back by itself).
     QPointer<QWidget> prevActive = QApplication::activeWindow();
     QPointer<QWidget> prevFocus = QApplication::focusWidget();
+    auto restore = [&] {
+        if (!prevActive)
+            return;
+        QApplication::setActiveWindow(prevActive);
+        QApplication::processEvents();
+        if (prevFocus)
+            prevFocus->setFocus();
+    };
+    if (!g_driver) {
+        int result = req.widget ? req.widget->exec() : (req.show ? req.show(req) : req.result);
+        restore();
+        return result;
+    }
+    // Driven: the window is shown and active while the driver takes the step.
     QPointer<QDialog> dlg = req.widget;
     if (dlg) {
         dlg->setWindowModality(Qt::ApplicationModal);
@@ -33,11 +42,6 @@ int AfxRunModal(AfxModalRequest& req)
         g_driver->leftOpen(req);
         dlg->reject();
     }
-    if (prevActive) {
-        QApplication::setActiveWindow(prevActive);
-        QApplication::processEvents();
-        if (prevFocus)
-            prevFocus->setFocus();
-    }
+    restore();
     return dlg ? dlg->result() : req.result;
 }

@@ -30,6 +30,11 @@ HWND WndHandleTable::add(QWidget* widget, CWnd* wnd, std::unique_ptr<CWnd> autoW
                          DWORD style, DWORD exStyle, int id)
 {
     Table& t = table();
+    if (WndRecord* existing = findWidget(widget)) {
+        // A widget already recorded keeps its handle; wnd takes it over.
+        setWnd(existing, wnd);
+        return existing->hwnd;
+    }
     auto rec = std::make_unique<WndRecord>();
     quintptr n = t.next++;
     rec->hwnd = reinterpret_cast<HWND>(n);

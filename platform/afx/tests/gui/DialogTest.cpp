@@ -259,6 +259,56 @@ TEST(DialogTest, AValueThatCannotBeTakenKeepsTheDialogWithAMessage)
     EXPECT_EQ(options.m_amount, 2000000.0) << "as in MFC, the value is taken before the range check";
 }
 
+// The login dialog's Tab in the password field: with both fields filled it
+// posts IDOK to itself and lets the key go on.
+class TabLoginDlg : public LoginDlg {
+public:
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && CWnd::GetFocus() == GetDlgItem(IDC_PASSWORD)
+            && !text(IDC_NUMBER).isEmpty() && !text(IDC_PASSWORD).isEmpty())
+            PostMessage(WM_COMMAND, IDOK, 0);
+        return LoginDlg::PreTranslateMessage(pMsg);
+    }
+};
+
+TEST(DialogTest, PreTranslateMessageSeesKeysBeforeTheControl)
+{
+    TabLoginDlg dlg;
+    afxtest::InteractionScript script;
+    script
+        .dialog(IDD_LOGIN,
+                [](afxtest::DialogStep& d) {
+                    d.type(IDC_NUMBER, QStringLiteral("1"));
+                    d.key(IDC_PASSWORD, Qt::Key_Tab);  // empty password: nothing posted
+                    afxtest::deliverPosted();
+                    EXPECT_TRUE(d.window()->IsWindowVisible());
+                    d.type(IDC_PASSWORD, QStringLiteral("секрет"));
+                    d.key(IDC_PASSWORD, Qt::Key_Tab);
+                    EXPECT_EQ(CWnd::GetFocus(), d.item(IDC_REMEMBER)) << "the Tab went on to the next control";
+                    afxtest::deliverPosted();
+                })
+        .message("Записать изменения ? ", IDYES);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+TEST(DialogTest, AChooserWithoutAWindowIsAnsweredByTheScript)
+{
+    afxtest::InteractionScript script;
+    script.chooser("file", [](afxtest::DialogStep& d) {
+        EXPECT_EQ(d.request().text, CString("Выберите файл"));
+        d.request().answer = "/tmp/выписка.k";
+        d.request().result = IDOK;
+    });
+    AfxModalRequest req;
+    req.kind = AfxModalKind::Chooser;
+    req.chooser = "file";
+    req.text = "Выберите файл";
+    req.show = [](AfxModalRequest&) -> int { ADD_FAILURE() << "the real chooser must not open in a test"; return IDCANCEL; };
+    EXPECT_EQ(AfxRunModal(req), IDOK);
+    EXPECT_EQ(req.answer, CString("/tmp/выписка.k"));
+}
+
 TEST(DialogTest, MissingTemplateGivesMinusOne)
 {
     CDialog dlg(4711);
