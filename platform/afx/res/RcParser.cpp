@@ -268,6 +268,16 @@ CString RcParser::text()
     fail(QStringLiteral("expected a text"));
 }
 
+// LANGUAGE names its language with words of the Windows headers; the
+// resources are taken whatever the language.
+void RcParser::skipLine()
+{
+    int line = peek().line;
+    QString file = peek().file;
+    while (peek().type != RcToken::End && peek().line == line && peek().file == file)
+        next();
+}
+
 bool RcParser::isBegin() const { return isWord("BEGIN") || isPunct("{"); }
 bool RcParser::isEnd() const { return isWord("END") || isPunct("}"); }
 
@@ -304,10 +314,7 @@ void RcParser::statement()
         return;
     }
     if (isWord("LANGUAGE")) {
-        next();
-        number();
-        expectPunct(",");
-        number();
+        skipLine();
         return;
     }
     const RcToken& nameTok = next();
@@ -403,9 +410,8 @@ void RcParser::dialogOption(AfxDlgTemplate& d)
     } else if (word == QLatin1String("CLASS")) {
         text();
     } else if (word == QLatin1String("LANGUAGE")) {
-        number();
-        expectPunct(",");
-        number();
+        --m_pos;
+        skipLine();
     } else if (word == QLatin1String("CHARACTERISTICS") || word == QLatin1String("VERSION")) {
         number();
     } else {

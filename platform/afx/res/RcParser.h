@@ -35,6 +35,7 @@ private:
     bool isEnd() const;
     void skipMemoryFlags();
     void skipBlock();
+    void skipLine();
     bool startsStatement() const;
     void recover(size_t start);
 

@@ -1,7 +1,9 @@
 #include "wnd/AfxDispatch.h"
 #include "wnd/CWnd.h"
 #include "dlg/AfxMessageBox.h"
+#include <QApplication>
 #include <QDateTime>
+#include <QThread>
 #include <cxxabi.h>
 #include <cstdlib>
 #include <typeinfo>
@@ -53,6 +55,19 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
 {
     if (!pWnd)
         return 0;
+    if (qApp && QThread::currentThread() != qApp->thread()) {
+        // As on Windows, a message sent from another thread runs on the
+        // window's thread while the sender waits.
+        LRESULT result = 0;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                if (CWnd::FromHandle(hWnd) == pWnd || !hWnd)
+                    AfxGuardedCall(pWnd, [&] { result = AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam); });
+            },
+            Qt::BlockingQueuedConnection);
+        return result;
+    }
     FramePush push(hWnd, nMsg, wParam, lParam, false);
     return pWnd->WindowProc(nMsg, wParam, lParam);
 }

@@ -4,6 +4,10 @@
 #include "InteractionScript.h"
 #include "afx.h"
 #include <QLineEdit>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -34,6 +38,7 @@ class BaseWnd : public CWnd {
 public:
     QStringList log;
     bool deleteEnabled = true;
+    std::function<void()> onPicked;
     afx_msg void OnSave() { log << "base:save"; }
     afx_msg void OnDelete() { log << "base:delete"; }
     afx_msg void OnUpdateDelete(CCmdUI* pCmdUI) { pCmdUI->Enable(deleteEnabled); }
@@ -41,6 +46,8 @@ public:
     afx_msg LRESULT OnPicked(WPARAM w, LPARAM l)
     {
         log << QStringLiteral("base:picked %1 %2").arg(w).arg(l);
+        if (onPicked)
+            onPicked();
         return 7;
     }
     DECLARE_MESSAGE_MAP()
@@ -149,6 +156,20 @@ TEST_F(MessageMapTest, SendMessageAnswersAndPostMessageArrivesFromAnotherThread)
     afxtest::deliverPosted();
     EXPECT_EQ(view.log,
               (QStringList { "base:picked 0 100", "base:picked 1 100", "base:picked 2 100", "view:save" }));
+}
+
+TEST_F(MessageMapTest, SendMessageFromAnotherThreadRunsOnTheInterfaceThread)
+{
+    Qt::HANDLE uiThread = QThread::currentThreadId();
+    Qt::HANDLE ranOn = nullptr;
+    view.onPicked = [&] { ranOn = QThread::currentThreadId(); };
+    std::atomic<LRESULT> answer { 0 };
+    HWND h = view.m_hWnd;
+    std::thread worker([&] { answer = ::SendMessage(h, WM_PICKED, 1, 2); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.load() != 0; }, 5000));
+    worker.join();
+    EXPECT_EQ(answer.load(), 7);
+    EXPECT_EQ(ranOn, uiThread);
 }
 
 TEST_F(MessageMapTest, PeekMessageRemovesPendingMessages)
