@@ -6,3 +6,6 @@
 #if __has_include("afx_gui.h")
 #include "afx_gui.h"
 #endif
+#if __has_include("afx_frame.h")
+#include "afx_frame.h"
+#endif
