@@ -185,3 +185,63 @@ TEST(ControlsTest, AMessageFromAWorkerThreadIsShownOnTheInterfaceThread)
 }
 
 } // namespace
+
+namespace {
+
+// A custom control class as the grid library registers its own: the
+// template's text reaches it, it keeps Enter for itself, and its events reach
+// the event sink map of the dialog that holds it.
+class TestGridWnd : public CWnd {
+public:
+    CString setup;
+};
+
+QWidget* createTestGrid(const AfxControlCreate& cc)
+{
+    auto* w = new QWidget(cc.parent);
+    w->setGeometry(cc.rect);
+    w->setFocusPolicy(Qt::StrongFocus);
+    w->setProperty("setup", cc.text.ToQString());
+    return w;
+}
+
+LRESULT testGridProc(CWnd*, UINT message, WPARAM, LPARAM, bool& handled)
+{
+    handled = message == WM_GETDLGCODE;
+    return handled ? DLGC_WANTALLKEYS : 0;
+}
+
+class GridFormDlg : public CDialog {
+public:
+    GridFormDlg() : CDialog(IDD_GRIDFORM) {}
+    QStringList log;
+    void OnCellChanged(short col, short row, CString* text) { log << QStringLiteral("8: %1,%2 %3").arg(col).arg(row).arg(text->ToQString()); }
+    DECLARE_EVENTSINK_MAP()
+};
+
+BEGIN_EVENTSINK_MAP(GridFormDlg, CDialog)
+    ON_EVENT(GridFormDlg, IDC_GRID, 8, OnCellChanged, VTS_I2 VTS_I2 VTS_PBSTR)
+END_EVENTSINK_MAP()
+
+TEST(ControlsTest, ACustomControlClassInADialogTemplate)
+{
+    AfxRegisterControlClass({ "TestGrid", &createTestGrid, [] { return static_cast<CWnd*>(new TestGridWnd); },
+                              &testGridProc, nullptr });
+    GridFormDlg dlg;
+    afxtest::InteractionScript script;
+    script.dialog(IDD_GRIDFORM, [&dlg](afxtest::DialogStep& d) {
+        auto* grid = dynamic_cast<TestGridWnd*>(d.item(IDC_GRID));
+        ASSERT_NE(grid, nullptr) << "the template control is an object of the registered class";
+        EXPECT_EQ(grid->GetQWidget()->property("setup").toString(), QStringLiteral("cols=3"));
+        EXPECT_EQ(CWnd::GetFocus(), grid) << "the first tab stop has the focus";
+        d.key(IDC_GRID, Qt::Key_Return);
+        EXPECT_TRUE(d.window()->IsWindowVisible()) << "the grid keeps Enter for itself";
+        CString text = "Сумма";
+        AfxFireEvent(grid, 8, { AfxEventArg((short)2), AfxEventArg((short)0), AfxEventArg(&text) });
+        EXPECT_EQ(dlg.log, QStringList { "8: 2,0 Сумма" });
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+} // namespace

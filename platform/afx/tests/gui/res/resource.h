@@ -23,3 +23,5 @@
 #define IDC_YEAR_SPIN 1021
 #define IDC_TABS 1046
 #define IDC_PROGRESS 1047
+#define IDD_GRIDFORM 395
+#define IDC_GRID 10051
