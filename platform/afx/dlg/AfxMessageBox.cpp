@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -78,6 +79,11 @@ int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type
 int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
     CString text(lpszText ? lpszText : "");
+    if (!qApp) {
+        // No windows at all (a tool run without the interface): the text goes to stderr.
+        std::fprintf(stderr, "%s\n", (const char*)text);
+        return (nType & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
+    }
     CString caption(lpszCaption ? lpszCaption : QApplication::applicationName().toUtf8().constData());
     if (qApp && QThread::currentThread() != qApp->thread()) {
         int result = IDCANCEL;

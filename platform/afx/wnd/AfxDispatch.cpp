@@ -122,6 +122,23 @@ void AfxReportException(std::exception_ptr error, const CWnd* pWnd)
     CString name = AfxClassNameOf(pWnd);
     if (reporter() && reporter()(error, name))
         return;
+    // MFC's exceptions travel as pointers: the user was already told of a
+    // CUserException; another one with a message shows it.
+    try {
+        std::rethrow_exception(error);
+    } catch (CUserException* e) {
+        e->Delete();
+        return;
+    } catch (CException* e) {
+        char buffer[512] = "";
+        bool shown = e->GetErrorMessage(buffer, sizeof buffer) && buffer[0];
+        if (shown)
+            AfxMessageBox(buffer, MB_OK | MB_ICONEXCLAMATION);
+        e->Delete();
+        if (shown)
+            return;
+    } catch (...) {
+    }
     CString text;
     text.Format("*** Unhandled Exception from %s ***", (const char*)name);
     AfxMessageBox(text, MB_OK | MB_ICONSTOP);

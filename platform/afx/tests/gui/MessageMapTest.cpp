@@ -272,11 +272,15 @@ TEST(EventSinkTest, ControlEventsReachTheHolderWithArgumentsByReference)
 class ThrowingWnd : public CWnd {
 public:
     afx_msg void OnSave() { throw std::runtime_error("lost connection"); }
+    afx_msg void OnDelete() { AfxThrowUserException(); }
+    afx_msg void OnPage(UINT) { throw new CFileException(CFileException::fileNotFound, -1, "отчет.html"); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(ThrowingWnd, CWnd)
     ON_COMMAND(ID_SAVE, OnSave)
+    ON_COMMAND(ID_DELETE, OnDelete)
+    ON_COMMAND_RANGE(ID_PAGE_FIRST, ID_PAGE_LAST, OnPage)
 END_MESSAGE_MAP()
 
 TEST(DispatchTest, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
@@ -284,10 +288,13 @@ TEST(DispatchTest, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
     ThrowingWnd w;
     ASSERT_TRUE(w.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 100, 100), nullptr, 0));
     afxtest::InteractionScript script;
-    script.message("*** Unhandled Exception from ThrowingWnd ***", IDOK);
-    w.PostMessage(WM_COMMAND, ID_SAVE, 0);
-    afxtest::deliverPosted();
-    EXPECT_TRUE(script.finished());
+    script.message("*** Unhandled Exception from ThrowingWnd ***", IDOK).messageContaining("отчет.html", IDOK);
+    // One at a time: a message box takes pending posted messages, as a modal loop does.
+    for (UINT id : { ID_SAVE, ID_DELETE /* the user was told already: nothing more */, ID_PAGE_FIRST }) {
+        w.PostMessage(WM_COMMAND, id, 0);
+        afxtest::deliverPosted();
+    }
+    EXPECT_TRUE(script.finished()) << script.shown().join('\n').toStdString();
 }
 
 } // namespace
