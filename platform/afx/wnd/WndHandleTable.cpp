@@ -1,4 +1,5 @@
 #include "wnd/WndHandleTable.h"
+#include "wnd/AfxControlClass.h"
 #include <QMutex>
 #include <QObject>
 #include <QSet>
@@ -109,6 +110,11 @@ void WndHandleTable::markClosing(WndRecord* rec)
 void WndHandleTable::setWnd(WndRecord* rec, CWnd* wnd)
 {
     CWnd* previous = rec->wnd;
+    if (!wnd && !rec->autoWnd && rec->widget) {
+        // A detached window still answers GetDlgItem and FromHandle: it gets
+        // a wrapper of its class, as MFC makes a temporary object.
+        rec->autoWnd.reset(rec->cls && rec->cls->makeWrapper ? rec->cls->makeWrapper() : new CWnd);
+    }
     rec->wnd = wnd ? wnd : rec->autoWnd.get();
     if (previous && previous != rec->autoWnd.get() && previous != rec->wnd)
         AfxWndAccess::unbind(previous);

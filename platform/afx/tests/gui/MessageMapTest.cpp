@@ -298,3 +298,59 @@ TEST(DispatchTest, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
 }
 
 } // namespace
+
+namespace {
+
+// An edit that reacts to losing the focus, as the account-code edit does
+// (calling the base first), inside a window that watches its notifications.
+class CodeEdit : public CEdit {
+public:
+    CWnd* lostTo = nullptr;
+    afx_msg void OnKillFocus(CWnd* pNewWnd)
+    {
+        CEdit::OnKillFocus(pNewWnd);
+        lostTo = pNewWnd;
+        SetWindowText("230405000");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CodeEdit, CEdit)
+    ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+class FocusForm : public CWnd {
+public:
+    QStringList log;
+    afx_msg void OnCodeKill() { log << "kill 1"; }
+    afx_msg void OnNameSet() { log << "set 2"; }
+    afx_msg void OnCodeChange() { log << "change 1"; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FocusForm, CWnd)
+    ON_EN_KILLFOCUS(1, OnCodeKill)
+    ON_EN_SETFOCUS(2, OnNameSet)
+    ON_EN_CHANGE(1, OnCodeChange)
+END_MESSAGE_MAP()
+
+TEST(FocusTest, KillFocusNamesTheNewWindowAndTheParentHearsOfIt)
+{
+    FocusForm form;
+    ASSERT_TRUE(form.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100), nullptr, 0));
+    CEdit created;
+    ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(5, 5, 100, 25), &form, 1));
+    CEdit name;
+    ASSERT_TRUE(name.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(5, 35, 100, 55), &form, 2));
+    CodeEdit code;
+    created.Detach();  // the member object takes the control, as DDX_Control does
+    ASSERT_TRUE(code.SubclassDlgItem(1, &form));
+    afxtest::showActive(&form);
+    code.SetFocus();
+    form.log.clear();
+    name.SetFocus();
+    EXPECT_EQ(code.lostTo, &name);
+    EXPECT_EQ(form.log, (QStringList { "kill 1", "change 1", "set 2" }));
+}
+
+} // namespace
