@@ -167,6 +167,11 @@ void _variant_t::ChangeType(VARTYPE type, const _variant_t* source)
     }
 }
 
+bool _variant_t::isUnsigned() const
+{
+    return vt == VT_UI1 || vt == VT_UI2 || vt == VT_UI4 || vt == VT_UI8 || vt == VT_UINT;
+}
+
 bool _variant_t::isInteger() const
 {
     switch (vt) {
@@ -191,10 +196,8 @@ QString _variant_t::text() const
     case VT_R8: return DoubleText(dblVal);
     case VT_DECIMAL: return DecimalText(llVal, scale_);
     case VT_DATE: return DateText(date, hasTime_);
-    case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
-        return QString::number(ullVal);
     default:
-        return QString::number(llVal);
+        return isUnsigned() ? QString::number(ullVal) : QString::number(llVal);
     }
 }
 
@@ -224,8 +227,7 @@ long long _variant_t::toInt64() const
 double _variant_t::toDouble() const
 {
     if (isInteger())
-        return vt >= VT_UI1 && vt != VT_I8 && vt != VT_INT ? static_cast<double>(ullVal)
-                                                          : static_cast<double>(llVal);
+        return isUnsigned() ? static_cast<double>(ullVal) : static_cast<double>(llVal);
     switch (vt) {
     case VT_EMPTY: return 0;
     case VT_BOOL: return boolVal ? -1 : 0;

@@ -100,6 +100,7 @@ private:
         ullVal = v;
     }
     bool isInteger() const;
+    bool isUnsigned() const;
 
     QString text_;            // VT_BSTR
     unsigned char scale_ = 0; // VT_DECIMAL: llVal is the value times 10^scale_

@@ -77,6 +77,22 @@ TEST_F(RecordsetTest, WalkingReadsEveryRowOnceAndEndsAtEof)
     EXPECT_EQ(rs->GetCollect("k").text(), QStringLiteral("1"));
 }
 
+// Views read a list and look each row's details up while the list is open.
+TEST_F(RecordsetTest, OtherQueriesRunWhileAListIsOpen)
+{
+    _RecordsetPtr list = Numbers(40);
+    long rows = 0;
+    while (!list->adoEOF) {
+        const long k = list->GetCollect("k");
+        _RecordsetPtr detail = conn->Execute(_bstr_t(QStringLiteral("select %1 * 2").arg(k)));
+        ASSERT_EQ(static_cast<long>(detail->GetCollect(0L)), 2 * k);
+        conn->Execute("set @seen := 1", nullptr, adExecuteNoRecords);
+        ++rows;
+        list->MoveNext();
+    }
+    EXPECT_EQ(rows, 40);
+}
+
 TEST_F(RecordsetTest, EmptyResultIsAtBothEnds)
 {
     _RecordsetPtr rs = conn->Execute("select 1 as x from dual where 1=0");
