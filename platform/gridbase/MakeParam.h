@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace appcore {
+namespace gridbase {
 
 // The text escaped for a double-quoted string of a call text: backslash,
 // double quote, line feed, carriage return, NUL and the other control
@@ -12,7 +12,7 @@ namespace appcore {
 std::string EscapeScriptText(const char* text, size_t length);
 std::string EscapeScriptText(const std::string& text);
 
-} // namespace appcore
+} // namespace gridbase
 
 class CString;
 

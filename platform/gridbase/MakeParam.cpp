@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace appcore {
+namespace gridbase {
 
 std::string EscapeScriptText(const char* text, size_t length)
 {
@@ -39,16 +39,16 @@ std::string EscapeScriptText(const std::string& text)
     return EscapeScriptText(text.data(), text.size());
 }
 
-} // namespace appcore
+} // namespace gridbase
 
 CString MakeParam(const char* text)
 {
-    return CString(appcore::EscapeScriptText(text ? text : ""));
+    return CString(gridbase::EscapeScriptText(text ? text : ""));
 }
 
 CString MakeParam(const CString& text)
 {
     // Through the text's own length, so that a NUL inside it is escaped too.
     std::string utf8 = text.ToStdString();
-    return CString(appcore::EscapeScriptText(utf8.data(), utf8.size()));
+    return CString(gridbase::EscapeScriptText(utf8.data(), utf8.size()));
 }

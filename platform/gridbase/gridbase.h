@@ -1,0 +1,10 @@
+// The one public header of the grid and formatting library: the serialized
+// grid and the text helpers, numbers and dates as the forms write them, the
+// SQL dialect helpers and the program's surroundings.
+#pragma once
+#include "afx.h"
+
+#include "GridText.h"
+#include "MakeParam.h"
+#include "GridDates.h"
+#include "GridEnvironment.h"
