@@ -1,6 +1,7 @@
 #include "dlg/AfxInteraction.h"
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace {
@@ -24,6 +25,14 @@ int AfxRunModal(AfxModalRequest& req)
         if (prevFocus)
             prevFocus->setFocus();
     };
+    if (!g_driver && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        // Nobody can answer a window that is never seen: a test without an
+        // interaction script must not hang on it.
+        qCritical("a modal step with no one to answer it (install an interaction script): %s \"%s\"",
+                  req.kind == AfxModalKind::Message ? "message" : "window",
+                  (const char*)(req.kind == AfxModalKind::Message ? req.text : req.caption));
+        return 0;
+    }
     if (!g_driver) {
         int result = req.widget ? req.widget->exec() : (req.show ? req.show(req) : req.result);
         restore();

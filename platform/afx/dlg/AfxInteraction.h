@@ -4,6 +4,8 @@
 // driver (the interaction script of testing_gui) that takes each step
 // synchronously: the window is shown and made active, the driver acts on it
 // (types, presses, answers) and must close it; nothing waits for a person.
+// On the offscreen platform without a driver a step is refused at once (a
+// message answers IDCANCEL, a dialog IDCANCEL) with a message on stderr.
 #pragma once
 #include "wnd/AfxWinTypes.h"
 #include <functional>

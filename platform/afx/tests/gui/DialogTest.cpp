@@ -317,3 +317,15 @@ TEST(DialogTest, MissingTemplateGivesMinusOne)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DialogTest, WithoutAScriptAModalStepIsRefusedAtOnce)
+{
+    ASSERT_EQ(AfxGetModalDriver(), nullptr);
+    EXPECT_EQ(AfxMessageBox("Удалить эту строку ? ", MB_YESNO | MB_ICONQUESTION), IDCANCEL);
+    LoginDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+} // namespace
