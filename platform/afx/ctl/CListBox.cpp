@@ -30,6 +30,8 @@ QWidget* create(const AfxControlCreate& cc)
         l->setSelectionMode(QAbstractItemView::MultiSelection);
     else if (cc.style & LBS_NOSEL)
         l->setSelectionMode(QAbstractItemView::NoSelection);
+    if (!(cc.style & WS_BORDER))
+        l->setFrameShape(QFrame::NoFrame);
     l->setGeometry(cc.rect);
     l->setFocusPolicy(cc.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
     return l;

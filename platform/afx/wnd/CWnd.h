@@ -188,6 +188,15 @@ public:
     void SetRedraw(BOOL bRedraw = TRUE);
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
+    // The window's icon (big and small are the same picture here).
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    HICON GetIcon(BOOL bBigIcon) const;
+
+    // The "insert after" windows of SetWindowPos.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
 
     // Timers: WM_TIMER with the event id, on the user-interface thread.
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer = nullptr);
@@ -240,6 +249,7 @@ private:
     friend class AfxWndAccess;
     QPointer<QWidget> m_widget;
     BOOL m_bOwnsWidget = FALSE;
+    HICON m_hIcon = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

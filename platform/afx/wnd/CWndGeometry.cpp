@@ -4,6 +4,7 @@
 #include "wnd/CWnd.h"
 #include "wnd/WndHandleTable.h"
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QWidget>
 
@@ -72,8 +73,14 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (!(nFlags & SWP_NOSIZE))
         r.setSize(QSize(qMax(cx, 0), qMax(cy, 0)));
     MoveWindow(r.x(), r.y(), r.width(), r.height(), !(nFlags & SWP_NOREDRAW));
-    if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr)
-        w->raise();
+    if (!(nFlags & SWP_NOZORDER)) {
+        if (pWndInsertAfter == &wndBottom)
+            w->lower();
+        else if (pWndInsertAfter == &wndTop || pWndInsertAfter == &wndTopMost || pWndInsertAfter == nullptr)
+            w->raise();
+        else if (pWndInsertAfter && pWndInsertAfter->GetQWidget() && pWndInsertAfter != &wndNoTopMost)
+            w->stackUnder(pWndInsertAfter->GetQWidget());
+    }
     if (nFlags & SWP_SHOWWINDOW)
         ShowWindow(SW_SHOW);
     if (nFlags & SWP_HIDEWINDOW)
@@ -186,6 +193,22 @@ CFont* CWnd::GetFont() const
         return nullptr;
     return CFont::FromHandle(AfxFontHandle(m_widget->font()));
 }
+
+const CWnd CWnd::wndTop;
+const CWnd CWnd::wndBottom;
+const CWnd CWnd::wndTopMost;
+const CWnd CWnd::wndNoTopMost;
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL)
+{
+    HICON old = GetIcon(TRUE);
+    if (m_widget)
+        m_widget->setWindowIcon(QIcon(AfxQPixmap(hIcon)));
+    m_hIcon = hIcon;
+    return old;
+}
+
+HICON CWnd::GetIcon(BOOL) const { return m_hIcon; }
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
