@@ -35,8 +35,15 @@
 //   res/resource.h pictures...) embeds a deliverable's script; lookups search the
 //   caller's module first (AFX_CALLER_MODULE), then every module in load order.
 //   Dialog units become pixels from the template's font (res/DialogBuilder.h).
+// - Controls: CEdit, CButton (push, check, radio, group box), CStatic (text,
+//   picture, frame), CComboBox, CListBox/CCheckListBox, CDateTimeCtrl (may be
+//   empty), CSpinButtonCtrl, CProgressCtrl, CTabCtrl. Their notifications are
+//   the Windows ones (see each header); changes made by the program send what
+//   Windows sends (EN_CHANGE from SetWindowText, nothing from SetCurSel).
 // - Every modal step goes through AfxRunModal (dlg/AfxInteraction.h); a test
-//   installs a driver instead of waiting for a person.
+//   installs a driver instead of waiting for a person: the interaction script
+//   of platform/testing/gui (library testing_gui), with the helpers that type,
+//   choose, press and read by control id (GuiDriver.h).
 // - DestroyWindow hides the window and deletes its widget after the current
 //   message returns; PostNcDestroy runs then (self-deleting windows delete
 //   themselves there).

@@ -10,22 +10,30 @@
 namespace {
 
 // The recorded windows whose nearest recorded ancestor is `parent`, in
-// creation order (the dialog's tab order).
+// creation order (the dialog's tab order). The search goes down through plain
+// widgets (a scroll area's viewport) but not into another window's insides.
+void collectChildren(const QWidget* w, std::vector<WndRecord*>& out)
+{
+    for (QObject* o : w->children()) {
+        if (!o->isWidgetType())
+            continue;
+        auto* child = static_cast<QWidget*>(o);
+        if (child->isWindow())
+            continue;
+        if (WndRecord* rec = WndHandleTable::findWidget(child)) {
+            if (!rec->closing)
+                out.push_back(rec);
+            continue;
+        }
+        collectChildren(child, out);
+    }
+}
+
 std::vector<WndRecord*> childRecords(const CWnd* parent)
 {
     std::vector<WndRecord*> out;
-    QWidget* pw = parent->GetQWidget();
-    if (!pw)
-        return out;
-    const auto widgets = pw->findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
-        WndRecord* rec = WndHandleTable::findWidget(w);
-        if (!rec || rec->closing || w->isWindow())
-            continue;
-        WndRecord* owner = WndHandleTable::findOwning(w->parentWidget());
-        if (owner && owner->widget == pw)
-            out.push_back(rec);
-    }
+    if (QWidget* pw = parent->GetQWidget())
+        collectChildren(pw, out);
     return out;
 }
 
