@@ -118,13 +118,19 @@ void AfxRegisterComboBoxClass()
     AfxRegisterControlClass({ "ComboBox", &create, [] { return static_cast<CWnd*>(new CComboBox); }, &proc, &connect });
 }
 
-void AfxComboUserChoice(CComboBox* pCombo, int nIndex)
+void AfxComboUserOpen(CComboBox* pCombo) { AfxNotifyParent(pCombo->m_hWnd, CBN_DROPDOWN); }
+
+void AfxComboUserPick(CComboBox* pCombo, int nIndex)
 {
     Combo* c = combo(pCombo);
     if (!c)
         return;
     HWND h = pCombo->m_hWnd;
-    AfxNotifyParent(h, CBN_DROPDOWN);
+    if (nIndex < 0 || nIndex >= c->count()) {
+        AfxNotifyParent(h, CBN_CLOSEUP);
+        AfxNotifyParent(h, CBN_SELENDCANCEL);
+        return;
+    }
     {
         QSignalBlocker block(c);
         c->setCurrentIndex(nIndex);
@@ -132,6 +138,12 @@ void AfxComboUserChoice(CComboBox* pCombo, int nIndex)
     AfxNotifyParent(h, CBN_CLOSEUP);
     AfxNotifyParent(h, CBN_SELCHANGE);
     AfxNotifyParent(h, CBN_SELENDOK);
+}
+
+void AfxComboUserChoice(CComboBox* pCombo, int nIndex)
+{
+    AfxComboUserOpen(pCombo);
+    AfxComboUserPick(pCombo, nIndex);
 }
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

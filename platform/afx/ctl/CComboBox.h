@@ -37,6 +37,10 @@ public:
 };
 
 void AfxRegisterComboBoxClass();
-// A choice as the user makes it: the list opens (CBN_DROPDOWN), the entry is
-// taken, the list closes (CBN_CLOSEUP), then CBN_SELCHANGE and CBN_SELENDOK.
+// A choice as the user makes it: the list opens (CBN_DROPDOWN, which may
+// refill it), the entry is taken, the list closes (CBN_CLOSEUP), then
+// CBN_SELCHANGE and CBN_SELENDOK. An index out of the list closes it with
+// CBN_SELENDCANCEL and changes nothing.
+void AfxComboUserOpen(CComboBox* pCombo);
+void AfxComboUserPick(CComboBox* pCombo, int nIndex);
 void AfxComboUserChoice(CComboBox* pCombo, int nIndex);

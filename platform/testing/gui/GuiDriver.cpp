@@ -130,12 +130,12 @@ void chooseEntry(CWnd* parent, int id, const QString& entry)
     auto* combo = static_cast<CComboBox*>(control(parent, id));
     if (!combo)
         return;
+    // The entry is looked for once the list is open: opening may fill it.
+    AfxComboUserOpen(combo);
     int index = combo->FindStringExact(-1, CString(entry));
-    if (index == CB_ERR) {
+    if (index == CB_ERR)
         ADD_FAILURE() << "combo box " << id << " has no entry \"" << entry.toStdString() << "\"";
-        return;
-    }
-    AfxComboUserChoice(combo, index);
+    AfxComboUserPick(combo, index);
 }
 
 void chooseEntry(CWnd* parent, int id, int index)

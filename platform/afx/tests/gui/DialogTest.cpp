@@ -33,11 +33,6 @@ public:
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDX_Control(pDX, IDC_KIND, m_kindBox);
-        if (!pDX->m_bSaveAndValidate && m_kindBox.GetCount() == 0) {
-            m_kindBox.AddString("Бухгалтер");
-            m_kindBox.AddString("Кассир");
-            m_kindBox.SetItemData(1, 42);
-        }
         DDX_Text(pDX, IDC_NUMBER, m_number);
         DDV_MaxChars(pDX, m_number, 6);
         DDX_Text(pDX, IDC_PASSWORD, m_password);
@@ -59,6 +54,16 @@ public:
         EndDialog(IDOK);
     }
     afx_msg void OnNumberChange() { changes << text(IDC_NUMBER); }
+    // The list is filled when it opens, as the year list of the period view is.
+    afx_msg void OnKindDropDown()
+    {
+        m_kindBox.ResetContent();
+        m_kindBox.AddString("Бухгалтер");
+        m_kindBox.AddString("Кассир");
+        m_kindBox.SetItemData(1, 42);
+        changes << "dropdown";
+    }
+    afx_msg void OnKindChosen() { changes << QStringLiteral("chosen %1").arg(m_kindBox.GetItemData(m_kindBox.GetCurSel())); }
     QString text(int id)
     {
         CString s;
@@ -70,6 +75,8 @@ public:
 
 BEGIN_MESSAGE_MAP(LoginDlg, CDialog)
     ON_EN_CHANGE(IDC_NUMBER, OnNumberChange)
+    ON_CBN_DROPDOWN(IDC_KIND, OnKindDropDown)
+    ON_CBN_SELENDOK(IDC_KIND, OnKindChosen)
 END_MESSAGE_MAP()
 
 TEST(DialogTest, LoginDialogIsDrivenByTheScriptWithAQuestionInsideOnOK)
@@ -99,7 +106,8 @@ TEST(DialogTest, LoginDialogIsDrivenByTheScriptWithAQuestionInsideOnOK)
     EXPECT_EQ(dlg.m_remember, 0);
     EXPECT_EQ(dlg.m_kind, 1);
     EXPECT_EQ(dlg.attempts, 2);
-    EXPECT_EQ(dlg.changes, (QStringList { "7", "1", "15" })) << "a typed key replaces the selection at once";
+    EXPECT_EQ(dlg.changes, (QStringList { "7", "1", "15", "dropdown", "chosen 42" }))
+        << "a typed key replaces the selection at once; the list is filled as it opens";
     EXPECT_EQ(dlg.m_hWnd, nullptr) << "the window is gone after DoModal";
     EXPECT_EQ(dlg.m_kindBox.m_hWnd, nullptr);
 }
