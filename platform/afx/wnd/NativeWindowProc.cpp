@@ -1,4 +1,5 @@
 #include "wnd/NativeWindowProc.h"
+#include "gdi/AfxGdi.h"
 #include "wnd/AfxControlClass.h"
 #include "wnd/CWnd.h"
 #include "wnd/WndHandleTable.h"
@@ -44,6 +45,15 @@ LRESULT commonProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool&
         else
             pWnd->DestroyWindow();
         return 0;
+    case WM_SETICON:
+        return (LRESULT)pWnd->SetIcon(reinterpret_cast<HICON>(lParam), wParam == ICON_BIG);
+    case WM_GETICON:
+        return (LRESULT)pWnd->GetIcon(wParam == ICON_BIG);
+    case WM_SETFONT:
+        pWnd->SetFont(CFont::FromHandle(reinterpret_cast<HFONT>(wParam)), (BOOL)lParam);
+        return 0;
+    case WM_GETFONT:
+        return (LRESULT)pWnd->GetFont()->GetSafeHandle();
     case WM_SETREDRAW:
         pWnd->SetRedraw((BOOL)wParam);
         return 0;

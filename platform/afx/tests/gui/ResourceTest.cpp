@@ -2,6 +2,7 @@
 // deliverables write them, and the search across modules.
 #include "afx.h"
 #include "res/resource.h"
+#include <QIcon>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -67,6 +68,19 @@ TEST(ResourceTest, MenuAndPicture)
     EXPECT_TRUE(file.items[2].flags & MF_GRAYED);
     QPixmap mark = AfxLoadPicture(MAKEINTRESOURCE(IDB_MARK), nullptr);
     EXPECT_EQ(mark.size(), QSize(16, 16));
+}
+
+TEST(ResourceTest, AnIconOfTheResourcesBecomesTheWindowsIcon)
+{
+    HICON icon = LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDB_MARK));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(4711)), nullptr);
+    CWnd w;
+    ASSERT_TRUE(w.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 50, 50), nullptr, 0));
+    w.SendMessage(WM_SETICON, ICON_BIG, (LPARAM)icon);
+    EXPECT_EQ((HICON)w.SendMessage(WM_GETICON, ICON_BIG, 0), icon);
+    EXPECT_FALSE(w.GetQWidget()->windowIcon().isNull());
+    DestroyIcon(icon);
 }
 
 // Two more "modules" registered by hand: the caller's own module is searched
