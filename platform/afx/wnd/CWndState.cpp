@@ -6,6 +6,7 @@
 #include "wnd/NativeWindowProc.h"
 #include "wnd/WndHandleTable.h"
 #include <QApplication>
+#include <QThread>
 #include <QWidget>
 #include <cstring>
 
@@ -256,6 +257,20 @@ BOOL IsWindow(HWND hWnd) { return hWnd && WndHandleTable::isLive(hWnd); }
 
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (qApp && QThread::currentThread() != qApp->thread()) {
+        // The window table belongs to the interface thread: look up there.
+        if (!IsWindow(hWnd))
+            return 0;
+        LRESULT result = 0;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                CWnd* w = CWnd::FromHandle(hWnd);
+                AfxGuardedCall(w, [&] { result = w ? w->SendMessage(message, wParam, lParam) : 0; });
+            },
+            Qt::BlockingQueuedConnection);
+        return result;
+    }
     CWnd* w = CWnd::FromHandle(hWnd);
     return w ? w->SendMessage(message, wParam, lParam) : 0;
 }
