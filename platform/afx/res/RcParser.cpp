@@ -428,27 +428,7 @@ void RcParser::control(AfxDlgTemplate& d)
     AfxDlgItemTemplate item;
     const long visible = WS_CHILD | WS_VISIBLE;
     if (word == QLatin1String("CONTROL")) {
-        item.text = text();
-        expectPunct(",");
-        item.id = (int)number();
-        expectPunct(",");
-        item.className = text();
-        expectPunct(",");
-        item.style = (DWORD)style(visible);
-        expectPunct(",");
-        item.x = (int)number();
-        expectPunct(",");
-        item.y = (int)number();
-        expectPunct(",");
-        item.cx = (int)number();
-        expectPunct(",");
-        item.cy = (int)number();
-        if (acceptComma()) {
-            item.exStyle = (DWORD)style(0);
-            if (acceptComma())
-                number();
-        }
-        d.items.push_back(item);
+        d.items.push_back(genericControl());
         return;
     }
     const ControlKind* kind = nullptr;
@@ -484,6 +464,33 @@ void RcParser::control(AfxDlgTemplate& d)
         }
     }
     d.items.push_back(item);
+}
+
+// CONTROL text, id, class, style, x, y, cx, cy [, exstyle [, helpid]]
+AfxDlgItemTemplate RcParser::genericControl()
+{
+    AfxDlgItemTemplate item;
+    item.text = text();
+    expectPunct(",");
+    item.id = (int)number();
+    expectPunct(",");
+    item.className = text();
+    expectPunct(",");
+    item.style = (DWORD)style(WS_CHILD | WS_VISIBLE);
+    expectPunct(",");
+    item.x = (int)number();
+    expectPunct(",");
+    item.y = (int)number();
+    expectPunct(",");
+    item.cx = (int)number();
+    expectPunct(",");
+    item.cy = (int)number();
+    if (acceptComma()) {
+        item.exStyle = (DWORD)style(0);
+        if (acceptComma())
+            number();
+    }
+    return item;
 }
 
 void RcParser::menu(const QString& name)

@@ -44,6 +44,7 @@ private:
     void dialog(const QString& name, bool ex);
     void dialogOption(AfxDlgTemplate& d);
     void control(AfxDlgTemplate& d);
+    AfxDlgItemTemplate genericControl();
     void menu(const QString& name);
     void menuItems(std::vector<AfxMenuTemplateItem>& items);
     void toolbar(const QString& name);

@@ -115,6 +115,44 @@ void RcTokenizer::directive(const QString& file, int line, const QString& text, 
     }
 }
 
+// A string from the quote at *pos: "" is a quote, \n \t \r \0 and \x escapes.
+RcToken RcTokenizer::lexString(const QString& file, int line, const QString& text, int* pos)
+{
+    RcToken t;
+    t.type = RcToken::String;
+    t.file = file;
+    t.line = line;
+    int i = *pos + 1;
+    const int n = text.size();
+    bool closed = false;
+    while (i < n) {
+        QChar d = text[i++];
+        if (d == QLatin1Char('"')) {
+            if (i < n && text[i] == QLatin1Char('"')) {
+                t.text += QLatin1Char('"');
+                ++i;
+                continue;
+            }
+            closed = true;
+            break;
+        }
+        if (d == QLatin1Char('\\') && i < n) {
+            QChar e = text[i++];
+            if (e == QLatin1Char('n')) t.text += QLatin1Char('\n');
+            else if (e == QLatin1Char('t')) t.text += QLatin1Char('\t');
+            else if (e == QLatin1Char('r')) t.text += QLatin1Char('\r');
+            else if (e == QLatin1Char('0')) t.text += QChar(0);
+            else t.text += e;
+            continue;
+        }
+        t.text += d;
+    }
+    if (!closed)
+        error(file, line, QStringLiteral("unterminated string"));
+    *pos = i;
+    return t;
+}
+
 std::vector<RcToken> RcTokenizer::lex(const QString& file, int line, const QString& text, bool* inComment)
 {
     std::vector<RcToken> out;
@@ -145,34 +183,7 @@ std::vector<RcToken> RcTokenizer::lex(const QString& file, int line, const QStri
             *inComment = true;
             i += 2;
         } else if (c == QLatin1Char('"')) {
-            RcToken t = make(RcToken::String);
-            ++i;
-            bool closed = false;
-            while (i < n) {
-                QChar d = text[i++];
-                if (d == QLatin1Char('"')) {
-                    if (i < n && text[i] == QLatin1Char('"')) {
-                        t.text += QLatin1Char('"');
-                        ++i;
-                        continue;
-                    }
-                    closed = true;
-                    break;
-                }
-                if (d == QLatin1Char('\\') && i < n) {
-                    QChar e = text[i++];
-                    if (e == QLatin1Char('n')) t.text += QLatin1Char('\n');
-                    else if (e == QLatin1Char('t')) t.text += QLatin1Char('\t');
-                    else if (e == QLatin1Char('r')) t.text += QLatin1Char('\r');
-                    else if (e == QLatin1Char('0')) t.text += QChar(0);
-                    else t.text += e;
-                    continue;
-                }
-                t.text += d;
-            }
-            if (!closed)
-                error(file, line, QStringLiteral("unterminated string"));
-            out.push_back(t);
+            out.push_back(lexString(file, line, text, &i));
         } else if (c.isDigit()) {
             int start = i;
             while (i < n && (text[i].isLetterOrNumber()))

@@ -31,6 +31,7 @@ private:
     void processFile(const QString& file, const QString& text, int depth);
     void directive(const QString& file, int line, const QString& text, int depth);
     bool active() const;
+    RcToken lexString(const QString& file, int line, const QString& text, int* pos);
     std::vector<RcToken> lex(const QString& file, int line, const QString& text, bool* inComment);
     void error(const QString& file, int line, const QString& text);
 
