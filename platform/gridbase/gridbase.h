@@ -6,5 +6,7 @@
 
 #include "GridText.h"
 #include "MakeParam.h"
+#include "GridNumbers.h"
 #include "GridDates.h"
+#include "GridSql.h"
 #include "GridEnvironment.h"

@@ -37,3 +37,8 @@ int AfxDaysInMonth(int year, int month)
         return 0;
     return month == 2 && AfxIsLeapYear(year) ? 29 : days[month - 1];
 }
+
+int AfxFullYear(int twoDigitYear)
+{
+    return twoDigitYear < 30 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
+}

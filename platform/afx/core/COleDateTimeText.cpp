@@ -1,5 +1,6 @@
 // COleDateTime as text: Format and ParseDateTime.
 #include "COleDateTime.h"
+#include "AfxCalendar.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -22,9 +23,7 @@ QString number(int value, int width, bool dropZeros)
 int fullYear(const QString& digits)
 {
     const int year = digits.toInt();
-    if (digits.size() > 2)
-        return year;
-    return year < 30 ? 2000 + year : 1900 + year;
+    return digits.size() > 2 ? year : AfxFullYear(year);
 }
 
 struct ParsedDate {
