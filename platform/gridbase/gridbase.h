@@ -10,3 +10,4 @@
 #include "GridDates.h"
 #include "GridSql.h"
 #include "GridEnvironment.h"
+#include "GridPictures.h"

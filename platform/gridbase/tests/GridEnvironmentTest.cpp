@@ -1,9 +1,11 @@
-// The profile key copy and the file writer of pages and bank files.
+// The profile key copy, the file writer of pages and bank files, and scaled pictures.
 #include "gridbase.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
 
 namespace {
@@ -91,6 +93,32 @@ TEST(GridEnvironment, WriteToFileAnswersZeroWhenTheFileIsNotOpen)
 {
     EXPECT_EQ(WriteToFile(INVALID_HANDLE_VALUE, "text", "page.htm", 0), 0);
     EXPECT_EQ(WriteToFile(nullptr, "text", "page.htm", 1), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(GridPictures, ShrinkBitmap0GivesANewScaledCopyAndLeavesTheOriginal)
+{
+    QPixmap photo(400, 300);
+    photo.fill(QColor(200, 30, 40));
+    HBITMAP original = AfxBitmapHandle(photo);
+    const int a = 400, b = 300;
+    HBITMAP shrunk = ShrinkBitmap0(nullptr, original, a, b, 200, b * 200 / a);
+    ASSERT_NE(shrunk, nullptr);
+    EXPECT_NE(shrunk, original);
+    const QImage image = AfxQPixmap(shrunk).toImage();
+    EXPECT_EQ(image.size(), QSize(200, 150));
+    EXPECT_EQ(image.pixelColor(100, 75), QColor(200, 30, 40));
+    EXPECT_EQ(AfxQPixmap(original).size(), QSize(400, 300));
+    DeleteObject(shrunk);
+    DeleteObject(original);
+
+    EXPECT_EQ(ShrinkBitmap0(nullptr, nullptr, a, b, 200, 150), nullptr);
+    HBITMAP tiny = AfxBitmapHandle(photo);
+    EXPECT_EQ(ShrinkBitmap0(nullptr, tiny, a, b, 200, 0), nullptr);
+    DeleteObject(tiny);
 }
 
 } // namespace
