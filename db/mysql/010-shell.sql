@@ -7,7 +7,7 @@ CREATE TABLE tn (
   f VARCHAR(60) NULL,                           -- surname
   i VARCHAR(60) NULL,                           -- first name
   o VARCHAR(60) NULL,                           -- patronymic
-  pass VARCHAR(64) NULL,                        -- login password
+  pass VARCHAR(64) COLLATE utf8mb4_bin NULL,    -- login password (letter case counts)
   g INT NULL,                                   -- year of the current period
   ms INT NULL,                                  -- month of the current period
   otp_id INT NULL,                              -- period kind of the quarter view, 0 to 18

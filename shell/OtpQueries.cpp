@@ -1,0 +1,85 @@
+#include "OtpQueries.h"
+
+#include "gridbase.h"
+#include "ndbcore.h"
+
+namespace {
+
+_ConnectionPtr RequireConnection()
+{
+    _ConnectionPtr connection = GetConnection();
+    if (!connection)
+        throw _com_error(E_FAIL, QStringLiteral("нет соединения с базой данных"));
+    return connection;
+}
+
+CString MonthDay(int year, int month, int day)
+{
+    CString text;
+    text.Format("%02d.%02d.%04d", day, month, year);
+    return text;
+}
+
+} // namespace
+
+void ReadOtpYears(std::vector<int>& years)
+{
+    _RecordsetPtr rows = RequireConnection()->Execute("Select distinct g from otp order by g");
+    for (; !rows->GetadoEOF(); rows->MoveNext())
+        years.push_back(int(atol(CString(rows->GetCollect("g").text()))));
+}
+
+void ReadOtpMonths(int year, std::vector<OtpMonthRow>& rows)
+{
+    CString sql;
+    sql.Format("Select ms,d1,d2 from otp where g=%d order by ms", year);
+    _RecordsetPtr found = RequireConnection()->Execute(sql);
+    for (; !found->GetadoEOF(); found->MoveNext()) {
+        OtpMonthRow row;
+        row.month = int(atol(CString(found->GetCollect("ms").text())));
+        row.firstDay = CString(found->GetCollect("d1").text());
+        row.lastDay = CString(found->GetCollect("d2").text());
+        rows.push_back(row);
+    }
+}
+
+int NextOtpYear(int currentYear)
+{
+    const long last = long(ExecuteCount("select max(g) from otp"));
+    return last > 0 ? int(last + 1) : currentYear;
+}
+
+int AddOtpYear(int year)
+{
+    CString batch;
+    for (int month = 1; month <= 12; ++month) {
+        const int days = int(atol(GetDaysPerMonth(month, year)));
+        batch.AppendFormat("insert into otp (g,ms,d1,d2) values (%d,%d,%s,%s);\n", year, month,
+                           ChangeDateUS0(MonthDay(year, month, 1), 0), ChangeDateUS0(MonthDay(year, month, days), 0));
+    }
+    return ExecuteSql(batch);
+}
+
+int ChangeOtpMonth(int year, int month, const CString& firstDay, const CString& lastDay)
+{
+    CString batch;
+    batch.Format("delete from otp where g=%d and ms=%d;\n\t\t\tinsert into otp (g,ms,d1,d2) values (%d,%d,%s,%s)",
+                 year, month, year, month, ChangeDateUS0(firstDay, 0), ChangeDateUS0(lastDay, 0));
+    return ExecuteSql(batch);
+}
+
+int SaveUserMonthPeriod(long tn, int year, int month, const CString& firstDay, const CString& lastDay)
+{
+    CString sql;
+    sql.Format("update tn set g=%d,ms=%d,dpv1=%s,dpv2=%s where tn=%d", year, month, ChangeDateUS0(firstDay, 0),
+               ChangeDateUS0(lastDay, 0), tn);
+    return ExecuteSql(sql);
+}
+
+int SaveUserKindPeriod(long tn, int year, int kind, const CString& firstDay, const CString& lastDay)
+{
+    CString sql;
+    sql.Format("update tn set g=%d,otp_id=%d,dpv1=%s,dpv2=%s where tn=%d", year, kind, ChangeDateUS0(firstDay, 0),
+               ChangeDateUS0(lastDay, 0), tn);
+    return ExecuteSql(sql);
+}
