@@ -164,6 +164,8 @@ bool CInterpriter::Evaluate(const char* call, const char* context, std::string& 
     answer.clear();
     if (call == nullptr)
         call = "";
+    if (const auto& observer = appcore::GetScriptHooks().evaluating)
+        observer(call, context ? context : "");
     lua_State* L = m_state;
     int top = lua_gettop(L);
     std::string failure;

@@ -64,6 +64,31 @@ int Arm(lua_State* L)
     return 1;
 }
 
+// The reference-book class of a number: {table, key, name, picker, caption},
+// or nil for a number the configuration does not know.
+int Book(lua_State* L)
+{
+    int book = int(ScriptArgInteger(L, 1, "app.book"));
+    std::string table = I_GetSprTableName(book).ToStdString();
+    if (table.empty()) {
+        lua_pushnil(L);
+        return 1;
+    }
+    const std::pair<const char*, std::string> fields[] = {
+        {"table", table},
+        {"key", I_GetSprFieldId(book).ToStdString()},
+        {"name", I_GetSprFieldName(book).ToStdString()},
+        {"picker", I_GetSprSU_Id(book).ToStdString()},
+        {"caption", I_GetSprName(book).ToStdString()},
+    };
+    lua_createtable(L, 0, 5);
+    for (const auto& [field, value] : fields) {
+        ScriptPushText(L, value);
+        lua_setfield(L, -2, field);
+    }
+    return 1;
+}
+
 } // namespace
 
 void RegisterScriptAppApi(lua_State* L)
@@ -76,6 +101,7 @@ void RegisterScriptAppApi(lua_State* L)
         {"report", ScriptHostFunction<Report>},
         {"log", ScriptHostFunction<Log>},
         {"arm", ScriptHostFunction<Arm>},
+        {"book", ScriptHostFunction<Book>},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);

@@ -33,6 +33,10 @@ struct ScriptHooks {
     std::function<int(const std::string& text, const std::string& caption, unsigned type)> messageBox;
     // A finished HTML page for the report window.
     std::function<void(const std::string& html, const std::string& title)> showReport;
+    // Sees every call text before it is evaluated, with its context ("" for the
+    // global one); tests record what the modules hand to the interpreter. The
+    // application leaves it unset.
+    std::function<void(const std::string& call, const std::string& context)> evaluating;
 };
 
 // The hooks in force. Replace members directly; a null member falls back to the default.

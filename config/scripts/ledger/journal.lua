@@ -1,0 +1,85 @@
+-- The query of the postings journal and of the registers: the postings of a
+-- period with the document that wrote each of them.
+
+local L = Ledger
+
+-- Documents whose postings the journal shows: the header table, the document
+-- name of the form that opens it (docId), its kind for opening (DocType), its
+-- kind number (doc_id), its title and the expression of its counterpart (icn).
+-- Document issues add their kinds here; a kind whose table does not exist yet
+-- is left out.
+Ledger.document_kinds = {
+    {table = "ledmark_oper_by_hand", docId = "<вручную>", docType = 0, id = 1, title = "prim", icn = "prim"},
+    {table = "ledmark_avans_otch", docId = "Аванс.отчет", docType = 0, id = 4, title = "'Авансовый отчет'", icn = "icn"},
+    {table = "ledmark_bank_spis", docId = "Банк спис.", docType = 0, id = 5, title = "'Банковская выписка (списание)'", icn = "icn"},
+    {table = "ledmark_bank_postup0", docId = "Финансир.", docType = 0, id = 6, title = "'Финансирование'", icn = "icn"},
+}
+
+local function existing_tables(names)
+    local quoted = {}
+    for _, name in ipairs(names) do
+        quoted[#quoted + 1] = L.sql_text(name)
+    end
+    local found = {}
+    for row in db.rows("select lower(table_name) as name from information_schema.tables "
+        .. "where table_schema=database() and lower(table_name) in (" .. table.concat(quoted, ",") .. ")") do
+        found[L.text(row.name)] = true
+    end
+    return found
+end
+
+-- One row per stored document: id, real_id, number, d0, d1 and the kind's columns.
+local function documents_union()
+    local names = {}
+    for _, kind in ipairs(Ledger.document_kinds) do
+        names[#names + 1] = kind.table
+    end
+    local present = existing_tables(names)
+    local parts = {}
+    for _, kind in ipairs(Ledger.document_kinds) do
+        if present[kind.table] then
+            parts[#parts + 1] = string.format("select id,real_id,cast(number as char) as number,d0,d1,"
+                .. "%s as doc_name,%s as docId,%d as DocType,%d as doc_id,%s as icn "
+                .. "from %s where id>0", kind.title, L.sql_text(kind.docId), kind.docType, kind.id, kind.icn, kind.table)
+        end
+    end
+    if #parts == 0 then
+        return "select 0 as id,0 as real_id,'' as number,null as d0,null as d1,'' as doc_name,'' as docId,"
+            .. "0 as DocType,0 as doc_id,'' as icn from spr_if where 1=0"
+    end
+    return table.concat(parts, " union all ")
+end
+
+-- The postings from `from` to `to` (SQL date literals) that satisfy `condition`
+-- (empty, or a text beginning "where "), with their documents, in the order of
+-- dates, documents and lines. The condition may name ledmark_provodki's columns,
+-- d0 and d1 of the documents and the account expressions of the postings.
+function GL_SqlProvodki(from, to, condition, flag)
+    local first, last = L.checked_date_literal(from), L.checked_date_literal(to)
+    if not first or not last then
+        error("GL_SqlProvodki: неверный период " .. L.text(from) .. " - " .. L.text(to))
+    end
+    local where = L.text(condition)
+    if where ~= "" then
+        local body = where:match("^[Ww][Hh][Ee][Rr][Ee]%s+(.*)$")
+        if not body then
+            error("GL_SqlProvodki: условие должно начинаться с where")
+        end
+        where = "where (" .. body .. ") and "
+    else
+        where = "where "
+    end
+    where = where .. string.format("ledmark_provodki.d>=%s and ledmark_provodki.d<=%s", first, last)
+    local function concat(columns)
+        return "concat(ledmark_provodki." .. table.concat(columns, ",ledmark_provodki.") .. ")"
+    end
+    return "select ledmark_provodki.fil_id,ledmark_provodki.d,docs.doc_name,docs.number,ledmark_provodki.npp,"
+        .. "ledmark_provodki.kbk_deb," .. concat({"deb0", "deb1", "deb2", "deb3"}) .. " as dbt,"
+        .. "ledmark_provodki.deb_sb1,ledmark_provodki.deb_sb2,ledmark_provodki.deb_sb3,ledmark_provodki.kbk_kred,"
+        .. concat({"kred0", "kred1", "kred2", "kred3"}) .. " as krdt,"
+        .. "ledmark_provodki.kred_sb1,ledmark_provodki.kred_sb2,ledmark_provodki.kred_sb3,"
+        .. "ledmark_provodki.kol,ledmark_provodki.s,ledmark_provodki.prim as so,ledmark_provodki.prim,"
+        .. "docs.icn,docs.doc_id,docs.real_id,docs.docId,docs.DocType,ledmark_provodki.id "
+        .. "from ledmark_provodki left join (" .. documents_union() .. ") docs on docs.id=ledmark_provodki.id "
+        .. where .. " order by ledmark_provodki.d,ledmark_provodki.id,ledmark_provodki.npp"
+end

@@ -1,0 +1,9 @@
+// Values from callers written into the library's own SQL.
+#pragma once
+#include <afx.h>
+
+// A text between single quotes, escaped for the current dialect.
+CString SqlQuoted(const char* text);
+// The condition "column holds `value`", compared as text: a number column
+// compared with a text would take the text's leading digits ("1 шт" as 1).
+CString SqlKeyIs(const char* column, const char* value);

@@ -1,0 +1,6 @@
+// The one public header of the ledger helper library libledmark.
+#pragma once
+#include "AccountCodes.h"
+#include "BranchLists.h"
+#include "ChartLookups.h"
+#include "ScriptBridges.h"
