@@ -1,5 +1,6 @@
 #include "CScriptCall.h"
 #include <appcore.h>
+#include <gridbase.h>
 #include <cstdlib>
 
 CScriptCall::CScriptCall(const char* function)
