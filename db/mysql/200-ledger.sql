@@ -40,7 +40,7 @@ CREATE TABLE spr_plan_sch (
 -- is the database constant ORG_NAME.
 CREATE TABLE spr_fil (
   id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
-  name VARCHAR(250) NOT NULL,
+  name VARCHAR(250) NULL,
   ruk VARCHAR(250) NULL,
   ruk_s VARCHAR(100) NULL,
   rukdol VARCHAR(250) NULL,
