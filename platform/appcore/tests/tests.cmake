@@ -23,3 +23,11 @@ add_suite_test(appcore_script_db_test DATABASE
 add_suite_test(appcore_script_gui_test GUI
   SOURCES ${APPCORE_TESTS_DIR}/ScriptUserHooksTest.cpp
   DEPENDS appcore testing_gui testing_main)
+
+# Texts and the document counter of the application core.
+add_suite_test(appcore_text_test
+  SOURCES ${APPCORE_TESTS_DIR}/AmountInWordsTest.cpp
+  DEPENDS appcore testing_main)
+add_suite_test(appcore_documents_test DATABASE
+  SOURCES ${APPCORE_TESTS_DIR}/DocumentCounterTest.cpp
+  DEPENDS appcore testing_db testing_main)
