@@ -31,3 +31,11 @@ add_suite_test(appcore_text_test
 add_suite_test(appcore_documents_test DATABASE
   SOURCES ${APPCORE_TESTS_DIR}/DocumentCounterTest.cpp
   DEPENDS appcore testing_db testing_main)
+
+# The user of the session and one instance per name (with a second process).
+add_executable(appcore_instance_probe ${APPCORE_TESTS_DIR}/InstanceProbe.cpp)
+target_link_libraries(appcore_instance_probe PRIVATE appcore)
+add_suite_test(appcore_session_test DATABASE GUI
+  SOURCES ${APPCORE_TESTS_DIR}/UserSessionTest.cpp
+  DEPENDS appcore testing_db testing_gui testing_main)
+add_dependencies(appcore_session_test appcore_instance_probe config_archive)
