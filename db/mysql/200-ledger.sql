@@ -191,12 +191,14 @@ CREATE TABLE ledmark_provodki (
   s DECIMAL(18,2) NOT NULL DEFAULT 0,
   prim VARCHAR(500) NULL,
   fil_id INT NOT NULL DEFAULT 1,
-  -- the journal lists a period, documents are replaced by id, balances and
-  -- turnovers read one account side up to a date
+  -- The journal lists a period and documents are replaced by id. Balances and
+  -- turnovers read one index range per account side (synthetic, analytic, source,
+  -- KOSGU, then the date); the index also holds the amount, quantity, branch, KBK
+  -- and first analytic value, so a year of postings is summed without reading rows.
   KEY ledmark_provodki_d (d),
   KEY ledmark_provodki_id (id, npp),
-  KEY ledmark_provodki_deb (deb1, deb2, deb3, deb0, d),
-  KEY ledmark_provodki_kred (kred1, kred2, kred3, kred0, d)
+  KEY ledmark_provodki_deb (deb1, deb2, deb0, deb3, d, s, kol, fil_id, kbk_deb, deb_sb1),
+  KEY ledmark_provodki_kred (kred1, kred2, kred0, kred3, d, s, kol, fil_id, kbk_kred, kred_sb1)
 );
 
 -- ---------------------------------------------------------------------------

@@ -1,0 +1,151 @@
+// A balance over a year of 500,000 postings: GL_GetOst0 through the script
+// bridge (call text, interpreter, the configuration's balance script, the
+// database layer) against the same single SQL aggregate run directly on the
+// database layer's connection, side by side in one run. Prints both times and
+// the ratio (target <= 1.5: the bridge must add no work per posting).
+//
+//   build/bench/ledmark_balance_bench [--dir D] [--port P] [--rounds N]
+//
+// It starts (or reuses) the local server of tools/localdb in D on port P and
+// works in a fresh database "vornal_ledmark_bench" with the schema of db/mysql.
+#include "ledmark.h"
+
+#include <appcore.h>
+#include <ndbcore.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Ten kinds of operation spread over 2024: cash, bank, advances to employees,
+// suppliers, stock; each posting's day, amount and analytic values vary with n.
+const char* const kFill =
+    "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,kred0,kred1,kred2,kred3,"
+    "kred_sb1,kred_sb2,kol,s,prim,fil_id) "
+    "select seq div 4 + 1, seq mod 4 + 1, '2024-01-01' + interval (seq mod 366) day, "
+    "elt(k,'1','1','1','1','1','1','1','2','2','1'), elt(k,'201','201','208','401','302','201','105','201','201','302'), "
+    "elt(k,'34','11','12','02','34','34','36','34','11','26'), elt(k,'510','510','560','226','830','510','340','510','510','830'), "
+    "elt(k,null,'1',tn,null,contr,null,mat,null,'2',contr), elt(k,null,null,'226000',null,'340000',null,'1',null,null,'226000'), "
+    "elt(k,'1','1','1','1','1','1','1','2','2','1'), elt(k,'201','401','201','208','201','208','302','201','401','201'), "
+    "elt(k,'11','01','34','12','11','12','34','11','01','11'), elt(k,'610','130','610','660','610','660','730','610','130','610'), "
+    "elt(k,'1',null,null,tn,'1',tn,contr,'2',null,'1'), elt(k,null,null,null,'226000',null,'226000','340000',null,null,null), "
+    "if(k=7,1 + seq mod 20,null), 1 + (seq * 37) mod 100000 / 100, 'Операция', 1 + seq mod 2 "
+    "from (select seq, 1 + seq mod 10 as k, 1 + seq mod 5 as tn, 1 + seq mod 4 as contr, 1 + seq mod 5 as mat "
+    "from seq_0_to_499999) q";
+
+// The single aggregate the balance script runs for a budget cash balance at
+// 01.01.2025 (one index range per side of the account).
+const char* const kDirect =
+    "select coalesce(sum(ds),0) as ds,coalesce(sum(ks),0) as ks,coalesce(sum(dq),0) as dq,coalesce(sum(kq),0) as kq "
+    "from (select sum(s) as ds,0 as ks,sum(kol) as dq,0 as kq from ledmark_provodki "
+    "where deb1='201' and deb2='34' and deb0='1' and d<'2025-01-01' "
+    "union all select 0,sum(s),0,sum(kol) from ledmark_provodki "
+    "where kred1='201' and kred2='34' and kred0='1' and d<'2025-01-01') q";
+
+bool Localdb(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(QStringLiteral(VORNAL_SOURCE_DIR "/tools/localdb"), arguments);
+    return tool.waitForFinished(120000) && tool.exitCode() == 0;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Seconds(const std::function<void()>& body)
+{
+    const auto start = std::chrono::steady_clock::now();
+    body();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The direct aggregate on the layer's connection, its four figures read as text.
+CString RunDirect()
+{
+    _RecordsetPtr rs;
+    rs.CreateInstance(__uuidof(Recordset));
+    rs->Open(kDirect, GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
+    CString figures;
+    for (const char* name : {"ds", "ks", "dq", "kq"}) {
+        figures += figures.IsEmpty() ? "" : "@";
+        figures += (const char*)_bstr_t(rs->GetCollect(name));
+    }
+    rs->Close();
+    return figures;
+}
+
+bool StartScripts(QTemporaryDir& noModules)
+{
+    appcore::GetScriptHooks().reportError = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+    appcore::GetScriptHooks().log = [](const std::string&) {};
+    if (!GetDataArchive()->LoadFile(VORNAL_BIN_DIR "/vornal.cfa"))
+        return false;
+    CModuleLoader::SetFolder(noModules.path().toStdString());
+    return CInterpriter::mcc_dll_Global_init0() && CInterpriter::mcc_dll_Global_init();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString dir = QDir::homePath() + QStringLiteral("/.local/share/vornal/bench-localdb");
+    QString port = QStringLiteral("33390");
+    int rounds = 9;
+    const QStringList args = app.arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--dir")) dir = args[i + 1];
+        else if (args[i] == QLatin1String("--port")) port = args[i + 1];
+        else if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
+    }
+    const QString database = QStringLiteral("vornal_ledmark_bench");
+    if (!Localdb({"start", "--dir", dir, "--port", port, "--db", database})
+        || !Localdb({"newdb", database, "--dir", dir}))
+        return 1;
+    SetDriverId(1);
+    SetServerName(CString(QStringLiteral("127.0.0.1:") + port));
+    SetDataBaseName(CString(database));
+    SetUserID("root");
+    SetUserPassword("");
+    QTemporaryDir noModules;
+    if (!InitDll() || !StartScripts(noModules))
+        return 1;
+    g_lYear = 2024;
+    const double fill = Seconds([] { ExecuteSql("delete from ledmark_provodki\nanalyze table ledmark_provodki"); });
+    const double filled = Seconds([] { ExecuteSql(kFill); });
+    ExecuteSql("analyze table ledmark_provodki");
+    const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
+    std::printf("%lld postings written in %.1f s (%.1f s to clear)\n", postings, filled, fill);
+
+    // Both answers must be the same figures before the times mean anything.
+    const CString bridge = GL_GetOst0("01.01.2025", "120134000", "", "", "", -2, "", "");
+    const CString direct = RunDirect();
+    std::printf("GL_GetOst0 answer %s; direct aggregate %s\n", (const char*)bridge, (const char*)direct);
+    if (bridge.IsEmpty())
+        return 1;
+
+    std::vector<double> bridgeTimes, directTimes;
+    for (int round = 0; round < rounds; ++round) {
+        bridgeTimes.push_back(Seconds([] { GL_GetOst0("01.01.2025", "120134000", "", "", "", -2, "", ""); }));
+        directTimes.push_back(Seconds([] { RunDirect(); }));
+    }
+    const double viaBridge = Median(bridgeTimes), plain = Median(directTimes);
+    std::printf("balance of 1 201 34 over a year, median of %d rounds\n", rounds);
+    std::printf("  GL_GetOst0 through the script:  %8.2f ms\n", viaBridge * 1000);
+    std::printf("  the same aggregate, direct:     %8.2f ms\n", plain * 1000);
+    std::printf("  ratio script / direct:          %8.3f (target <= 1.5)\n", viaBridge / plain);
+    CInterpriter::mcc_dll_Global_uninit();
+    UnInitDll();
+    return viaBridge / plain <= 1.5 ? 0 : 2;
+}
