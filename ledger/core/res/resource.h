@@ -1,0 +1,119 @@
+// Ids of the resources of the general-ledger module nLedmark: the templates of
+// its views (each template's string has the view's document name as its second
+// field; most views are built on the dialog of the same id) and the controls of
+// its forms.
+#pragma once
+
+// Templates and dialogs of the ledger core.
+#define IDD_OPER_BY_HAND                514
+#define IDD_PROVODKI                    502
+
+// Templates of the other views of the module and of the application core's
+// views that the module registers; their strings are in the string table.
+#define IDR_SMENA_IF                    661
+#define IDR_PRN_0504051                 659
+#define IDR_SVOD_OTCH                   658
+#define IDR_ZAKR_GODA                   656
+#define IDR_SMENA_KBK                   655
+#define IDR_PRN_SLICH_VED               653
+#define IDR_SPR_NORM_PIT                652
+#define IDR_MENU_TREB                   651
+#define IDR_DOC_OBYAVL                  649
+#define IDR_PRN_PP_PRIX                 647
+#define IDR_PRN_SVOD_PROVODKI           646
+#define IDR_BUDG_ZAYAV                  645
+#define IDR_SPR_FILS                    643
+#define IDR_PRN_LBO_MES0                635
+#define IDR_SPR_JRN_OPER                634
+#define IDR_MAT_INVENT                  629
+#define IDR_STORNO                      626
+#define IDR_OS_SPIS                     628
+#define IDR_OS_NAKL                     607
+#define IDR_MZ_NAKL                     641
+#define IDR_DOC_PROV                    606
+#define IDR_DOV_POLUCH_CHECKA           605
+#define IDR_MAT_MOL_TO_MOL              604
+#define IDR_OS_MOL_TO_MOL               603
+#define IDR_OFK                         602
+#define IDR_CHECK_BOOK                  600
+#define IDR_PRN_0503130_SB              570
+#define IDR_HLAM0                       601
+#define IDR_PRN_LBO_MES_FAKT            599
+#define IDR_PRN_LBO_MES                 598
+#define IDR_PRN_LBO_KART                596
+#define IDR_PRN_LBO_ISP                 595
+#define IDR_PRN_AKT_SVERK               594
+#define IDR_PRN_OS_OPIS_INV_KART        591
+#define IDR_PRN_OS_INVENT_KART          585
+#define IDR_PRN_OST_DOGOVORA            583
+#define IDR_ZAKLUCH                     495
+#define IDR_BANK_SPIS                   576
+#define IDR_BANK_POSTUP                 577
+#define IDR_BANK_FINANS                 642
+#define IDR_BUDG_ASEG                   578
+#define IDR_BUDG_RASSH                  582
+#define IDR_BUDG_OBYAZ                  581
+#define IDR_PRN_0503121                 574
+#define IDR_PRN_0503130                 575
+#define IDR_PRN_0503160                 573
+#define IDR_PRN_0503168                 631
+#define IDR_PRN_0503169                 630
+#define IDR_PRN_0503125_08              662
+#define IDR_PRN_0503125                 568
+#define IDR_PRN_0503127                 572
+#define IDR_PRN_0503129                 569
+#define IDR_REGL_MES_BANK               567
+#define IDR_PRN_KNIGA_POK               438
+#define IDR_PRN_KNIGA_PROD              494
+#define IDR_PRN_SCH_FAK_POLUCH          441
+#define IDR_DOVERENNOST                 464
+#define IDR_PRN_DOG_MAT_OTV             500
+#define IDR_ROD_NUCH                    566
+#define IDR_ROD_POST                    565
+#define IDR_OS_POKUP                    501
+#define IDR_KNIGA_POK                   448
+#define IDR_KNIGA_PROD                  449
+#define IDR_SCH_FAK_POLUCH              440
+#define IDR_MAT_PRIX                    564
+#define IDR_MZ_NACH_OST                 640
+#define IDR_PRN_JRN_ZAB_SCH             563
+#define IDR_AKTUAL_DATE                 392
+#define IDR_MATERIALS_SPIS              373
+#define IDR_ROD_NUCH_OST                560
+#define IDR_PRN_SCH_FAK_VYD             509
+#define IDR_PRN_OBOROT_SCH              522
+#define IDR_OS_NACH_OST                 521
+#define IDR_PRN_KASSA_BOOK              520
+#define IDR_PRN_KASSA_KO_3              519
+#define IDR_PRN_GLAVN_KNIGA             510
+#define IDR_PRN_RKO                     503
+#define IDR_PRN_PKO                     504
+#define IDR_PRN_OSV                     516
+#define IDR_PRN_GL_KNIGA                587
+#define IDR_AVANS_OTCH                  511
+#define IDR_PRN_JRN_KASSA               517
+#define IDR_OS_INVENT                   506
+#define IDR_OS_IZNOS                    507
+#define IDR_MAT_KU                      508
+#define IDR_PRN_SCH_FAK                 482
+
+// Manual operation form (514).
+#define IDC_DOC_NAME                    1001
+#define IDC_DATE                        1010
+#define IDC_SUM                         1015
+#define IDC_NUMBER                      1102
+#define IDC_FIL                         1115
+#define IDC_LINES                       10051
+#define ID_DELETE_LINE                  32860
+#define ID_BUH_SPRAVKA                  32861
+
+// Postings journal (502).
+#define IDC_DATE_AFTER                  1043
+#define IDC_DATE_AFTER_LABEL            1064
+#define IDC_DEB_LABEL                   1093
+#define IDC_DEB_FILTER                  1094
+#define IDC_KRED_LABEL                  1095
+#define IDC_KRED_FILTER                 1096
+#define IDC_OPEN_DOC                    1108
+#define IDC_PROVODKI                    10004
+#define ID_REFRESH                      40021
