@@ -5,6 +5,8 @@
 #include "CHelpers.h"
 #include "CInterpriter.h"
 #include "CModuleLoader.h"
+#include "CSprPickerDlg.h"
+#include "ChoiceDelivery.h"
 #include "ConfigGlobals.h"
 #include "DocumentKinds.h"
 #include "MakeParam.h"

@@ -39,3 +39,13 @@ add_suite_test(appcore_session_test DATABASE GUI
   SOURCES ${APPCORE_TESTS_DIR}/UserSessionTest.cpp
   DEPENDS appcore testing_db testing_gui testing_main)
 add_dependencies(appcore_session_test appcore_instance_probe config_archive)
+
+# The reference-book picker driven through the interaction script.
+add_library(appcore_chooser_form STATIC ${APPCORE_TESTS_DIR}/ChooserForm.cpp)
+target_link_libraries(appcore_chooser_form PUBLIC appcore testing_gui)
+target_include_directories(appcore_chooser_form PUBLIC ${APPCORE_TESTS_DIR})
+add_suite_test(appcore_picker_test DATABASE GUI
+  SOURCES ${APPCORE_TESTS_DIR}/BookPickerTest.cpp
+  DEPENDS appcore appcore_chooser_form testing_db testing_gui testing_main)
+suite_add_resources(appcore_picker_test tests/res/appcore_test.rc tests/res/TestResource.h)
+add_dependencies(appcore_picker_test config_archive)

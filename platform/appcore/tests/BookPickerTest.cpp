@@ -1,0 +1,151 @@
+// The reference-book picker driven as a user would: one row answered into a
+// control (its change notification runs), several rows joined by ",", answers
+// by message with control id -1 and 0 (an integer id, or a text that is valid
+// while the handler runs), the four kinds of filter, deleted rows left out,
+// cancelling, and a book the configuration does not know.
+#include "CDataArchive.h"
+#include "CHelpers.h"
+#include "ChooserForm.h"
+#include "ConfigGlobals.h"
+#include "FreshDatabase.h"
+#include "InteractionScript.h"
+#include "ndbcore.h"
+#include "res/AppcoreResource.h"
+#include "res/TestResource.h"
+
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+using pickertest::ClickRows;
+using pickertest::Rows;
+
+std::string BuiltArchive() { return qEnvironmentVariable("VORNAL_BIN").toStdString() + "/vornal.cfa"; }
+
+class BookPicker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(vornal::testing::UseFreshDatabase());
+        ASSERT_TRUE(GetDataArchive()->LoadFile(BuiltArchive().c_str()));
+        ASSERT_TRUE(ExecuteSql("drop table if exists picker_book\n"
+                               "create table picker_book (id int primary key, name varchar(100), fil_id int, "
+                               "dt_del datetime null)\n"
+                               "insert into picker_book values (1,'Бюджет основной',1,null),"
+                               "(2,'Внебюджет',2,null),(3,'Бюджет целевой',1,null),(4,'Удалённый',1,now())"));
+    }
+};
+
+TEST_F(BookPicker, OneRowIntoAControl)
+{
+    CChooserForm form;
+    form.SetText(IDC_TEST_CODE, "2");
+    afxtest::InteractionScript script;
+    QStringList listed;
+    script.dialog(IDD_SPR_PICKER, [&](afxtest::DialogStep& d) {
+        listed = Rows(d);
+        EXPECT_EQ(pickertest::PickerList(d)->currentRow(), 1) << "the control's code is the current row";
+        d.type(IDC_PICKER_SEARCH, QStringLiteral("бюд цел"));
+        EXPECT_EQ(Rows(d).size(), 1);
+        pickertest::DoubleClickRow(d, QStringLiteral("3"));
+    });
+    EXPECT_EQ(CHelpers::GetInSpr("picker_book", &form, IDC_TEST_CODE, nullptr, UINT(-1), 0, 0), IDOK);
+    script.verify();
+    EXPECT_EQ(listed, QStringList({"1   Бюджет основной", "2   Внебюджет", "3   Бюджет целевой"}));
+    EXPECT_EQ(form.Text(IDC_TEST_CODE), QStringLiteral("3"));
+    EXPECT_EQ(form.changes, QStringList({"code:3"}));
+    EXPECT_TRUE(form.answers.empty());
+}
+
+TEST_F(BookPicker, SeveralRowsIntoAControlJoinedByComma)
+{
+    CChooserForm form;
+    afxtest::InteractionScript script;
+    script.dialog(IDD_SPR_PICKER_MULTI, [](afxtest::DialogStep& d) {
+        ClickRows(d, {QStringLiteral("3"), QStringLiteral("1")});
+    });
+    CHelpers::GetInSpr("picker_book", &form, IDC_TEST_CODES, nullptr, UINT(-1), 0, 1);
+    script.verify();
+    EXPECT_EQ(form.Text(IDC_TEST_CODES), QStringLiteral("1,3"));
+}
+
+TEST_F(BookPicker, AnswersByMessage)
+{
+    struct Case {
+        int ctrlId;
+        short answerKind;
+        int multi;
+        QStringList rows;
+        bool asText;
+        QString answer;
+    } cases[] = {
+        {-1, 0, 0, {"2"}, false, "2"},
+        {0, 0, 0, {"3"}, false, "3"},
+        {0, 2, 0, {"3"}, true, "3"},
+        {-1, 0, 1, {"1", "2"}, true, "1,2"},
+    };
+    for (const Case& c : cases) {
+        CChooserForm form;
+        form.textAnswers = c.asText;
+        afxtest::InteractionScript script;
+        script.dialog(c.multi ? IDD_SPR_PICKER_MULTI : IDD_SPR_PICKER,
+                      [&](afxtest::DialogStep& d) { ClickRows(d, c.rows); });
+        CHelpers::GetInSpr("picker_book", &form, c.ctrlId, nullptr, 0x465, c.answerKind, c.multi);
+        script.verify();
+        ASSERT_EQ(form.answers.size(), 1u) << c.ctrlId << " " << c.multi;
+        const CChooserForm::Answer& a = form.answers[0];
+        EXPECT_EQ(a.msg, 0x465u);
+        EXPECT_EQ(a.wParam, WPARAM(a.lParam));
+        if (c.asText)
+            EXPECT_EQ(a.text, c.answer);
+        else
+            EXPECT_EQ(QString::number(a.lParam), c.answer);
+        EXPECT_TRUE(form.changes.isEmpty());
+    }
+}
+
+TEST_F(BookPicker, FiltersOfEachKind)
+{
+    struct Case {
+        const char* filter;
+        QStringList rows;
+        QString search;
+    } cases[] = {
+        {"where fil_id=1", {"1   Бюджет основной", "3   Бюджет целевой"}, ""},
+        {" and fil_id in (2)", {"2   Внебюджет"}, ""},
+        {"select id, name from picker_book where id<3 order by id desc", {"2   Внебюджет", "1   Бюджет основной"}, ""},
+        {"внебюд", {"2   Внебюджет"}, "внебюд"},
+    };
+    for (const Case& c : cases) {
+        CChooserForm form;
+        afxtest::InteractionScript script;
+        script.dialog(IDD_SPR_PICKER, [&](afxtest::DialogStep& d) {
+            EXPECT_EQ(Rows(d), c.rows) << c.filter;
+            EXPECT_EQ(d.text(IDC_PICKER_SEARCH), c.search);
+            d.click(IDCANCEL);
+        });
+        EXPECT_EQ(CHelpers::GetInSpr("picker_book", &form, IDC_TEST_CODE, c.filter, UINT(-1), 0, 0), IDCANCEL);
+        script.verify();
+        EXPECT_TRUE(form.changes.isEmpty());
+        EXPECT_EQ(form.Text(IDC_TEST_CODE), QString());
+    }
+}
+
+TEST_F(BookPicker, BooksByPickerKeyAndUnknownBooks)
+{
+    CChooserForm form;
+    afxtest::InteractionScript script;
+    script.dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) {
+        EXPECT_EQ(d.window()->GetQWidget()->windowTitle(), QStringLiteral("Источники финансирования"));
+        EXPECT_FALSE(Rows(d).isEmpty());
+        ClickRows(d, {QStringLiteral("2")});
+    })
+        .message(QStringLiteral("Справочник «нет такого» не найден в конфигурации"), IDOK);
+    CHelpers::GetInSpr(I_GetSprSU_Id(7), &form, IDC_TEST_CODE, nullptr, UINT(-1), 0, 0);
+    EXPECT_EQ(form.Text(IDC_TEST_CODE), QStringLiteral("2"));
+    EXPECT_EQ(CHelpers::GetInSpr("нет такого", &form, IDC_TEST_CODE, nullptr, UINT(-1), 0, 0), IDCANCEL);
+    script.verify();
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+# Tests of the shared choosers on the real database, driven through the interaction script.
+add_suite_test(naddviews_test DATABASE GUI
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChoosersTest.cpp
+  DEPENDS naddviews appcore_chooser_form testing_db testing_gui testing_main)
+suite_add_resources(naddviews_test ../appcore/tests/res/appcore_test.rc ../appcore/tests/res/TestResource.h)
+add_dependencies(naddviews_test config_archive)
