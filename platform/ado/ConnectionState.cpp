@@ -228,6 +228,17 @@ bool OdbcStatement::executeDirect(const QString& sql, const QString& doing)
     return columnCount(doing) > 0;
 }
 
+bool OdbcStatement::useStaticCursor()
+{
+    if (!alive())
+        return false;
+    const SQLRETURN rc = SQLSetStmtAttrW(get(), SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_STATIC), 0);
+    if (!SQL_SUCCEEDED(rc))
+        return false;
+    SQLULEN kind = SQL_CURSOR_FORWARD_ONLY;
+    return SQL_SUCCEEDED(SQLGetStmtAttrW(get(), SQL_ATTR_CURSOR_TYPE, &kind, 0, nullptr)) && kind == SQL_CURSOR_STATIC;
+}
+
 bool OdbcStatement::moreResults(const QString& doing)
 {
     if (!alive())

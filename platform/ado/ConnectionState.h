@@ -71,6 +71,9 @@ public:
     // Called by the connection when it closes under this statement.
     void invalidate() { handle_.reset(); }
 
+    // Asks for a static (scrollable) cursor before the statement runs; false
+    // when the driver keeps another kind, so rows are read in order only.
+    bool useStaticCursor();
     // SQLExecDirectW; true when the first result has columns.
     bool executeDirect(const QString& sql, const QString& doing);
     // Moves to the next result; false when there is none.

@@ -31,7 +31,9 @@ HRESULT _Recordset::Open(const _variant_t& source, _Connection* connection, long
     if (!connection || connection->GetState() != adStateOpen)
         throw _com_error(adErrObjectClosed, QStringLiteral("Для набора записей не задано открытое соединение"));
     const QString sql = source.text();
-    std::shared_ptr<RowSource> rows = vornal::ado::RunQuery(*connection->state(), sql, nullptr);
+    // A static cursor is read by position: a list can open at its last screen.
+    const bool scrollable = cursorType == adOpenStatic || cursorType == adOpenKeyset;
+    std::shared_ptr<RowSource> rows = vornal::ado::RunQuery(*connection->state(), sql, nullptr, scrollable);
     const bool forwardOnly = cursorLocation_ != adUseClient
         && (cursorType == adOpenForwardOnly || cursorType == adOpenUnspecified);
     if (rows)
@@ -177,6 +179,11 @@ _variant_t _Recordset::GetBookmark() const
 void _Recordset::PutBookmark(const _variant_t& bookmark)
 {
     PutAbsolutePosition(static_cast<long>(bookmark.toInt64()));
+}
+
+long _Recordset::GetRowsRead() const
+{
+    return cursor_->open() ? static_cast<long>(cursor_->source->rowsRead()) : 0;
 }
 
 _RecordsetPtr _Recordset::Clone(long) const

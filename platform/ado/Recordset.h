@@ -8,6 +8,8 @@
 // recordset from Execute (or opened forward-only) forgets the rows it has
 // passed while it has no clone; MoveFirst then runs the query again.
 // Bookmarks are record numbers counted from 1, the same as AbsolutePosition.
+// Opened adOpenStatic (or adOpenKeyset) on a driver that keeps the result, any
+// record is read by its position without reading the ones before it.
 #pragma once
 #include "AdoPtr.h"
 #include "AdoProperty.h"
@@ -66,6 +68,9 @@ public:
     void PutAbsolutePosition(const long& position);
     _variant_t GetBookmark() const;
     void PutBookmark(const _variant_t& bookmark);
+    // How many rows of the result were read from the driver so far (this
+    // platform's own: lists that read only what they show are tested by it).
+    long GetRowsRead() const;
     // A second position over the same rows.
     _RecordsetPtr Clone(long lockType = adLockUnspecified) const;
 

@@ -4,7 +4,7 @@
 
 namespace vornal::ado {
 
-RowSource::RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql)
+RowSource::RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql, bool scrollable)
     : statement_(std::move(statement)), sql_(sql)
 {
     std::lock_guard lock(statement_->connection().mutex());
@@ -19,6 +19,9 @@ RowSource::RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sq
         }
         // Drivers that keep the whole result know its size at once (MariaDB does).
         knownCount_ = statement_->rowCount(doing);
+        random_ = scrollable && knownCount_ >= 0;
+        if (random_)
+            byPosition_.resize(static_cast<std::size_t>(knownCount_));
     } catch (const _com_error& e) {
         throw _com_error(e, ReadingDoing(sql_));
     }
@@ -43,19 +46,50 @@ bool RowSource::fetchOne()
             statement_->closeCursor();
             return false;
         }
-        Row row;
-        row.reserve(columns_.size());
-        for (std::size_t c = 0; c < columns_.size(); ++c)
-            row.push_back(ReadColumn(statement_->get(), static_cast<SQLUSMALLINT>(c + 1), columns_[c], doing));
-        rows_.push_back(std::move(row));
+        rows_.push_back(readCurrent(doing));
         return true;
     } catch (const _com_error& e) {
         throw _com_error(e, ReadingDoing(sql_));
     }
 }
 
+RowSource::Row RowSource::readCurrent(const QString& doing)
+{
+    Row row;
+    row.reserve(columns_.size());
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        row.push_back(ReadColumn(statement_->get(), static_cast<SQLUSMALLINT>(c + 1), columns_[c], doing));
+    ++read_;
+    return row;
+}
+
+void RowSource::fetchAt(long long index)
+{
+    if (!statement_)
+        throw _com_error(adErrObjectClosed, QStringLiteral("Набор записей закрыт"), ReadingDoing(sql_));
+    std::lock_guard lock(statement_->connection().mutex());
+    if (!statement_->alive())
+        throw _com_error(adErrObjectClosed, QStringLiteral("Соединение с базой данных закрыто"), ReadingDoing(sql_));
+    const QString doing;
+    try {
+        // The next row is the cheap step; any other one is a jump.
+        const SQLRETURN rc = index == lastFetched_ + 1
+            ? SQLFetchScroll(statement_->get(), SQL_FETCH_NEXT, 0)
+            : SQLFetchScroll(statement_->get(), SQL_FETCH_ABSOLUTE, static_cast<SQLLEN>(index + 1));
+        if (statement_->check(rc, doing) == SQL_NO_DATA)
+            throw _com_error(adErrNoCurrentRecord);
+        lastFetched_ = index;
+        byPosition_[static_cast<std::size_t>(index)] = readCurrent(doing);
+    } catch (const _com_error& e) {
+        lastFetched_ = -2;
+        throw _com_error(e, ReadingDoing(sql_));
+    }
+}
+
 bool RowSource::has(long long index)
 {
+    if (random_)
+        return index >= 0 && index < knownCount_ && statement_ != nullptr;
     if (index < first_)
         return false;
     while (index >= first_ + static_cast<long long>(rows_.size())) {
@@ -72,6 +106,12 @@ const RowSource::Row& RowSource::row(long long index)
                          QStringLiteral("Запись уже пройдена: набор читается только вперёд"), ReadingDoing(sql_));
     if (!has(index))
         throw _com_error(adErrNoCurrentRecord);
+    if (random_) {
+        Row& row = byPosition_[static_cast<std::size_t>(index)];
+        if (row.empty())
+            fetchAt(index);
+        return row;
+    }
     return rows_[static_cast<std::size_t>(index - first_)];
 }
 
@@ -86,6 +126,8 @@ long long RowSource::count()
 
 void RowSource::forgetBefore(long long index)
 {
+    if (random_)
+        return;
     while (first_ < index && !rows_.empty()) {
         rows_.pop_front();
         ++first_;
@@ -95,11 +137,14 @@ void RowSource::forgetBefore(long long index)
 void RowSource::close()
 {
     rows_.clear();
+    byPosition_.clear();
+    knownCount_ = 0;
     exhausted_ = true;
     statement_.reset();  // the statement locks its connection while it goes
 }
 
-std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& sql, long long* affected)
+std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& sql, long long* affected,
+                                    bool scrollable)
 {
     std::lock_guard lock(connection.mutex());
     std::shared_ptr<OdbcStatement> statement = connection.newStatement();
@@ -107,6 +152,8 @@ std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& 
     bool hasRows = false;
     long long touched = 0;
     try {
+        if (scrollable)
+            scrollable = statement->useStaticCursor();
         hasRows = statement->executeDirect(sql, doing);
         while (!hasRows) {
             touched += std::max(0LL, statement->rowCount(doing));
@@ -121,7 +168,7 @@ std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& 
         *affected = touched;
     if (!hasRows)
         return nullptr;
-    return std::make_shared<RowSource>(std::move(statement), sql);
+    return std::make_shared<RowSource>(std::move(statement), sql, scrollable);
 }
 
 }  // namespace vornal::ado

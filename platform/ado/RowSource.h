@@ -2,7 +2,9 @@
 // in a cache that the recordset and its clones share. A list that shows rows
 // as they come into view reads only those; the record count comes from the
 // driver when it knows it, else by reading to the end. A forward-only reader
-// lets the cache forget the rows it has passed.
+// lets the cache forget the rows it has passed. A scrollable result (a static
+// cursor whose size the driver knows) reads any row by its position, so a list
+// that opens at its last screen reads that screen and not the rows before it.
 #pragma once
 #include "ColumnReader.h"
 #include "ConnectionState.h"
@@ -18,7 +20,8 @@ class RowSource {
 public:
     using Row = std::vector<_variant_t>;
 
-    RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql);
+    // `scrollable`: the statement's cursor is static, so rows may be read by position.
+    RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql, bool scrollable = false);
     RowSource(const RowSource&) = delete;
     RowSource& operator=(const RowSource&) = delete;
 
@@ -36,9 +39,13 @@ public:
     long long firstKept() const { return first_; }
     void close();
     bool closed() const { return !statement_; }
+    // How many rows were read from the driver so far.
+    long long rowsRead() const { return read_; }
 
 private:
     bool fetchOne();
+    Row readCurrent(const QString& doing);
+    void fetchAt(long long index);
 
     std::shared_ptr<OdbcStatement> statement_;
     QString sql_;           // for the report of a failure
@@ -48,10 +55,16 @@ private:
     long long first_ = 0;       // index of rows_.front()
     bool exhausted_ = false;
     long long knownCount_ = -1; // as the driver told it
+    bool random_ = false;       // rows read by position into byPosition_
+    std::vector<Row> byPosition_;  // an empty row is one not read yet
+    long long lastFetched_ = -1;
+    long long read_ = 0;
 };
 
 // Runs a query on a fresh statement; null when no result of it has columns.
 // `affected` gets the rows touched by the commands before the first row result.
-std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& sql, long long* affected);
+// `scrollable` asks the driver for a static cursor (rows by position).
+std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& sql, long long* affected,
+                                    bool scrollable = false);
 
 }  // namespace vornal::ado

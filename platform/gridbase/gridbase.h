@@ -1,6 +1,6 @@
 // The one public header of the grid and formatting library: the serialized
 // grid and the text helpers, numbers and dates as the forms write them, the
-// SQL dialect helpers and the program's surroundings.
+// SQL dialect helpers and the program's surroundings; the grid controls.
 #pragma once
 #include "afx.h"
 
@@ -11,3 +11,5 @@
 #include "GridSql.h"
 #include "GridEnvironment.h"
 #include "GridPictures.h"
+#include "CCellwork.h"
+#include "GridSerialize.h"

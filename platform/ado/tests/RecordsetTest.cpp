@@ -140,4 +140,30 @@ TEST_F(RecordsetTest, JournalPositionsBookmarksAndClones)
     EXPECT_EQ(clone->GetCollect("k").text(), QStringLiteral("14")) << "a clone outlives its original's Close";
 }
 
+// A static recordset opens at its end as cheaply as at its start: a jump to
+// a record reads that record only, and the rows read are shared with clones.
+TEST_F(RecordsetTest, StaticRecordsetReadsRecordsByPosition)
+{
+    _RecordsetPtr rs;
+    rs.CreateInstance(__uuidof(Recordset));
+    rs->Open("select seq as k from seq_1_to_5000 order by seq", conn, adOpenStatic, adLockReadOnly, adCmdText);
+    EXPECT_EQ(rs->RecordCount, 5000);
+    rs->AbsolutePosition = 4990;
+    EXPECT_EQ(rs->GetCollect("k").text(), QStringLiteral("4990"));
+    rs->MoveNext();
+    EXPECT_EQ(rs->GetCollect("k").text(), QStringLiteral("4991"));
+    _RecordsetPtr clone = rs->Clone();
+    clone->Bookmark = _variant_t(4990L);
+    EXPECT_EQ(clone->GetCollect("k").text(), QStringLiteral("4990"));
+    rs->MovePrevious();
+    rs->MovePrevious();
+    EXPECT_EQ(rs->GetCollect("k").text(), QStringLiteral("4989"));
+    EXPECT_LE(rs->GetRowsRead(), 4) << "the records before the jump are not read";
+    rs->MoveLast();
+    rs->MoveNext();
+    EXPECT_TRUE(rs->adoEOF);
+    rs->MoveFirst();
+    EXPECT_EQ(rs->GetCollect("k").text(), QStringLiteral("1"));
+}
+
 }  // namespace
