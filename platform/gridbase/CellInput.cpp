@@ -1,6 +1,7 @@
 #include "CellInput.h"
 
 #include "CellworkModel.h"
+#include "GridDates.h"
 #include "GridText.h"
 
 #include <QRegularExpression>
@@ -73,6 +74,11 @@ QValidator::State CellValidator::validate(QString& input, int& pos) const
 QString FinishedCellText(int kind, const QString& text)
 {
     QString t = CleanCellText(text).trimmed();
+    if (kind == CellDate) {
+        // A date is kept as dd.mm.yyyy; what is no date stays for the form to refuse.
+        const CString date = DMG(CString(t), 1, 0);
+        return date.IsEmpty() ? t : date.ToQString();
+    }
     if (!numeric(kind))
         return t;
     t.replace(QLatin1Char(','), QLatin1Char('.'));
