@@ -56,6 +56,6 @@ void ReadUserArms(long tn, std::vector<CString>& arms)
         const _variant_t value = rows->GetCollect("arm");
         if (value.vt == VT_NULL)
             continue;
-        arms.push_back(CString(value.text()));
+        arms.push_back(SafeArayToString(value));
     }
 }

@@ -1,5 +1,6 @@
 #include "OtpQueries.h"
 
+#include "appcore.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 
@@ -26,7 +27,7 @@ void ReadOtpYears(std::vector<int>& years)
 {
     _RecordsetPtr rows = RequireConnection()->Execute("Select distinct g from otp order by g");
     for (; !rows->GetadoEOF(); rows->MoveNext())
-        years.push_back(int(atol(CString(rows->GetCollect("g").text()))));
+        years.push_back(int(atol(SafeArayToString(rows->GetCollect("g")))));
 }
 
 void ReadOtpMonths(int year, std::vector<OtpMonthRow>& rows)
@@ -36,9 +37,9 @@ void ReadOtpMonths(int year, std::vector<OtpMonthRow>& rows)
     _RecordsetPtr found = RequireConnection()->Execute(sql);
     for (; !found->GetadoEOF(); found->MoveNext()) {
         OtpMonthRow row;
-        row.month = int(atol(CString(found->GetCollect("ms").text())));
-        row.firstDay = CString(found->GetCollect("d1").text());
-        row.lastDay = CString(found->GetCollect("d2").text());
+        row.month = int(atol(SafeArayToString(found->GetCollect("ms"))));
+        row.firstDay = SafeArayToString(found->GetCollect("d1"));
+        row.lastDay = SafeArayToString(found->GetCollect("d2"));
         rows.push_back(row);
     }
 }
@@ -70,10 +71,17 @@ int ChangeOtpMonth(int year, int month, const CString& firstDay, const CString& 
 
 int SaveUserMonthPeriod(long tn, int year, int month, const CString& firstDay, const CString& lastDay)
 {
+    const long year0 = g_lYear, month0 = g_lMonth;
     CString sql;
-    sql.Format("update tn set g=%d,ms=%d,dpv1=%s,dpv2=%s where tn=%d", year, month, ChangeDateUS0(firstDay, 0),
-               ChangeDateUS0(lastDay, 0), tn);
-    return ExecuteSql(sql);
+    sql.Format("update tn set dpv1=%s,dpv2=%s where tn=%d", ChangeDateUS0(firstDay, 0), ChangeDateUS0(lastDay, 0),
+               tn);
+    CDbTransaction save;
+    if (SetOtpTn(tn, year, month) && ExecuteSql(sql) && save.Commit())
+        return 1;
+    // SetOtpTn takes the user's year and month at once; nothing was stored.
+    g_lYear = year0;
+    g_lMonth = month0;
+    return 0;
 }
 
 int SaveUserKindPeriod(long tn, int year, int kind, const CString& firstDay, const CString& lastDay)

@@ -27,9 +27,11 @@ int AddOtpYear(int year);
 // Replaces one month's dates; nonzero on success.
 int ChangeOtpMonth(int year, int month, const CString& firstDay, const CString& lastDay);
 
-// Makes a month the user's working period: year and month (g, ms) and the
-// bounds dpv1/dpv2, in one transaction; nonzero on success. The globals are
-// not touched: the caller sets them once this succeeded.
+// Makes a month the user's working period: year and month (SetOtpTn, which
+// also makes them the session's for the logged-in user) and the bounds
+// dpv1/dpv2, in one transaction; nonzero on success. On a failure nothing is
+// stored and the session's year and month stay as they were.
 int SaveUserMonthPeriod(long tn, int year, int month, const CString& firstDay, const CString& lastDay);
-// Makes a period kind of a year the user's working period (g, otp_id, dpv1, dpv2).
+// Makes a period kind of a year the user's working period (g, otp_id, dpv1,
+// dpv2); the session's globals are the caller's to set on success.
 int SaveUserKindPeriod(long tn, int year, int kind, const CString& firstDay, const CString& lastDay);

@@ -13,4 +13,3 @@
 #include "GridPictures.h"
 #include "CCellwork.h"
 #include "GridSerialize.h"
-#include "CRowsheet.h"

@@ -8,6 +8,11 @@
 #define IDB_SPLASH_WINTER           1011    // splash picture, 2 December to 14 January
 #define IDI_ROW_UP                  208
 #define IDI_ROW_DOWN                209
+#define IDI_ARM_LEDGER              301     // workplace icons (the configuration names them)
+#define IDI_ARM_PAYROLL             302
+#define IDI_ARM_PERSONNEL           303
+#define IDI_ARM_TARIFFICATION       304
+#define IDI_ARM_WAREHOUSE           305
 
 // Strings.
 #define IDS_APP_TITLE               57344

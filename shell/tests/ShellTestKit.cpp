@@ -1,7 +1,10 @@
 #include "ShellTestKit.h"
 
+#include "CCellwork.h"
 #include "appcore.h"
 
+#include <QTableView>
+#include <QTest>
 #include <QByteArray>
 #include <cstdlib>
 
@@ -15,6 +18,15 @@ bool LoadDefaultConfiguration()
     const QByteArray path = QByteArray(bin) + "/vornal.cfa";
     setenv("VORNAL_CONFIG_ARCHIVE", path.constData(), 1);
     return GetDataArchive()->LoadFile(path.constData());
+}
+
+void doubleClickCell(CCellwork& grid, int col, int row)
+{
+    auto* table = qobject_cast<QTableView*>(grid.GetQWidget());
+    if (!table)
+        return;
+    const QPoint centre = table->visualRect(table->model()->index(row, col)).center();
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
 }
 
 } // namespace shelltest

@@ -2,10 +2,14 @@
 // build packed it.
 #pragma once
 
+class CCellwork;
+
 namespace shelltest {
 
 // Loads build/bin/vornal.cfa (the packed default configuration) into the
 // application's archive; false when it cannot.
 bool LoadDefaultConfiguration();
+// Double-clicks a cell of a grid as the user does.
+void doubleClickCell(CCellwork& grid, int col, int row);
 
 } // namespace shelltest
