@@ -134,6 +134,11 @@ TEST(CellworkTest, EditStartCanFillOrRefuseAndTheEditedTextCanBeReplaced)
     doubleClick(form, 4, 0);
     EXPECT_EQ(form.take(), QStringList({ "dbl", "3 4,0 " })) << "a double click asks even where nothing is typed";
     EXPECT_EQ(form.editor(), nullptr);
+
+    grid.ForceEditCell(2, 1);
+    ASSERT_NE(form.editor(), nullptr);
+    EXPECT_EQ(form.editor()->text(), QStringLiteral("100"));
+    EXPECT_EQ(form.take(), QStringList({ "2 2,1", "15 2,1", "3 2,1 100" }));
 }
 
 TEST(CellworkTest, ChooserButtonByKeyMouseAndEditor)
@@ -288,6 +293,9 @@ TEST(CellworkTest, KeepRatioSharesTheWidthOnResize)
     grid.SetCellValue(2, 0, "-1500.00");
     grid.SetRowFgClr(0, RGB(255, 0, 0));
     grid.SetBCheck(0, 1);
+    QPixmap mark(16, 16);
+    mark.fill(Qt::darkGreen);
+    grid.SetRowIcon(1, AfxBitmapHandle(mark));
     grid.SetCurCell(3, 0);
     CRect client;
     form.GetClientRect(&client);

@@ -1,0 +1,20 @@
+// A query read to the end through the plain unixODBC calls: the yardstick of
+// the journal grid's benchmark. Kept apart because the ODBC headers and the
+// MFC subset's headers do not mix.
+#pragma once
+#include <string>
+
+struct RawReadResult {
+    double seconds = -1;  // from running the query to the last row read; < 0 on failure
+    long rows = 0;
+    std::string error;
+};
+
+// Row by row, every column fetched as text with SQLGetData, as a plain
+// program reads a result it shows.
+RawReadResult RunRawOdbcRead(const std::string& connectionString, const std::string& sql);
+// Only the first row: how long the driver takes before it hands over any row.
+RawReadResult RunRawOdbcFirstRow(const std::string& connectionString, const std::string& sql);
+// Columns bound to text buffers and fetched 256 rows at a time: the quickest
+// way ODBC hands over a result.
+RawReadResult RunRawOdbcBlockRead(const std::string& connectionString, const std::string& sql);
