@@ -274,7 +274,8 @@ end
 function L.posting_accounts(first, second)
     local found = {}
     local terms = {}
-    for _, code in ipairs({first, second}) do
+    -- not ipairs: it would stop at an absent first side (a credit-only posting)
+    for _, code in pairs({first, second}) do
         if code then
             local source, synthetic, analytic, kosgu = L.parts(code)
             terms[#terms + 1] = string.format("(col0=%d and col1='%s' and col2='%s' and col3='%s')",

@@ -1,0 +1,94 @@
+#include "COperByHandRecord.h"
+
+#include "gridbase.h"
+#include "ndbcore.h"
+
+namespace nledmark {
+
+const char* const COperByHandRecord::kTable = "ledmark_oper_by_hand";
+
+namespace {
+
+CString Scalar(const char* query, long realId)
+{
+    return ExecuteString(FormatText(query, realId));
+}
+
+CString Field(_RecordsetPtr& rs, const char* name)
+{
+    return SafeArayToString(rs->GetCollect(name));
+}
+
+COperLine LineOfPosting(_RecordsetPtr& rs)
+{
+    COperLine l;
+    l[OPER_KBK_DEB] = Field(rs, "kbk_deb");
+    l[OPER_DEBIT] = Field(rs, "deb0") + Field(rs, "deb1") + Field(rs, "deb2") + Field(rs, "deb3");
+    l[OPER_KBK_KRED] = Field(rs, "kbk_kred");
+    l[OPER_CREDIT] = Field(rs, "kred0") + Field(rs, "kred1") + Field(rs, "kred2") + Field(rs, "kred3");
+    for (int k = 0; k < 3; ++k) {
+        l[OPER_DEB_SB1 + k] = Field(rs, FormatText("deb_sb%d", k + 1));
+        l[OPER_KRED_SB1 + k] = Field(rs, FormatText("kred_sb%d", k + 1));
+    }
+    l[OPER_KOL] = Field(rs, "kol");
+    l[OPER_SUM] = Field(rs, "s");
+    l[OPER_PRIM] = Field(rs, "prim");
+    return l;
+}
+
+} // namespace
+
+BOOL COperByHandRecord::Load(long realId)
+{
+    branch = (int)ExecuteCount(FormatText("select fil_id as cnt from ledmark_oper_by_hand where real_id=%d", realId));
+    date = Scalar("select d as str from ledmark_oper_by_hand where real_id=%d", realId);
+    number = Scalar("select cast(number as char) from ledmark_oper_by_hand where real_id=%d", realId);
+    prim = Scalar("select prim as str from ledmark_oper_by_hand where real_id=%d", realId);
+    sum = Scalar("select s as str from ledmark_oper_by_hand where real_id=%d", realId);
+    id = (long)ExecuteCount(FormatText("select id as cnt from ledmark_oper_by_hand where real_id=%d", realId));
+    lines.clear();
+    return id > 0 ? LoadLines() : TRUE;
+}
+
+BOOL COperByHandRecord::LoadLines()
+{
+    try {
+        _RecordsetPtr rs;
+        rs.CreateInstance(__uuidof(Recordset));
+        rs->Open((const char*)FormatText("select * from ledmark_provodki where id=%d order by npp", id),
+                 GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
+        for (; !rs->adoEOF; rs->MoveNext())
+            lines.push_back(LineOfPosting(rs));
+        rs->Close();
+        return TRUE;
+    } catch (const _com_error& e) {
+        ReportDBError(e, 1, nullptr);
+    }
+    return FALSE;
+}
+
+CString COperByHandRecord::HeaderInsertSql(long documentId)
+{
+    return FormatText("insert into ledmark_oper_by_hand (id,d,number,s,prim,fil_id,m0,d0) "
+                      "values (%d,%s,'%s',%s,'%s',%d,%d,%s)",
+                      documentId, ChangeDateUS0(date, 0), MakeSqlStr(number), NullInt0(sum), MakeSqlStr(prim),
+                      branch, g_lTN, GetCurDateUS0(1));
+}
+
+CString COperByHandRecord::HeaderUpdateSql(long documentId, long realId)
+{
+    return FormatText("update ledmark_oper_by_hand set id=%d,d=%s,number='%s',s=%s,prim='%s',fil_id=%d,m1=%d,d1=%s "
+                      "where real_id=%d",
+                      documentId, ChangeDateUS0(date, 0), MakeSqlStr(number), NullInt0(sum), MakeSqlStr(prim),
+                      branch, g_lTN, GetCurDateUS0(1), realId);
+}
+
+BOOL COperByHandRecord::WritePostings(long documentId)
+{
+    CString batch;
+    if (!AppendPostingStatements(documentId, date, branch, PostingsOfOperLines(lines), batch))
+        return FALSE;
+    return batch.IsEmpty() || ExecuteSql(batch);
+}
+
+} // namespace nledmark

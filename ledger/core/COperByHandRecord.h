@@ -1,0 +1,40 @@
+// A manual operation as it is stored: one row of ledmark_oper_by_hand and the
+// postings that carry its document id (its lines are kept nowhere else). The
+// form fills a record from its fields and grid, and a record is saved as one
+// transaction through the document store (StoredDocument.h).
+#pragma once
+#include "OperByHandLines.h"
+#include "StoredDocument.h"
+
+namespace nledmark {
+
+class COperByHandRecord : public IStoredDocument {
+public:
+    static const char* const kTable;
+
+    CString date;    // dd.mm.yyyy
+    CString number;
+    CString sum;     // as typed in the header; "" stores NULL
+    CString prim;    // the name of the operation document ("Справка")
+    int branch = 1;
+    long id = 0;     // document id as stored
+    std::vector<COperLine> lines;
+
+    // Reads the stored row `realId` field by field, then its postings in
+    // line order. The postings are read only for an operation that has an id
+    // of its own: an id 0 is shared by nothing. FALSE when reading the
+    // postings failed (reported); what was read stays.
+    BOOL Load(long realId);
+
+    CString HeaderTable() const override { return kTable; }
+    BOOL HasPostings() const override { return TRUE; }
+    CString HeaderInsertSql(long documentId) override;
+    CString HeaderUpdateSql(long documentId, long realId) override;
+    // The non-empty lines as one batch of posting statements.
+    BOOL WritePostings(long documentId) override;
+
+private:
+    BOOL LoadLines();
+};
+
+} // namespace nledmark

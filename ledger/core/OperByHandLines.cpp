@@ -1,0 +1,150 @@
+#include "OperByHandLines.h"
+
+#include "ledmark.h"
+
+#include <cstdlib>
+
+namespace nledmark {
+
+const char* const kAnalyticPlaceholder = "<...>";
+
+namespace {
+
+double NumberOf(const CString& text)
+{
+    return std::atof(text);
+}
+
+BOOL Fail(COperLineFault& fault, int row, int column, const char* message)
+{
+    fault.row = row;
+    fault.column = column;
+    fault.message = message;
+    return FALSE;
+}
+
+// Check 1: the posting script's own test; it tells the user why it refuses.
+BOOL PassesPostingTest(const COperLine& l, const CString& date, int branch)
+{
+    return GL_TestProvodka(date, l[OPER_DEBIT], l[OPER_DEB_SB1], l[OPER_DEB_SB1 + 1], l[OPER_DEB_SB1 + 2],
+                           l[OPER_CREDIT], l[OPER_KRED_SB1], l[OPER_KRED_SB1 + 1], l[OPER_KRED_SB1 + 2], l[OPER_SUM],
+                           l[OPER_KOL], 1, l[OPER_KBK_DEB], l[OPER_KBK_KRED], branch) == 0;
+}
+
+// Checks 2 to 5: the accounts of the line.
+BOOL CheckAccounts(const COperLine& l, int row, COperLineFault& fault)
+{
+    const CString& debit = l[OPER_DEBIT];
+    const CString& credit = l[OPER_CREDIT];
+    if (debit.IsEmpty() && credit.IsEmpty())
+        return Fail(fault, row, OPER_DEBIT, "Укажите счет дебета или кредита");
+    const bool zabDebit = !debit.IsEmpty() && GL_IsZab(debit);
+    const bool zabCredit = !credit.IsEmpty() && GL_IsZab(credit);
+    if (!debit.IsEmpty() && !credit.IsEmpty() && zabDebit != zabCredit)
+        return Fail(fault, row, OPER_DEBIT, "Корреспондируют забалансовый и не забалансовый счета");
+    if (!zabDebit && !zabCredit) {
+        if (debit.IsEmpty())
+            return Fail(fault, row, OPER_DEBIT, "Укажите счет по дебету");
+        if (credit.IsEmpty())
+            return Fail(fault, row, OPER_CREDIT, "Укажите счет по кредиту");
+    }
+    if (!debit.IsEmpty() && !GL_Valid_Sch(debit, 0, -1))
+        return Fail(fault, row, OPER_DEBIT, "Тет такого счета");
+    if (!credit.IsEmpty() && !GL_Valid_Sch(credit, 0, -1))
+        return Fail(fault, row, OPER_CREDIT, "Тет такого счета");
+    if (debit == credit)
+        return Fail(fault, row, OPER_CREDIT, "Одинаковые счета по дебету и кредиту");
+    return TRUE;
+}
+
+// Checks 6 and 7: the analytic values of one side.
+BOOL CheckAnalytics(COperLine& l, int row, int accountColumn, const char* side, COperLineFault& fault)
+{
+    const CString account = l[accountColumn];
+    for (short k = 1; k <= 3; ++k) {
+        CString& cell = l[accountColumn + k];
+        if (!GL_Get_SB(account, k)) {
+            cell.Empty();
+            continue;
+        }
+        if (cell.IsEmpty())
+            return Fail(fault, row, accountColumn + k, FormatText("Укажите субконто%d по %s", (int)k, side));
+        if (!GL_Verify_SB(account, k, cell))
+            return Fail(fault, row, accountColumn + k, FormatText("Нет такого субконто%d по %s", (int)k, side));
+    }
+    return TRUE;
+}
+
+// Checks 8 and 9: quantity and amount.
+BOOL CheckQuantityAndAmount(COperLine& l, int row, COperLineFault& fault)
+{
+    const bool kept = (!l[OPER_DEBIT].IsEmpty() && GL_Should_Have_Kol(l[OPER_DEBIT]))
+                      || (!l[OPER_CREDIT].IsEmpty() && GL_Should_Have_Kol(l[OPER_CREDIT]));
+    if (kept && l[OPER_KOL].IsEmpty())
+        return Fail(fault, row, OPER_KOL, "Укажите Количество");
+    if (!kept)
+        l[OPER_KOL].Empty();
+    if (NumberOf(l[OPER_KOL]) == 0 && NumberOf(l[OPER_SUM]) == 0)
+        return Fail(fault, row, OPER_SUM, "Укажите Сумму");
+    return TRUE;
+}
+
+} // namespace
+
+bool IsEmptyOperLine(const COperLine& line)
+{
+    return line[OPER_DEBIT].IsEmpty() && line[OPER_CREDIT].IsEmpty() && NumberOf(line[OPER_KOL]) == 0
+           && NumberOf(line[OPER_SUM]) == 0;
+}
+
+BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int branch, COperLineFault& fault)
+{
+    fault = COperLineFault();
+    bool any = false;
+    for (int row = 0; row < (int)lines.size(); ++row) {
+        COperLine& l = lines[row];
+        if (IsEmptyOperLine(l))
+            continue;
+        any = true;
+        if (!PassesPostingTest(l, date, branch)) {
+            fault.row = row;
+            return FALSE;
+        }
+        if (!CheckAccounts(l, row, fault) || !CheckAnalytics(l, row, OPER_DEBIT, "дебету", fault)
+            || !CheckAnalytics(l, row, OPER_CREDIT, "кредиту", fault) || !CheckQuantityAndAmount(l, row, fault))
+            return FALSE;
+    }
+    if (!any)
+        return Fail(fault, -1, -1, "Укажите проводки");
+    return TRUE;
+}
+
+CPostingLine PostingOfOperLine(const COperLine& l)
+{
+    CPostingLine p;
+    p.debit = l[OPER_DEBIT];
+    p.debit1 = l[OPER_DEB_SB1];
+    p.debit2 = l[OPER_DEB_SB1 + 1];
+    p.debit3 = l[OPER_DEB_SB1 + 2];
+    p.credit = l[OPER_CREDIT];
+    p.credit1 = l[OPER_KRED_SB1];
+    p.credit2 = l[OPER_KRED_SB1 + 1];
+    p.credit3 = l[OPER_KRED_SB1 + 2];
+    p.amount = l[OPER_SUM];
+    p.quantity = l[OPER_KOL];
+    p.note = l[OPER_PRIM];
+    p.kbkDebit = l[OPER_KBK_DEB];
+    p.kbkCredit = l[OPER_KBK_KRED];
+    return p;
+}
+
+std::vector<CPostingLine> PostingsOfOperLines(const std::vector<COperLine>& lines)
+{
+    std::vector<CPostingLine> postings;
+    for (const COperLine& l : lines)
+        if (!IsEmptyOperLine(l))
+            postings.push_back(PostingOfOperLine(l));
+    return postings;
+}
+
+} // namespace nledmark

@@ -1,0 +1,35 @@
+#include "PostingLines.h"
+
+#include "ledmark.h"
+
+namespace nledmark {
+
+BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines)
+{
+    unsigned npp = 0;
+    for (const CPostingLine& l : lines) {
+        if (!GL_InsertProvodka((unsigned)id, ++npp, date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1,
+                               l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit, l.kbkCredit, branch, 0))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
+                             CString& batch)
+{
+    CString statements;
+    unsigned npp = 0;
+    for (const CPostingLine& l : lines) {
+        const CString sql = GL_InsertProvodka0((unsigned)id, ++npp, date, l.debit, l.debit1, l.debit2, l.debit3,
+                                               l.credit, l.credit1, l.credit2, l.credit3, l.amount, l.quantity,
+                                               l.note, l.kbkDebit, l.kbkCredit, branch, 0);
+        if (sql.IsEmpty())
+            return FALSE;
+        statements += sql + "\n";
+    }
+    batch += statements;
+    return TRUE;
+}
+
+} // namespace nledmark

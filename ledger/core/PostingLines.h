@@ -1,0 +1,35 @@
+// The postings of a document: one line per posting as the views hand it to
+// the ledger's posting script, and the two ways of writing them, numbered by
+// `npp` from 1 in the order given.
+#pragma once
+#include "afx.h"
+
+#include <vector>
+
+namespace nledmark {
+
+// One posting's texts as the table line holds them. Analytic values are the
+// codes (a reference-book id, a personnel number, an economic code); a side
+// without an account, or an account without that analytic, has "".
+struct CPostingLine {
+    CString debit, debit1, debit2, debit3;
+    CString credit, credit1, credit2, credit3;
+    CString amount;    // "." as decimal point
+    CString quantity;  // "" when the line has none
+    CString note;
+    CString kbkDebit, kbkCredit;
+};
+
+// Writes the lines one by one through GL_InsertProvodka under document `id`
+// dated `date` (dd.mm.yyyy) for the branch; FALSE at the first refused line
+// (the script has told the user why). Inside the save's transaction a refusal
+// takes back the lines already written.
+BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines);
+
+// The statements that write the lines (GL_InsertProvodka0), each followed by
+// "\n", for a batch of the caller's; FALSE with `batch` as it was when a line
+// cannot be written.
+BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
+                             CString& batch);
+
+} // namespace nledmark

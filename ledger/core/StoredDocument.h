@@ -1,0 +1,48 @@
+// The stored side of a document of the ledger: its header row and, for a
+// document with postings, the postings that carry its document id.
+//
+// Every save and every deletion is one transaction of the database layer: the
+// deletion of the old postings, the header's insert or update and every
+// posting are written together or not at all. A refused posting or a failed
+// statement in the middle leaves the document and its postings as they were
+// before the save, and a new document keeps its key -1 (the next save inserts
+// again); the document counter gives its number back too.
+#pragma once
+#include "afx.h"
+
+namespace nledmark {
+
+// What a save needs of a document: its header table and the statements that
+// write its row; the postings are written by the document itself.
+class IStoredDocument {
+public:
+    virtual ~IStoredDocument() = default;
+    // The header table ("ledmark_oper_by_hand").
+    virtual CString HeaderTable() const = 0;
+    // Documents with postings carry a document id in column `id`.
+    virtual BOOL HasPostings() const = 0;
+    // The insert of a new header row (id 0 for a document without postings).
+    virtual CString HeaderInsertSql(long id) = 0;
+    // The update of the stored row `realId`, with its document id.
+    virtual CString HeaderUpdateSql(long id, long realId) = 0;
+    // Writes the postings under `id`, numbered from 1; FALSE stops the save.
+    virtual BOOL WritePostings(long id) = 0;
+    // Deletes the rows of the document's own line tables (nothing by default).
+    virtual CString LineTablesDeleteSql(long realId) { return CString(); }
+};
+
+// Saves the document as one transaction. `realId` is -1 for a new document
+// and becomes the key of its new row once everything is written; a stored
+// document keeps its key. `savedId` receives the document id used: the stored
+// one, or a fresh one for a new document and for a stored row whose id is 0,
+// so the postings of no other document are touched. FALSE when nothing was
+// written (the reason has been shown).
+BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId = nullptr);
+
+// Deletes a stored document with its postings and line rows in one transaction.
+BOOL DeleteStoredDocument(IStoredDocument& document, long realId);
+
+// The document id stored in the row (0 when the row has none or is gone).
+long StoredDocumentId(const CString& table, long realId);
+
+} // namespace nledmark

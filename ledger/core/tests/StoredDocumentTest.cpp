@@ -1,0 +1,229 @@
+// Saving a posting document as the protocol does, on the real database with
+// the configuration's posting rules: a new document twice, a stored row whose
+// id is 0, postings replaced with npp from 1, and a refused posting or failed
+// statement in the middle leaving everything as it was.
+#include "COperByHandRecord.h"
+#include "tests/LedgerDatabase.h"
+#include "PostingLines.h"
+
+#include <ndbcore.h>
+
+namespace {
+
+using namespace nledmark;
+using ledmark_test::LedgerDatabase;
+
+COperLine Line(const char* debit, const char* credit, const char* amount, const char* note = "")
+{
+    COperLine l;
+    l[OPER_DEBIT] = debit;
+    l[OPER_CREDIT] = credit;
+    l[OPER_SUM] = amount;
+    l[OPER_PRIM] = note;
+    return l;
+}
+
+// Cash from the personal account (analytic 1 of 201.11 is the account "1").
+COperLine CashLine(const char* amount)
+{
+    COperLine l = Line("120134510", "120111610", amount, "Получено в кассу");
+    l[OPER_KRED_SB1] = "1";
+    return l;
+}
+
+COperByHandRecord Operation(std::vector<COperLine> lines)
+{
+    COperByHandRecord r;
+    r.date = "15.03.2024";
+    r.number = "7";
+    r.sum = "100";
+    r.prim = "Справка";
+    r.lines = std::move(lines);
+    return r;
+}
+
+class StoredDocument : public LedgerDatabase {
+protected:
+    void SetUp() override
+    {
+        LedgerDatabase::SetUp();
+        Run("delete from ledmark_oper_by_hand");
+        g_lTN = 1;
+    }
+    // "id|npp|debit|credit|s" of every posting, in order.
+    CString Postings() { return Text("select group_concat(concat_ws('|',id,npp,concat(deb0,deb1,deb2,deb3),"
+                                     "concat(kred0,kred1,kred2,kred3),s) order by id,npp separator ' ') as str "
+                                     "from ledmark_provodki"); }
+    CString Header(long realId)
+    {
+        return Text(FormatText("select concat_ws('|',id,d,number,s,prim,fil_id,coalesce(m0,'-'),coalesce(m1,'-')) "
+                               "as str from ledmark_oper_by_hand where real_id=%d", realId));
+    }
+};
+
+TEST_F(StoredDocument, ANewDocumentSavedTwiceIsInsertedOnceThenUpdated)
+{
+    COperByHandRecord op = Operation({CashLine("100"), CashLine("50")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    ASSERT_GT(realId, 0);
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(Header(realId), FormatText("%d|2024-03-15|7|100.00|Справка|1|1|-", id));
+
+    op.number = "7а";
+    op.lines = {CashLine("30")};
+    long again = realId, id2 = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, again, &id2));
+    EXPECT_EQ(again, realId);
+    EXPECT_EQ(id2, id);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 1);
+    EXPECT_EQ(Header(realId), FormatText("%d|2024-03-15|7а|100.00|Справка|1|1|1", id));
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|30.00", id));
+}
+
+TEST_F(StoredDocument, ReSavingReplacesThePostingsNumberedFromOneSkippingEmptyLines)
+{
+    COperByHandRecord op = Operation({CashLine("1"), CashLine("2"), CashLine("3")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    op.lines = {CashLine("20"), COperLine(), CashLine("40")};
+    ASSERT_TRUE(SaveStoredDocument(op, realId));
+    EXPECT_EQ(Postings(),
+              FormatText("%d|1|120134510|120111610|20.00 %d|2|120134510|120111610|40.00", id, id));
+}
+
+TEST_F(StoredDocument, AStoredRowWithIdZeroGetsAFreshIdAndLeavesOtherPostingsAlone)
+{
+    Run("insert into ledmark_oper_by_hand (id,d,number,s,prim,fil_id) values (0,'2024-03-15','5',null,'Справка',1)\n"
+        "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,s,fil_id) "
+        "values (0,1,'2024-03-01','1','201','34','510',999,1)");
+    const long realId = (long)Count("select max(real_id) as cnt from ledmark_oper_by_hand");
+
+    COperByHandRecord loaded;
+    ASSERT_TRUE(loaded.Load(realId));
+    EXPECT_EQ(loaded.id, 0);
+    EXPECT_TRUE(loaded.lines.empty()) << "the stray posting of id 0 is nobody's line";
+
+    loaded.lines = {CashLine("10")};
+    long key = realId, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(loaded, key, &id));
+    EXPECT_GT(id, 0);
+    EXPECT_EQ(Count(FormatText("select id as cnt from ledmark_oper_by_hand where real_id=%d", realId)), id);
+    EXPECT_EQ(Postings(), FormatText("0|1|120134510|999.00 %d|1|120134510|120111610|10.00", id));
+}
+
+TEST_F(StoredDocument, ARefusedPostingInTheMiddleLeavesTheStoredDocumentAsItWas)
+{
+    COperByHandRecord op = Operation({CashLine("1"), CashLine("2")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    const CString header = Header(realId), postings = Postings();
+
+    op.number = "8";
+    op.lines = {CashLine("5"), Line("199999999", "120111610", "6"), CashLine("7")};
+    long key = realId;
+    EXPECT_FALSE(SaveStoredDocument(op, key));
+    EXPECT_EQ(key, realId);
+    EXPECT_EQ(Header(realId), header);
+    EXPECT_EQ(Postings(), postings);
+    EXPECT_FALSE(scripts.messages.empty()) << "the posting script says why it refuses";
+    scripts.Clear();
+}
+
+TEST_F(StoredDocument, ARefusedPostingOfANewDocumentWritesNothingAndKeepsItNew)
+{
+    const long counter = (long)Count("select last_id as cnt from system_doc_counter");
+    COperByHandRecord op = Operation({CashLine("5"), Line("120134510", "199999999", "6")});
+    long realId = -1;
+    EXPECT_FALSE(SaveStoredDocument(op, realId));
+    EXPECT_EQ(realId, -1);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(Postings(), CString());
+    EXPECT_EQ(Count("select last_id as cnt from system_doc_counter"), counter) << "the number is given back";
+    scripts.Clear();
+}
+
+// A document that writes each posting itself (GL_InsertProvodka), as most views do.
+class DirectDocument : public IStoredDocument {
+public:
+    std::vector<CPostingLine> lines;
+    CString number = "1";
+    CString HeaderTable() const override { return "ledmark_oper_by_hand"; }
+    BOOL HasPostings() const override { return TRUE; }
+    CString HeaderInsertSql(long id) override
+    {
+        return FormatText("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (%d,'2024-03-15','%s',1)", id,
+                          MakeSqlStr(number));
+    }
+    CString HeaderUpdateSql(long id, long realId) override
+    {
+        return FormatText("update ledmark_oper_by_hand set id=%d,number='%s' where real_id=%d", id, MakeSqlStr(number),
+                          realId);
+    }
+    BOOL WritePostings(long id) override { return InsertPostings(id, "15.03.2024", 1, lines); }
+};
+
+TEST_F(StoredDocument, PostingsWrittenOneByOneAreTakenBackWhenALaterOneIsRefused)
+{
+    DirectDocument doc;
+    doc.lines = {PostingOfOperLine(CashLine("1"))};
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(doc, realId, &id));
+
+    doc.number = "it's 2";
+    doc.lines = {PostingOfOperLine(CashLine("3")), PostingOfOperLine(Line("", "", "4")),
+                 PostingOfOperLine(CashLine("5"))};
+    long key = realId;
+    EXPECT_FALSE(SaveStoredDocument(doc, key));
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|1.00", id));
+    EXPECT_EQ(Text("select number as str from ledmark_oper_by_hand"), CString("1"));
+    scripts.Clear();
+
+    doc.lines = {PostingOfOperLine(CashLine("3"))};
+    ASSERT_TRUE(SaveStoredDocument(doc, key));
+    EXPECT_EQ(Text("select number as str from ledmark_oper_by_hand"), CString("it's 2"));
+}
+
+TEST_F(StoredDocument, AFailedHeaderStatementWritesNothing)
+{
+    COperByHandRecord op = Operation({CashLine("5")});
+    op.number = CString("1234567890123456789012345678901"); // longer than the column
+    long realId = -1;
+    EXPECT_FALSE(SaveStoredDocument(op, realId));
+    EXPECT_EQ(realId, -1);
+    EXPECT_EQ(dbReports.reports().size(), 1u);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(Postings(), CString());
+}
+
+TEST_F(StoredDocument, TextsWithQuotesAreStoredAsTyped)
+{
+    COperByHandRecord op = Operation({CashLine("5")});
+    op.number = "5'а";
+    op.prim = "Справка \"О'Нил\" \\ №2";
+    long realId = -1;
+    ASSERT_TRUE(SaveStoredDocument(op, realId));
+    COperByHandRecord loaded;
+    ASSERT_TRUE(loaded.Load(realId));
+    EXPECT_EQ(loaded.number, op.number);
+    EXPECT_EQ(loaded.prim, op.prim);
+    EXPECT_EQ(loaded.date, CString("15.03.2024"));
+    EXPECT_EQ(loaded.sum, CString("100.00"));
+    ASSERT_EQ(loaded.lines.size(), 1u);
+    EXPECT_EQ(loaded.lines[0][OPER_CREDIT], CString("120111610"));
+    EXPECT_EQ(loaded.lines[0][OPER_KRED_SB1], CString("1"));
+    EXPECT_EQ(loaded.lines[0][OPER_SUM], CString("5.00"));
+    EXPECT_EQ(loaded.lines[0][OPER_PRIM], CString("Получено в кассу"));
+}
+
+TEST_F(StoredDocument, DeletingRemovesTheRowAndItsPostings)
+{
+    COperByHandRecord op = Operation({CashLine("5")});
+    long realId = -1;
+    ASSERT_TRUE(SaveStoredDocument(op, realId));
+    ASSERT_TRUE(DeleteStoredDocument(op, realId));
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(Postings(), CString());
+}
+
+} // namespace
