@@ -1,6 +1,8 @@
 // The window classes of the grid controls, registered when the library loads:
 // "Cellwork" (CCellwork) and "Rowsheet" (CRowsheet), as dialog templates name them.
 #include "CCellwork.h"
+#include "CRowsheet.h"
+#include "RowsheetView.h"
 #include "CellworkLayout.h"
 #include "CellworkView.h"
 
@@ -29,11 +31,30 @@ LRESULT cellworkProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM, bool& hand
     return code;
 }
 
+QWidget* createRowsheet(const AfxControlCreate& cc)
+{
+    auto* view = new gridbase::RowsheetView(cc.parent);
+    view->setGeometry(cc.rect);
+    view->setFocusPolicy(cc.style & WS_TABSTOP ? Qt::StrongFocus : Qt::ClickFocus);
+    return view;
+}
+
+// Enter in the journal opens the document through the key-down event.
+LRESULT rowsheetProc(CWnd*, UINT message, WPARAM wParam, LPARAM, bool& handled)
+{
+    handled = message == WM_GETDLGCODE;
+    if (!handled)
+        return 0;
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (wParam == VK_RETURN ? DLGC_WANTALLKEYS : 0);
+}
+
 struct Registration {
     Registration()
     {
         AfxRegisterControlClass({ "Cellwork", &createCellwork, [] { return static_cast<CWnd*>(new CCellwork); },
                                   &cellworkProc, nullptr });
+        AfxRegisterControlClass({ "Rowsheet", &createRowsheet, [] { return static_cast<CWnd*>(new CRowsheet); },
+                                  &rowsheetProc, nullptr });
     }
 } const registration;
 

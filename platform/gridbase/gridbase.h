@@ -13,3 +13,4 @@
 #include "GridPictures.h"
 #include "CCellwork.h"
 #include "GridSerialize.h"
+#include "CRowsheet.h"

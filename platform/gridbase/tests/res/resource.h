@@ -3,3 +3,5 @@
 #define IDD_LISTFORM 130
 #define IDC_GRID 10051
 #define IDC_NOTE 1001
+#define IDD_JOURNAL 502
+#define IDC_ROWSHEET 10004
