@@ -1,6 +1,12 @@
 // CLedmark: the entry of the general-ledger module for the application core.
 // Init registers the document template of every view of the module, so any
-// script, menu command or view opens a ledger view by its document name.
+// script, menu command or view opens a ledger view by its document name. The
+// class also holds the chart-of-accounts pickers that the ledger's forms call.
+//
+// Picker answers: with a control id other than -1 the chosen code is written
+// into that control of the parent; with -1 the parent gets the message, the
+// answer in its LPARAM (and WPARAM): the code as a text for GetSint, GetAnalit
+// and GetKOSGU, the key of the reference book as an integer for GetSB.
 #pragma once
 #include "afx.h"
 
@@ -14,6 +20,12 @@ public:
     // Creates one template per view of the module (resource id, document,
     // frame and view classes) and hands it to the application; always 1.
     static int Init();
+
+    // The value of analytic dimension n (1..3) of a full account from the
+    // reference book of that dimension (the employee chooser for employees);
+    // a beep when the account has no such dimension. `flag` 1 lets several
+    // values be chosen.
+    static void GetSB(CWnd* parent, UINT ctrlId, UINT msg, const char* account, short n, int flag);
 };
 
 } // namespace nledmark

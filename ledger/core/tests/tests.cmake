@@ -12,3 +12,15 @@ add_suite_test(ledger_core_store_test DATABASE
 add_suite_test(ledger_core_lines_test DATABASE
   SOURCES ${LEDGER_CORE_TESTS_DIR}/OperLinesTest.cpp
   DEPENDS nledmark_core ledmark_test_db testing_main)
+
+add_suite_test(ledger_core_journal_rules_test
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/JournalRulesTest.cpp
+  DEPENDS nledmark_core testing_main)
+
+add_library(ledger_core_test_support STATIC ${LEDGER_CORE_TESTS_DIR}/AnswerWindow.cpp)
+target_link_libraries(ledger_core_test_support PUBLIC afx testing_gui)
+target_include_directories(ledger_core_test_support PUBLIC ${LEDGER_CORE_TESTS_DIR})
+
+add_suite_test(ledger_core_pickers_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/PickersTest.cpp
+  DEPENDS nledmark_core ledger_core_test_support appcore_chooser_form ledmark_test_db testing_main)
