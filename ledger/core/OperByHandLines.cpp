@@ -1,5 +1,7 @@
 #include "OperByHandLines.h"
 
+#include "CChartFacts.h"
+#include "ScriptReadCache.h"
 #include "ledmark.h"
 
 #include <cstdlib>
@@ -32,14 +34,14 @@ BOOL PassesPostingTest(const COperLine& l, const CString& date, int branch)
 }
 
 // Checks 2 to 5: the accounts of the line.
-BOOL CheckAccounts(const COperLine& l, int row, COperLineFault& fault)
+BOOL CheckAccounts(const COperLine& l, int row, CChartFacts& chart, COperLineFault& fault)
 {
     const CString& debit = l[OPER_DEBIT];
     const CString& credit = l[OPER_CREDIT];
     if (debit.IsEmpty() && credit.IsEmpty())
         return Fail(fault, row, OPER_DEBIT, "Укажите счет дебета или кредита");
-    const bool zabDebit = !debit.IsEmpty() && GL_IsZab(debit);
-    const bool zabCredit = !credit.IsEmpty() && GL_IsZab(credit);
+    const bool zabDebit = chart.Of(debit).zab;
+    const bool zabCredit = chart.Of(credit).zab;
     if (!debit.IsEmpty() && !credit.IsEmpty() && zabDebit != zabCredit)
         return Fail(fault, row, OPER_DEBIT, "Корреспондируют забалансовый и не забалансовый счета");
     if (!zabDebit && !zabCredit) {
@@ -48,9 +50,9 @@ BOOL CheckAccounts(const COperLine& l, int row, COperLineFault& fault)
         if (credit.IsEmpty())
             return Fail(fault, row, OPER_CREDIT, "Укажите счет по кредиту");
     }
-    if (!debit.IsEmpty() && !GL_Valid_Sch(debit, 0, -1))
+    if (!debit.IsEmpty() && !chart.Of(debit).valid)
         return Fail(fault, row, OPER_DEBIT, "Тет такого счета");
-    if (!credit.IsEmpty() && !GL_Valid_Sch(credit, 0, -1))
+    if (!credit.IsEmpty() && !chart.Of(credit).valid)
         return Fail(fault, row, OPER_CREDIT, "Тет такого счета");
     if (debit == credit)
         return Fail(fault, row, OPER_CREDIT, "Одинаковые счета по дебету и кредиту");
@@ -58,28 +60,28 @@ BOOL CheckAccounts(const COperLine& l, int row, COperLineFault& fault)
 }
 
 // Checks 6 and 7: the analytic values of one side.
-BOOL CheckAnalytics(COperLine& l, int row, int accountColumn, const char* side, COperLineFault& fault)
+BOOL CheckAnalytics(COperLine& l, int row, int accountColumn, const char* side, CChartFacts& chart,
+                    COperLineFault& fault)
 {
     const CString account = l[accountColumn];
     for (short k = 1; k <= 3; ++k) {
         CString& cell = l[accountColumn + k];
-        if (!GL_Get_SB(account, k)) {
+        if (!chart.Of(account).book[k - 1]) {
             cell.Empty();
             continue;
         }
         if (cell.IsEmpty())
             return Fail(fault, row, accountColumn + k, FormatText("Укажите субконто%d по %s", (int)k, side));
-        if (!GL_Verify_SB(account, k, cell))
+        if (!chart.ValueExists(account, k, cell))
             return Fail(fault, row, accountColumn + k, FormatText("Нет такого субконто%d по %s", (int)k, side));
     }
     return TRUE;
 }
 
 // Checks 8 and 9: quantity and amount.
-BOOL CheckQuantityAndAmount(COperLine& l, int row, COperLineFault& fault)
+BOOL CheckQuantityAndAmount(COperLine& l, int row, CChartFacts& chart, COperLineFault& fault)
 {
-    const bool kept = (!l[OPER_DEBIT].IsEmpty() && GL_Should_Have_Kol(l[OPER_DEBIT]))
-                      || (!l[OPER_CREDIT].IsEmpty() && GL_Should_Have_Kol(l[OPER_CREDIT]));
+    const bool kept = chart.Of(l[OPER_DEBIT]).kol || chart.Of(l[OPER_CREDIT]).kol;
     if (kept && l[OPER_KOL].IsEmpty())
         return Fail(fault, row, OPER_KOL, "Укажите Количество");
     if (!kept)
@@ -100,6 +102,9 @@ bool IsEmptyOperLine(const COperLine& line)
 BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int branch, COperLineFault& fault)
 {
     fault = COperLineFault();
+    // The checks only read: the chart and the reference books are read once per query.
+    appcore::CScriptReadCache reads;
+    CChartFacts chart;
     bool any = false;
     for (int row = 0; row < (int)lines.size(); ++row) {
         COperLine& l = lines[row];
@@ -110,8 +115,9 @@ BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int bran
             fault.row = row;
             return FALSE;
         }
-        if (!CheckAccounts(l, row, fault) || !CheckAnalytics(l, row, OPER_DEBIT, "дебету", fault)
-            || !CheckAnalytics(l, row, OPER_CREDIT, "кредиту", fault) || !CheckQuantityAndAmount(l, row, fault))
+        if (!CheckAccounts(l, row, chart, fault) || !CheckAnalytics(l, row, OPER_DEBIT, "дебету", chart, fault)
+            || !CheckAnalytics(l, row, OPER_CREDIT, "кредиту", chart, fault)
+            || !CheckQuantityAndAmount(l, row, chart, fault))
             return FALSE;
     }
     if (!any)

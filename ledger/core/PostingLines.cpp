@@ -1,5 +1,6 @@
 #include "PostingLines.h"
 
+#include "ScriptReadCache.h"
 #include "ledmark.h"
 
 namespace nledmark {
@@ -18,6 +19,8 @@ BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<
 BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
                              CString& batch)
 {
+    // Making the statements only reads: the chart is read once per query.
+    appcore::CScriptReadCache reads;
     CString statements;
     unsigned npp = 0;
     for (const CPostingLine& l : lines) {

@@ -5,6 +5,7 @@
 #include "ScriptApi.h"
 
 #include "ScriptLuaCall.h"
+#include "ScriptReadCache.h"
 #include "ndbcore.h"
 
 #include <string>
@@ -29,8 +30,20 @@ _RecordsetPtr Query(const std::string& sql)
     }
 }
 
+// The answer kept for `key` in an open read cache, else the one `read` gives
+// (kept when a cache is open).
+template <class T, class Read>
+T CachedRead(const std::string& key, Read read)
+{
+    if (const std::any* kept = CScriptReadCache::Find(key))
+        return std::any_cast<T>(*kept);
+    T answer = read();
+    CScriptReadCache::Keep(key, answer);
+    return answer;
+}
+
 // The first column of the first row; VT_EMPTY when there is no row.
-_variant_t FirstValue(const std::string& sql)
+_variant_t ReadFirstValue(const std::string& sql)
 {
     _RecordsetPtr rows = Query(sql);
     try {
@@ -41,6 +54,11 @@ _variant_t FirstValue(const std::string& sql)
         ReportDBError(e);
         throw ScriptReportedError("ошибка базы данных");
     }
+}
+
+_variant_t FirstValue(const std::string& sql)
+{
+    return CachedRead<_variant_t>("1:" + sql, [&] { return ReadFirstValue(sql); });
 }
 
 std::string VariantText(const _variant_t& value)
@@ -73,6 +91,7 @@ int Money(lua_State* L)
 
 int Execute(lua_State* L)
 {
+    CScriptReadCache::Forget();
     lua_pushboolean(L, ExecuteSql(ScriptArgText(L, 1, "db.execute").c_str()) != 0);
     return 1;
 }
@@ -93,7 +112,7 @@ struct Column {
     std::string text;
 };
 
-std::vector<std::vector<Column>> ReadRows(const std::string& sql)
+std::vector<std::vector<Column>> QueryRows(const std::string& sql)
 {
     _RecordsetPtr rows = Query(sql);
     std::vector<std::vector<Column>> result;
@@ -116,9 +135,25 @@ std::vector<std::vector<Column>> ReadRows(const std::string& sql)
     return result;
 }
 
+using RowList = std::vector<std::vector<Column>>;
+
+// The rows of a query; from an open read cache without copying them.
+const RowList& ReadRows(const std::string& sql, RowList& local)
+{
+    const std::string key = "n:" + sql;
+    if (const std::any* kept = CScriptReadCache::Find(key))
+        return *std::any_cast<RowList>(kept);
+    local = QueryRows(sql);
+    if (!CScriptReadCache::Active())
+        return local;
+    CScriptReadCache::Keep(key, std::move(local));
+    return *std::any_cast<RowList>(CScriptReadCache::Find(key));
+}
+
 int Rows(lua_State* L)
 {
-    std::vector<std::vector<Column>> rows = ReadRows(ScriptArgText(L, 1, "db.rows"));
+    RowList local;
+    const RowList& rows = ReadRows(ScriptArgText(L, 1, "db.rows"), local);
     lua_createtable(L, int(rows.size()), 0);
     for (size_t r = 0; r < rows.size(); ++r) {
         lua_createtable(L, 0, int(rows[r].size()));
@@ -166,7 +201,8 @@ int Today(lua_State* L)
 
 int Constant(lua_State* L)
 {
-    ScriptPushText(L, GetConstant(ScriptArgText(L, 1, "db.constant").c_str()).ToStdString());
+    const std::string name = ScriptArgText(L, 1, "db.constant");
+    ScriptPushText(L, CachedRead<std::string>("c:" + name, [&] { return GetConstant(name.c_str()).ToStdString(); }));
     return 1;
 }
 
@@ -174,6 +210,7 @@ int SetConstantOf(lua_State* L)
 {
     std::string name = ScriptArgText(L, 1, "db.set_constant");
     std::string value = ScriptArgText(L, 2, "db.set_constant");
+    CScriptReadCache::Forget();
     lua_pushboolean(L, SetConstant(name.c_str(), value.c_str()) != 0);
     return 1;
 }

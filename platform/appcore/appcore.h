@@ -12,6 +12,7 @@
 #include "MakeParam.h"
 #include "ModuleEntry.h"
 #include "ScriptHooks.h"
+#include "ScriptReadCache.h"
 #include "ScriptUserHooks.h"
 #include "SingleInstance.h"
 #include "StringCipher.h"

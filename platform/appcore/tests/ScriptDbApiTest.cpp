@@ -7,6 +7,7 @@
 #include "FreshDatabase.h"
 #include "HookRecorder.h"
 #include "MakeParam.h"
+#include "ScriptReadCache.h"
 #include "ndbcore.h"
 
 #include <gtest/gtest.h>
@@ -113,4 +114,27 @@ TEST_F(ScriptDbApi, AFailedQueryFailsTheEvaluationWithOneMessage)
     database.clear();
     EXPECT_EQ(Eval("BrokenWrite()"), "2");     // a failed write is the script's to handle
     EXPECT_EQ(database.reports().size(), 1u);
+}
+
+TEST_F(ScriptDbApi, AReadCacheAnswersRepeatedReadsUntilAWrite)
+{
+    const char* change = "update script_api set s=s+1";
+    {
+        appcore::CScriptReadCache reads;
+        EXPECT_EQ(Eval("Total()"), "10.75");
+        EXPECT_EQ(Eval("Listing()"), "1:первая:10.50:01.03.2024;2:вторая:0.25:нет");
+        ASSERT_TRUE(ExecuteSql(change)); // behind the scripts' back: the scope is for work that only reads
+        EXPECT_EQ(Eval("Total()"), "10.75");
+        EXPECT_EQ(Eval("Listing()"), "1:первая:10.50:01.03.2024;2:вторая:0.25:нет");
+        EXPECT_EQ(Eval("Add(\"третья\",\"1\",\"\")"), "3"); // a script's write forgets what was read
+        EXPECT_EQ(Eval("Total()"), "13.75");
+        {
+            appcore::CScriptReadCache nested;
+            EXPECT_EQ(Eval("Count()"), "3");
+        }
+        ASSERT_TRUE(ExecuteSql(change));
+        EXPECT_EQ(Eval("Total()"), "13.75") << "an inner scope's end keeps the outer one's answers";
+    }
+    EXPECT_EQ(Eval("Total()"), "16.75") << "out of the scope every read asks the server";
+    EXPECT_EQ(Eval("Constant(\"2\")"), "2");
 }

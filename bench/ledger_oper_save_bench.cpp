@@ -1,0 +1,207 @@
+// Saving a manual operation of 100 lines through the posting document
+// protocol (the line checks of the form, then the header and the postings as
+// one transaction, each posting's statement made by the configuration's
+// posting script) against the same header row and 100 posting inserts sent
+// through plain unixODBC in one transaction, side by side in one run. Prints
+// the times and the ratios (target <= 2 for the save).
+//
+//   build/bin/ledger_oper_save_bench [--dir D] [--port P] [--rounds N]
+//
+// It starts (or reuses) the local server of tools/localdb in D on port P and
+// works in a fresh database "vornal_ledger_bench" with the schema of db/mysql.
+#include "COperByHandRecord.h"
+#include "RawOdbcInsert.h"
+
+#include <appcore.h>
+#include <ndbcore.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using namespace nledmark;
+
+// Four kinds of line: cash from the personal account, an advance to an
+// employee, a supplier's bill paid, stock received in quantities.
+COperLine LineOf(int n)
+{
+    COperLine l;
+    CString amount;
+    amount.Format("%d.%02d", 100 + n * 13, n % 100);
+    l[OPER_SUM] = amount;
+    l[OPER_PRIM].Format("Строка %d операции", n + 1);
+    switch (n % 4) {
+    case 0:
+        l[OPER_DEBIT] = "120134510";
+        l[OPER_CREDIT] = "120111610";
+        l[OPER_KRED_SB1] = "1";
+        break;
+    case 1:
+        l[OPER_DEBIT] = "120812560";
+        l[OPER_DEB_SB1] = "1";
+        l[OPER_DEB_SB1 + 1] = "226000";
+        l[OPER_CREDIT] = "120134610";
+        break;
+    case 2:
+        l[OPER_DEBIT] = "130221830";
+        l[OPER_DEB_SB1] = "2";
+        l[OPER_DEB_SB1 + 1] = "223000";
+        l[OPER_DEB_SB1 + 2] = "3";
+        l[OPER_CREDIT] = "120111610";
+        l[OPER_KRED_SB1] = "1";
+        break;
+    default:
+        l[OPER_DEBIT] = "110536340";
+        l[OPER_DEB_SB1] = "2";
+        l[OPER_DEB_SB1 + 1] = "1";
+        l[OPER_KOL] = "5";
+        l[OPER_CREDIT] = "130234730";
+        l[OPER_KRED_SB1] = "1";
+        l[OPER_KRED_SB1 + 1] = "340000";
+        l[OPER_KRED_SB1 + 2] = "2";
+        break;
+    }
+    return l;
+}
+
+COperByHandRecord Operation()
+{
+    COperByHandRecord op;
+    op.date = "15.03.2024";
+    op.number = "1";
+    op.sum = "100";
+    op.prim = "Справка";
+    for (int n = 0; n < 100; ++n)
+        op.lines.push_back(LineOf(n));
+    return op;
+}
+
+bool Localdb(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(QStringLiteral(VORNAL_SOURCE_DIR "/tools/localdb"), arguments);
+    return tool.waitForFinished(120000) && tool.exitCode() == 0;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Seconds(const std::function<bool()>& body, bool& ok)
+{
+    const auto start = std::chrono::steady_clock::now();
+    ok = body() && ok;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+bool StartScripts(QTemporaryDir& noModules)
+{
+    appcore::GetScriptHooks().reportError = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+    appcore::GetScriptHooks().messageBox = [](const std::string& text, const std::string&, unsigned) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return appcore::kIdOk;
+    };
+    appcore::GetScriptHooks().log = [](const std::string&) {};
+    if (!GetDataArchive()->LoadFile(VORNAL_BIN_DIR "/vornal.cfa"))
+        return false;
+    CModuleLoader::SetFolder(noModules.path().toStdString());
+    return CInterpriter::mcc_dll_Global_init0() && CInterpriter::mcc_dll_Global_init();
+}
+
+// The statements the raw run sends: the same header row and the statements
+// the posting script makes for the lines, one per call.
+std::vector<std::string> RawStatements(COperByHandRecord& op)
+{
+    std::vector<std::string> statements{op.HeaderInsertSql(900000).ToStdString()};
+    CString batch;
+    AppendPostingStatements(900000, op.date, op.branch, PostingsOfOperLines(op.lines), batch);
+    for (const QString& line : batch.ToQString().split('\n', Qt::SkipEmptyParts))
+        statements.push_back(line.toStdString());
+    return statements;
+}
+
+const char* const kClear = "delete from ledmark_oper_by_hand\ndelete from ledmark_provodki";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString dir = QDir::homePath() + QStringLiteral("/.local/share/vornal/bench-localdb");
+    QString port = QStringLiteral("33390");
+    int rounds = 9;
+    const QStringList args = app.arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--dir")) dir = args[i + 1];
+        else if (args[i] == QLatin1String("--port")) port = args[i + 1];
+        else if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
+    }
+    const QString database = QStringLiteral("vornal_ledger_bench");
+    if (!Localdb({"start", "--dir", dir, "--port", port, "--db", database})
+        || !Localdb({"newdb", database, "--dir", dir}))
+        return 1;
+    SetDriverId(1);
+    SetServerName(CString(QStringLiteral("127.0.0.1:") + port));
+    SetDataBaseName(CString(database));
+    SetUserID("root");
+    SetUserPassword("");
+    QTemporaryDir noModules;
+    if (!InitDll() || !StartScripts(noModules))
+        return 1;
+    g_lYear = 2024;
+    g_lTN = 1;
+    ExecuteSql("delete from system_const where name='system_actual_date'");
+
+    COperByHandRecord prototype = Operation();
+    const std::vector<std::string> statements = RawStatements(prototype);
+    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    std::vector<double> saveTimes, storeTimes, rawTimes;
+    bool ok = true;
+    for (int round = 0; round < rounds && ok; ++round) {
+        ExecuteSql(kClear);
+        saveTimes.push_back(Seconds([] {
+            COperByHandRecord op = Operation();
+            COperLineFault fault;
+            long realId = -1;
+            return CheckOperLines(op.lines, op.date, op.branch, fault) && SaveStoredDocument(op, realId);
+        }, ok));
+        ExecuteSql(kClear);
+        storeTimes.push_back(Seconds([] {
+            COperByHandRecord op = Operation();
+            long realId = -1;
+            return SaveStoredDocument(op, realId);
+        }, ok));
+        ExecuteSql(kClear);
+        std::string error;
+        rawTimes.push_back(RunRawOdbcInserts(raw, statements, error));
+        if (rawTimes.back() < 0) {
+            std::fprintf(stderr, "raw ODBC failed: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
+    if (!ok || postings != 100) {
+        std::fprintf(stderr, "the save failed (%lld postings)\n", postings);
+        return 1;
+    }
+    const double save = Median(saveTimes), store = Median(storeTimes), plain = Median(rawTimes);
+    std::printf("manual operation of 100 lines, median of %d rounds\n", rounds);
+    std::printf("  save: line checks, header and postings:  %8.2f ms\n", save * 1000);
+    std::printf("  header and postings alone:               %8.2f ms\n", store * 1000);
+    std::printf("  raw unixODBC, header + 100 inserts:      %8.2f ms\n", plain * 1000);
+    std::printf("  ratio save / raw:                        %8.3f (target <= 2)\n", save / plain);
+    std::printf("  ratio header and postings / raw:         %8.3f\n", store / plain);
+    CInterpriter::mcc_dll_Global_uninit();
+    UnInitDll();
+    return save / plain <= 2 ? 0 : 2;
+}

@@ -1,0 +1,30 @@
+// What the chart of accounts says of the accounts and analytic values of a
+// document's lines, asked of the ledger's scripts once per account and value
+// while one set of lines is checked: the lines of a document name the same
+// accounts again and again.
+#pragma once
+#include "afx.h"
+
+#include <map>
+
+namespace nledmark {
+
+class CChartFacts {
+public:
+    struct Account {
+        bool zab = false;    // off-balance
+        bool valid = false;  // may be posted
+        bool kol = false;    // kept in quantities
+        int book[3] = {0, 0, 0};  // reference book of analytic dimensions 1-3 (0 = none)
+    };
+    // An empty account has no facts (all false, no books).
+    const Account& Of(const CString& account);
+    // Whether `value` is a value of dimension k (1..3) of the account.
+    bool ValueExists(const CString& account, short k, const CString& value);
+
+private:
+    std::map<CString, Account> m_accounts;
+    std::map<CString, bool> m_values;
+};
+
+} // namespace nledmark

@@ -1,0 +1,32 @@
+// A scope in which the scripts' reads answer from memory a query they have
+// already run: db.string, db.count, db.money, db.rows and db.constant with the
+// same text give the same answer without asking the server again. A form takes
+// one around work that reads the same reference data over and over and writes
+// nothing in between (the checks of a document's lines, the statements of its
+// postings), so a hundred lines that name the same accounts read the chart
+// once. A write through db.execute or db.set_constant forgets everything read
+// so far; the end of the outermost scope forgets it too. Scopes nest and
+// belong to the thread that made them.
+#pragma once
+
+#include <any>
+#include <string>
+
+namespace appcore {
+
+class CScriptReadCache {
+public:
+    CScriptReadCache();
+    ~CScriptReadCache();
+    CScriptReadCache(const CScriptReadCache&) = delete;
+    CScriptReadCache& operator=(const CScriptReadCache&) = delete;
+
+    // For the script host: whether a scope is open on this thread, the
+    // answer kept under a key (null when none), keeping one, forgetting all.
+    static bool Active();
+    static const std::any* Find(const std::string& key);
+    static void Keep(const std::string& key, std::any value);
+    static void Forget();
+};
+
+} // namespace appcore
