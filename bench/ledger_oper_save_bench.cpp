@@ -9,6 +9,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_ledger_bench" with the schema of db/mysql.
+#include "BenchSupport.h"
 #include "COperByHandRecord.h"
 #include "RawOdbcInsert.h"
 
@@ -16,10 +17,6 @@
 #include <ndbcore.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -83,39 +80,11 @@ COperByHandRecord Operation()
     return op;
 }
 
-bool Localdb(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral(VORNAL_SOURCE_DIR "/tools/localdb"), arguments);
-    return tool.waitForFinished(120000) && tool.exitCode() == 0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 double Seconds(const std::function<bool()>& body, bool& ok)
 {
     const auto start = std::chrono::steady_clock::now();
     ok = body() && ok;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-bool StartScripts(QTemporaryDir& noModules)
-{
-    appcore::GetScriptHooks().reportError = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
-    appcore::GetScriptHooks().messageBox = [](const std::string& text, const std::string&, unsigned) {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        return appcore::kIdOk;
-    };
-    appcore::GetScriptHooks().log = [](const std::string&) {};
-    if (!GetDataArchive()->LoadFile(VORNAL_BIN_DIR "/vornal.cfa"))
-        return false;
-    CModuleLoader::SetFolder(noModules.path().toStdString());
-    return CInterpriter::mcc_dll_Global_init0() && CInterpriter::mcc_dll_Global_init();
 }
 
 // The statements the raw run sends: the same header row and the statements
@@ -137,26 +106,10 @@ const char* const kClear = "delete from ledmark_oper_by_hand\ndelete from ledmar
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString dir = QDir::homePath() + QStringLiteral("/.local/share/vornal/bench-localdb");
-    QString port = QStringLiteral("33390");
-    int rounds = 9;
-    const QStringList args = app.arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--dir")) dir = args[i + 1];
-        else if (args[i] == QLatin1String("--port")) port = args[i + 1];
-        else if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
-    }
-    const QString database = QStringLiteral("vornal_ledger_bench");
-    if (!Localdb({"start", "--dir", dir, "--port", port, "--db", database})
-        || !Localdb({"newdb", database, "--dir", dir}))
-        return 1;
-    SetDriverId(1);
-    SetServerName(CString(QStringLiteral("127.0.0.1:") + port));
-    SetDataBaseName(CString(database));
-    SetUserID("root");
-    SetUserPassword("");
+    const BenchOptions options = ParseBenchOptions(app.arguments(), 9);
     QTemporaryDir noModules;
-    if (!InitDll() || !StartScripts(noModules))
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_ledger_bench"))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"), noModules))
         return 1;
     g_lYear = 2024;
     g_lTN = 1;
@@ -167,7 +120,7 @@ int main(int argc, char** argv)
     const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
     std::vector<double> saveTimes, storeTimes, rawTimes;
     bool ok = true;
-    for (int round = 0; round < rounds && ok; ++round) {
+    for (int round = 0; round < options.rounds && ok; ++round) {
         ExecuteSql(kClear);
         saveTimes.push_back(Seconds([] {
             COperByHandRecord op = Operation();
@@ -195,7 +148,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const double save = Median(saveTimes), store = Median(storeTimes), plain = Median(rawTimes);
-    std::printf("manual operation of 100 lines, median of %d rounds\n", rounds);
+    std::printf("manual operation of 100 lines, median of %d rounds\n", options.rounds);
     std::printf("  save: line checks, header and postings:  %8.2f ms\n", save * 1000);
     std::printf("  header and postings alone:               %8.2f ms\n", store * 1000);
     std::printf("  raw unixODBC, header + 100 inserts:      %8.2f ms\n", plain * 1000);

@@ -1,0 +1,24 @@
+// What the benchmark programs share: their options (--dir, --port, --rounds),
+// a fresh database on the local server of tools/localdb with the database
+// layer connected to it, the application's interpreter with the built
+// configuration, and the median of the rounds.
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+struct BenchOptions {
+    QString dir;
+    QString port = QStringLiteral("33390");
+    int rounds = 9;
+};
+
+BenchOptions ParseBenchOptions(const QStringList& arguments, int rounds);
+// Starts (or reuses) the server, makes `database` afresh with the schema of
+// db/mysql and connects the database layer to it.
+bool StartBenchDatabase(const BenchOptions& options, const QString& database);
+// Loads the configuration archive and starts the interpreter with its
+// scripts; the modules are looked for in `noModules` (none are loaded).
+bool StartBenchScripts(const QString& archive, QTemporaryDir& noModules);
+double Median(std::vector<double> values);
