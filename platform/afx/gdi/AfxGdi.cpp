@@ -97,6 +97,12 @@ QPixmap AfxQPixmap(HGDIOBJ h)
     return r && (r->kind == Bitmap || r->kind == Icon) ? r->pixmap : QPixmap();
 }
 
+QPixmap* AfxBitmapPixmapRef(HGDIOBJ h)
+{
+    GdiRecord* r = record(h);
+    return r && (r->kind == Bitmap || r->kind == Icon) ? &r->pixmap : nullptr;
+}
+
 bool AfxIsGdiObject(HGDIOBJ h) { return record(h) != nullptr; }
 
 HBRUSH CreateSolidBrush(COLORREF color) { return AfxBrushHandle(QBrush(AfxQColor(color))); }

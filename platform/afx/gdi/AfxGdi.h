@@ -24,6 +24,7 @@ HFONT AfxFontHandle(const QFont& font);   // the same font gives the same handle
 QFont AfxQFont(HFONT h);
 HBITMAP AfxBitmapHandle(const QPixmap& pixmap);
 QPixmap AfxQPixmap(HGDIOBJ h);             // a bitmap's or an icon's picture
+QPixmap* AfxBitmapPixmapRef(HGDIOBJ h);    // the same, to change in place (NULL for other handles)
 HICON AfxIconHandle(const QPixmap& pixmap);
 bool AfxIsGdiObject(HGDIOBJ h);
 

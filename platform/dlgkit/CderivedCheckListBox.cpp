@@ -1,0 +1,3 @@
+#include "CderivedCheckListBox.h"
+
+IMPLEMENT_DYNAMIC(CderivedCheckListBox, CCheckListBox)

@@ -1,0 +1,3 @@
+#include "CderivedComboBox.h"
+
+IMPLEMENT_DYNAMIC(CderivedComboBox, CComboBox)

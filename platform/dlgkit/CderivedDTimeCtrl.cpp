@@ -1,0 +1,3 @@
+#include "CderivedDTimeCtrl.h"
+
+IMPLEMENT_DYNAMIC(CderivedDTimeCtrl, CDateTimeCtrl)

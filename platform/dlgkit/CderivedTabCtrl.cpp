@@ -1,0 +1,3 @@
+#include "CderivedTabCtrl.h"
+
+IMPLEMENT_DYNAMIC(CderivedTabCtrl, CTabCtrl)
