@@ -1,6 +1,10 @@
 // The one public header of the application core.
 #pragma once
 
+// The date field and the check list that the core's contracts name are the
+// dialog kit's classes (CderivedDTimeCtrl, CderivedCheckListBox).
+#include "dlgkit.h"
+
 #include "CDataArchive.h"
 #include "CHelpers.h"
 #include "CInterpriter.h"

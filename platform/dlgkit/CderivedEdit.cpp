@@ -11,28 +11,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The kind's rules on every change of the text, pasted text included: what
-// the field may not hold is refused, "," becomes ".".
-class KindValidator : public QValidator {
-public:
-    KindValidator(int kind, QObject* parent) : QValidator(parent), m_kind(kind) {}
-
-    State validate(QString& input, int& pos) const override
-    {
-        QString typed = dlgkit::EditTypedForm(m_kind, input);
-        if (!dlgkit::EditMayHold(m_kind, typed))
-            return Invalid;
-        if (typed != input) {
-            pos = dlgkit::EditTypedForm(m_kind, input.left(pos)).size();
-            input = typed;
-        }
-        return Acceptable;
-    }
-
-private:
-    int m_kind;
-};
-
 const char* const kValidatorName = "dlgkit_kind";
 
 QLineEdit* lineOf(const CWnd* w) { return qobject_cast<QLineEdit*>(w->GetQWidget()); }
@@ -67,7 +45,7 @@ void CderivedEdit::ApplyKind()
     }
     if (old && !ours)
         return;
-    auto* v = new KindValidator(m_nType, e);
+    QValidator* v = dlgkit::EditKindValidator(m_nType, e);
     v->setObjectName(QLatin1String(kValidatorName));
     e->setValidator(v);
     if (ours)
@@ -96,21 +74,14 @@ void CderivedEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         CEdit::OnChar(nChar, nRepCnt, nFlags);
         return;
     }
-    QString typed = dlgkit::EditTypedForm(m_nType, QString(QChar((char16_t)nChar)));
+    QString typed = dlgkit::EditTypedChar(m_nType, QChar((char16_t)nChar));
     int start = 0, end = 0;
     GetSel(start, end);
     QString text = e->text();
-    // The date field put the "." after the day or month already.
-    if (m_nType == EDIT_KIND_DATE && typed == QLatin1String(".") && start == end && start > 0
-        && text.at(start - 1) == QLatin1Char('.'))
-        return;
-    QString next = text.left(start) + typed + text.mid(end);
-    if (typed.isEmpty() || !dlgkit::EditMayHold(m_nType, next)) {
+    if (!dlgkit::EditMayHold(m_nType, text.left(start) + typed + text.mid(end))) {
         MessageBeep(MB_OK);
         return;
     }
-    if (m_nType == EDIT_KIND_DATE && start + typed.size() == next.size() && dlgkit::EditWantsDateDot(next))
-        typed += QLatin1Char('.');
     ReplaceSel(CString(typed), TRUE);
 }
 

@@ -31,7 +31,8 @@ const Typing kTyping[] = {
     { IDC_AMOUNT, "1,5", "1.5", "1.50", 0 },
     { IDC_AMOUNT, "-1234.567", "-1234.56", "-1234.56", 1 },
     { IDC_AMOUNT, "12", "12", "12.00", 0 },
-    { IDC_AMOUNT, "-", "-", "-", 1 },
+    { IDC_AMOUNT, "-", "-", "", 0 },
+    { IDC_DECIMAL, "12.", "12.", "12", 0 },
     { IDC_AMOUNT, "абв", "", "", 3 },
 };
 
@@ -69,9 +70,9 @@ TEST_F(EditFieldTest, AFormsOwnFieldReadsTheTidiedTextAfterTheBase)
     EXPECT_EQ(form.log, (std::vector<std::string> { "form:1.50", "field:1.50" }));
 }
 
-TEST_F(EditFieldTest, PastedNumberLosesItsGroupingAndTakesThePoint)
+TEST_F(EditFieldTest, PastedNumberTakesThePointAndPastedWordsAreRefused)
 {
-    QApplication::clipboard()->setText(QStringLiteral("1 234,5"));
+    QApplication::clipboard()->setText(QStringLiteral("1234,5"));
     afxtest::pressKey(&form, IDC_AMOUNT, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(afxtest::text(&form, IDC_AMOUNT), QStringLiteral("1234.5"));
     QApplication::clipboard()->setText(QStringLiteral("сто"));
