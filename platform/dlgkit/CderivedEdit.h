@@ -1,10 +1,11 @@
 // CderivedEdit: the forms' edit field, bound with DDX_Control/DDX_Text.
 // SetType(kind) sets what it accepts (EditKindRules.h: 0 plain, 2 date,
-// 3 decimal, 4 amount); it may be called before the window exists, as the
-// forms do in their constructors. A refused key beeps. When the user has
-// changed the text and leaves the field, a date becomes dd.mm.yyyy and an
-// amount gets its two decimals; a text that is no value of its kind is kept
-// as typed, with a beep. Then the parent gets EN_KILLFOCUS.
+// 3 decimal, 4 amount, typed as the grid's cells of those kinds); it may be
+// called before the window exists, as the forms do in their constructors. A
+// refused key beeps. When the user has changed the text and leaves the
+// field, a date becomes dd.mm.yyyy and a number is finished as in a cell, an
+// amount with its two decimals; a date that does not exist is kept as typed,
+// with a beep. Then the parent gets EN_KILLFOCUS.
 //
 // OnKillFocus is virtual: a field of a form's own (the account field) maps
 // WM_KILLFOCUS to its override and calls CderivedEdit::OnKillFocus first, so
