@@ -123,14 +123,16 @@ void ReadRecord(CConfigReader& r, CSprRecord& out)
 void WriteRecord(CConfigWriter& w, const CDocKindRecord& r)
 {
     w.Int(r.m_nId);
-    for (const CString* text : {&r.m_strTitle, &r.m_strTable, &r.m_strCounterpart, &r.m_strExtra, &r.m_strDocument})
+    for (const CString* text : {&r.m_strTitle, &r.m_strTable, &r.m_strCounterpart, &r.m_strExtra, &r.m_strDocument,
+                               &r.m_strName})
         w.Text(*text);
 }
 
 void ReadRecord(CConfigReader& r, CDocKindRecord& out)
 {
     out.m_nId = r.Int();
-    for (CString* text : {&out.m_strTitle, &out.m_strTable, &out.m_strCounterpart, &out.m_strExtra, &out.m_strDocument})
+    for (CString* text : {&out.m_strTitle, &out.m_strTable, &out.m_strCounterpart, &out.m_strExtra, &out.m_strDocument,
+                         &out.m_strName})
         *text = r.CText();
 }
 

@@ -74,8 +74,9 @@ struct CSprRecord {
 };
 
 // A kind of stored document: id, title, table, the select expression that
-// names the counterpart as icn, a further field, and the document name of the
-// form that opens it.
+// names the counterpart as icn, a further field, the document name of the
+// form that opens it, and the name by which modules open a stored document of
+// the kind (CHelpers::I_OpenDocument; "" = none).
 struct CDocKindRecord {
     int m_nId = 0;
     CString m_strTitle;
@@ -83,6 +84,7 @@ struct CDocKindRecord {
     CString m_strCounterpart;
     CString m_strExtra;
     CString m_strDocument;
+    CString m_strName;
 };
 
 // A form the configuration defines (a grid form with a fill callback), opened by name.

@@ -311,6 +311,7 @@ void CConfigSourceReader::ReadDocuments(const QString& file, CConfigContents& c)
         kind.m_strCounterpart = Text(f.Text("counterpart", false));
         kind.m_strExtra = Text(f.Text("extra", false));
         kind.m_strDocument = Text(f.Text("document", false));
+        kind.m_strName = Text(f.Text("name", false));
         f.Done();
         if (ids.contains(kind.m_nId))
             f.Fail("вид документа с таким id уже есть");

@@ -26,7 +26,7 @@ add_suite_test(appcore_script_gui_test GUI
 
 # Texts and the document counter of the application core.
 add_suite_test(appcore_text_test
-  SOURCES ${APPCORE_TESTS_DIR}/AmountInWordsTest.cpp
+  SOURCES ${APPCORE_TESTS_DIR}/AmountInWordsTest.cpp ${APPCORE_TESTS_DIR}/DocumentKindsTest.cpp
   DEPENDS appcore testing_main)
 add_suite_test(appcore_documents_test DATABASE
   SOURCES ${APPCORE_TESTS_DIR}/DocumentCounterTest.cpp
