@@ -26,7 +26,7 @@ TEST(AboutBoxTest, VersionsAndDatabase)
     script.dialog(IDD_ABOUTBOX, [](afxtest::DialogStep& d) {
         EXPECT_EQ(d.text(IDC_ABOUT_AUTHOR), QStringLiteral("Автор конфигурации:\nОтдел разработки Vornal"));
         EXPECT_EQ(d.text(IDC_ABOUT_RELEASE), GetProductVersion().ToQString());
-        EXPECT_EQ(d.text(IDC_ABOUT_ARCHIVE), QStringLiteral("1"));
+        EXPECT_EQ(d.text(IDC_ABOUT_ARCHIVE), QString::number(CDataArchive::kFileVersion));
         EXPECT_EQ(d.text(IDC_ABOUT_CONFIG), QStringLiteral("2.4.17"));
         EXPECT_TRUE(d.text(IDC_ABOUT_DRIVER).endsWith(QStringLiteral("libmaodbc.so"))) << d.text(IDC_ABOUT_DRIVER).toStdString();
         EXPECT_FALSE(d.text(IDC_ABOUT_DRIVER).contains(QLatin1Char('{')));
