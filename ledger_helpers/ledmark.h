@@ -3,4 +3,5 @@
 #include "AccountCodes.h"
 #include "BranchLists.h"
 #include "ChartLookups.h"
+#include "KbkList.h"
 #include "ScriptBridges.h"

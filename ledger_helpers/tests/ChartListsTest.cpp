@@ -7,6 +7,10 @@
 #include <GuiDriver.h>
 #include <InteractionScript.h>
 #include <ndbcore.h>
+#include <res/AppcoreResource.h>
+
+#include <QListWidget>
+#include <functional>
 
 namespace {
 
@@ -260,6 +264,91 @@ TEST_F(BranchLists, DefaultBudgetClassificationCode)
     EXPECT_EQ(GL_GetDefKBK("230405000", 2, "", 1), CString());    // two, none marked
     EXPECT_EQ(GL_GetDefKBK("230405000", 12, "", 1), CString("4"));
     EXPECT_EQ(GL_GetDefKBK("230405000", 2, "6", 1), CString("6"));
+}
+
+} // namespace
+
+namespace {
+
+// The budget-classification picker offers the codes of the branch and source.
+class KbkPicker : public BranchLists {
+protected:
+    void SetUp() override
+    {
+        BranchLists::SetUp();
+        Run("delete from spr_kbk\n"
+            "insert into spr_kbk (id, rasx, name, fil_id, isf) values (1, 'a', 'a', '1,2', 1), (2, 'b', 'b', '12', 2), "
+            "(3, 'c', 'c', '1,12', 2), (4, 'd', 'd', '2', 1), (5, 'e', 'e', '3', 4)");
+    }
+
+    // The ids of the rows the picker (of one or of several choices) offers,
+    // after `open` opened it; nothing is chosen.
+    QStringList Offered(const std::function<void()>& open, bool several = false)
+    {
+        QStringList ids;
+        afxtest::InteractionScript script;
+        script.dialog(several ? IDD_SPR_PICKER_MULTI : IDD_SPR_PICKER, [&](afxtest::DialogStep& d) {
+            auto* list = qobject_cast<QListWidget*>(d.item(IDC_PICKER_LIST)->GetQWidget());
+            for (int i = 0; list && i < list->count(); ++i)
+                ids << list->item(i)->text().section(' ', 0, 0);
+            d.click(IDCANCEL);
+        });
+        open();
+        script.verify();
+        return ids;
+    }
+};
+
+TEST_F(KbkPicker, CodesOfABranchAndASource)
+{
+    struct Case {
+        const char* account;
+        int branch;
+        QStringList expected;
+    } cases[] = {
+        {"230405000", 1, {"3"}},                     // "12" is not branch 1
+        {"230405000", 12, {"2", "3"}},                // "1,12" holds 12
+        {"120134000", 2, {"1", "4"}},
+        {"020800000", -2, {"1", "2", "3", "4", "5"}}, // all branches, all sources
+        {"4", -2, {"5"}},                             // the source digit alone
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Offered([&] { GL_GetDefKBKList(&parent, 1144, c.account, c.branch, UINT(-1), nullptr, 0); }),
+                  c.expected)
+            << c.account << " " << c.branch;
+}
+
+TEST_F(KbkPicker, CodesOfAListOfBranches)
+{
+    struct Case {
+        const char* account;
+        const char* branches;
+        QStringList expected;
+    } cases[] = {
+        {"0", "1,12", {"1", "2", "3"}},
+        {"2", "1, 12", {"2", "3"}},
+        {"0", "", {"1", "2", "3", "4", "5"}},
+        {"4", nullptr, {"5"}},
+        {"0", "3) or (1=1", {}}, // no branch number: nothing is offered
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Offered([&] { GL_GetDefKBKList(&parent, 1144, c.account, c.branches, UINT(-1), nullptr, 1); }, true),
+                  c.expected)
+            << c.account << " " << (c.branches ? c.branches : "null");
+}
+
+TEST_F(KbkPicker, TheChosenCodesGoIntoTheControl)
+{
+    afxtest::InteractionScript script;
+    script.dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) {
+        auto* list = qobject_cast<QListWidget*>(d.item(IDC_PICKER_LIST)->GetQWidget());
+        ASSERT_NE(list, nullptr);
+        list->setCurrentRow(1);
+        d.click(IDOK);
+    });
+    GL_GetDefKBKList(&parent, 1144, "120134000", 2, UINT(-1), nullptr, 0);
+    script.verify();
+    EXPECT_EQ(afxtest::text(&parent, 1144), QString("4"));
 }
 
 } // namespace
