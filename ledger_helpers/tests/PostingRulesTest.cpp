@@ -79,6 +79,16 @@ TEST_F(PostingRules, AValidPostingIsWrittenWithTheColumnsTheJournalReads)
     EXPECT_EQ(Text("select concat_ws('|',deb1,deb_sb1,coalesce(kred0,'-'),coalesce(kred_sb1,'-'),coalesce(prim,'-')) "
                    "as str from ledmark_provodki where npp=2"),
               CString("017|226000|-|-|-"));
+
+    // A credit-only posting: the absent debit side must not hide the credit account.
+    Posting creditOnly;
+    creditOnly.debit = "";
+    creditOnly.credit = "201800000";
+    creditOnly.k1 = "226000";
+    EXPECT_EQ(creditOnly.Test(), 0);
+    EXPECT_EQ(creditOnly.Insert(77, 3), 1);
+    EXPECT_EQ(Text("select concat_ws('|',coalesce(deb1,'-'),kred1,kred_sb1) as str from ledmark_provodki where npp=3"),
+              CString("-|018|226000"));
     EXPECT_TRUE(scripts.messages.empty());
 }
 

@@ -131,7 +131,9 @@ function GL_TestProvodka(date_text, debit, d1, d2, d3, credit, k1, k2, k3, amoun
     if L.number(amount, 0) == nil then
         return refuse(11, "Сумма не число: " .. L.text(amount))
     end
-    for side, kbk in ipairs({kbk_deb, kbk_kred}) do
+    local kbks = {kbk_deb, kbk_kred}
+    for side = 1, 2 do -- not ipairs: an absent debit code would end it
+        local kbk = kbks[side]
         if L.text(kbk) ~= "" then
             local id = L.integer(kbk)
             if not id or db.count(string.format("select count(*) as cnt from spr_kbk where id=%d", id)) == 0 then
@@ -199,8 +201,9 @@ local function posting_statement(id, npp, date_text, debit, d1, d2, d3, credit, 
     if sum == nil or (L.text(quantity) ~= "" and count == nil) then
         return nil, "Сумма и количество проводки должны быть числами"
     end
-    local kbk = {}
-    for side, value in ipairs({kbk_deb, kbk_kred}) do
+    local kbk, given = {}, {kbk_deb, kbk_kred}
+    for side = 1, 2 do
+        local value = given[side]
         kbk[side] = L.text(value) == "" and "null" or (L.integer(value) and tostring(L.integer(value)))
         if not kbk[side] then
             return nil, "Неверный КБК проводки: " .. L.text(value)
