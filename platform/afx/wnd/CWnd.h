@@ -26,6 +26,7 @@ class QWidget;
 class CDataExchange;
 class CFont;
 class CDC;
+class CFrameWnd;
 
 // GetWindow relations.
 #define GW_HWNDFIRST 0
@@ -191,6 +192,13 @@ public:
     // The window's icon (big and small are the same picture here).
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
+
+    // The frame layer's (frm/CWndFrameCalls.cpp): the enclosing frame and
+    // messages to all descendants.
+    CFrameWnd* GetParentFrame() const;
+    CFrameWnd* GetTopLevelFrame() const;
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
 
     // The "insert after" windows of SetWindowPos.
     static const CWnd wndTop;
