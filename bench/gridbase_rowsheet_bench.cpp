@@ -4,18 +4,17 @@
 // unixODBC, side by side in one run. Prints the times and the ratio of the
 // first screen to the full read (target <= 0.1).
 //
-//   build/bench/gridbase_rowsheet_bench [--dir D] [--port P] [--rounds N] [--rows R]
+//   build/bin/gridbase_rowsheet_bench [--dir D] [--port P] [--rounds N] [--rows R]
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_bench_grid".
+#include "BenchSupport.h"
 #include "RawOdbcRead.h"
 #include "RowsheetView.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QProcess>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -32,20 +31,6 @@ const char* const kJournalSql =
     "concat(p.deb0,p.deb1,p.deb2,p.deb3) as dbt, p.deb_sb1, p.deb_sb2, p.deb_sb3, p.kbk_kred, "
     "concat(p.kred0,p.kred1,p.kred2,p.kred3) as krdt, p.kred_sb1, p.kred_sb2, p.kred_sb3, p.kol, p.s, p.prim as so, "
     "p.real_id, 'OperByHand' as docId, 1 as DocType from ledmark_provodki p order by p.d, p.id, p.npp";
-
-bool Localdb(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral(VORNAL_SOURCE_DIR "/tools/localdb"), arguments);
-    return tool.waitForFinished(300000) && tool.exitCode() == 0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double Seconds(const std::function<void()>& work)
 {
@@ -111,26 +96,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    QString dir = QDir::homePath() + QStringLiteral("/.local/share/vornal/bench-localdb");
-    QString port = QStringLiteral("33390");
-    int rounds = 5, rows = 200000;
-    const QStringList args = app.arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--dir")) dir = args[i + 1];
-        else if (args[i] == QLatin1String("--port")) port = args[i + 1];
-        else if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
-        else if (args[i] == QLatin1String("--rows")) rows = std::max(1000, args[i + 1].toInt());
-    }
+    const BenchOptions options = ParseBenchOptions(app.arguments(), 5);
+    const qsizetype rowsAt = app.arguments().indexOf(QStringLiteral("--rows"));
+    const int rows = rowsAt < 0 ? 200000 : std::max(1000, app.arguments().value(rowsAt + 1).toInt());
     const QString database = QStringLiteral("vornal_bench_grid");
-    if (!Localdb({ "start", "--dir", dir, "--port", port, "--db", database }) || !Localdb({ "newdb", database, "--dir", dir }))
-        return 1;
-    const CString server(QStringLiteral("127.0.0.1:") + port);
-    SetDriverId(1);
-    SetServerName(server);
-    SetDataBaseName(CString(database));
-    SetUserID("root");
-    SetUserPassword("");
-    if (!InitDll() || !FillPostings(rows))
+    const CString server(QStringLiteral("127.0.0.1:") + options.port);
+    const int rounds = options.rounds;
+    if (!StartBenchDatabase(options, database) || !FillPostings(rows))
         return 1;
 
     CRowsheet grid;
