@@ -17,22 +17,23 @@ constexpr int kAttempts = 3;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CRegisterUser, CDialog)
+BEGIN_MESSAGE_MAP(CRegisterUser, CderivedDialog)
     ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_LOGIN_CONNECTION, OnConnectionSettings)
 END_MESSAGE_MAP()
 
 CRegisterUser::CRegisterUser(CWnd* pParent)
-    : CDialog(IDD_REGISTER_USER, pParent)
+    : CderivedDialog(IDD_REGISTER_USER, pParent)
     , m_selectArm(this)
 {
     m_bRemember = CLoginProfile().Remember();
+    m_edTn.SetType(0);
     m_hIcon = LoadIcon(AFX_CALLER_MODULE, MAKEINTRESOURCE(IDR_MAINFRAME));
 }
 
 void CRegisterUser::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CderivedDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LOGIN_TN, m_edTn);
     DDX_Control(pDX, IDC_LOGIN_PASSWORD, m_edPassword);
     DDX_Text(pDX, IDC_LOGIN_TN, m_strTn);
@@ -47,7 +48,7 @@ BOOL CRegisterUser::OnInitDialog()
         m_strTn = profile.Tn();
         m_strPassword = profile.Password();
     }
-    CDialog::OnInitDialog();
+    CderivedDialog::OnInitDialog();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     return TRUE;
@@ -64,7 +65,7 @@ BOOL CRegisterUser::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && pMsg->hwnd == m_edPassword.GetSafeHwnd() &&
         m_edTn.GetWindowTextLength() > 0 && m_edPassword.GetWindowTextLength() > 0)
         PostMessage(WM_COMMAND, IDOK);
-    return CDialog::PreTranslateMessage(pMsg);
+    return CderivedDialog::PreTranslateMessage(pMsg);
 }
 
 void CRegisterUser::OnConnectionSettings()

@@ -6,8 +6,9 @@
 #pragma once
 #include "CSelectWorkingPlace.h"
 #include "afx.h"
+#include "dlgkit.h"
 
-class CRegisterUser : public CDialog {
+class CRegisterUser : public CderivedDialog {
 public:
     explicit CRegisterUser(CWnd* pParent = nullptr);
 
@@ -30,8 +31,8 @@ protected:
     // are several); the dialog's result.
     int ChooseWorkplace(long tn);
 
-    CEdit m_edTn;
-    CEdit m_edPassword;
+    CderivedEdit m_edTn;
+    CderivedEdit m_edPassword;
     CString m_strTn;
     CString m_strPassword;
     int m_bRemember = 1;

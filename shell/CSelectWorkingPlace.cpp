@@ -6,27 +6,27 @@
 #include "ndbcore.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CSelectWorkingPlace, CDialog)
+BEGIN_MESSAGE_MAP(CSelectWorkingPlace, CderivedDialog)
 END_MESSAGE_MAP()
 
-BEGIN_EVENTSINK_MAP(CSelectWorkingPlace, CDialog)
+BEGIN_EVENTSINK_MAP(CSelectWorkingPlace, CderivedDialog)
     ON_EVENT(CSelectWorkingPlace, IDC_GRID, 3, OnGridEditStart, VTS_I2 VTS_I2 VTS_PBSTR VTS_PI2)
 END_EVENTSINK_MAP()
 
 CSelectWorkingPlace::CSelectWorkingPlace(CWnd* pParent)
-    : CDialog(IDD_SELECT_ARM, pParent)
+    : CderivedDialog(IDD_SELECT_ARM, pParent)
 {
 }
 
 void CSelectWorkingPlace::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CderivedDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_GRID, m_grid);
 }
 
 BOOL CSelectWorkingPlace::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CderivedDialog::OnInitDialog();
     m_grid.SetVHeaderWidth(20);
     m_grid.KeepRatio();
     FillWorkplaces();

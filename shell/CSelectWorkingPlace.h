@@ -5,8 +5,9 @@
 #pragma once
 #include "CCellwork.h"
 #include "afx.h"
+#include "dlgkit.h"
 
-class CSelectWorkingPlace : public CDialog {
+class CSelectWorkingPlace : public CderivedDialog {
 public:
     explicit CSelectWorkingPlace(CWnd* pParent = nullptr);
 

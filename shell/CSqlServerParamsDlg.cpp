@@ -4,11 +4,11 @@
 #include "ndbcore.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CSqlServerParamsDlg, CDialog)
+BEGIN_MESSAGE_MAP(CSqlServerParamsDlg, CderivedDialog)
 END_MESSAGE_MAP()
 
 CSqlServerParamsDlg::CSqlServerParamsDlg(CWnd* pParent)
-    : CDialog(IDD_SQL_PARAMS, pParent)
+    : CderivedDialog(IDD_SQL_PARAMS, pParent)
 {
     m_nDriverId = int(GetDriverId(1));
     m_strServer = GetServerName("127.0.0.1");
@@ -22,12 +22,12 @@ BOOL CSqlServerParamsDlg::OnInitDialog()
     // The combo box is filled before the base runs the data exchange.
     m_driver.SubclassDlgItem(IDC_DB_DRIVER, this);
     FillConnectionDrivers(m_driver);
-    return CDialog::OnInitDialog();
+    return CderivedDialog::OnInitDialog();
 }
 
 void CSqlServerParamsDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CderivedDialog::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_DB_DRIVER, m_nDriverId);
     DDX_Text(pDX, IDC_DB_SERVER, m_strServer);
     DDX_Text(pDX, IDC_DB_NAME, m_strDatabase);

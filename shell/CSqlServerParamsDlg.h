@@ -3,8 +3,9 @@
 // does not connect; whoever ran the dialog connects again.
 #pragma once
 #include "afx.h"
+#include "dlgkit.h"
 
-class CSqlServerParamsDlg : public CDialog {
+class CSqlServerParamsDlg : public CderivedDialog {
 public:
     explicit CSqlServerParamsDlg(CWnd* pParent = nullptr);
 

@@ -13,7 +13,7 @@ const char* const kNewEntryPassword = "123";
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CWelcomeDlg, CDialog)
+BEGIN_MESSAGE_MAP(CWelcomeDlg, CderivedDialog)
     ON_BN_CLICKED(IDC_WELCOME_ADD, OnAdd)
     ON_BN_CLICKED(IDC_WELCOME_CHANGE, OnChange)
     ON_BN_CLICKED(IDC_WELCOME_DELETE, OnDelete)
@@ -21,18 +21,18 @@ BEGIN_MESSAGE_MAP(CWelcomeDlg, CDialog)
     ON_BN_CLICKED(IDC_WELCOME_DOWN, OnDown)
 END_MESSAGE_MAP()
 
-BEGIN_EVENTSINK_MAP(CWelcomeDlg, CDialog)
+BEGIN_EVENTSINK_MAP(CWelcomeDlg, CderivedDialog)
     ON_EVENT(CWelcomeDlg, IDC_GRID, 3, OnGridEditStart, VTS_I2 VTS_I2 VTS_PBSTR VTS_PI2)
 END_EVENTSINK_MAP()
 
 CWelcomeDlg::CWelcomeDlg(CWnd* pParent)
-    : CDialog(IDD_WELCOME, pParent)
+    : CderivedDialog(IDD_WELCOME, pParent)
 {
 }
 
 void CWelcomeDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CderivedDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_GRID, m_grid);
     DDX_Control(pDX, IDC_WELCOME_UP, m_up);
     DDX_Control(pDX, IDC_WELCOME_DOWN, m_down);
@@ -41,7 +41,7 @@ void CWelcomeDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CWelcomeDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CderivedDialog::OnInitDialog();
     m_up.SetIcon(LoadIcon(AFX_CALLER_MODULE, MAKEINTRESOURCE(IDI_ROW_UP)));
     m_down.SetIcon(LoadIcon(AFX_CALLER_MODULE, MAKEINTRESOURCE(IDI_ROW_DOWN)));
     const HICON icon = LoadIcon(AFX_CALLER_MODULE, MAKEINTRESOURCE(IDR_MAINFRAME));

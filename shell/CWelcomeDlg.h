@@ -7,8 +7,9 @@
 #include "CCellwork.h"
 #include "CWelcomeEntry.h"
 #include "afx.h"
+#include "dlgkit.h"
 
-class CWelcomeDlg : public CDialog {
+class CWelcomeDlg : public CderivedDialog {
 public:
     explicit CWelcomeDlg(CWnd* pParent = nullptr);
 

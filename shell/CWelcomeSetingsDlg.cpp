@@ -3,11 +3,11 @@
 #include "DriverNames.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CWelcomeSetingsDlg, CDialog)
+BEGIN_MESSAGE_MAP(CWelcomeSetingsDlg, CderivedDialog)
 END_MESSAGE_MAP()
 
 CWelcomeSetingsDlg::CWelcomeSetingsDlg(CWnd* pParent)
-    : CDialog(IDD_WELCOME_SETTINGS, pParent)
+    : CderivedDialog(IDD_WELCOME_SETTINGS, pParent)
 {
 }
 
@@ -16,12 +16,12 @@ BOOL CWelcomeSetingsDlg::OnInitDialog()
     m_driver.SubclassDlgItem(IDC_DB_DRIVER, this);
     FillChooserDrivers(m_driver);
     m_nDriverId = int(m_entry.m_lDriverId);
-    return CDialog::OnInitDialog();
+    return CderivedDialog::OnInitDialog();
 }
 
 void CWelcomeSetingsDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CderivedDialog::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_DB_DRIVER, m_nDriverId);
     DDX_Text(pDX, IDC_DB_SERVER, m_entry.m_strServer);
     DDX_Text(pDX, IDC_DB_NAME, m_entry.m_strDatabase);

@@ -3,8 +3,9 @@
 #pragma once
 #include "CWelcomeEntry.h"
 #include "afx.h"
+#include "dlgkit.h"
 
-class CWelcomeSetingsDlg : public CDialog {
+class CWelcomeSetingsDlg : public CderivedDialog {
 public:
     explicit CWelcomeSetingsDlg(CWnd* pParent = nullptr);
 
