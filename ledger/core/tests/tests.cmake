@@ -24,3 +24,7 @@ target_include_directories(ledger_core_test_support PUBLIC ${LEDGER_CORE_TESTS_D
 add_suite_test(ledger_core_pickers_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/PickersTest.cpp
   DEPENDS nledmark_core ledger_core_test_support appcore_chooser_form ledmark_test_db testing_main)
+
+add_suite_test(ledger_core_schet_edit_test GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/SchetEditTest.cpp
+  DEPENDS nledmark_core ledmark_test_support testing_gui testing_main)
