@@ -47,9 +47,38 @@
 //   between CFormView and a module's view should take
 //   `HINSTANCE hModule = AFX_CALLER_MODULE` and pass it on, so the module's
 //   own template is found first.
+// - Menus (menu/): an HMENU names a list of items kept as Windows keeps them
+//   (the menu calls, CMenu); the Qt menu bar and popups are made from the
+//   lists when shown. Before a popup opens its owner gets WM_INITMENUPOPUP
+//   (CFrameWnd runs the items' update handlers: CMenuCmdUI) — and WM_INITMENU
+//   when it is a popup of the menu bar. MF_OWNERDRAW items are measured by
+//   WM_MEASUREITEM and painted by WM_DRAWITEM to the owner with a CDC on the
+//   menu's painter; CFrameWnd's default hands both to the menu's attached
+//   CMenu (MeasureItem/DrawItem). A chosen command is posted to the owner.
+//   TrackPopupMenu is a modal step of the interaction point (a test answers
+//   the chooser "menu" with the command id).
+// - Bars (bars/): CToolBar (window class "ToolbarWindow32": the TB_ messages,
+//   CToolBarCtrl, an image list of the comctl32 calls in gdi/CImageList.h)
+//   and CStatusBar ("msctls_statusbar32"); the frame runs their update
+//   handlers from CWinApp::OnIdle. A button sends WM_COMMAND to the frame;
+//   its tool tip is asked of the frame (WM_NOTIFY TTN_GETDISPINFOA, idFrom the
+//   command id), else it is the command string's second field.
+// - Drawing (gdi/CDC.h): a CDC's HDC names its state, so DRAWITEMSTRUCT.hDC
+//   attached to another CDC draws on the same surface. A memory context draws
+//   into its bitmap; CPaintDC paints inside WM_PAINT (CView::OnPaint calls
+//   OnDraw); a window's context outside a paint only measures.
 #pragma once
 #include "frm/AfxFrameDefs.h"
 #include "frm/AfxWndClass.h"
+#include "gdi/CImageList.h"
+#include "menu/AfxMenuDefs.h"
+#include "menu/MenuTable.h"
+#include "menu/CMenu.h"
+#include "bars/AfxBarDefs.h"
+#include "bars/CControlBar.h"
+#include "bars/CToolBarCtrl.h"
+#include "bars/CToolBar.h"
+#include "bars/CStatusBar.h"
 #include "app/CWinThread.h"
 #include "app/CWinApp.h"
 #include "app/AfxWinMain.h"

@@ -10,12 +10,27 @@ set(AFX_FRAME_SOURCES
   frm/AfxWndClass.cpp
   frm/CFrameWnd.cpp
   frm/CFrameWndBars.cpp
+  frm/CFrameWndMenus.cpp
   frm/CFrameWndRouting.cpp
   frm/CMDIChildWnd.cpp
   frm/CMDIFrameWnd.cpp
   frm/CWndFrameCalls.cpp
   frm/MdiClientClass.cpp
   bars/CControlBar.cpp
+  bars/CStatusBar.cpp
+  bars/CToolBar.cpp
+  bars/CToolBarCtrl.cpp
+  bars/ToolBarWidget.cpp
+  gdi/CDC.cpp
+  gdi/CDCDraw.cpp
+  gdi/CImageList.cpp
+  gdi/CWndDC.cpp
+  gdi/GdiObjectCalls.cpp
+  gdi/SystemMetrics.cpp
+  menu/CMenu.cpp
+  menu/MenuCalls.cpp
+  menu/MenuTable.cpp
+  menu/OwnerDrawMenu.cpp
   doc/CDocTemplate.cpp
   doc/CDocument.cpp
   doc/CFormView.cpp

@@ -3,6 +3,7 @@
 // the frame runs the bars' update handlers when the program is idle.
 #pragma once
 #include "frm/AfxFrameDefs.h"
+#include "wnd/CCmdUI.h"
 #include "wnd/CWnd.h"
 
 // Bar styles.

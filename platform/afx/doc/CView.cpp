@@ -1,5 +1,6 @@
 #include "doc/CView.h"
 #include "doc/CDocument.h"
+#include "gdi/AfxGdi.h"
 #include "frm/AfxFrameWidgets.h"
 #include "frm/CFrameWnd.h"
 #include <QApplication>
@@ -11,6 +12,7 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_MESSAGE_VOID(WM_INITIALUPDATE, OnInitialUpdate)
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CView::CView() = default;
@@ -70,6 +72,12 @@ void CView::OnUpdate(CView* pSender, LPARAM, CObject*)
 }
 
 void CView::OnDraw(CDC*) {}
+
+void CView::OnPaint()
+{
+    CPaintDC dc(this);
+    OnDraw(&dc);
+}
 
 BOOL CView::IsTopParentActive() const
 {

@@ -101,3 +101,8 @@ struct CCreateContext {
 // WM_SETICON kinds.
 #define ICON_SMALL 0
 #define ICON_BIG 1
+#ifndef ON_NOTIFY_EX_RANGE
+#define ON_NOTIFY_EX_RANGE(code, id, idLast, fn) \
+    { WM_NOTIFY, (UINT)(code), (UINT)(id), (UINT)(idLast), \
+      AFX_THUNK(return _p->fn(_c.nID, reinterpret_cast<NMHDR*>(_c.lParam), &_c.lResult) ? TRUE : FALSE;) },
+#endif

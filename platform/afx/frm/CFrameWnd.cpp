@@ -7,6 +7,8 @@
 #include "frm/AfxFrameWidgets.h"
 #include "frm/AfxWndClass.h"
 #include "gdi/AfxGdi.h"
+#include "menu/CMenu.h"
+#include "menu/MenuTable.h"
 #include "res/AfxResources.h"
 #include "wnd/AfxControlClass.h"
 #include "wnd/CCmdUI.h"
@@ -20,6 +22,10 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
     ON_WM_DESTROY()
+    ON_WM_INITMENU()
+    ON_WM_INITMENUPOPUP()
+    ON_WM_MEASUREITEM()
+    ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -67,10 +73,14 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
-    m_strTitle = lpszWindowName ? lpszWindowName : "";
+    // The name may be m_strTitle's own text (LoadFrame): copied first.
+    const CString name(lpszWindowName ? lpszWindowName : "");
+    m_strTitle = name;
     // The default rectangle becomes an empty one: the frame picks its size.
     CRect r = rect.left == CW_USEDEFAULT ? CRect(0, 0, 0, 0) : CRect(rect);
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, r, pParentWnd, 0, pContext))
+    if (lpszMenuName)
+        m_hMenuDefault = AfxLoadFrameMenu(lpszMenuName, moduleOfContext(pContext));
+    if (!CreateEx(dwExStyle, lpszClassName, name, dwStyle, r, pParentWnd, 0, pContext))
         return FALSE;
     ApplyMenu();
     return TRUE;
@@ -156,7 +166,6 @@ void CFrameWnd::RecalcLayout(BOOL)
         w->updateGeometry();
 }
 
-void CFrameWnd::ApplyMenu() {}
 
 void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {

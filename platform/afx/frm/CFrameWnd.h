@@ -11,6 +11,7 @@
 // widgets are, and a document when its last view is).
 #pragma once
 #include "frm/AfxFrameDefs.h"
+#include "menu/AfxMenuDefs.h"
 #include "wnd/CWnd.h"
 
 class CControlBar;
@@ -85,6 +86,12 @@ public:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
     afx_msg void OnDestroy();
+    // Menus: the update handlers of a popup's items run before it opens;
+    // owner-drawn items are measured and drawn by the menu's CMenu object.
+    afx_msg void OnInitMenu(CMenu* pMenu);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);

@@ -46,9 +46,10 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
         pParentWnd = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
     if (!pParentWnd)
         return FALSE;
-    m_strTitle = lpszWindowName ? lpszWindowName : "";
+    const CString name(lpszWindowName ? lpszWindowName : "");  // may be m_strTitle's own text
+    m_strTitle = name;
     CRect r = rect.left == CW_USEDEFAULT ? CRect(0, 0, 0, 0) : CRect(rect);
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, r, pParentWnd, 0, pContext);
+    return CreateEx(0, lpszClassName, name, dwStyle | WS_CHILD, r, pParentWnd, 0, pContext);
 }
 
 QWidget* CMDIChildWnd::CreateWidget(CREATESTRUCT& cs, QWidget* pParentWidget)

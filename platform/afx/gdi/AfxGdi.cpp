@@ -5,19 +5,26 @@
 #include <QHash>
 #include <QPalette>
 #include <QSet>
+#include <cstring>
 #include <memory>
 
 namespace {
 
-enum Kind { Brush, Font, Bitmap, Icon };
+enum Kind { Brush, Pen, Font, Bitmap, Icon };
 
 struct GdiRecord {
     Kind kind;
     QBrush brush;
+    QPen pen;
     QFont font;
+    // A bitmap's picture: the image it is drawn into and the pixmap shown,
+    // each made from the other when it is asked for after a change.
     QPixmap pixmap;
+    QImage image;
+    bool pixmapCurrent = true;
+    bool imageCurrent = false;
     bool shared = false;             // stock objects and fonts live for the run
-    std::unique_ptr<CFont> fontObject;
+    std::unique_ptr<CGdiObject> object;
 };
 
 QSet<GdiRecord*>& live()
@@ -94,7 +101,111 @@ HICON AfxIconHandle(const QPixmap& pixmap)
 QPixmap AfxQPixmap(HGDIOBJ h)
 {
     GdiRecord* r = record(h);
-    return r && (r->kind == Bitmap || r->kind == Icon) ? r->pixmap : QPixmap();
+    if (!r || (r->kind != Bitmap && r->kind != Icon))
+        return QPixmap();
+    if (!r->pixmapCurrent) {
+        r->pixmap = QPixmap::fromImage(r->image);
+        r->pixmapCurrent = true;
+    }
+    return r->pixmap;
+}
+
+QImage* AfxBitmapCanvas(HBITMAP h)
+{
+    GdiRecord* r = record(h);
+    if (!r || r->kind != Bitmap)
+        return nullptr;
+    if (!r->imageCurrent) {
+        r->image = r->pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        r->imageCurrent = true;
+    }
+    // The caller draws: the pixmap is made again when it is next asked for.
+    r->pixmapCurrent = false;
+    return &r->image;
+}
+
+HPEN AfxPenHandle(const QPen& pen)
+{
+    GdiRecord* r = make(Pen);
+    r->pen = pen;
+    return reinterpret_cast<HPEN>(r);
+}
+
+QPen AfxQPen(HPEN h)
+{
+    GdiRecord* r = record(h);
+    return r && r->kind == Pen ? r->pen : QPen(Qt::black);
+}
+
+HPEN CreatePen(int nPenStyle, int nWidth, COLORREF color)
+{
+    static const Qt::PenStyle kStyles[] = { Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                            Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine };
+    Qt::PenStyle style = nPenStyle >= 0 && nPenStyle <= PS_INSIDEFRAME ? kStyles[nPenStyle] : Qt::SolidLine;
+    QPen pen(AfxQColor(color), qMax(nWidth, 1), style);
+    pen.setCosmetic(nWidth <= 1);
+    return AfxPenHandle(pen);
+}
+
+HBRUSH CreateHatchBrush(int nIndex, COLORREF color)
+{
+    static const Qt::BrushStyle kStyles[] = { Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+                                              Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern };
+    Qt::BrushStyle style = nIndex >= 0 && nIndex <= HS_DIAGCROSS ? kStyles[nIndex] : Qt::SolidPattern;
+    return AfxBrushHandle(QBrush(AfxQColor(color), style));
+}
+
+HBITMAP CreateBitmap(int nWidth, int nHeight, UINT, UINT, const void* lpBits)
+{
+    QImage image(qMax(nWidth, 1), qMax(nHeight, 1), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (lpBits) {
+        // 32-bit rows of BGRX pixels, as Windows lays them out.
+        const auto* bits = static_cast<const uchar*>(lpBits);
+        for (int y = 0; y < image.height(); ++y)
+            std::memcpy(image.scanLine(y), bits + (size_t)y * image.width() * 4, (size_t)image.width() * 4);
+    }
+    GdiRecord* r = make(Bitmap);
+    r->image = image;
+    r->imageCurrent = true;
+    r->pixmapCurrent = false;
+    return reinterpret_cast<HBITMAP>(r);
+}
+
+CGdiObject* AfxGdiObjectOf(HGDIOBJ h)
+{
+    GdiRecord* r = record(h);
+    if (!r)
+        return nullptr;
+    if (!r->object) {
+        switch (r->kind) {
+        case Brush: r->object = std::make_unique<CBrush>(); break;
+        case Pen: r->object = std::make_unique<CPen>(); break;
+        case Font: r->object = std::make_unique<CFont>(); break;
+        case Bitmap: r->object = std::make_unique<CBitmap>(); break;
+        case Icon: r->object = std::make_unique<CGdiObject>(); break;
+        }
+        r->object->m_hObject = h;
+    }
+    return r->object.get();
+}
+
+int GetObject(HGDIOBJ h, int c, LPVOID pv)
+{
+    GdiRecord* r = record(h);
+    if (!r || !pv)
+        return 0;
+    if (r->kind == Bitmap && c >= (int)sizeof(BITMAP)) {
+        QSize size = r->imageCurrent ? r->image.size() : r->pixmap.size();
+        BITMAP* bm = static_cast<BITMAP*>(pv);
+        *bm = BITMAP { 0, size.width(), size.height(), size.width() * 4, 1, 32, nullptr };
+        return sizeof(BITMAP);
+    }
+    if (r->kind == Font && c >= (int)sizeof(LOGFONT)) {
+        CFont* font = static_cast<CFont*>(AfxGdiObjectOf(h));
+        return font->GetLogFont(static_cast<LOGFONT*>(pv)) ? (int)sizeof(LOGFONT) : 0;
+    }
+    return 0;
 }
 
 QPixmap* AfxBitmapPixmapRef(HGDIOBJ h)
@@ -131,6 +242,9 @@ HGDIOBJ GetStockObject(int i)
     case GRAY_BRUSH: r = make(Brush); r->brush = QBrush(QColor(128, 128, 128)); break;
     case BLACK_BRUSH: r = make(Brush); r->brush = QBrush(Qt::black); break;
     case NULL_BRUSH: r = make(Brush); r->brush = QBrush(Qt::NoBrush); break;
+    case WHITE_PEN: r = make(Pen); r->pen = QPen(Qt::white); break;
+    case BLACK_PEN: r = make(Pen); r->pen = QPen(Qt::black); break;
+    case NULL_PEN: r = make(Pen); r->pen = QPen(Qt::NoPen); break;
     case ANSI_FIXED_FONT:
     case SYSTEM_FIXED_FONT:
         r = make(Font);
@@ -159,6 +273,14 @@ DWORD GetSysColor(int nIndex)
     case COLOR_BTNHIGHLIGHT: return AfxColorRef(p.color(QPalette::Light));
     case COLOR_HIGHLIGHT: return AfxColorRef(p.color(QPalette::Highlight));
     case COLOR_HIGHLIGHTTEXT: return AfxColorRef(p.color(QPalette::HighlightedText));
+    case COLOR_MENUTEXT: return AfxColorRef(p.color(QPalette::WindowText));
+    case COLOR_3DDKSHADOW: return AfxColorRef(p.color(QPalette::Shadow));
+    case COLOR_3DLIGHT: return AfxColorRef(p.color(QPalette::Midlight));
+    case COLOR_INFOBK: return AfxColorRef(p.color(QPalette::ToolTipBase));
+    case COLOR_INFOTEXT: return AfxColorRef(p.color(QPalette::ToolTipText));
+    case COLOR_APPWORKSPACE: return AfxColorRef(p.color(QPalette::Dark));
+    case COLOR_MENUHILIGHT: return AfxColorRef(p.color(QPalette::Highlight));
+    case COLOR_MENUBAR: return AfxColorRef(p.color(QPalette::Button));
     default: return AfxColorRef(p.color(QPalette::Window));
     }
 }
@@ -247,17 +369,10 @@ BOOL CFont::CreateFont(int nHeight, int, int, int, int nWeight, BYTE bItalic, BY
     return Attach(AfxFontHandle(f));
 }
 
-CFont* CFont::FromHandle(HFONT hFont)
-{
-    GdiRecord* r = record(hFont);
-    if (!r || r->kind != Font)
-        return nullptr;
-    if (!r->fontObject) {
-        r->fontObject = std::make_unique<CFont>();
-        r->fontObject->m_hObject = hFont;
-    }
-    return r->fontObject.get();
-}
+CFont* CFont::FromHandle(HFONT hFont) { return dynamic_cast<CFont*>(AfxGdiObjectOf(hFont)); }
+CBrush* CBrush::FromHandle(HBRUSH hBrush) { return dynamic_cast<CBrush*>(AfxGdiObjectOf(hBrush)); }
+CPen* CPen::FromHandle(HPEN hPen) { return dynamic_cast<CPen*>(AfxGdiObjectOf(hPen)); }
+CBitmap* CBitmap::FromHandle(HBITMAP hBitmap) { return dynamic_cast<CBitmap*>(AfxGdiObjectOf(hBitmap)); }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource) { return Attach(::LoadBitmap(nullptr, MAKEINTRESOURCE(nIDResource))); }
 BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName) { return Attach(::LoadBitmap(nullptr, lpszResourceName)); }
@@ -266,27 +381,4 @@ CSize CBitmap::GetBitmapDimension() const
 {
     QPixmap p = AfxQPixmap(m_hObject);
     return CSize(p.width(), p.height());
-}
-
-COLORREF CDC::SetTextColor(COLORREF c)
-{
-    COLORREF old = m_textColor;
-    m_textColor = c;
-    m_textColorSet = true;
-    return old;
-}
-
-COLORREF CDC::SetBkColor(COLORREF c)
-{
-    COLORREF old = m_bkColor;
-    m_bkColor = c;
-    m_bkColorSet = true;
-    return old;
-}
-
-int CDC::SetBkMode(int nBkMode)
-{
-    int old = m_bkMode;
-    m_bkMode = nBkMode;
-    return old;
 }

@@ -190,6 +190,19 @@ const QHash<QString, long>& RcBuiltinSymbols()
         { QStringLiteral("ID_INDICATOR_CAPS"), (long)(ID_INDICATOR_CAPS) },
         { QStringLiteral("AFX_IDW_TOOLBAR"), (long)(AFX_IDW_TOOLBAR) },
         { QStringLiteral("AFX_IDW_STATUS_BAR"), (long)(AFX_IDW_STATUS_BAR) },
+        // The frame layer's standard ids (afxres.h names).
+        { QStringLiteral("ID_WINDOW_NEW"), 0xE130L },
+        { QStringLiteral("ID_WINDOW_ARRANGE"), 0xE131L },
+        { QStringLiteral("ID_WINDOW_CASCADE"), 0xE132L },
+        { QStringLiteral("ID_WINDOW_TILE_HORZ"), 0xE133L },
+        { QStringLiteral("ID_WINDOW_TILE_VERT"), 0xE134L },
+        { QStringLiteral("ID_INDICATOR_EXT"), 0xE700L },
+        { QStringLiteral("ID_INDICATOR_NUM"), 0xE702L },
+        { QStringLiteral("ID_INDICATOR_SCRL"), 0xE703L },
+        { QStringLiteral("ID_INDICATOR_OVR"), 0xE704L },
+        { QStringLiteral("ID_INDICATOR_REC"), 0xE705L },
+        { QStringLiteral("AFX_IDS_APP_TITLE"), 0xE000L },
+        { QStringLiteral("AFX_IDS_IDLEMESSAGE"), 0xE001L },
     };
     return symbols;
 }

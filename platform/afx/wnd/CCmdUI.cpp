@@ -28,10 +28,11 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         return TRUE;
     m_bEnableChanged = FALSE;
     BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (!bResult && bDisableIfNoHndler && !m_bEnableChanged) {
+    if (bDisableIfNoHndler && !m_bEnableChanged) {
+        // No update handler said: the item is enabled when the command has a
+        // handler (a toolbar button added disabled becomes enabled), else not.
         AFX_CMDHANDLERINFO info = { nullptr, nullptr };
-        if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info))
-            Enable(FALSE);
+        Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }
     return bResult;
 }

@@ -27,6 +27,7 @@ class CDataExchange;
 class CFont;
 class CDC;
 class CFrameWnd;
+class CMenu;
 
 // GetWindow relations.
 #define GW_HWNDFIRST 0
@@ -193,10 +194,17 @@ public:
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
 
-    // The frame layer's (frm/CWndFrameCalls.cpp): the enclosing frame and
-    // messages to all descendants.
+    // The frame layer's (frm/CWndFrameCalls.cpp): the enclosing frame, the
+    // window's menu, device contexts and messages to all descendants.
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* pMenu);
+    void DrawMenuBar();
+    CDC* GetDC();
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* pDC);
+    static CWnd* GetDesktopWindow();
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
                                   BOOL bOnlyPerm = FALSE);
 

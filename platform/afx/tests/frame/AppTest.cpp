@@ -49,3 +49,8 @@ TEST(AppTest, CommandLineInWindowsForm)
     TestApp app;
     EXPECT_STREQ(app.m_lpCmdLine, "- 15 -secret -1");
 }
+
+TEST(AppTest, TheTestResourcesParse)
+{
+    EXPECT_EQ(AfxResourceErrors().join('\n').toStdString(), "");
+}

@@ -2,9 +2,11 @@
 // frame, a document/view pair on a form of the tests' resource script, and a
 // record of which object handled which command.
 #pragma once
+#include "GuiDriver.h"
 #include "afx.h"
 #include "res/resource.h"
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <ostream>
 
 // Readable texts in test failures.
@@ -93,6 +95,28 @@ public:
     TestDoc* open(CMultiDocTemplate* t = nullptr);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+};
+
+// An application with a main frame of class Frame loaded from IDR_MAINFRAME,
+// shown and active.
+template <class Frame>
+struct FrameProgram {
+    TestApp app;
+    Frame* frame = new Frame;
+    FrameProgram()
+    {
+        EXPECT_TRUE(frame->LoadFrame(IDR_MAINFRAME));
+        app.m_pMainWnd = frame;
+        frame->GetQWidget()->resize(900, 600);
+        afxtest::showActive(frame);
+    }
+    ~FrameProgram()
+    {
+        frame->DestroyWindow();
+        afxtest::flushDeletes();
+    }
+    FrameProgram(const FrameProgram&) = delete;
+    FrameProgram& operator=(const FrameProgram&) = delete;
 };
 
 // The first view of a document.
