@@ -67,6 +67,13 @@
 //   attached to another CDC draws on the same surface. A memory context draws
 //   into its bitmap; CPaintDC paints inside WM_PAINT (CView::OnPaint calls
 //   OnDraw); a window's context outside a paint only measures.
+// - Property sheets (sheet/): pages from dialog templates as tabs, made when
+//   first shown; OK/Apply ask the active page's OnKillActive (UpdateData)
+//   and then OnApply -> OnOK of every page shown; DoModal is a modal step of
+//   the interaction point, matched by the caption's string id.
+// - Threads (app/CWinThread.h): AfxBeginThread(proc, param) runs proc on a
+//   thread of its own; it reaches windows by PostMessage (safe from any
+//   thread); an exception escaping proc is reported on the interface thread.
 #pragma once
 #include "frm/AfxFrameDefs.h"
 #include "frm/AfxWndClass.h"
@@ -91,3 +98,5 @@
 #include "doc/CView.h"
 #include "doc/CScrollView.h"
 #include "doc/CFormView.h"
+#include "sheet/CPropertyPage.h"
+#include "sheet/CPropertySheet.h"

@@ -31,9 +31,12 @@ set(AFX_FRAME_SOURCES
   menu/MenuCalls.cpp
   menu/MenuTable.cpp
   menu/OwnerDrawMenu.cpp
+  dlg/AfxDialogWidget.cpp
   doc/CDocTemplate.cpp
   doc/CDocument.cpp
   doc/CFormView.cpp
   doc/CScrollView.cpp
   doc/CView.cpp
+  sheet/CPropertyPage.cpp
+  sheet/CPropertySheet.cpp
 )

@@ -1,4 +1,5 @@
 #include "dlg/CDialog.h"
+#include "dlg/AfxDialogWidget.h"
 #include "dlg/AfxInteraction.h"
 #include "res/DialogBuilder.h"
 #include "wnd/AfxDispatch.h"
@@ -16,20 +17,6 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
-
-// The dialog window; Enter and Escape are the dialog manager's, not Qt's.
-class DialogWidget : public QDialog {
-public:
-    using QDialog::QDialog;
-
-protected:
-    void keyPressEvent(QKeyEvent* e) override
-    {
-        if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-            return;
-        QDialog::keyPressEvent(e);
-    }
-};
 
 CString templateText(UINT id) { return CString(QString::number(id)); }
 
@@ -65,7 +52,7 @@ BOOL CDialog::CreateFromTemplate(CWnd* pOwner)
         return FALSE;
     }
     QWidget* ownerWidget = pOwner && pOwner->GetQWidget() ? pOwner->GetQWidget()->window() : nullptr;
-    auto* dlg = new DialogWidget(ownerWidget);
+    auto* dlg = new AfxDialogWidget(ownerWidget);
     dlg->setWindowTitle(t->caption.ToQString());
     if (!AttachWidget(dlg, nullptr, t->style, 0)) {
         delete dlg;
@@ -169,12 +156,8 @@ void CDialog::EndDialog(int nResult)
     QWidget* w = GetQWidget();
     if (!w)
         return;
-    if (m_bModal) {
-        // QDialog::done closes the window: that close is not the close box.
-        w->setProperty("afx_ending", true);
-        static_cast<QDialog*>(w)->done(nResult);
-        w->setProperty("afx_ending", false);
-    }
+    if (m_bModal)
+        AfxEndModalDialog(static_cast<QDialog*>(w), nResult);
     else
         w->hide();
 }
