@@ -2,6 +2,7 @@
 // the command line in Windows form and the template list.
 #include "FrameTestKit.h"
 #include <QCoreApplication>
+#include <QProcess>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -53,4 +54,20 @@ TEST(AppTest, CommandLineInWindowsForm)
 TEST(AppTest, TheTestResourcesParse)
 {
     EXPECT_EQ(AfxResourceErrors().join('\n').toStdString(), "");
+}
+
+TEST(AppTest, AProgramRunsFromAfxWinMainToExitInstance)
+{
+    QProcess program;
+    QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/afx_frame_program");
+    program.start(path, { QStringLiteral("-"), QStringLiteral("15"), QStringLiteral("-пароль") });
+    ASSERT_TRUE(program.waitForFinished(20000)) << "the event loop ended when the frame closed";
+    QString out = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(program.exitCode(), 7) << "ExitInstance's code";
+    EXPECT_TRUE(out.contains(QStringLiteral("args=[- 15 -пароль]"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("line=[\"%1\" - 15 -пароль]").arg(path))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("number=12.50")));
+    EXPECT_TRUE(out.contains(QStringLiteral("name=Тестовая бухгалтерия"))) << "the application title string";
+    EXPECT_TRUE(out.contains(QStringLiteral("documents at exit=0"))) << "closing the frame closed its documents";
 }
