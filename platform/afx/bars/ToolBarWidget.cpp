@@ -184,39 +184,10 @@ LRESULT buttonByIdOrIndex(AfxToolBarWidget* tb, UINT message, WPARAM wParam, LPA
     }
 }
 
-LRESULT toolbarProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
+// The messages of the toolbar's pictures, sizes and button rectangles.
+LRESULT pictureMessage(AfxToolBarWidget* tb, UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
 {
-    auto* tb = dynamic_cast<AfxToolBarWidget*>(pWnd->GetQWidget());
-    handled = tb != nullptr;
-    if (!tb)
-        return 0;
     switch (message) {
-    case TB_BUTTONCOUNT:
-        return (LRESULT)tb->buttons.size();
-    case TB_ADDBUTTONSA:
-        return addButtons(tb, -1, (int)wParam, reinterpret_cast<LPCTBBUTTON>(lParam));
-    case TB_INSERTBUTTONA:
-        return addButtons(tb, (int)wParam, 1, reinterpret_cast<LPCTBBUTTON>(lParam));
-    case TB_DELETEBUTTON:
-        if ((size_t)wParam >= tb->buttons.size())
-            return FALSE;
-        tb->buttons.erase(tb->buttons.begin() + (long)wParam);
-        tb->rebuild();
-        return TRUE;
-    case TB_GETBUTTON:
-        if ((size_t)wParam >= tb->buttons.size() || !lParam)
-            return FALSE;
-        *reinterpret_cast<TBBUTTON*>(lParam) = tb->buttons[wParam].tb;
-        return TRUE;
-    case TB_ENABLEBUTTON:
-    case TB_CHECKBUTTON:
-    case TB_HIDEBUTTON:
-    case TB_SETSTATE:
-    case TB_GETSTATE:
-    case TB_ISBUTTONENABLED:
-    case TB_ISBUTTONCHECKED:
-    case TB_COMMANDTOINDEX:
-        return buttonByIdOrIndex(tb, message, wParam, lParam);
     case TB_SETIMAGELIST: {
         HIMAGELIST old = tb->images;
         if (tb->ownsImages && old != reinterpret_cast<HIMAGELIST>(lParam)) {
@@ -253,6 +224,44 @@ LRESULT toolbarProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool
     default:
         handled = false;
         return 0;
+    }
+}
+
+LRESULT toolbarProc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
+{
+    auto* tb = dynamic_cast<AfxToolBarWidget*>(pWnd->GetQWidget());
+    handled = tb != nullptr;
+    if (!tb)
+        return 0;
+    switch (message) {
+    case TB_BUTTONCOUNT:
+        return (LRESULT)tb->buttons.size();
+    case TB_ADDBUTTONSA:
+        return addButtons(tb, -1, (int)wParam, reinterpret_cast<LPCTBBUTTON>(lParam));
+    case TB_INSERTBUTTONA:
+        return addButtons(tb, (int)wParam, 1, reinterpret_cast<LPCTBBUTTON>(lParam));
+    case TB_DELETEBUTTON:
+        if ((size_t)wParam >= tb->buttons.size())
+            return FALSE;
+        tb->buttons.erase(tb->buttons.begin() + (long)wParam);
+        tb->rebuild();
+        return TRUE;
+    case TB_GETBUTTON:
+        if ((size_t)wParam >= tb->buttons.size() || !lParam)
+            return FALSE;
+        *reinterpret_cast<TBBUTTON*>(lParam) = tb->buttons[wParam].tb;
+        return TRUE;
+    case TB_ENABLEBUTTON:
+    case TB_CHECKBUTTON:
+    case TB_HIDEBUTTON:
+    case TB_SETSTATE:
+    case TB_GETSTATE:
+    case TB_ISBUTTONENABLED:
+    case TB_ISBUTTONCHECKED:
+    case TB_COMMANDTOINDEX:
+        return buttonByIdOrIndex(tb, message, wParam, lParam);
+    default:
+        return pictureMessage(tb, message, wParam, lParam, handled);
     }
 }
 
