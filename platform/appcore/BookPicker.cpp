@@ -3,7 +3,7 @@
 #include "CDataArchive.h"
 #include "ConfigGlobals.h"
 
-#include <QRegularExpression>
+#include "ndbcore.h"
 
 namespace appcore {
 
@@ -48,12 +48,6 @@ FilterKind ClassifyFilter(const QString& filter)
     if (StartsWithWord(text, "and"))
         return FilterKind::And;
     return FilterKind::Fragment;
-}
-
-bool IsSqlIdentifier(const QString& name)
-{
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return identifier.match(name).hasMatch();
 }
 
 const CSprRecord* FindPickerBook(const QString& book)

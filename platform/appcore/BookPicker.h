@@ -28,7 +28,4 @@ const CSprRecord* FindPickerBook(const QString& book);
 // identifier. False, after telling the user, when there is nothing to list.
 bool BookPickerSpec(const char* book, const char* filter, PickerSpec& spec);
 
-// A plain SQL identifier (a table or column name safe to write into a query).
-bool IsSqlIdentifier(const QString& name);
-
 } // namespace appcore

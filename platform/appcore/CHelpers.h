@@ -4,6 +4,7 @@
 // reference-book picker (CHelpersPicker.cpp).
 #pragma once
 
+#include "OpenRequest.h"
 #include "afx.h"
 
 class CWnd;
@@ -43,4 +44,52 @@ public:
     static int GetInSpr(const char* book, CWnd* parent, int ctrlId, const char* filter, UINT msg,
                         short answerKind = 0, int multi = 0, const char* reserved1 = nullptr,
                         const char* reserved2 = nullptr, int reserved3 = 0);
+
+    // Opens the form whose template string has `name` as its document name
+    // (exact), or a grid form of the configuration, with that title ("" = the
+    // form's own), position and size (-1 = the default) and parameter text.
+    // A form of that name already open is brought forward instead and gets
+    // onActivate(document, view, text); a new one gets onCreate(document,
+    // text) before its initial update. `owner` becomes the document's calling
+    // window. The fill callback runs once the view exists. 1 when the form is
+    // open, 0 (reported) when no form has that name.
+    static int FN_OpenDocument(const char* name, const char* title, int x, int y, int width, int height,
+                               const char* param, FN_DOC_CREATE onCreate, CWnd* owner, const char* text,
+                               FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill, int reserved = -1,
+                               const char* reserved2 = nullptr);
+    // The same by document name with the integer kind and the parameter text,
+    // default title, position and size, and no calling window.
+    static int FN_OpenDocument0(const char* name, int kind, const char* param, FN_DOC_CREATE onCreate = nullptr,
+                                const char* text = nullptr, FN_DOC_ACTIVATE onActivate = nullptr,
+                                FN_FORM_FILL fill = nullptr);
+    // Opens a stored document (row key `realId`) in its form: `name` is a
+    // template's document name or the name of a document kind of the
+    // configuration; `type` becomes the document's integer parameter. A form
+    // already showing that row is brought forward. 1 when open.
+    static int I_OpenDocument(long realId, CWnd* parent, const char* name, int type,
+                              FN_DOC_CREATE onCreate = nullptr, FN_DOC_ACTIVATE onActivate = nullptr);
+    // Writes a text into a control of another window (its change handler
+    // runs). 0 when the window or the control is gone.
+    static int SetId0(CWnd* wnd, int ctrlId, const char* text);
+    static int SetId0(HWND wnd, int ctrlId, const char* text);
+    // Closes every open form and report window.
+    static void CloseAllOpenedWindows();
+
+    // Shows a finished HTML page in a report window: `landscape` 1 prints the
+    // page across; `fontSize` the base font size in points (8 to 11; other
+    // values the default); the background colour ("" white); `print` 1
+    // prints it at once instead of showing it. The other argument is not read.
+    static int DisplayMessage(const char* html, const char* title, int landscape, int fontSize,
+                              const char* background, int reserved, int print);
+    // Shows a finished HTML file (UTF-8) in a report window; `mode` -2 prints
+    // it at once (the print-direct commands), any other value shows it.
+    static int ShowReport(const char* file, const char* title, int landscape, int mode, int reserved = -1);
+    // Runs the call text in the named report of the configuration (a form of
+    // kind "report") and shows the page it answers.
+    static int EXEC_ShowReport(const char* name, const char* call);
+    // Runs the call text in an external report file (a Lua script of the
+    // configuration's _sys/_ExtReports) and shows the page it answers.
+    static int EXEC_ShowExternalReport(const char* path, const char* call);
+    // Opens a file with the program the desktop gives it.
+    static int OpenFile(const char* path, int reserved = -1, const char* reserved2 = nullptr);
 };

@@ -2,7 +2,6 @@
 
 #include "ndbcore.h"
 
-#include <QRegularExpression>
 
 namespace {
 
@@ -13,12 +12,6 @@ bool ParseTn(const char* text, long& tn)
     bool ok = false;
     tn = QString::fromUtf8(text).trimmed().toLong(&ok);
     return ok;
-}
-
-bool IsIdentifier(const char* name)
-{
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return name && identifier.match(QString::fromUtf8(name)).hasMatch();
 }
 
 } // namespace
@@ -43,7 +36,7 @@ int TnOk(const char* tn)
 
 CString GetTN(long tn, const char* column)
 {
-    if (!IsIdentifier(column)) {
+    if (!column || !IsSqlIdentifier(QString::fromUtf8(column))) {
         CString message;
         message.Format("Недопустимое имя столбца сотрудника: «%s»", column ? column : "");
         ReportDBProblem(DbErrorKind::Other, message);

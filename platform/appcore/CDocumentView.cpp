@@ -1,0 +1,95 @@
+#include "CDocumentView.h"
+
+#include "CHelpers.h"
+#include "DocumentActions.h"
+
+IMPLEMENT_DYNAMIC(CDocumentView, CderivedFormview)
+
+BEGIN_MESSAGE_MAP(CDocumentView, CderivedFormview)
+    ON_COMMAND(IDOK, OnSaveCommand)
+    ON_COMMAND(ID_DOCUMENT_NEW, OnNewCommand)
+    ON_COMMAND(ID_DOCUMENT_PRINT, OnPrintCommand)
+    ON_COMMAND(ID_DOCUMENT_DELETE, OnDeleteCommand)
+    ON_COMMAND(ID_DOCUMENT_POSTINGS, OnPostingsCommand)
+END_MESSAGE_MAP()
+
+CDocumentView::CDocumentView(UINT nIDTemplate, HINSTANCE hModule) : CderivedFormview(nIDTemplate, hModule) {}
+
+CDocumentView::~CDocumentView() = default;
+
+CconfigDocument* CDocumentView::GetDocument() const
+{
+    return dynamic_cast<CconfigDocument*>(CFormView::GetDocument());
+}
+
+long CDocumentView::GetRealId() const
+{
+    CconfigDocument* document = GetDocument();
+    return document ? document->real_id : -1;
+}
+
+void CDocumentView::SetRealId(long id)
+{
+    if (CconfigDocument* document = GetDocument())
+        document->real_id = id;
+}
+
+CString CDocumentView::GetLoadedDate() const
+{
+    CconfigDocument* document = GetDocument();
+    return document ? document->m_strLoadedDate : CString();
+}
+
+void CDocumentView::SetLoadedDate(const CString& date)
+{
+    if (CconfigDocument* document = GetDocument())
+        document->m_strLoadedDate = date;
+}
+
+void CDocumentView::OnInitialUpdate()
+{
+    CderivedFormview::OnInitialUpdate();
+}
+
+void CDocumentView::SetSql() {}
+
+void CDocumentView::PostOK(int notify, int clearModified)
+{
+    CconfigDocument* document = GetDocument();
+    if (document && clearModified)
+        document->SetModifiedFlag(FALSE);
+    if (notify)
+        appcore::NotifyDocumentSaved(this, GetRealId());
+}
+
+void CDocumentView::OnSaveCommand()
+{
+    Write(1);
+}
+
+void CDocumentView::OnNewCommand()
+{
+    if (AfxMessageBox("Ввести новый документ ? ", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    SetRealId(-1);
+    SetLoadedDate(CString());
+    SetSql();
+}
+
+void CDocumentView::OnPrintCommand()
+{
+    CString call;
+    call.Format("prn(%ld)", GetRealId());
+    EXEC_ShowFormReport(call, 0, 1);
+}
+
+void CDocumentView::OnDeleteCommand()
+{
+    if (appcore::DeleteStoredDocument(GetDocumentName(), GetRealId(), GetLoadedDate()))
+        OnCancel();
+}
+
+void CDocumentView::OnPostingsCommand()
+{
+    appcore::ShowDocumentPostings(GetDocumentName(), GetRealId());
+}

@@ -1,0 +1,141 @@
+#include "CFormGridView.h"
+
+#include "CInterpriter.h"
+#include "CderivedFrame.h"
+#include "ChoiceDelivery.h"
+#include "DocumentOpener.h"
+#include "CHelpers.h"
+#include "FormScript.h"
+#include "MakeParam.h"
+#include "ndbcore.h"
+#include "res/AppcoreResource.h"
+
+IMPLEMENT_DYNCREATE(CFormGridView, CderivedFormview)
+
+BEGIN_MESSAGE_MAP(CFormGridView, CderivedFormview)
+    ON_WM_SIZE()
+    ON_COMMAND(IDOK, OnChooseCommand)
+END_MESSAGE_MAP()
+
+BEGIN_EVENTSINK_MAP(CFormGridView, CderivedFormview)
+    ON_EVENT(CFormGridView, IDC_FORM_GRID, 3, OnGridEditStart, VTS_I2 VTS_I2 VTS_PBSTR VTS_PI2)
+    ON_EVENT(CFormGridView, IDC_FORM_GRID, DISPID_DBLCLICK, OnGridDblClick, VTS_NONE)
+END_EVENTSINK_MAP()
+
+CFormGridView::CFormGridView() : CderivedFormview(IDD_FORM_GRID) {}
+
+void CFormGridView::DoDataExchange(CDataExchange* pDX)
+{
+    CderivedFormview::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FORM_GRID, m_grid);
+}
+
+void CFormGridView::OnInitialUpdate()
+{
+    CderivedFormview::OnInitialUpdate();
+    FillFromScript();
+    PostMessage(WM_SIZE);
+}
+
+void CFormGridView::FillFromScript()
+{
+    CderivedDocument* document = GetDocument();
+    CString context = appcore::FormContext(GetDocumentName(), 0);
+    CInterpriter* interpriter = CInterpriter::GetMain();
+    if (!document || document->IsFilledByCaller() || !interpriter || !interpriter->HasContext(context))
+        return;
+    // A form without a Fill of its own shows an empty list.
+    CString call, sql;
+    call.Format("Fill and Fill(%d,\"%s\") or \"\"", document->m_nParam, (LPCTSTR)MakeParam(document->m_strParam));
+    if (!CHelpers::EXEC_GetFunctionValue(call, sql, context) || sql.IsEmpty())
+        return;
+    _ConnectionPtr connection = GetConnection();
+    try {
+        _RecordsetPtr rs = connection->Execute((LPCTSTR)sql);
+        long cols = rs->GetFields()->GetCount();
+        m_grid.ClearGrid();
+        m_grid.SetNCols(cols);
+        for (long col = 0; col < cols; ++col)
+            m_grid.SetColCaption(col, CString(rs->GetFields()->GetItem(col)->GetName()));
+        for (long row = 0; !rs->GetadoEOF(); rs->MoveNext(), ++row) {
+            m_grid.SetNRows(row + 1);
+            for (long col = 0; col < cols; ++col)
+                m_grid.SetCellValue(col, row, SafeArayToString(rs->GetFields()->GetItem(col)->GetValue()));
+        }
+    } catch (const _com_error& e) {
+        ReportDBError(e, 1, nullptr);
+    }
+    FinishFill();
+}
+
+void CFormGridView::FinishFill()
+{
+    m_grid.SetReportType(4);
+    m_grid.KeepRatio();
+    if (m_grid.GetNRows() > 0 && m_grid.GetCurRow() < 0)
+        m_grid.SetCurCell(0, 0);
+    m_grid.SetFocus0();
+}
+
+void CFormGridView::OnSize(UINT nType, int cx, int cy)
+{
+    CderivedFormview::OnSize(nType, cx, cy);
+    if (!m_grid.GetSafeHwnd())
+        return;
+    CRect client;
+    GetClientRect(&client);
+    const int buttons = 30;
+    m_grid.MoveWindow(0, 0, client.Width(), client.Height() > buttons ? client.Height() - buttons : client.Height());
+    int y = client.Height() - buttons + 5;
+    if (CWnd* ok = GetDlgItem(IDOK))
+        ok->SetWindowPos(nullptr, client.Width() - 170, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    if (CWnd* cancel = GetDlgItem(IDCANCEL))
+        cancel->SetWindowPos(nullptr, client.Width() - 85, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+BOOL CFormGridView::Choose()
+{
+    CderivedDocument* document = GetDocument();
+    long row = m_grid.GetCurRow();
+    if (!document || row < 0 || row >= m_grid.GetNRows())
+        return FALSE;
+    CString answer;
+    if (document->m_nAnswerMode == -2) {
+        for (long col = 0; col < m_grid.GetNCols(); ++col)
+            answer += (col ? CString("~") : CString()) + m_grid.GetCellValue(col, row);
+    } else {
+        answer = m_grid.GetCellValue(0, row);
+    }
+    appcore::ChoiceTarget target(document->GetAnswerWnd(), document->m_nAnswerCtrl, UINT(document->m_nAnswerMsg));
+    if (!target.Parent())
+        return FALSE;
+    OnCancel();
+    target.Deliver(answer, true);
+    return TRUE;
+}
+
+void CFormGridView::OnChooseCommand()
+{
+    if (!Choose())
+        MessageBeep(MB_ICONEXCLAMATION);
+}
+
+void CFormGridView::OnGridDblClick()
+{
+    Choose();
+}
+
+void CFormGridView::OnGridEditStart(short, short, CString*, short* cancel)
+{
+    *cancel = 1;
+}
+
+namespace appcore {
+
+CDocTemplate* FormGridTemplate()
+{
+    return CoreTemplate(IDR_FORM_GRID, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+                        RUNTIME_CLASS(CFormGridView));
+}
+
+} // namespace appcore

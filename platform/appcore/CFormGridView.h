@@ -1,0 +1,46 @@
+// CFormGridView: the one view of every grid form of the configuration
+// ("GetSint", "CellworkForm", payroll lists...). The form's fill callback
+// (or, without one, the form script's Fill(kind,"parameter"), which answers
+// a select text) fills the grid; the grid is a read-only list. Choosing a
+// row (double click, Enter, "&Выбрать") answers the form's answer target,
+// which the fill callback set in the document: the row's first cell (in
+// answer mode -2 all its cells joined by "~") into the control or as the
+// message (a text), then the form closes. Without a target choosing does nothing.
+#pragma once
+
+#include "CderivedFormview.h"
+#include "gridbase.h"
+
+class CFormGridView : public CderivedFormview {
+    DECLARE_DYNCREATE(CFormGridView)
+public:
+    CFormGridView();
+
+    CCellwork m_grid;
+
+    void OnInitialUpdate() override;
+    // After the fill: the grid becomes a read-only list and keeps its proportions.
+    void FinishFill();
+    // The answer of the current row; FALSE when there is no row or no target.
+    BOOL Choose();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnChooseCommand();
+    afx_msg void OnGridDblClick();
+    afx_msg void OnGridEditStart(short col, short row, CString* text, short* cancel);
+
+private:
+    void FillFromScript();
+
+    DECLARE_MESSAGE_MAP()
+    DECLARE_EVENTSINK_MAP()
+};
+
+namespace appcore {
+
+// The template of the configuration's grid forms (added to the application on first use).
+CDocTemplate* FormGridTemplate();
+
+} // namespace appcore

@@ -1,0 +1,108 @@
+#include "DocumentActions.h"
+
+#include "CDataArchive.h"
+#include "CDocumentView.h"
+#include "CHelpers.h"
+#include "ConfigGlobals.h"
+#include "DocumentOpener.h"
+#include "MakeParam.h"
+#include "ndbcore.h"
+
+#include <cstdlib>
+
+namespace appcore {
+
+namespace {
+
+// The document id stored in the row (0 when none); -1 when it could not be read.
+long StoredId(const CString& table, long realId)
+{
+    CString sql;
+    sql.Format("select %s.id as cnt from %s where %s.real_id=%ld", (LPCTSTR)table, (LPCTSTR)table,
+               (LPCTSTR)table, realId);
+    return long(ExecuteCount(sql));
+}
+
+bool PeriodOpen(const CString& loadedDate)
+{
+    if (loadedDate.IsEmpty())
+        return true;
+    CString call, answer;
+    call.Format("GL_Verify_Date0(\"%s\")", (LPCTSTR)MakeParam(loadedDate));
+    return CHelpers::EXEC_GetFunctionValue(call, answer, nullptr) && std::atol(answer) != 0;
+}
+
+} // namespace
+
+CString DocumentTable(const CString& documentName)
+{
+    for (const CDocKindRecord& kind : GetDataArchive()->GetDocKinds())
+        if (kind.m_strDocument == documentName && IsSqlIdentifier(kind.m_strTable.ToQString()))
+            return kind.m_strTable;
+    return CString();
+}
+
+BOOL DeleteStoredDocument(const CString& documentName, long realId, const CString& loadedDate)
+{
+    if (realId < 0) {
+        AfxMessageBox("Документ еще не записан", MB_OK | MB_ICONINFORMATION);
+        return FALSE;
+    }
+    CString table = DocumentTable(documentName);
+    if (table.IsEmpty()) {
+        AfxMessageBox("Удаление этого документа не предусмотрено", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (AfxMessageBox("Удалить этот документ ? ", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return FALSE;
+    if (!PeriodOpen(loadedDate))
+        return FALSE;
+    CDbTransaction transaction;
+    long id = StoredId(table, realId);
+    CString sql;
+    if (id > 0) {
+        sql.Format("delete from ledmark_provodki where id=%ld", id);
+        if (!ExecuteSql(sql))
+            return FALSE;
+    }
+    sql.Format("delete from %s where real_id=%ld", (LPCTSTR)table, realId);
+    return ExecuteSql(sql) && transaction.Commit();
+}
+
+void ShowDocumentPostings(const CString& documentName, long realId)
+{
+    CString table = DocumentTable(documentName);
+    long id = realId >= 0 && !table.IsEmpty() ? StoredId(table, realId) : 0;
+    if (id <= 0) {
+        AfxMessageBox("У документа нет проводок", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    OpenRequest request;
+    request.title = "Бухгалтерская справка";
+    request.paramText.Format("%ld", id);
+    request.param = int(id);
+    OpenForm("doc_prov", request, ReusePolicy::SameParam);
+}
+
+void NotifyDocumentSaved(CView* sender, long realId)
+{
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return;
+    POSITION tp = app->GetFirstDocTemplatePosition();
+    while (tp) {
+        CDocTemplate* t = app->GetNextDocTemplate(tp);
+        POSITION dp = t->GetFirstDocPosition();
+        while (dp) {
+            CDocument* document = t->GetNextDoc(dp);
+            POSITION vp = document->GetFirstViewPosition();
+            while (vp) {
+                CView* view = document->GetNextView(vp);
+                if (view != sender && view->GetSafeHwnd())
+                    view->SendMessage(WM_DOCUMENT_SAVED, WPARAM(realId), 0);
+            }
+        }
+    }
+}
+
+} // namespace appcore
