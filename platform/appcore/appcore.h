@@ -6,6 +6,7 @@
 #include "dlgkit.h"
 
 #include "CDataArchive.h"
+#include "CDocProvView.h"
 #include "CDocumentView.h"
 #include "CFormGridView.h"
 #include "CReportView.h"

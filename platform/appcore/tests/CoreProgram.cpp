@@ -106,6 +106,10 @@ Program::Program()
                                               RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CTestDocView)));
     app->AddDocTemplate(new CMultiDocTemplate(IDD_TEST_FORM_VIEW, RUNTIME_CLASS(CderivedDocument),
                                               RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTestFormView)));
+    app->AddDocTemplate(new CMultiDocTemplate(IDR_TEST_STORNO, RUNTIME_CLASS(CStornoDoc),
+                                              RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CStornoView)));
+    app->AddDocTemplate(new CMultiDocTemplate(IDR_TEST_DOC_PROV, RUNTIME_CLASS(CderivedDocument),
+                                              RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CDocProvView)));
     GetDataArchive()->SetContents(Configuration());
     EXPECT_EQ(CInterpriter::mcc_dll_Global_init0(), 1);
     CInterpriter::GetMain()->AddContext("Form.ТестВыбор");

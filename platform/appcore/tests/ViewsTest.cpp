@@ -151,6 +151,20 @@ TEST_F(Views, DeleteRemovesTheRowAndItsPostings)
     auto* view = coretest::ActiveView<CTestDocView>(program);
     ASSERT_NE(view, nullptr);
     view->SetLoadedDate("01.02.2024");
+
+    // "Бух.Справка": the document's postings; the storno shows them reversed.
+    afxtest::command(view, ID_DOCUMENT_POSTINGS);
+    auto* postings = coretest::ActiveView<CDocProvView>(program);
+    ASSERT_NE(postings, nullptr);
+    ASSERT_EQ(postings->m_grid.GetNRows(), 2);
+    EXPECT_EQ(postings->m_grid.GetCellValue(11, 1), CString("20.00"));
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("Тест.сторно", 0, "9001"), 1);
+    auto* storno = coretest::ActiveView<CStornoView>(program);
+    ASSERT_NE(storno, nullptr);
+    EXPECT_EQ(storno->m_grid.GetCellValue(11, 0), CString("-10.00"));
+    storno->OnCancel();
+    postings->OnCancel();
+    Settle();
     afxtest::InteractionScript script;
     script.message(QStringLiteral("Удалить этот документ ? "), IDNO)
         .message(QStringLiteral("Удалить этот документ ? "), IDYES);
