@@ -101,7 +101,7 @@ const char* kindName(AfxFormatArg::Kind kind)
 }
 
 // One conversion as parsed from the format.
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -111,18 +111,18 @@ struct Spec {
 // Runs snprintf with one conversion whose argument type matches it exactly,
 // in the "C" locale of this thread so the decimal point is ".".
 template <class V>
-QString cFormat(const std::string& spec, V value)
+QString cFormat(const std::string& dir, V value)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     const locale_t previous = uselocale(cLocale);
     char small[128];
-    int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    int n = std::snprintf(small, sizeof small, dir.c_str(), value);
     QString result;
     if (n >= 0 && n < int(sizeof small)) {
         result = QString::fromLatin1(small, n);
     } else if (n >= 0) {
         std::string big(size_t(n) + 1, '\0');
-        std::snprintf(big.data(), big.size(), spec.c_str(), value);
+        std::snprintf(big.data(), big.size(), dir.c_str(), value);
         result = QString::fromLatin1(big.data(), n);
     }
     uselocale(previous);
@@ -201,27 +201,27 @@ private:
         return value;
     }
 
-    const char* parse(const char* p, Spec& spec)
+    const char* parse(const char* p, Directive& dir)
     {
         while (*p && std::string_view("-+ #0").find(*p) != std::string_view::npos)
-            spec.flags += *p++;
+            dir.flags += *p++;
         if (*p == '*') {
             ++p;
-            spec.width = starValue();
-            if (spec.width < 0) {
-                spec.flags += '-';
-                spec.width = -spec.width;
+            dir.width = starValue();
+            if (dir.width < 0) {
+                dir.flags += '-';
+                dir.width = -dir.width;
             }
         } else if (*p >= '0' && *p <= '9') {
-            spec.width = number(p);
+            dir.width = number(p);
         }
         if (*p == '.') {
             ++p;
             if (*p == '*') {
                 ++p;
-                spec.precision = starValue();
+                dir.precision = starValue();
             } else {
-                spec.precision = number(p);
+                dir.precision = number(p);
             }
         }
         return skipLength(p);
@@ -237,100 +237,100 @@ private:
         return p;
     }
 
-    std::string cSpec(const Spec& spec, const char* length, char conversion) const
+    std::string cDirective(const Directive& dir, const char* length, char conversion) const
     {
-        std::string s = "%" + spec.flags;
-        if (spec.width >= 0)
-            s += std::to_string(spec.width);
-        if (spec.precision >= 0)
-            s += "." + std::to_string(spec.precision);
+        std::string s = "%" + dir.flags;
+        if (dir.width >= 0)
+            s += std::to_string(dir.width);
+        if (dir.precision >= 0)
+            s += "." + std::to_string(dir.precision);
         return s + length + conversion;
     }
 
-    QString pad(QString text, const Spec& spec) const
+    QString pad(QString text, const Directive& dir) const
     {
-        if (spec.width > text.size()) {
-            const QString fill(spec.width - text.size(), QLatin1Char(' '));
-            text = spec.flags.find('-') != std::string::npos ? text + fill : fill + text;
+        if (dir.width > text.size()) {
+            const QString fill(dir.width - text.size(), QLatin1Char(' '));
+            text = dir.flags.find('-') != std::string::npos ? text + fill : fill + text;
         }
         return text;
     }
 
     const char* convert(const char* p)
     {
-        Spec spec;
-        p = parse(p, spec);
-        spec.conversion = *p;
+        Directive dir;
+        p = parse(p, dir);
+        dir.conversion = *p;
         if (!*p)
             fail("the format ends inside a conversion");
         ++p;
-        m_out += one(spec);
+        m_out += one(dir);
         return p;
     }
 
-    QString one(const Spec& spec)
+    QString one(const Directive& dir)
     {
-        const char c = spec.conversion;
+        const char c = dir.conversion;
         switch (c) {
-        case 'd': case 'i': return signedNumber(take(c), spec);
-        case 'u': case 'o': case 'x': case 'X': return unsignedNumber(take(c), spec);
+        case 'd': case 'i': return signedNumber(take(c), dir);
+        case 'u': case 'o': case 'x': case 'X': return unsignedNumber(take(c), dir);
         case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
-            return floatingNumber(take(c), spec);
-        case 'c': case 'C': return character(take(c), spec);
-        case 's': case 'S': return text(take(c), spec);
-        case 'p': return pointer(take(c), spec);
+            return floatingNumber(take(c), dir);
+        case 'c': case 'C': return character(take(c), dir);
+        case 's': case 'S': return text(take(c), dir);
+        case 'p': return pointer(take(c), dir);
         case 'n': fail("%n is not allowed");
         default: fail(std::string("unknown conversion %") + c);
         }
     }
 
-    QString signedNumber(const AfxFormatArg& a, const Spec& spec)
+    QString signedNumber(const AfxFormatArg& a, const Directive& dir)
     {
         using K = AfxFormatArg::Kind;
         if (a.kind == K::Signed || a.kind == K::Character)
-            return cFormat(cSpec(spec, "ll", spec.conversion), a.integer);
+            return cFormat(cDirective(dir, "ll", dir.conversion), a.integer);
         if (a.kind == K::Unsigned)
-            return cFormat(cSpec(spec, "ll", 'u'), a.bits);
-        wrongKind(a, spec.conversion);
+            return cFormat(cDirective(dir, "ll", 'u'), a.bits);
+        wrongKind(a, dir.conversion);
         return {};
     }
 
-    QString unsignedNumber(const AfxFormatArg& a, const Spec& spec)
+    QString unsignedNumber(const AfxFormatArg& a, const Directive& dir)
     {
         using K = AfxFormatArg::Kind;
         if (a.kind != K::Signed && a.kind != K::Unsigned && a.kind != K::Character)
-            wrongKind(a, spec.conversion);
-        return cFormat(cSpec(spec, "ll", spec.conversion), a.bits);
+            wrongKind(a, dir.conversion);
+        return cFormat(cDirective(dir, "ll", dir.conversion), a.bits);
     }
 
-    QString floatingNumber(const AfxFormatArg& a, const Spec& spec)
+    QString floatingNumber(const AfxFormatArg& a, const Directive& dir)
     {
         if (a.kind != AfxFormatArg::Kind::Floating)
-            wrongKind(a, spec.conversion);
-        return cFormat(cSpec(spec, "", spec.conversion), a.floating);
+            wrongKind(a, dir.conversion);
+        return cFormat(cDirective(dir, "", dir.conversion), a.floating);
     }
 
-    QString character(const AfxFormatArg& a, const Spec& spec)
+    QString character(const AfxFormatArg& a, const Directive& dir)
     {
         using K = AfxFormatArg::Kind;
         if (a.kind != K::Character && a.kind != K::Signed && a.kind != K::Unsigned)
-            wrongKind(a, spec.conversion);
+            wrongKind(a, dir.conversion);
         const char32_t code = static_cast<char32_t>(a.kind == K::Unsigned ? a.bits : a.integer);
-        return pad(QString::fromUcs4(&code, 1), spec);
+        return pad(QString::fromUcs4(&code, 1), dir);
     }
 
-    QString text(const AfxFormatArg& a, const Spec& spec)
+    QString text(const AfxFormatArg& a, const Directive& dir)
     {
         if (a.kind != AfxFormatArg::Kind::Text)
-            wrongKind(a, spec.conversion);
-        return pad(spec.precision >= 0 ? a.text.left(spec.precision) : a.text, spec);
+            wrongKind(a, dir.conversion);
+        return pad(dir.precision >= 0 ? a.text.left(dir.precision) : a.text, dir);
     }
 
-    QString pointer(const AfxFormatArg& a, const Spec& spec)
+    QString pointer(const AfxFormatArg& a, const Directive& dir)
     {
         if (a.kind != AfxFormatArg::Kind::Pointer)
-            wrongKind(a, spec.conversion);
-        return cFormat(cSpec(spec, "", 'p'), a.pointer);
+            wrongKind(a, dir.conversion);
+        return cFormat(cDirective(dir, "", 'p'), a.pointer);
     }
 
     std::string m_format;
