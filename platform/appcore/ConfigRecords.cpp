@@ -91,6 +91,7 @@ void WriteRecord(CConfigWriter& w, const CCommandRecord& r)
     w.Text(r.m_strToolTip);
     w.Int(r.m_nWindowId);
     w.Text(r.m_strRun);
+    w.Text(r.m_picture);
 }
 
 void ReadRecord(CConfigReader& r, CCommandRecord& out)
@@ -100,6 +101,7 @@ void ReadRecord(CConfigReader& r, CCommandRecord& out)
     out.m_strToolTip = r.CText();
     out.m_nWindowId = r.Int();
     out.m_strRun = r.CText();
+    out.m_picture = r.Text();
 }
 
 void WriteRecord(CConfigWriter& w, const CSprRecord& r)

@@ -6,6 +6,7 @@
 #include "afx.h"
 
 #include <map>
+#include <string>
 #include <vector>
 
 // A menu entry: caption, command name, command id. A top-level item's name is
@@ -51,6 +52,7 @@ struct CCommandRecord {
     CString m_strToolTip;
     int m_nWindowId = 0;
     CString m_strRun;
+    std::string m_picture;   // the command's picture as PNG bytes; empty = none
 };
 
 // A column of a reference book's picker list.

@@ -1,5 +1,7 @@
 #include "UserSession.h"
 
+#include "CVornalGlobalApp.h"
+
 #include "CDataArchive.h"
 #include "ConfigGlobals.h"
 #include "ndbcore.h"
@@ -74,6 +76,7 @@ long VerifyUser(const char* login)
     if (ExecuteCount(sql) == 0)
         return Refuse("Вам не разрешено работать на этом рабочем месте");
     g_lARM = LONG(arm);
+    appcore::ReadApplicationSettings();
     return tn;
 }
 

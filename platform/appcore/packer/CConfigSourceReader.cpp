@@ -5,6 +5,7 @@
 #include <lua.hpp>
 
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QSet>
 
@@ -132,7 +133,14 @@ void CConfigSourceReader::ReadCommands(const QString& file, CConfigContents& c)
         command.m_strToolTip = Text(f.Text("tip", false));
         command.m_nWindowId = f.Int("window", false, 0);
         command.m_strRun = Text(f.Text("run", false));
+        QString picture = f.Text("picture", false);
         f.Done();
+        if (!picture.isEmpty()) {
+            QByteArray png = ReadBytes(picture);
+            if (QImage().loadFromData(png, "PNG") == false)
+                f.Fail("картинка команды \"" + picture + "\" не читается как PNG");
+            command.m_picture = png.toStdString();
+        }
         if (command.m_nId <= 0 || command.m_nId > 0xFFFF || command.m_nId == 10000)
             f.Fail("id команды должен быть от 1 до 65535 (10000 занят)");
         if (ids.contains(command.m_nId) || names.contains(name))

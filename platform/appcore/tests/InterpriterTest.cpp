@@ -231,9 +231,9 @@ TEST(ApplicationInterpriter, ConfigurationCommandsRunInTheWorkplaceContext)
 {
     CConfigContents c;
     c.m_strHashKey = "K";
-    c.m_commands = {{20001, "Run", "", 0, "Ran(\"команда\")"},
-                    {20002, "Broken", "", 0, "Fails()"},
-                    {20003, "About", "", 57664, ""}};
+    c.m_commands = {{20001, "Run", "", 0, "Ran(\"команда\")", ""},
+                    {20002, "Broken", "", 0, "Fails()", ""},
+                    {20003, "About", "", 57664, "", ""}};
     CArmRecord arm;
     arm.m_strId = "W";
     c.m_arms = {arm};
