@@ -12,6 +12,7 @@
 #include "CReportView.h"
 #include "CSettingsPropSheet.h"
 #include "CVornalGlobalApp.h"
+#include "CclassPicture.h"
 #include "CconfigDocument.h"
 #include "CderivedMainFrame.h"
 #include "CderivedDocument.h"

@@ -57,9 +57,9 @@ add_suite_test(appcore_views_test DATABASE GUI
 suite_add_resources(appcore_views_test tests/res/views_test.rc tests/res/ViewsResource.h
   tests/res/appcore_test.rc tests/res/TestResource.h)
 
-# The application's base, the main frame's base, the settings sheet and the core's pictures.
+# The application's base, the main frame's base, the settings sheet, the core's pictures and photos.
 add_suite_test(appcore_frame_test GUI
-  SOURCES ${APPCORE_TESTS_DIR}/ApplicationFrameTest.cpp
+  SOURCES ${APPCORE_TESTS_DIR}/ApplicationFrameTest.cpp ${APPCORE_TESTS_DIR}/PictureTest.cpp
   DEPENDS appcore testing_gui testing_main)
 suite_add_resources(appcore_frame_test tests/res/views_test.rc tests/res/ViewsResource.h)
 add_dependencies(appcore_frame_test config_archive)
