@@ -18,11 +18,15 @@ function(suite_add_resources target script)
   endforeach()
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
   set(list ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.txt)
-  file(WRITE ${list} "${files}")
+  # The list is rewritten only when it changes, and the embedding depends on
+  # it: a file added to the list is embedded even when it is older than the
+  # generated source.
+  file(WRITE ${list}.new "${files}")
+  configure_file(${list}.new ${list} COPYONLY)
   add_custom_command(OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} -DOUT=${out} -DMODULE=${target} -DBASE=${base} -DLIST=${list}
             -P ${VORNAL_EMBED_SCRIPT}
-    DEPENDS ${depends} ${VORNAL_EMBED_SCRIPT}
+    DEPENDS ${depends} ${list} ${VORNAL_EMBED_SCRIPT}
     COMMENT "Embedding the resources of ${target}")
   target_sources(${target} PRIVATE ${out})
 endfunction()
