@@ -3,6 +3,9 @@
 #include "dlgkit.h"
 #include "gridbase.h"
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 // The application core's check mark, drawn in place of a checked item's picture.
@@ -79,7 +82,32 @@ void DrawPicture(CDC* dc, HBITMAP source, const CRect& rect, bool disabled)
     picture.DeleteObject();
 }
 
+std::vector<std::unique_ptr<CVR_Menu>>& Submenus()
+{
+    static std::vector<std::unique_ptr<CVR_Menu>> submenus;
+    return submenus;
+}
+
 } // namespace
+
+CVR_Menu* CVR_Menu::CreateSubmenu()
+{
+    auto menu = std::make_unique<CVR_Menu>();
+    if (!menu->CreatePopupMenu())
+        return nullptr;
+    Submenus().push_back(std::move(menu));
+    return Submenus().back().get();
+}
+
+void CVR_Menu::DeleteSubmenus()
+{
+    Submenus().clear();
+}
+
+int CVR_Menu::SubmenuCount()
+{
+    return int(Submenus().size());
+}
 
 CVR_Menu::~CVR_Menu()
 {

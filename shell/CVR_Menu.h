@@ -25,6 +25,12 @@ public:
     // Recolours a disabled item's picture (see GreyPixel).
     static void GreyBitmap(CDC* pDC, CBitmap& bitmap, COLORREF background);
 
+    // The application's submenu table: a new empty popup menu object kept
+    // until DeleteSubmenus (the program's end).
+    static CVR_Menu* CreateSubmenu();
+    static void DeleteSubmenus();
+    static int SubmenuCount();
+
     static void MeasureRecord(const CVR_MenuItem* record, LPMEASUREITEMSTRUCT lpMIS);
     static void DrawRecord(const CVR_MenuItem* record, LPDRAWITEMSTRUCT lpDIS);
 };
