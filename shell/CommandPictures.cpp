@@ -1,0 +1,6 @@
+#include "CommandPictures.h"
+
+HBITMAP CommandBitmap(const CString&)
+{
+    return nullptr;
+}
