@@ -26,6 +26,13 @@ public:
     // a beep when the account has no such dimension. `flag` 1 lets several
     // values be chosen.
     static void GetSB(CWnd* parent, UINT ctrlId, UINT msg, const char* account, short n, int flag);
+    // A synthetic account, an analytic account of `col1`, a KOSGU code of
+    // `col1`.`col2`, chosen in the configuration's selection forms "GetSint",
+    // "GetAnal" and "GetKOSGU". A missing synthetic or analytic account is
+    // asked for and nothing opens.
+    static void GetSint(CWnd* parent, UINT ctrlId, UINT msg);
+    static void GetAnalit(CWnd* parent, UINT ctrlId, UINT msg, const char* col1);
+    static void GetKOSGU(CWnd* parent, UINT ctrlId, UINT msg, const char* col1, const char* col2);
 };
 
 } // namespace nledmark
