@@ -1,11 +1,47 @@
 #include "CLedmark.h"
 
+#include "COperByHandView.h"
+#include "CProvodkiView.h"
+#include "appcore.h"
+#include "res/resource.h"
+
 namespace nledmark {
+
+namespace {
+
+// One template of the module: its resource id (the template string, and the
+// dialog of most views) with its document, frame and view classes.
+struct TemplateRow {
+    UINT id;
+    CRuntimeClass* document;
+    CRuntimeClass* frame;
+    CRuntimeClass* view;
+};
+
+// Every view of the module, in the order the module registers them. A view
+// joins this list in the change that builds it.
+const TemplateRow* Templates(size_t& count)
+{
+    static const TemplateRow rows[] = {
+        {IDD_PROVODKI, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CProvodkiView)},
+        {IDD_OPER_BY_HAND, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(COperByHandView)},
+    };
+    count = std::size(rows);
+    return rows;
+}
+
+} // namespace
 
 CLedmark::~CLedmark() = default;
 
 int CLedmark::Init()
 {
+    CWinApp* app = AfxGetApp();
+    size_t count = 0;
+    const TemplateRow* rows = Templates(count);
+    for (size_t i = 0; app && i < count; ++i)
+        app->AddDocTemplate(new CMultiDocTemplate(rows[i].id, rows[i].document, rows[i].frame, rows[i].view));
     return 1;
 }
 

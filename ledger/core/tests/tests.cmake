@@ -28,3 +28,18 @@ add_suite_test(ledger_core_pickers_test DATABASE GUI
 add_suite_test(ledger_core_schet_edit_test GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/SchetEditTest.cpp
   DEPENDS nledmark_core ledmark_test_support testing_gui testing_main)
+
+# The module's forms in a small program: the module's code and its resources.
+add_library(ledger_core_program STATIC ${LEDGER_CORE_TESTS_DIR}/LedgerProgram.cpp)
+target_link_libraries(ledger_core_program PUBLIC nledmark_core ledmark_test_db testing_gui)
+target_include_directories(ledger_core_program PUBLIC ${LEDGER_CORE_TESTS_DIR})
+
+add_suite_test(ledger_core_oper_view_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/OperByHandViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_core_oper_view_test res/nLedmark.rc res/resource.h)
+
+add_suite_test(ledger_core_journal_view_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/ProvodkiViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_core_journal_view_test res/nLedmark.rc res/resource.h)

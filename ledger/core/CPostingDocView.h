@@ -1,0 +1,128 @@
+// CPostingDocView: the base of the ledger's document forms, the posting
+// document protocol written once.
+//
+// The save (command 1, the application core's Write(1)) takes its steps in
+// this order: the stored date of a loaded document must still be open; the
+// view checks its fields and lines in its own order (ValidateDocument); the
+// defaults are remembered before or after the question "Записать изменения ? ";
+// then header row and postings are written as one transaction
+// (StoredDocument.h) and the view ends the save (AfterSave: PostOK(1, 1) and
+// the number field, or the offer of a new document). The view tells the base
+// its header statements and postings through IStoredDocument.
+//
+// The base also answers the choosers of the lines grid: a chooser opened for
+// a cell (RememberChooserRow) answers with one of the private messages
+// 0x464-0x46F; the view's table of answer columns says which column the
+// message fills and whether it carries a text or an integer key; the cell of
+// the remembered row gets it and becomes current. Command 32860 deletes the
+// current line after asking.
+//
+// Row test marks: a view that tests only changed lines marks a line 1 once
+// its posting passed the test (or when it was loaded filled) and -1 when it
+// is edited; a change of a header field that the postings depend on
+// (WatchHeaderFields) takes every mark back, so no line skips its test.
+#pragma once
+#include "CDocumentView.h"
+#include "StoredDocument.h"
+
+#include <initializer_list>
+#include <vector>
+
+class CCellwork;
+
+namespace nledmark {
+
+// The chooser answers of a lines grid: the message, the column it fills, and
+// whether it carries a text (an account) or an integer key.
+struct CAnswerColumn {
+    UINT msg;
+    int column;
+    bool text;
+};
+
+// The first and last message of the chooser answers of the document forms.
+constexpr UINT kFirstAnswerMsg = 0x464;
+constexpr UINT kLastAnswerMsg = 0x46F;
+
+class CPostingDocView : public CDocumentView, public IStoredDocument {
+    DECLARE_DYNAMIC(CPostingDocView)
+public:
+    // The save of the protocol; `ask` 0 writes without the question.
+    int Write(int ask) override;
+
+protected:
+    explicit CPostingDocView(UINT nIDTemplate, HINSTANCE hModule = AFX_CALLER_MODULE);
+    ~CPostingDocView() override;
+
+    // What the view supplies to the save.
+    // Checks its fields and lines, in its order, after the stored date.
+    virtual BOOL ValidateDocument() = 0;
+    // The date the document is being saved with (dd.mm.yyyy), kept as the
+    // loaded date once it is stored.
+    virtual CString DocumentDate() const = 0;
+    // Writes the view's defaults into the profile section "constants".
+    virtual void RememberDefaults() {}
+    // TRUE: the defaults are remembered before the question; FALSE: after Yes.
+    virtual BOOL RemembersBeforeQuestion() const { return TRUE; }
+    // The end of a successful save; the base calls PostOK(1, 1) and puts the
+    // focus on the number field with its text selected.
+    virtual void AfterSave();
+    virtual UINT NumberFieldId() const = 0;
+
+    // Shared steps of the checks.
+    // A loaded document may be changed only while its stored date is open.
+    BOOL CheckStoredDate();
+    // The date of a date control: empty gives `emptyMessage`; a date that is
+    // no date or lies outside the open period (GL_Verify_Date, which says
+    // why) puts the focus on the control. The normalised text into `date`.
+    BOOL CheckDateControl(UINT ctrlId, const COleDateTime& value, const char* emptyMessage, CString& date);
+    // An empty text shows the message and puts the focus on the field (its
+    // text selected when `select` is set).
+    BOOL RequireText(UINT ctrlId, const CString& text, const char* message, BOOL select = FALSE);
+    void FocusField(UINT ctrlId, BOOL select);
+    // The branch of the branch list (its item data), 1 when none is chosen.
+    int SelectedBranch(UINT comboId) const;
+    // The other ending of a save: "Документ успешно записан.\nЖелаете внести
+    // новый документ ? " Yes: a blank new document in the same form; No: the
+    // focus goes to `focusId`. PostOK(0, 1) in both cases.
+    void OfferNewDocument(UINT focusId);
+
+    // The lines grid (null for a view without one).
+    virtual CCellwork* LinesGrid() { return nullptr; }
+    // A line's check failed: the message (none when the script has told the
+    // user), the focus into the grid, the named cell current.
+    void ShowLineFault(long row, int column, const CString& message);
+    // After a line was removed, for what depends on the lines.
+    virtual void OnLinesChanged() {}
+
+    // Chooser answers.
+    virtual std::vector<CAnswerColumn> AnswerColumns() const { return {}; }
+    void RememberChooserRow(UINT msg, long row);
+    long RememberedRow(UINT msg) const;
+    // After an answer filled its cell.
+    virtual void OnAnswered(UINT msg, long row) {}
+
+    // Row test marks.
+    BOOL RowPassed(long row) const;
+    void MarkRowPassed(long row);
+    void MarkRowEdited(long row);
+    void ResetRowMarks();
+    void WatchHeaderFields(std::initializer_list<UINT> ids);
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    afx_msg void OnDeleteLine();
+
+private:
+    BOOL TakeAnswer(UINT message, LPARAM lParam);
+    BOOL IsWatched(UINT ctrlId) const;
+
+    std::vector<std::pair<UINT, long>> m_chooserRows;
+    std::vector<UINT> m_watched;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+} // namespace nledmark

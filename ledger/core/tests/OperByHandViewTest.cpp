@@ -1,0 +1,233 @@
+// The manual operation form as a bookkeeper uses it: a new operation with
+// two lines whose accounts and analytic values come from the choosers, saved
+// and saved again, the question answered No, a closed stored date, the offer
+// of a new operation, a line fault that names its cell, and a picture of the
+// form with three filled lines.
+#include "COperByHandView.h"
+#include "ChooserForm.h"
+#include "GuiDriver.h"
+#include "InteractionScript.h"
+#include "LedgerProgram.h"
+#include "ndbcore.h"
+#include "res/AppcoreResource.h"
+#include "res/resource.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+namespace {
+
+using namespace nledmark;
+using ledgertest::LedgerProgram;
+
+const QString kSaveQuestion = QStringLiteral("Записать изменения ? ");
+const QString kNewQuestion = QStringLiteral("Документ успешно записан.\nЖелаете внести новый документ ? ");
+
+class OperByHandView : public LedgerProgram {
+protected:
+    COperByHandView* OpenNew()
+    {
+        EXPECT_EQ(CHelpers::FN_OpenDocument0("<вручную>", 0, nullptr), 1);
+        return Active<COperByHandView>();
+    }
+    // The grid's chooser button of a cell, as the user presses it.
+    static void Choose(COperByHandView* view, short col, short row)
+    {
+        view->m_grid.SetCurCell(col, row);
+        AfxFireEvent(&view->m_grid, 5, {AfxEventArg(col), AfxEventArg(row)});
+    }
+    static void Type(COperByHandView* view, short col, short row, const char* text)
+    {
+        view->m_grid.SetCurCell(col, row);
+        view->m_grid.SetCellValue(col, row, text);
+    }
+    // Types into a cell as the user does: the keys, then Enter.
+    static void Key(COperByHandView* view, short col, short row, const char* text)
+    {
+        view->m_grid.SetCurCell(col, row);
+        view->m_grid.SetFocus();
+        afxtest::typeKeys(view->m_grid.GetQWidget(), QString::fromUtf8(text));
+        afxtest::pressKey(view->m_grid.GetQWidget(), Qt::Key_Return);
+    }
+    static void Fill(COperByHandView* view, long row, const char* debit, const char* credit, const char* credit1,
+                     const char* amount)
+    {
+        Type(view, OPER_DEBIT, row, debit);
+        Type(view, OPER_CREDIT, row, credit);
+        Type(view, OPER_KRED_SB1, row, credit1);
+        Type(view, OPER_SUM, row, amount);
+    }
+    // "npp|debit|credit|kred_sb1|s|prim" of the postings of the operation row.
+    CString Postings(long realId)
+    {
+        return Text(FormatText(
+            "select group_concat(concat_ws('|',p.npp,concat(p.deb0,p.deb1,p.deb2,p.deb3),"
+            "concat(p.kred0,p.kred1,p.kred2,p.kred3),coalesce(p.deb_sb1,'-'),coalesce(p.kred_sb1,'-'),p.s,p.prim) "
+            "order by p.npp separator ' / ') as str from ledmark_provodki p join ledmark_oper_by_hand o on o.id=p.id "
+            "where o.real_id=%d",
+            realId));
+    }
+    long OperationCount() { return (long)Count("select count(*) as cnt from ledmark_oper_by_hand"); }
+};
+
+TEST_F(OperByHandView, TwoLinesWithAccountsFromTheChoosersAreSavedAndSavedAgain)
+{
+    Run("delete from ledmark_oper_by_hand");
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->m_strNumber, CString("1"));
+    EXPECT_EQ(view->m_strPrim, CString("Справка"));
+    EXPECT_EQ(view->m_grid.GetNRows(), 100);
+
+    afxtest::InteractionScript script;
+    script.dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"120134510"}); })
+        .dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"120111610"}); })
+        .dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"1   "}); })
+        .dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"1   Петрова"}); })
+        .dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"226000   "}); });
+    Choose(view, OPER_DEBIT, 0);
+    Choose(view, OPER_CREDIT, 0);
+    EXPECT_EQ(view->m_grid.GetCellValue(OPER_KRED_SB1, 0), CString("<...>")) << "a required analytic is marked";
+    Choose(view, OPER_KRED_SB1, 0);
+    Type(view, OPER_SUM, 0, "1500.50");
+    Key(view, OPER_DEBIT, 1, "120812");  // short forms, expanded for their side
+    Key(view, OPER_CREDIT, 1, "120134");
+    EXPECT_EQ(view->m_grid.GetCellValue(OPER_DEBIT, 1), CString("120812560"));
+    EXPECT_EQ(view->m_grid.GetCellValue(OPER_CREDIT, 1), CString("120134610"));
+    EXPECT_EQ(view->m_grid.GetCellValue(OPER_KRED_SB1, 1), CString()) << "the cash account has no analytics";
+    Choose(view, OPER_DEB_SB1, 1);
+    Choose(view, OPER_DEB_SB1 + 1, 1);
+    Type(view, OPER_SUM, 1, "300");
+    script.verify();
+    EXPECT_EQ(view->m_grid.GetCellValue(OPER_PRIM, 0),
+              CString("Получены наличные денежные средства в кассу с лицевого счета"));
+
+    afxtest::InteractionScript save;
+    save.message(kSaveQuestion, IDYES).message(kNewQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    save.verify();
+    const long realId = view->GetRealId();
+    ASSERT_GT(realId, 0);
+    EXPECT_EQ(Postings(realId),
+              CString("1|120134510|120111610|-|1|1500.50|Получены наличные денежные средства в кассу с лицевого счета / "
+                      "2|120812560|120134610|1|-|300.00|Выданы из кассы денежные средства под отчет"));
+    EXPECT_EQ(AfxGetApp()->GetProfileInt("constants", "select_fil", 0), 1u);
+
+    // A second save updates the same row and writes the lines again from 1.
+    Type(view, OPER_SUM, 0, "0");
+    view->m_grid.SetCellValue(OPER_DEBIT, 0, "");
+    view->m_grid.SetCellValue(OPER_CREDIT, 0, "");
+    view->m_grid.SetCellValue(OPER_KRED_SB1, 0, "");
+    afxtest::InteractionScript again;
+    again.message(kSaveQuestion, IDYES).message(kNewQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    again.verify();
+    EXPECT_EQ(view->GetRealId(), realId);
+    EXPECT_EQ(OperationCount(), 1);
+    EXPECT_EQ(Postings(realId), CString("1|120812560|120134610|1|-|300.00|Выданы из кассы денежные средства под отчет"));
+}
+
+TEST_F(OperByHandView, NoAtTheQuestionAndAClosedStoredDateChangeNothing)
+{
+    Run("delete from ledmark_oper_by_hand");
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    Fill(view, 0, "120134510", "120111610", "1", "10");
+    afxtest::InteractionScript no;
+    no.message(kSaveQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    no.verify();
+    EXPECT_EQ(view->GetRealId(), -1);
+    EXPECT_EQ(OperationCount(), 0);
+
+    view->m_date = qwDMG(ThisYear("10.01"), 1);
+    view->UpdateData(FALSE);
+    afxtest::InteractionScript yes;
+    yes.message(kSaveQuestion, IDYES).message(kNewQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    yes.verify();
+    const long realId = view->GetRealId();
+    const CString before = Postings(realId);
+
+    // The period up to the stored date is closed: even a new, open date cannot be saved.
+    Run(FormatText("insert into system_const (name,val) values ('system_actual_date','%s')", ThisYear("31.01")));
+    view->m_date = qwDMG(ThisYear("15.03"), 1);
+    view->UpdateData(FALSE);
+    Type(view, OPER_SUM, 0, "99");
+    afxtest::InteractionScript closed;
+    afxtest::click(view, IDOK);
+    closed.verify();
+    EXPECT_FALSE(scripts.messages.empty()) << "the period script says why";
+    scripts.Clear();
+    EXPECT_EQ(Postings(realId), before);
+    EXPECT_EQ(Text(FormatText("select d as str from ledmark_oper_by_hand where real_id=%d", realId)),
+              ThisYear("10.01"));
+}
+
+TEST_F(OperByHandView, YesAfterTheSaveStartsANewOperation)
+{
+    Run("delete from ledmark_oper_by_hand");
+    AfxGetApp()->WriteProfileInt("constants", "select_fil", 1);
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    view->m_comboFil.SetCurSel(view->m_comboFil.FindStringExact(-1, "Корпус на ул. Лесной"));
+    view->m_strPrim = "Акт";
+    view->UpdateData(FALSE);
+    Fill(view, 0, "120134510", "120111610", "1", "10");
+    afxtest::InteractionScript script;
+    script.message(kSaveQuestion, IDYES).message(kNewQuestion, IDYES);
+    afxtest::click(view, IDOK);
+    script.verify();
+    EXPECT_EQ(view->GetRealId(), -1);
+    EXPECT_EQ(view->m_strNumber, CString("2"));
+    EXPECT_EQ(view->m_strPrim, CString("Справка"));
+    EXPECT_EQ(view->m_grid.GetCellValue(OPER_DEBIT, 0), CString());
+    EXPECT_EQ(view->m_comboFil.GetItemData(view->m_comboFil.GetCurSel()), 2u) << "the branch just saved";
+    EXPECT_EQ(DMGtoStr(view->m_date), DMGtoStr(COleDateTime::GetCurrentTime()));
+}
+
+TEST_F(OperByHandView, ALineFaultShowsItsMessageOnItsCell)
+{
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    Fill(view, 0, "120134510", "120111610", "1", "10");
+    Type(view, OPER_DEBIT, 3, "120134510");
+    Type(view, OPER_SUM, 3, "5");
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Укажите счет по кредиту"), IDOK);
+    afxtest::click(view, IDOK);
+    script.verify();
+    EXPECT_EQ(view->m_grid.GetCurRow(), 3);
+    EXPECT_EQ(view->m_grid.GetCurCol(), OPER_CREDIT);
+    EXPECT_EQ(view->GetRealId(), -1);
+
+    afxtest::InteractionScript empty;
+    empty.message(QStringLiteral("Укажите проводки"), IDOK);
+    view->m_grid.ClearGrid();
+    afxtest::click(view, IDOK);
+    empty.verify();
+}
+
+TEST_F(OperByHandView, PictureOfTheFormWithThreeLines)
+{
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    view->GetParentFrame()->GetQWidget()->resize(1200, 620);
+    Settle();
+    Fill(view, 0, "120134510", "120111610", "1", "1500.50");
+    Fill(view, 1, "120812560", "120134610", "", "300.00");
+    Type(view, OPER_DEB_SB1, 1, "1");
+    Type(view, OPER_DEB_SB1 + 1, 1, "226000");
+    Fill(view, 2, "130221830", "120111610", "1", "12000.00");
+    Type(view, OPER_DEB_SB1, 2, "2");
+    Type(view, OPER_DEB_SB1 + 1, 2, "223000");
+    Type(view, OPER_DEB_SB1 + 2, 2, "3");
+    Settle();
+    QCoreApplication::processEvents(); // the frame's layout takes its new size
+    const QImage picture = afxtest::grab(view->GetParentFrame());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(afxtest::distinctColours(picture), 20);
+    EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/oper_by_hand.png"));
+}
+
+} // namespace
