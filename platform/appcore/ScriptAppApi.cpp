@@ -1,7 +1,8 @@
 // The `app` table of the scripts: messages and questions, report pages, the
-// log, the current workplace.
+// log, the current workplace, opening a form by its document name.
 #include "ScriptApi.h"
 
+#include "CHelpers.h"
 #include "ConfigGlobals.h"
 #include "ScriptHooks.h"
 #include "ScriptLuaCall.h"
@@ -89,6 +90,19 @@ int Book(lua_State* L)
     return 1;
 }
 
+// Opens a form by its document name, as a menu command of the workplace does:
+// app.open(name [, kind [, parameter]]); true when the form is open (an
+// unknown name has been reported to the user).
+int Open(lua_State* L)
+{
+    std::string name = ScriptArgText(L, 1, "app.open");
+    int kind = lua_isnoneornil(L, 2) ? 0 : int(ScriptArgInteger(L, 2, "app.open"));
+    const bool withParameter = !lua_isnoneornil(L, 3);
+    std::string parameter = ScriptOptText(L, 3, "");
+    lua_pushboolean(L, CHelpers::FN_OpenDocument0(name.c_str(), kind, withParameter ? parameter.c_str() : nullptr) == 1);
+    return 1;
+}
+
 } // namespace
 
 void RegisterScriptAppApi(lua_State* L)
@@ -102,6 +116,7 @@ void RegisterScriptAppApi(lua_State* L)
         {"log", ScriptHostFunction<Log>},
         {"arm", ScriptHostFunction<Arm>},
         {"book", ScriptHostFunction<Book>},
+        {"open", ScriptHostFunction<Open>},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);

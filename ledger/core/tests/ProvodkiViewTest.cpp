@@ -2,7 +2,8 @@
 // working period with its documents, the branch column shown only with two
 // branches, red rows, the debit, credit and "recorded after" filters, a
 // refresh that keeps the record on its row, and the source document opened
-// from a row by the button, Enter and a double click.
+// from a row by the button, Enter and a double click; the workplace's menu
+// commands that open the operation and the journal.
 #include "COperByHandView.h"
 #include "CProvodkiView.h"
 #include "GuiDriver.h"
@@ -129,6 +130,19 @@ TEST_F(ProvodkiView, ARowOpensItsSourceDocument)
     frame->MDIActivate(view->GetParentFrame());
     AfxFireEvent(&view->m_grid, DISPID_DBLCLICK, {});
     EXPECT_EQ(Active<COperByHandView>(), operation);
+    EXPECT_EQ(ChildCount(), 2);
+}
+
+// The ledger workplace's menu commands open the forms through its scripts.
+TEST_F(ProvodkiView, TheWorkplacesCommandsOpenTheOperationAndTheJournal)
+{
+    EXPECT_EQ(CInterpriter::mcc_dll_execute_Command("Ledger.OperByHand"), 1);
+    EXPECT_NE(Active<COperByHandView>(), nullptr);
+    EXPECT_EQ(CInterpriter::mcc_dll_execute_Command("Ledger.Journal"), 1);
+    Settle();
+    CProvodkiView* view = Active<CProvodkiView>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Records(view), 4);
     EXPECT_EQ(ChildCount(), 2);
 }
 
