@@ -1,6 +1,5 @@
 #include "CVR_MainFrame.h"
 
-#include "CommandPictures.h"
 #include "SplashScreen.h"
 #include "StartupChecks.h"
 #include "appcore.h"
@@ -10,9 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
-IMPLEMENT_DYNCREATE(CVR_MainFrame, CMDIFrameWnd)
+IMPLEMENT_DYNCREATE(CVR_MainFrame, CderivedMainFrame)
 
-BEGIN_MESSAGE_MAP(CVR_MainFrame, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CVR_MainFrame, CderivedMainFrame)
     ON_WM_CREATE()
     ON_WM_CLOSE()
     ON_WM_MEASUREITEM()
@@ -26,6 +25,8 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr UINT kToolBar2Id = 1008;
+// What the MDI client tells a window list when another child becomes active.
+constexpr UINT kViewManagerMessage = 0x8003;
 constexpr DWORD kToolBarStyle = 0x50402834;
 constexpr DWORD kStatusBarStyle = 0x50008200;
 const UINT kIndicators[] = {ID_SEPARATOR, 59136, 59136, 59136};
@@ -47,7 +48,7 @@ CVR_MainFrame::~CVR_MainFrame()
 BOOL CVR_MainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
     cs.lpszName = m_strCaption;
-    if (!CMDIFrameWnd::PreCreateWindow(cs))
+    if (!CderivedMainFrame::PreCreateWindow(cs))
         return FALSE;
     cs.style = WS_MAXIMIZE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | FWS_ADDTOTITLE;
     // The window class carries the one-instance name of this server, workplace and user.
@@ -78,7 +79,7 @@ BOOL CVR_MainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
         std::free(const_cast<char*>(app->m_pszAppName));
         app->m_pszAppName = strdup(m_strCaption);
     }
-    if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+    if (!CderivedMainFrame::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
     SetTitle(m_strCaption);
     SetWindowText(m_strCaption);
@@ -134,7 +135,7 @@ BOOL CVR_MainFrame::FillMenu(CMenu* menu, const std::vector<PlannedMenuItem>& it
             target->AppendMenu(MF_SEPARATOR, 0, record);
         } else {
             target->AppendMenu(MF_STRING, item.id, record);
-            record->m_hBitmap = CommandBitmap(item.command);
+            record->m_hBitmap = I_GetCommandHBitMap(item.command, 16, 16);
         }
     }
     return TRUE;
@@ -142,7 +143,7 @@ BOOL CVR_MainFrame::FillMenu(CMenu* menu, const std::vector<PlannedMenuItem>& it
 
 int CVR_MainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (CderivedMainFrame::OnCreate(lpCreateStruct) == -1)
         return -1;
     ShowSplash(this);
     if (!CreateBars())
@@ -152,6 +153,7 @@ int CVR_MainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_wndStatusBar.SetPaneInfo(2, kIndicators[2], SBPS_NORMAL, height * 6 / 16);
     m_wndStatusBar.SetPaneInfo(3, kIndicators[3], SBPS_NORMAL, height * 4 / 16);
     EnableDocking(CBRS_ALIGN_ANY);
+    m_wndMDIClient.SubclassMDIClient(this, nullptr, kViewManagerMessage);
     m_strOrgName = GetConstant("ORG_NAME", 1);
     return 0;
 }

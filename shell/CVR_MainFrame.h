@@ -6,12 +6,13 @@
 #pragma once
 #include "CVR_Menu.h"
 #include "MenuPlan.h"
+#include "CderivedMainFrame.h"
 #include "afx.h"
 
 // The frame runs the pending configuration command.
 #define WM_EXECUTE_PENDING_COMMAND 0x8105
 
-class CVR_MainFrame : public CMDIFrameWnd {
+class CVR_MainFrame : public CderivedMainFrame {
     DECLARE_DYNCREATE(CVR_MainFrame)
 public:
     CVR_MainFrame();
@@ -26,10 +27,7 @@ public:
     // Fills `menu` with the items of the workplace's menu list `list`.
     BOOL BuildSubmenu(CMenu* menu, short list);
 
-    CToolBar* GetToolBar(int n) { return n == 0 ? &m_wndToolBar : n == 1 ? &m_wndToolBar2 : nullptr; }
-    CStatusBar& GetStatusBar() { return m_wndStatusBar; }
     CVR_Menu& GetMenuBar() { return m_menu; }
-    const CString& GetOrganisationName() const { return m_strOrgName; }
     // The configuration command that 0x8105 runs next.
     static CString& PendingCommand();
 
@@ -47,10 +45,6 @@ protected:
     BOOL BuildMenuBar();
     BOOL CreateBars();
 
-    CToolBar m_wndToolBar;
-    CToolBar m_wndToolBar2;
-    CStatusBar m_wndStatusBar;
-    CString m_strOrgName;
     CVR_Menu m_menu;
     CString m_strCaption;
 

@@ -40,16 +40,16 @@ BOOL CVR_MainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
     const UINT id = LOWORD(wParam);
     const CString name = CommandName(id);
     if (name.IsEmpty())
-        return CMDIFrameWnd::OnCommand(wParam, lParam);
+        return CderivedMainFrame::OnCommand(wParam, lParam);
     const int windowId = GetDataArchive()->GetWindowCommand(id);
     if (windowId) {
         if (::SendMessage(m_hWndMDIClient, WM_COMMAND, WPARAM(windowId), lParam))
             return TRUE;
-        return CMDIFrameWnd::OnCommand(MAKEWPARAM(windowId, HIWORD(wParam)), lParam);
+        return CderivedMainFrame::OnCommand(MAKEWPARAM(windowId, HIWORD(wParam)), lParam);
     }
     PendingCommand() = name;
     PostMessage(WM_EXECUTE_PENDING_COMMAND);
-    return CMDIFrameWnd::OnCommand(wParam, lParam);
+    return CderivedMainFrame::OnCommand(wParam, lParam);
 }
 
 LRESULT CVR_MainFrame::OnExecutePendingCommand(WPARAM, LPARAM)
@@ -74,13 +74,13 @@ BOOL CVR_MainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERIN
             auto* ui = static_cast<CCmdUI*>(pExtra);
             const UINT itemId = ui->m_nID;
             ui->m_nID = UINT(windowId);
-            const BOOL handled = CMDIFrameWnd::OnCmdMsg(UINT(windowId), nCode, pExtra, pHandlerInfo);
+            const BOOL handled = CderivedMainFrame::OnCmdMsg(UINT(windowId), nCode, pExtra, pHandlerInfo);
             ui->m_nID = itemId;
             return handled;
         }
-        return CMDIFrameWnd::OnCmdMsg(UINT(windowId), nCode, pExtra, pHandlerInfo);
+        return CderivedMainFrame::OnCmdMsg(UINT(windowId), nCode, pExtra, pHandlerInfo);
     }
-    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return CderivedMainFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 BOOL CVR_MainFrame::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
@@ -118,14 +118,14 @@ void CVR_MainFrame::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
 
 void CVR_MainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 {
-    CMDIFrameWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+    CderivedMainFrame::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
     if (!bSysMenu)
         CVR_Menu::MakeOwnerDrawn(pPopupMenu, 0);
 }
 
 void CVR_MainFrame::OnInitMenu(CMenu* pMenu)
 {
-    CMDIFrameWnd::OnInitMenu(pMenu);
+    CderivedMainFrame::OnInitMenu(pMenu);
     CVR_Menu::MakeOwnerDrawn(pMenu, 0);
 }
 
@@ -138,5 +138,5 @@ void CVR_MainFrame::OnClose()
     const CString context = "Arm." + I_GetArmId();
     CHelpers::EXEC_GetFunctionValue("UnLoad()", result, context);
     CHelpers::EXEC_GetFunctionValue("UnLoad()", result, nullptr);
-    CMDIFrameWnd::OnClose();
+    CderivedMainFrame::OnClose();
 }

@@ -19,7 +19,7 @@ bool IsFilteredMessage(UINT message)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CVornalApp, CWinApp)
+BEGIN_MESSAGE_MAP(CVornalApp, CVornalGlobalApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
     ON_COMMAND(ID_APP_CLOSE_ALL, OnCloseAllWindows)
     ON_COMMAND(ID_APP_CALCULATOR, OnCalculator)
@@ -38,10 +38,9 @@ BOOL CVornalApp::InitInstance()
     m_strFolder = GetAppPath();
     CString arguments = m_lpCmdLine ? CString(m_lpCmdLine) : CString();
     arguments.Trim();
-    if (!CWinApp::InitInstance())
+    if (!CVornalGlobalApp::InitInstance())
         return FailStartup();
     SetDbErrorHook(&ShowDbErrorReport);
-    appcore::RouteScriptMessagesToUser();
     EnableSplash();
     if (!CInterpriter::mcc_dll_Global_init0())
         return FailStartup();
@@ -93,7 +92,7 @@ int CVornalApp::ExitInstance()
     CVR_Menu::DeleteSubmenus();
     DeleteToolbarBitmaps();
     CInterpriter::mcc_dll_Global_uninit();
-    return CWinApp::ExitInstance();
+    return CVornalGlobalApp::ExitInstance();
 }
 
 BOOL CVornalApp::PreTranslateMessage(MSG* pMsg)
@@ -101,12 +100,12 @@ BOOL CVornalApp::PreTranslateMessage(MSG* pMsg)
     HideSplashOnFirstMessage(m_pMainWnd);
     if (IsFilteredMessage(pMsg->message))
         return FALSE;
-    return CWinApp::PreTranslateMessage(pMsg);
+    return CVornalGlobalApp::PreTranslateMessage(pMsg);
 }
 
 // The event loop's first turn after start-up is the first message the splash waits for.
 BOOL CVornalApp::OnIdle(LONG lCount)
 {
     HideSplashOnFirstMessage(m_pMainWnd);
-    return CWinApp::OnIdle(lCount);
+    return CVornalGlobalApp::OnIdle(lCount);
 }

@@ -6,13 +6,14 @@
 // frame, the period views, the one-time schema steps, the modules and the
 // configuration's "Load()". Its end undoes what start-up built.
 #pragma once
+#include "CVornalGlobalApp.h"
 #include "afx.h"
 
 #include <map>
 
 class CVR_MainFrame;
 
-class CVornalApp : public CWinApp {
+class CVornalApp : public CVornalGlobalApp {
 public:
     CVornalApp();
 

@@ -2,29 +2,23 @@
 #include "CVornalApp.h"
 
 #include "CAboutDlg.h"
+#include "CSettingsPropSheet.h"
 #include "CVR_MainFrame.h"
-#include "CommandPictures.h"
 #include "StatusPanes.h"
 #include "appcore.h"
 #include "dlgkit.h"
+#include "gridbase.h"
 #include "ndbcore.h"
+#include "res/resource.h"
 
 namespace {
 
 constexpr COLORREF kPictureMask = RGB(192, 192, 192);
 
-// Opens a new view of the template whose document name is `documentName`.
 void OpenPeriodView(const char* documentName)
 {
-    CWinApp* app = AfxGetApp();
-    for (POSITION pos = app->GetFirstDocTemplatePosition(); pos;) {
-        CDocTemplate* tmpl = app->GetNextDocTemplate(pos);
-        CString name;
-        if (tmpl->GetDocString(name, CDocTemplate::docName) && name == documentName) {
-            tmpl->OpenDocumentFile(nullptr);
-            return;
-        }
-    }
+    CHelpers::FN_OpenDocument(documentName, "Выбор отчетного периода", MaxX() / 8, 0, -1, -1, nullptr, nullptr,
+                              nullptr, nullptr, nullptr, nullptr);
 }
 
 } // namespace
@@ -37,7 +31,7 @@ void CVornalApp::OnAppAbout()
 
 void CVornalApp::OnCloseAllWindows()
 {
-    AfxGetApp()->CloseAllDocuments(FALSE);
+    CHelpers::CloseAllOpenedWindows();
 }
 
 void CVornalApp::OnCalculator()
@@ -102,7 +96,7 @@ void CVornalApp::LoadToolbarImages(int)
                 button.fsStyle = TBSTYLE_SEP;
             } else {
                 button.idCommand = list[pos].m_nId;
-                if (HBITMAP copy = CBitmapToIcon::Clone(CommandBitmap(list[pos].m_strName))) {
+                if (HBITMAP copy = CBitmapToIcon::Clone(I_GetCommandHBitMap(list[pos].m_strName, 16, 16))) {
                     button.iBitmap = ImageList_AddMasked(images, copy, kPictureMask);
                     HBITMAP& kept = m_toolbarBitmaps[t * 0x10000 + int(pos)];
                     if (kept)
@@ -122,6 +116,18 @@ void CVornalApp::DeleteToolbarBitmaps()
     m_toolbarBitmaps.clear();
 }
 
+// The settings take effect at once and the profile keeps them for the next start.
 void CVornalApp::OnSettings()
 {
+    CSettingsPropSheet sheet(IDR_MAINFRAME, nullptr, 0);
+    if (sheet.DoModal() != IDOK)
+        return;
+    g_bAskExit = sheet.m_bAskExit;
+    g_bMultyProcess = sheet.m_bMultyProcess;
+    ::m_bPlayWavFiles = sheet.m_bPlayWavFiles;
+    WriteProfileInt("Application", "AskExit", g_bAskExit);
+    WriteProfileInt("Application", "MultyProcess", g_bMultyProcess);
+    WriteProfileInt("Settings", "PlayWavFiles", ::m_bPlayWavFiles);
+    g_lReportTipe = sheet.m_lReportTipe;
+    WriteProfileInt("Application", "ReportTipe", int(g_lReportTipe));
 }

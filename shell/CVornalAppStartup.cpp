@@ -2,6 +2,8 @@
 #include "CVornalApp.h"
 
 #include "CRegisterUser.h"
+#include "CSelectPieriodMonthView.h"
+#include "CSelectPieriodQwoterView.h"
 #include "CVR_MainFrame.h"
 #include "CWelcomeDlg.h"
 #include "SchemaSteps.h"
@@ -78,10 +80,6 @@ int CVornalApp::SetProfileBranch()
     std::free(const_cast<char*>(m_pszRegistryKey));
     m_pszRegistryKey = nullptr;
     SetRegistryKey(branch);
-    g_bAskExit = GetProfileInt("Application", "AskExit", g_bAskExit);
-    g_bMultyProcess = GetProfileInt("Application", "MultyProcess", g_bMultyProcess);
-    m_bPlayWavFiles = GetProfileInt("Settings", "PlayWavFiles", m_bPlayWavFiles);
-    g_lReportTipe = long(GetProfileInt("Application", "ReportTipe", int(g_lReportTipe)));
     return 1;
 }
 
@@ -148,7 +146,7 @@ BOOL CVornalApp::CreateMainFrame()
     if (!m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
         return FALSE;
     m_pMainWnd = m_pFrame;
-    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    m_pFrame->GetMDIClient().RestoreMainFrameState(SW_SHOWMAXIMIZED);
     m_pFrame->UpdateWindow();
     SetSplashText("Загрузка панели управления");
     LoadToolbarImages(1);
@@ -191,7 +189,11 @@ void CVornalApp::FinishMenuBar()
     m_pFrame->BringWindowToTop();
 }
 
-// The two period views are registered once their form views exist.
+// The two period views, by their document names "Otp0View" and "OtpView".
 void CVornalApp::RegisterPeriodTemplates()
 {
+    AddDocTemplate(new CMultiDocTemplate(IDD_OTP_KIND, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+                                         RUNTIME_CLASS(CSelectPieriodQwoterView)));
+    AddDocTemplate(new CMultiDocTemplate(IDD_OTP_MONTH, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+                                         RUNTIME_CLASS(CSelectPieriodMonthView)));
 }

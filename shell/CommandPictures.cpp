@@ -1,6 +1,0 @@
-#include "CommandPictures.h"
-
-HBITMAP CommandBitmap(const CString&)
-{
-    return nullptr;
-}
