@@ -6,6 +6,7 @@
 #include "DocumentOpener.h"
 #include "CHelpers.h"
 #include "FormScript.h"
+#include "GridQuery.h"
 #include "MakeParam.h"
 #include "ndbcore.h"
 #include "res/AppcoreResource.h"
@@ -49,22 +50,7 @@ void CFormGridView::FillFromScript()
     call.Format("Fill and Fill(%d,\"%s\") or \"\"", document->m_nParam, (LPCTSTR)MakeParam(document->m_strParam));
     if (!CHelpers::EXEC_GetFunctionValue(call, sql, context) || sql.IsEmpty())
         return;
-    _ConnectionPtr connection = GetConnection();
-    try {
-        _RecordsetPtr rs = connection->Execute((LPCTSTR)sql);
-        long cols = rs->GetFields()->GetCount();
-        m_grid.ClearGrid();
-        m_grid.SetNCols(cols);
-        for (long col = 0; col < cols; ++col)
-            m_grid.SetColCaption(col, CString(rs->GetFields()->GetItem(col)->GetName()));
-        for (long row = 0; !rs->GetadoEOF(); rs->MoveNext(), ++row) {
-            m_grid.SetNRows(row + 1);
-            for (long col = 0; col < cols; ++col)
-                m_grid.SetCellValue(col, row, SafeArayToString(rs->GetFields()->GetItem(col)->GetValue()));
-        }
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
+    appcore::FillGridFromQuery(m_grid, sql, true);
     FinishFill();
 }
 
@@ -80,17 +66,7 @@ void CFormGridView::FinishFill()
 void CFormGridView::OnSize(UINT nType, int cx, int cy)
 {
     CderivedFormview::OnSize(nType, cx, cy);
-    if (!m_grid.GetSafeHwnd())
-        return;
-    CRect client;
-    GetClientRect(&client);
-    const int buttons = 30;
-    m_grid.MoveWindow(0, 0, client.Width(), client.Height() > buttons ? client.Height() - buttons : client.Height());
-    int y = client.Height() - buttons + 5;
-    if (CWnd* ok = GetDlgItem(IDOK))
-        ok->SetWindowPos(nullptr, client.Width() - 170, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    if (CWnd* cancel = GetDlgItem(IDCANCEL))
-        cancel->SetWindowPos(nullptr, client.Width() - 85, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK});
 }
 
 BOOL CFormGridView::Choose()

@@ -28,6 +28,7 @@
 #include "ConfigGlobals.h"
 #include "DocumentKinds.h"
 #include "FormScript.h"
+#include "GridQuery.h"
 #include "MakeParam.h"
 #include "ModuleEntry.h"
 #include "ScriptHooks.h"

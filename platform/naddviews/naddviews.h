@@ -1,5 +1,12 @@
 // The one public header of the shared views library: the choosers of
-// employees, accounts, reference books and documents that the modules open.
+// employees, accounts, reference books and documents that the modules open,
+// and the selection forms of employees, departments and pay sheets.
 #pragma once
 
 #include "CExtFuncs.h"
+#include "CSelectPRDDoc.h"
+#include "CSelectPRDFrame.h"
+#include "CSelectPRDView.h"
+#include "CSelectPrdNvView.h"
+#include "CSelectTN.h"
+#include "CSelectionView.h"

@@ -1,0 +1,60 @@
+#include "GridQuery.h"
+
+#include "gridbase.h"
+#include "ndbcore.h"
+
+namespace appcore {
+
+BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns)
+{
+    grid.SetNRows(0);
+    _ConnectionPtr connection = GetConnection();
+    if (!connection)
+        return FALSE;
+    try {
+        _RecordsetPtr rs = connection->Execute(sql);
+        long cols = rs->GetFields()->GetCount();
+        if (takeColumns) {
+            grid.ClearGrid();
+            grid.SetNCols(cols);
+            for (long col = 0; col < cols; ++col)
+                grid.SetColCaption(col, CString(rs->GetFields()->GetItem(col)->GetName()));
+        } else if (cols > grid.GetNCols()) {
+            cols = grid.GetNCols();
+        }
+        for (long row = 0; !rs->GetadoEOF(); rs->MoveNext(), ++row) {
+            grid.SetNRows(row + 1);
+            for (long col = 0; col < cols; ++col)
+                grid.SetCellValue(col, row, SafeArayToString(rs->GetFields()->GetItem(col)->GetValue()));
+        }
+    } catch (const _com_error& e) {
+        grid.SetNRows(0);
+        ReportDBError(e, 1, nullptr);
+        return FALSE;
+    }
+    grid.SetBCheckAll(0);
+    return TRUE;
+}
+
+void PlaceGridAndButtons(CWnd* form, CWnd* grid, std::initializer_list<int> buttons)
+{
+    if (!form || !grid || !grid->GetSafeHwnd())
+        return;
+    CRect client;
+    form->GetClientRect(&client);
+    const int height = client.Height() > kButtonStrip ? client.Height() - kButtonStrip : client.Height();
+    grid->MoveWindow(0, 0, client.Width(), height);
+    int right = client.Width() - 5;
+    for (int id : buttons) {
+        CWnd* button = form->GetDlgItem(id);
+        if (!button)
+            continue;
+        CRect place;
+        button->GetWindowRect(&place);
+        right -= place.Width();
+        button->SetWindowPos(nullptr, right, height + 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        right -= 5;
+    }
+}
+
+} // namespace appcore

@@ -1,0 +1,89 @@
+#include "CSelectionView.h"
+
+#include "ndbcore.h"
+#include "res/NaddviewsResource.h"
+
+#include <exception>
+
+IMPLEMENT_DYNAMIC(CSelectionView, CderivedFormview)
+
+BEGIN_MESSAGE_MAP(CSelectionView, CderivedFormview)
+    ON_WM_SIZE()
+    ON_BN_CLICKED(IDC_SELECT_ALL, OnSelall)
+    ON_BN_CLICKED(IDC_SELECT_CLEAR, OnClearlist)
+    ON_COMMAND(IDOK, OnOk)
+    ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrintDirect)
+END_MESSAGE_MAP()
+
+CSelectionView::CSelectionView(UINT nIDTemplate, HINSTANCE hModule) : CderivedFormview(nIDTemplate, hModule) {}
+
+CSelectionView::~CSelectionView() = default;
+
+void CSelectionView::DoDataExchange(CDataExchange* pDX)
+{
+    CderivedFormview::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SELECT_GRID, m_grid);
+}
+
+void CSelectionView::BuildReport(int) {}
+
+void CSelectionView::SetAllTicks(long tick)
+{
+    m_grid.SetBCheckAll(tick);
+}
+
+void CSelectionView::LayOut()
+{
+    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK});
+}
+
+void CSelectionView::RunReport(int direct)
+{
+    CWinApp* app = AfxGetApp();
+    if (app)
+        app->DoWaitCursor(1);
+    try {
+        BuildReport(direct);
+    } catch (const _com_error& e) {
+        ReportDBError(e, 1, nullptr);
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+    } catch (const std::exception& e) {
+        AfxMessageBox(CString("Отчет не построен: ") + e.what(), MB_OK | MB_ICONSTOP);
+    }
+    if (app)
+        app->DoWaitCursor(-1);
+}
+
+void CSelectionView::OnSelall()
+{
+    SetAllTicks(1);
+}
+
+void CSelectionView::OnClearlist()
+{
+    SetAllTicks(0);
+}
+
+void CSelectionView::OnOk()
+{
+    RunReport(0);
+}
+
+void CSelectionView::OnFilePrint()
+{
+    RunReport(0);
+}
+
+void CSelectionView::OnFilePrintDirect()
+{
+    RunReport(1);
+}
+
+void CSelectionView::OnSize(UINT nType, int cx, int cy)
+{
+    CderivedFormview::OnSize(nType, cx, cy);
+    LayOut();
+}
