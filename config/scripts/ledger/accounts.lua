@@ -61,12 +61,14 @@ function L.analytic_fault(code, row, k, value, side_name)
         return nil
     end
     local text = L.text(value)
-    local what = string.format("субконто%d (%s) %s %s", k, L.text(book.caption), side_name, code)
+    local function what()
+        return string.format("субконто%d (%s) %s %s", k, L.text(book.caption), side_name, code)
+    end
     if text == "" or text == "<...>" then
-        return "Укажите " .. what
+        return "Укажите " .. what()
     end
     if not L.book_has(book, text) then
-        return string.format("Нет значения \"%s\" в справочнике: %s", text, what)
+        return string.format("Нет значения \"%s\" в справочнике: %s", text, what())
     end
     return nil
 end

@@ -11,11 +11,20 @@ local L = Ledger
 -- Arguments -------------------------------------------------------------------
 
 -- The text of an argument: nil becomes "", numbers their text, blanks trimmed.
+local function is_blank(byte)
+    return byte == 32 or (byte ~= nil and byte >= 9 and byte <= 13)
+end
+
 function L.text(value)
     if value == nil then
         return ""
     end
-    return (tostring(value):gsub("^%s+", ""):gsub("%s+$", ""))
+    local text = tostring(value)
+    -- Most arguments carry no blanks at either end: they are taken as they are.
+    if not is_blank(text:byte(1)) and not is_blank(text:byte(-1)) then
+        return text
+    end
+    return (text:gsub("^%s+", ""):gsub("%s+$", ""))
 end
 
 function L.is_digits(text, length)
@@ -295,15 +304,23 @@ end
 -- Reference books ---------------------------------------------------------------
 
 -- The reference book of a number: {table, key, name, caption}, or nil.
+-- The classes come from the configuration, which does not change while the
+-- program runs: each is asked for once.
+local known_books = {}
+
 function L.book(number)
     if not number or number == 0 then
         return nil
     end
-    local book = app.book(number)
-    if not book or L.text(book.table) == "" then
-        return nil
+    local book = known_books[number]
+    if book == nil then
+        book = app.book(number)
+        if not book or L.text(book.table) == "" then
+            book = false
+        end
+        known_books[number] = book
     end
-    return book
+    return book or nil
 end
 
 -- The condition "the key of the book is `value`", compared as text: a number
