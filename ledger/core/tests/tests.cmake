@@ -47,3 +47,8 @@ suite_add_resources(ledger_core_journal_view_test res/nLedmark.rc res/resource.h
 add_suite_test(ledger_core_picker_forms_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/PickerFormsTest.cpp
   DEPENDS nledmark_core ledger_core_program ledger_core_test_support testing_main)
+
+add_suite_test(ledger_core_row_marks_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/RowMarksTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_core_row_marks_test res/nLedmark.rc res/resource.h)
