@@ -104,7 +104,8 @@ void CVR_MainFrame::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS)
         CVR_Menu::MeasureRecord(reinterpret_cast<const CVR_MenuItem*>(lpMIS->itemData), lpMIS);
         return;
     }
-    Default();
+    // A CVR_Menu measures its own items.
+    CderivedMainFrame::OnMeasureItem(nIDCtl, lpMIS);
 }
 
 void CVR_MainFrame::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
@@ -113,7 +114,7 @@ void CVR_MainFrame::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
         CVR_Menu::DrawRecord(reinterpret_cast<const CVR_MenuItem*>(lpDIS->itemData), lpDIS);
         return;
     }
-    Default();
+    CderivedMainFrame::OnDrawItem(nIDCtl, lpDIS);
 }
 
 void CVR_MainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
