@@ -32,10 +32,7 @@ class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(vornal::testing::UseFreshDatabase());
-        ASSERT_TRUE(shelltest::LoadDefaultConfiguration());
-        ASSERT_TRUE(SetConstant("HashKey", ""));
-        g_bAskExit = FALSE;
+        ASSERT_TRUE(ShellProgram::Prepare());
     }
     void Start(const char* arm)
     {

@@ -3,6 +3,7 @@
 #include "CVR_MainFrame.h"
 #include "FreshDatabase.h"
 #include "GuiDriver.h"
+#include "ShellTestKit.h"
 #include "app/AfxCommandLine.h"
 #include "appcore.h"
 #include "ndbcore.h"
@@ -17,6 +18,12 @@ ShellProgram::ShellProgram() = default;
 ShellProgram::~ShellProgram()
 {
     Stop();
+}
+
+bool ShellProgram::Prepare()
+{
+    g_bAskExit = FALSE;
+    return vornal::testing::UseFreshDatabase() && LoadDefaultConfiguration() && SetConstant("HashKey", "");
 }
 
 QString ShellProgram::ConnectionArguments()

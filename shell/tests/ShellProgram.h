@@ -20,6 +20,9 @@ public:
     static QString LoginArguments(const QString& tn, const QString& password, int arm);
     static QString ConnectionArguments();
 
+    // A fresh start: the test database connected, the default configuration
+    // loaded, a database of any configuration, no exit question.
+    static bool Prepare();
     // Runs InitInstance with `arguments` split at blanks as a shell does.
     BOOL Start(const QString& arguments);
     CVornalApp& App() { return *m_app; }

@@ -22,10 +22,7 @@ class StartupRoadsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(vornal::testing::UseFreshDatabase());
-        ASSERT_TRUE(shelltest::LoadDefaultConfiguration());
-        ASSERT_TRUE(SetConstant("HashKey", ""));
-        g_bAskExit = FALSE;
+        ASSERT_TRUE(ShellProgram::Prepare());
     }
     void TearDown() override
     {
@@ -135,9 +132,7 @@ TEST_F(StartupRoadsTest, FailureTable)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(vornal::testing::UseFreshDatabase());
-        ASSERT_TRUE(shelltest::LoadDefaultConfiguration());
-        ASSERT_TRUE(SetConstant("HashKey", ""));
+        ASSERT_TRUE(ShellProgram::Prepare());
         const QString arguments = c.arguments();
         c.prepare();
         afxtest::InteractionScript script;
