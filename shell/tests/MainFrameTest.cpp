@@ -13,6 +13,7 @@
 #include "appcore.h"
 #include "menu/OwnerDrawMenu.h"
 #include "ndbcore.h"
+#include "res/AppcoreResource.h"
 #include "res/resource.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,8 @@ namespace {
 
 using shelltest::ShellProgram;
 
-constexpr UINT kAbout = 20001, kPeriodMonth = 20003, kPeriodKind = 20004, kJournal = 20101;
+constexpr UINT kAbout = 20001, kPeriodMonth = 20003, kPeriodKind = 20004, kSettings = 20005, kCloseAll = 20007,
+               kPrintDirect = 20008, kJournal = 20101;
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -133,6 +135,73 @@ TEST_F(MainFrameTest, ExitQuestion)
     script.message("Вы действительно хотите выйти из программы?", IDYES);
     EXPECT_TRUE(program.Close());
     g_bAskExit = FALSE;
+}
+
+TEST_F(MainFrameTest, SettingsGoToTheGlobalsAndTheProfile)
+{
+    Start("ЛЕДМАРК");
+    g_bAskExit = FALSE;
+    g_lReportTipe = 0;
+    afxtest::InteractionScript script;
+    script.dialogCaption("Настройки", [](afxtest::DialogStep& d) {
+        auto* sheet = dynamic_cast<CPropertySheet*>(d.window());
+        ASSERT_NE(sheet, nullptr);
+        afxtest::click(sheet->GetActivePage(), IDC_SETTINGS_ASK_EXIT);
+        afxtest::typeInto(sheet->GetActivePage(), IDC_SETTINGS_REPORT, QStringLiteral("3"));
+        d.click(IDOK);
+    });
+    frame->SendMessage(WM_COMMAND, kSettings);
+    script.verify();
+    EXPECT_TRUE(g_bAskExit);
+    EXPECT_EQ(g_lReportTipe, 3);
+    EXPECT_EQ(program.App().GetProfileInt("Application", "AskExit", 0), 1);
+    EXPECT_EQ(program.App().GetProfileInt("Application", "ReportTipe", 0), 3);
+    g_bAskExit = FALSE;
+    program.App().WriteProfileInt("Application", "AskExit", 0);
+}
+
+TEST_F(MainFrameTest, DirectPrintingSwitchAndItsCheck)
+{
+    Start("ЛЕДМАРК");
+    g_bPrintDirrect = FALSE;
+    CMenu* file = frame->GetMenuBar().GetSubMenu(0);
+    const int item = 3;
+    ASSERT_EQ(file->GetMenuItemID(item), kPrintDirect);
+    frame->SendMessage(WM_COMMAND, kPrintDirect);
+    EXPECT_TRUE(g_bPrintDirrect);
+    AfxPreparedMenu(file->m_hMenu);
+    EXPECT_TRUE(file->GetMenuState(item, MF_BYPOSITION) & MF_CHECKED);
+    frame->SendMessage(WM_COMMAND, kPrintDirect);
+    EXPECT_FALSE(g_bPrintDirrect) << "twice leaves it as it was";
+    AfxPreparedMenu(file->m_hMenu);
+    EXPECT_FALSE(file->GetMenuState(item, MF_BYPOSITION) & MF_CHECKED);
+}
+
+TEST_F(MainFrameTest, PeriodByKindIsChosenAndAllWindowsClose)
+{
+    Start("ЛЕДМАРК");
+    frame->SendMessage(WM_COMMAND, kPeriodKind);
+    CView* view = ActiveView();
+    ASSERT_NE(view, nullptr);
+    auto* grid = static_cast<CCellwork*>(view->GetDlgItem(IDC_GRID));
+    ASSERT_NE(grid, nullptr);
+    const int year = QDate::currentDate().year();
+    grid->SetCurCell(1, 3);  // the first quarter
+    view->SendMessage(WM_COMMAND, IDOK);
+    afxtest::deliverPosted();
+    afxtest::flushDeletes();
+    EXPECT_EQ(ActiveView(), nullptr);
+    EXPECT_EQ(GetDPV1(), QString("01.01.%1").arg(year).toUtf8().constData());
+    EXPECT_EQ(GetDPV2(), QString("31.03.%1").arg(year).toUtf8().constData());
+    EXPECT_EQ(GetStatusPaneText(3), CString(QString(" Отчетный период I квартал %1 г.").arg(year).toUtf8().constData()));
+
+    frame->SendMessage(WM_COMMAND, kPeriodKind);
+    frame->SendMessage(WM_COMMAND, kPeriodMonth);
+    ASSERT_NE(ActiveView(), nullptr);
+    frame->SendMessage(WM_COMMAND, kCloseAll);
+    afxtest::deliverPosted();
+    afxtest::flushDeletes();
+    EXPECT_EQ(frame->MDIGetActive(), nullptr);
 }
 
 // The main frame with its first menu open, as a picture beside the test binary.
