@@ -160,6 +160,20 @@ TEST_F(MainFrameTest, SettingsGoToTheGlobalsAndTheProfile)
     program.App().WriteProfileInt("Application", "AskExit", 0);
 }
 
+// A user who never chose a period by kind works in the one the pane names,
+// in the dates' usual form.
+TEST_F(MainFrameTest, PeriodByKindWithoutDatesTakesTheKindsDates)
+{
+    ASSERT_TRUE(ExecuteSql("update tn set otp_id=7, g=2024, dpv1=NULL, dpv2=NULL where tn=1"));
+    Start("ЛЕДМАРК");
+    EXPECT_EQ(GetDPV1(), CString("01.04.2024"));
+    EXPECT_EQ(GetDPV2(), CString("30.06.2024"));
+    EXPECT_EQ(GetStatusPaneText(3), CString(" Отчетный период II квартал 2024 г."));
+    // The demo user's period again, for the tests that follow.
+    ASSERT_TRUE(ExecuteSql("update tn set otp_id=NULL, g=YEAR(CURDATE()), ms=MONTH(CURDATE()), "
+                           "dpv1=DATE_FORMAT(CURDATE(), '%Y-%m-01'), dpv2=LAST_DAY(CURDATE()) where tn=1"));
+}
+
 TEST_F(MainFrameTest, DirectPrintingSwitchAndItsCheck)
 {
     Start("ЛЕДМАРК");
