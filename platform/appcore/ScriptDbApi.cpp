@@ -239,6 +239,12 @@ int Driver(lua_State* L)
     return 1;
 }
 
+int ReadGeneration(lua_State* L)
+{
+    lua_pushinteger(L, lua_Integer(CScriptReadCache::Generation()));
+    return 1;
+}
+
 } // namespace
 
 void RegisterScriptDbApi(lua_State* L)
@@ -260,6 +266,7 @@ void RegisterScriptDbApi(lua_State* L)
         {"set_constant", ScriptHostFunction<SetConstantOf>},
         {"user", ScriptHostFunction<User>},
         {"driver", ScriptHostFunction<Driver>},
+        {"read_generation", ScriptHostFunction<ReadGeneration>},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);

@@ -1,5 +1,6 @@
 #include "ScriptReadCache.h"
 
+#include <atomic>
 #include <map>
 
 namespace appcore {
@@ -8,8 +9,15 @@ namespace {
 
 struct ReadCache {
     int depth = 0;
+    unsigned long long generation = 0;
     std::map<std::string, std::any> answers;
 };
+
+unsigned long long NextGeneration()
+{
+    static std::atomic<unsigned long long> last{0};
+    return ++last;
+}
 
 ReadCache& ThreadCache()
 {
@@ -21,7 +29,9 @@ ReadCache& ThreadCache()
 
 CScriptReadCache::CScriptReadCache()
 {
-    ++ThreadCache().depth;
+    ReadCache& cache = ThreadCache();
+    if (cache.depth++ == 0)
+        cache.generation = NextGeneration();
 }
 
 CScriptReadCache::~CScriptReadCache()
@@ -52,7 +62,15 @@ void CScriptReadCache::Keep(const std::string& key, std::any value)
 
 void CScriptReadCache::Forget()
 {
-    ThreadCache().answers.clear();
+    ReadCache& cache = ThreadCache();
+    cache.answers.clear();
+    cache.generation = NextGeneration();
+}
+
+unsigned long long CScriptReadCache::Generation()
+{
+    const ReadCache& cache = ThreadCache();
+    return cache.depth > 0 ? cache.generation : 0;
 }
 
 } // namespace appcore

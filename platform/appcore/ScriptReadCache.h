@@ -7,6 +7,10 @@
 // once. A write through db.execute or db.set_constant forgets everything read
 // so far; the end of the outermost scope forgets it too. Scopes nest and
 // belong to the thread that made them.
+//
+// Each outermost scope, and each forgetting inside one, has a generation
+// number of its own (db.read_generation() in the scripts), so a script may
+// keep what it made of its reads for as long as that number stays the same.
 #pragma once
 
 #include <any>
@@ -27,6 +31,9 @@ public:
     static const std::any* Find(const std::string& key);
     static void Keep(const std::string& key, std::any value);
     static void Forget();
+    // The generation of the open scope: never the same twice in a process;
+    // 0 when no scope is open on this thread.
+    static unsigned long long Generation();
 };
 
 } // namespace appcore

@@ -235,6 +235,28 @@ end
 
 local CHART_COLUMNS = "sb1,sb2,sb3,tp,kol,zab,ap,name"
 
+-- What a script made of its reads, kept while the host's read cache holds
+-- them (db.read_generation): inside the checks of a document's lines the
+-- chart rows of an account pair are made once. Outside a read cache nothing
+-- is kept. Callers must not change what they get.
+local remembered = {generation = 0, values = {}}
+
+function L.remembered(key, make)
+    local generation = db.read_generation()
+    if generation == 0 then
+        return make()
+    end
+    if remembered.generation ~= generation then
+        remembered = {generation = generation, values = {}}
+    end
+    local value = remembered.values[key]
+    if value == nil then
+        value = make()
+        remembered.values[key] = value
+    end
+    return value
+end
+
 local function chart_row(fields)
     if not fields then
         return nil
@@ -280,7 +302,7 @@ function L.describe_account(code)
 end
 
 -- The rows of two accounts in one query (either may be nil); keyed by code.
-function L.posting_accounts(first, second)
+local function read_posting_accounts(first, second)
     local found = {}
     local terms = {}
     -- not ipairs: it would stop at an absent first side (a credit-only posting)
@@ -299,6 +321,12 @@ function L.posting_accounts(first, second)
         found[L.text(fields.col0) .. L.text(fields.col1) .. L.text(fields.col2) .. L.text(fields.col3)] = chart_row(fields)
     end
     return found
+end
+
+function L.posting_accounts(first, second)
+    return L.remembered("posting_accounts|" .. tostring(first) .. "|" .. tostring(second), function()
+        return read_posting_accounts(first, second)
+    end)
 end
 
 -- Reference books ---------------------------------------------------------------

@@ -138,3 +138,29 @@ TEST_F(ScriptDbApi, AReadCacheAnswersRepeatedReadsUntilAWrite)
     EXPECT_EQ(Eval("Total()"), "16.75") << "out of the scope every read asks the server";
     EXPECT_EQ(Eval("Constant(\"2\")"), "2");
 }
+
+// What a script derives from its reads may be kept while the generation stays:
+// it changes with a write and with every new scope, and is 0 outside one.
+TEST_F(ScriptDbApi, TheReadGenerationChangesWithAWriteAndWithEachScope)
+{
+    EXPECT_EQ(Eval("db.read_generation()"), "0");
+    std::string first, second;
+    {
+        appcore::CScriptReadCache reads;
+        first = Eval("db.read_generation()");
+        EXPECT_NE(first, "0");
+        {
+            appcore::CScriptReadCache nested;
+            EXPECT_EQ(Eval("db.read_generation()"), first) << "a nested scope shares the outer one's reads";
+        }
+        EXPECT_EQ(Eval("db.read_generation()"), first);
+        EXPECT_EQ(Eval("Add(\"четвертая\",\"1\",\"\")"), "3");
+        second = Eval("db.read_generation()");
+        EXPECT_NE(second, first) << "a write forgets what was derived";
+    }
+    EXPECT_EQ(Eval("db.read_generation()"), "0");
+    appcore::CScriptReadCache again;
+    const std::string third = Eval("db.read_generation()");
+    EXPECT_NE(third, first);
+    EXPECT_NE(third, second);
+}
