@@ -93,6 +93,48 @@ long OpenJournal(CMDIFrameWnd* frame)
     return rs ? rs->GetRecordCount() : 0;
 }
 
+struct Rounds {
+    std::vector<double> screen, plain, block, firstRow;
+};
+
+bool MeasureRound(Rounds& r, CMDIFrameWnd* frame, int rows, const std::string& connection, const std::string& sql)
+{
+    bool ok = true;
+    long records = 0;
+    r.screen.push_back(Seconds([&] { return (records = OpenJournal(frame)) == rows; }, ok));
+    AfxGetApp()->CloseAllDocuments(TRUE);
+    QApplication::processEvents();
+    if (!ok) {
+        std::fprintf(stderr, "the journal showed %ld records of %d\n", records, rows);
+        return false;
+    }
+    const RawReadResult raw = RunRawOdbcRead(connection, sql);
+    const RawReadResult bound = RunRawOdbcBlockRead(connection, sql);
+    const RawReadResult one = RunRawOdbcFirstRow(connection, sql);
+    if (raw.seconds < 0 || bound.seconds < 0 || one.seconds < 0 || raw.rows != rows) {
+        std::fprintf(stderr, "plain ODBC failed: %s%s%s\n", raw.error.c_str(), bound.error.c_str(), one.error.c_str());
+        return false;
+    }
+    r.plain.push_back(raw.seconds);
+    r.block.push_back(bound.seconds);
+    r.firstRow.push_back(one.seconds);
+    return true;
+}
+
+// Prints the figures; the ratio of the first screen to the full read.
+double Print(const Rounds& r, int rows, int rounds)
+{
+    const double first = Median(r.screen), full = Median(r.plain);
+    std::printf("postings journal over %d postings of a year, median of %d rounds\n", rows, rounds);
+    std::printf("  journal opened, first screen shown:          %8.1f ms\n", first * 1000);
+    std::printf("  plain ODBC, read to the end (SQLGetData):    %8.1f ms\n", full * 1000);
+    std::printf("  plain ODBC, read to the end (bound, blocks): %8.1f ms\n", Median(r.block) * 1000);
+    std::printf("  plain ODBC, the query to its first row:      %8.1f ms\n", Median(r.firstRow) * 1000);
+    std::printf("  ratio first screen / full read:              %8.3f (target <= 0.1)\n", first / full);
+    std::printf("  ratio first screen / block read:             %8.3f\n", first / Median(r.block));
+    return first / full;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -121,39 +163,13 @@ int main(int argc, char** argv)
                                        JournalWhere(CJournalFilter(), CHelpers::GL_SqlDeb(), CHelpers::GL_SqlKred()), 1);
     const std::string connection =
         BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
-    std::vector<double> screen, plain, block, firstRow;
-    bool ok = true;
-    long records = 0;
-    for (int round = 0; round < options.rounds && ok; ++round) {
-        screen.push_back(Seconds([&] { return (records = OpenJournal(frame)) == rows; }, ok));
-        AfxGetApp()->CloseAllDocuments(TRUE);
-        QApplication::processEvents();
-        const RawReadResult raw = RunRawOdbcRead(connection, sql.ToStdString());
-        const RawReadResult bound = RunRawOdbcBlockRead(connection, sql.ToStdString());
-        const RawReadResult one = RunRawOdbcFirstRow(connection, sql.ToStdString());
-        if (raw.seconds < 0 || bound.seconds < 0 || one.seconds < 0 || raw.rows != rows) {
-            std::fprintf(stderr, "plain ODBC failed: %s%s%s\n", raw.error.c_str(), bound.error.c_str(),
-                         one.error.c_str());
+    Rounds r;
+    for (int round = 0; round < options.rounds; ++round)
+        if (!MeasureRound(r, frame, rows, connection, sql.ToStdString()))
             return 1;
-        }
-        plain.push_back(raw.seconds);
-        block.push_back(bound.seconds);
-        firstRow.push_back(one.seconds);
-    }
-    if (!ok) {
-        std::fprintf(stderr, "the journal showed %ld records of %d\n", records, rows);
-        return 1;
-    }
-    const double first = Median(screen), full = Median(plain);
-    std::printf("postings journal over %d postings of a year, median of %d rounds\n", rows, options.rounds);
-    std::printf("  journal opened, first screen shown:          %8.1f ms\n", first * 1000);
-    std::printf("  plain ODBC, read to the end (SQLGetData):    %8.1f ms\n", full * 1000);
-    std::printf("  plain ODBC, read to the end (bound, blocks): %8.1f ms\n", Median(block) * 1000);
-    std::printf("  plain ODBC, the query to its first row:      %8.1f ms\n", Median(firstRow) * 1000);
-    std::printf("  ratio first screen / full read:              %8.3f (target <= 0.1)\n", first / full);
-    std::printf("  ratio first screen / block read:             %8.3f\n", first / Median(block));
+    const double ratio = Print(r, rows, options.rounds);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
-    return first / full <= 0.1 ? 0 : 2;
+    return ratio <= 0.1 ? 0 : 2;
 }

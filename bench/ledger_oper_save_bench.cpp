@@ -101,6 +101,66 @@ std::vector<std::string> RawStatements(COperByHandRecord& op)
 
 const char* const kClear = "delete from ledmark_oper_by_hand\ndelete from ledmark_provodki";
 
+// The times of the rounds: the save, the header and postings without the
+// checks, the parts of the save apart, and the raw yardstick.
+struct Rounds {
+    std::vector<double> save, store, checks, statements, batch, raw;
+};
+
+bool MeasureRound(Rounds& r, const std::vector<std::string>& statements, const std::string& raw)
+{
+    bool ok = true;
+    ExecuteSql(kClear);
+    r.save.push_back(Seconds([] {
+        COperByHandRecord op = Operation();
+        COperLineFault fault;
+        long realId = -1;
+        return CheckOperLines(op.lines, op.date, op.branch, fault) && SaveStoredDocument(op, realId);
+    }, ok));
+    ExecuteSql(kClear);
+    r.store.push_back(Seconds([] {
+        COperByHandRecord op = Operation();
+        long realId = -1;
+        return SaveStoredDocument(op, realId);
+    }, ok));
+    r.checks.push_back(Seconds([] {
+        COperByHandRecord op = Operation();
+        COperLineFault fault;
+        return CheckOperLines(op.lines, op.date, op.branch, fault);
+    }, ok));
+    CString batch;
+    r.statements.push_back(Seconds([&batch] {
+        COperByHandRecord op = Operation();
+        return AppendPostingStatements(900000, op.date, op.branch, PostingsOfOperLines(op.lines), batch) != 0;
+    }, ok));
+    ExecuteSql(kClear);
+    r.batch.push_back(Seconds([&] {
+        CDbTransaction t;
+        return ExecuteSql(CString(statements[0].c_str()) + "\n" + batch) && t.Commit();
+    }, ok));
+    ExecuteSql(kClear);
+    std::string error;
+    r.raw.push_back(RunRawOdbcInserts(raw, statements, error));
+    if (r.raw.back() < 0)
+        std::fprintf(stderr, "raw ODBC failed: %s\n", error.c_str());
+    return ok && r.raw.back() >= 0;
+}
+
+void Print(const Rounds& r, int rounds)
+{
+    const double save = Median(r.save), store = Median(r.store), plain = Median(r.raw);
+    std::printf("manual operation of 100 lines, median of %d rounds\n", rounds);
+    std::printf("  save: line checks, header and postings:  %8.2f ms\n", save * 1000);
+    std::printf("  header and postings alone:               %8.2f ms\n", store * 1000);
+    std::printf("  parts of the save, apart:\n");
+    std::printf("    the line checks:                       %8.2f ms\n", Median(r.checks) * 1000);
+    std::printf("    the posting script's statements:       %8.2f ms\n", Median(r.statements) * 1000);
+    std::printf("    header and statements as one batch:    %8.2f ms\n", Median(r.batch) * 1000);
+    std::printf("  raw unixODBC, header + 100 inserts:      %8.2f ms\n", plain * 1000);
+    std::printf("  ratio save / raw:                        %8.3f (target <= 2)\n", save / plain);
+    std::printf("  ratio header and postings / raw:         %8.3f\n", store / plain);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -118,63 +178,17 @@ int main(int argc, char** argv)
     COperByHandRecord prototype = Operation();
     const std::vector<std::string> statements = RawStatements(prototype);
     const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
-    std::vector<double> saveTimes, storeTimes, rawTimes, checkTimes, makeTimes, batchTimes;
+    Rounds r;
     bool ok = true;
-    for (int round = 0; round < options.rounds && ok; ++round) {
-        ExecuteSql(kClear);
-        saveTimes.push_back(Seconds([] {
-            COperByHandRecord op = Operation();
-            COperLineFault fault;
-            long realId = -1;
-            return CheckOperLines(op.lines, op.date, op.branch, fault) && SaveStoredDocument(op, realId);
-        }, ok));
-        ExecuteSql(kClear);
-        storeTimes.push_back(Seconds([] {
-            COperByHandRecord op = Operation();
-            long realId = -1;
-            return SaveStoredDocument(op, realId);
-        }, ok));
-        // The parts of the save: the line checks, the posting script making
-        // the statements, the batch of statements through the layer.
-        checkTimes.push_back(Seconds([] {
-            COperByHandRecord op = Operation();
-            COperLineFault fault;
-            return CheckOperLines(op.lines, op.date, op.branch, fault);
-        }, ok));
-        CString batch;
-        makeTimes.push_back(Seconds([&batch] {
-            COperByHandRecord op = Operation();
-            return AppendPostingStatements(900000, op.date, op.branch, PostingsOfOperLines(op.lines), batch) != 0;
-        }, ok));
-        ExecuteSql(kClear);
-        batchTimes.push_back(Seconds([&] {
-            CDbTransaction t;
-            return ExecuteSql(CString(statements[0].c_str()) + "\n" + batch) && t.Commit();
-        }, ok));
-        ExecuteSql(kClear);
-        std::string error;
-        rawTimes.push_back(RunRawOdbcInserts(raw, statements, error));
-        if (rawTimes.back() < 0) {
-            std::fprintf(stderr, "raw ODBC failed: %s\n", error.c_str());
-            return 1;
-        }
-    }
+    for (int round = 0; round < options.rounds && ok; ++round)
+        ok = MeasureRound(r, statements, raw);
     const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
     if (!ok || postings != 100) {
         std::fprintf(stderr, "the save failed (%lld postings)\n", postings);
         return 1;
     }
-    const double save = Median(saveTimes), store = Median(storeTimes), plain = Median(rawTimes);
-    std::printf("manual operation of 100 lines, median of %d rounds\n", options.rounds);
-    std::printf("  save: line checks, header and postings:  %8.2f ms\n", save * 1000);
-    std::printf("  header and postings alone:               %8.2f ms\n", store * 1000);
-    std::printf("    of which the line checks:              %8.2f ms\n", Median(checkTimes) * 1000);
-    std::printf("    the posting script's statements:       %8.2f ms\n", Median(makeTimes) * 1000);
-    std::printf("    header and statements as one batch:    %8.2f ms\n", Median(batchTimes) * 1000);
-    std::printf("  raw unixODBC, header + 100 inserts:      %8.2f ms\n", plain * 1000);
-    std::printf("  ratio save / raw:                        %8.3f (target <= 2)\n", save / plain);
-    std::printf("  ratio header and postings / raw:         %8.3f\n", store / plain);
+    Print(r, options.rounds);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
-    return save / plain <= 2 ? 0 : 2;
+    return Median(r.save) / Median(r.raw) <= 2 ? 0 : 2;
 }
