@@ -23,6 +23,9 @@ struct TemplateRow {
 const TemplateRow* Templates(size_t& count)
 {
     static const TemplateRow rows[] = {
+        // The application core's postings views.
+        {IDR_STORNO, RUNTIME_CLASS(CStornoDoc), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CStornoView)},
+        {IDR_DOC_PROV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CDocProvView)},
         {IDD_PROVODKI, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CProvodkiView)},
         {IDD_OPER_BY_HAND, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(COperByHandView)},

@@ -1,8 +1,8 @@
 // The manual operation form as a bookkeeper uses it: a new operation with
 // two lines whose accounts and analytic values come from the choosers, saved
-// and saved again, the question answered No, a closed stored date, the offer
-// of a new operation, a line fault that names its cell, and a picture of the
-// form with three filled lines.
+// and saved again, its postings shown by "Бух.Справка", the question answered
+// No, a closed stored date, the offer of a new operation, a line fault that
+// names its cell, and a picture of the form with three filled lines.
 #include "COperByHandView.h"
 #include "ChooserForm.h"
 #include "GuiDriver.h"
@@ -125,6 +125,13 @@ TEST_F(OperByHandView, TwoLinesWithAccountsFromTheChoosersAreSavedAndSavedAgain)
     EXPECT_EQ(view->GetRealId(), realId);
     EXPECT_EQ(OperationCount(), 1);
     EXPECT_EQ(Postings(realId), CString("1|120812560|120134610|1|-|300.00|Выданы из кассы денежные средства под отчет"));
+
+    // "Бух.Справка" shows the operation's postings.
+    afxtest::click(view, ID_BUH_SPRAVKA);
+    auto* postings = Active<CDocProvView>();
+    ASSERT_NE(postings, nullptr);
+    ASSERT_EQ(postings->m_grid.GetNRows(), 1);
+    EXPECT_EQ(postings->m_grid.GetCellValue(2, 0), CString("120812560"));
 }
 
 TEST_F(OperByHandView, NoAtTheQuestionAndAClosedStoredDateChangeNothing)
