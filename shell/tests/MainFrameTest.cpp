@@ -122,6 +122,60 @@ TEST_F(MainFrameTest, MonthViewChoosesThePeriodShownInTheStatusBar)
     EXPECT_EQ(GetStatusPaneText(3), CString(QString(" Отчетный период март %1 г.").arg(year).toUtf8().constData()));
 }
 
+// Adding the next year, changing a month's dates, and a month without a
+// period that only beeps.
+TEST_F(MainFrameTest, MonthViewAddsAYearAndChangesDates)
+{
+    const int year = QDate::currentDate().year();
+    ASSERT_TRUE(ExecuteSql(QString("delete from otp where g>%1").arg(year).toUtf8().constData()));
+    Start("ПАЙМАР");
+    frame->SendMessage(WM_COMMAND, kPeriodMonth);
+    auto* view = dynamic_cast<CSelectPieriodMonthView*>(ActiveView());
+    ASSERT_NE(view, nullptr);
+    {
+        afxtest::InteractionScript script;
+        script.message(QString("Добавить год %1 ?").arg(year + 1), IDYES);
+        afxtest::click(view, IDC_OTP_ADD_YEAR);
+        script.verify();
+    }
+    CString sql;
+    sql.Format("select count(*) as cnt from otp where g=%d and d2=LAST_DAY(d1)", year + 1);
+    EXPECT_EQ(ExecuteCount(sql), 12);
+
+    auto* grid = static_cast<CCellwork*>(view->GetDlgItem(IDC_OTP_GRID));
+    grid->SetCurCell(1, 4);
+    {
+        afxtest::InteractionScript script;
+        script.dialog(IDD_OTP_FROM_TO, [&](afxtest::DialogStep& d) {
+            afxtest::pickDate(d.window(), IDC_OTP_FROM, QDate(year, 4, 28));
+            afxtest::pickDate(d.window(), IDC_OTP_TO, QDate(year, 5, 27));
+            d.click(IDOK);
+        });
+        afxtest::click(view, IDC_OTP_EDIT);
+        script.verify();
+    }
+    EXPECT_EQ(grid->GetCellValue(2, 4), CString(QString("28.04.%1").arg(year).toUtf8().constData()));
+    sql.Format("select count(*) as cnt from otp where g=%d and ms=5 and d1='%d-04-28' and d2='%d-05-27'", year, year,
+               year);
+    EXPECT_EQ(ExecuteCount(sql), 1);
+
+    sql.Format("delete from otp where g=%d and ms=6", year);
+    ASSERT_TRUE(ExecuteSql(sql));
+    afxtest::InteractionScript script;
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_OTP_YEARS, CBN_SELENDOK),
+                      reinterpret_cast<LPARAM>(view->GetDlgItem(IDC_OTP_YEARS)->GetSafeHwnd()));
+    grid->SetCurCell(1, 5);
+    view->SendMessage(WM_COMMAND, IDOK);
+    afxtest::deliverPosted();
+    EXPECT_EQ(script.beeps().size(), 1) << "a month without a period only beeps";
+    EXPECT_EQ(ActiveView(), view);
+    // The periods of the demo data again.
+    sql.Format("delete from otp where g=%d and ms in (5,6);\n"
+               "insert into otp (g, ms, d1, d2) values (%d, 5, '%d-05-01', '%d-05-31'), (%d, 6, '%d-06-01', '%d-06-30')",
+               year, year, year, year, year, year, year);
+    ASSERT_TRUE(ExecuteSql(sql));
+}
+
 TEST_F(MainFrameTest, ExitQuestion)
 {
     Start("ЛЕДМАРК");
