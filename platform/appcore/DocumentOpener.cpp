@@ -2,6 +2,7 @@
 
 #include "CDataArchive.h"
 #include "CFormGridView.h"
+#include "CSprEditView.h"
 #include "CconfigDocument.h"
 #include "ConfigGlobals.h"
 
@@ -105,6 +106,17 @@ OpenedForm OpenForm(const CString& name, const OpenRequest& request, ReusePolicy
                 effective.title = form->m_strTitle;
             width = width < 0 ? form->m_nWidth : width;
             height = height < 0 ? form->m_nHeight : height;
+        }
+    }
+    if (!t) {
+        // A book's table name opens the core's reference-book editor on it.
+        SprEditLayout layout;
+        if (SprEditLayoutFor(name, layout)) {
+            t = SprEditTemplate();
+            effective.formName = layout.table;
+            effective.paramText = layout.table;
+            if (effective.title.IsEmpty())
+                effective.title = layout.title;
         }
     }
     if (!t) {

@@ -22,6 +22,7 @@
 #include "CInterpriter.h"
 #include "CMDIClient.h"
 #include "CModuleLoader.h"
+#include "CSprEditView.h"
 #include "CSprPickerDlg.h"
 #include "ChoiceDelivery.h"
 #include "CommandPictures.h"

@@ -21,6 +21,7 @@
 #include "PeriodNames.h"
 #include "WorkingPeriod.h"
 #include "RefBooks.h"
+#include "TableColumns.h"
 #include "MoneyText.h"
 #include "UiFileHelpers.h"
 #include "WindowHelpers.h"

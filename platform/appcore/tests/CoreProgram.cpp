@@ -87,6 +87,21 @@ CConfigContents Configuration()
     form.m_strName = "ТестСписок";
     form.m_strTitle = "Список";
     contents.m_forms.push_back(form);
+    CSprRecord departments;
+    departments.m_nId = 8;
+    departments.m_strTable = "spr_prd";
+    departments.m_strName = "Подразделения";
+    departments.m_strFieldId = "id";
+    departments.m_strFieldName = "name";
+    contents.m_sprs.push_back(departments);
+    CSprRecord goods;
+    goods.m_nId = 90;
+    goods.m_strTable = "appcore_test_book";
+    goods.m_strName = "Товары";
+    goods.m_strFieldId = "code";
+    goods.m_strFieldName = "name";
+    goods.m_fields = {{"code", "Код", 60}, {"name", "Наименование", 200}, {"kol", "Количество", 80}};
+    contents.m_sprs.push_back(goods);
     return contents;
 }
 

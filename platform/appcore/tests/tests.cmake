@@ -52,7 +52,7 @@ add_dependencies(appcore_picker_test config_archive)
 
 # The view bases, forms by name, the configuration's grid forms and the report window.
 add_suite_test(appcore_views_test DATABASE GUI
-  SOURCES ${APPCORE_TESTS_DIR}/CoreProgram.cpp ${APPCORE_TESTS_DIR}/ViewsTest.cpp
+  SOURCES ${APPCORE_TESTS_DIR}/CoreProgram.cpp ${APPCORE_TESTS_DIR}/ViewsTest.cpp ${APPCORE_TESTS_DIR}/SprEditorTest.cpp
   DEPENDS appcore appcore_chooser_form testing_db testing_gui testing_main)
 suite_add_resources(appcore_views_test tests/res/views_test.rc tests/res/ViewsResource.h
   tests/res/appcore_test.rc tests/res/TestResource.h)

@@ -1,0 +1,41 @@
+// The reference-book editor's statements: which columns of a book's table it
+// shows, the rows it lists and the SQL of a save. Every value reaches SQL
+// quoted (NullStr, an emptied cell is NULL); table and column names come
+// from the configuration and must be plain SQL names.
+#pragma once
+
+#include "afx.h"
+
+#include <vector>
+
+namespace appcore {
+
+struct SprEditColumn {
+    CString name;
+    CString caption;
+    int width = 0;
+};
+
+struct SprEditLayout {
+    CString table;
+    CString key;                          // the key column, shown first
+    std::vector<SprEditColumn> columns;   // the edited columns after the key
+    CString title;                        // the book's name
+    bool keepsDeleted = false;            // the table marks deleted rows in dt_del
+};
+
+// The editor of the configuration's book whose table is `table` (case
+// aside): the key column, then the book's picker fields that are plain
+// columns other than the key, else its name column. False when no book has
+// that table or a name in it is not a plain SQL name.
+bool SprEditLayoutFor(const CString& table, SprEditLayout& layout);
+
+// The rows not deleted, by key.
+CString SprEditSelect(const SprEditLayout& layout);
+// A new row (the key too when typed, else the table numbers it).
+CString SprEditInsert(const SprEditLayout& layout, const CString& key, const std::vector<CString>& values);
+CString SprEditUpdate(const SprEditLayout& layout, const CString& key, const std::vector<CString>& values);
+// A table that keeps deleted rows gets today in dt_del; another loses the row.
+CString SprEditDelete(const SprEditLayout& layout, const CString& key);
+
+} // namespace appcore
