@@ -1,4 +1,5 @@
 #include "menu/OwnerDrawMenu.h"
+#include "bars/AfxBarDefs.h"
 #include "gdi/AfxGdi.h"
 #include "menu/CMenu.h"
 #include "wnd/AfxDispatch.h"
@@ -223,8 +224,14 @@ QSize OwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     auto* items = dynamic_cast<const OwnerDrawnItems*>(widget);
     if (items && (type == CT_MenuItem || type == CT_MenuBarItem)) {
         const MenuItem* item = itemAt(items->handle(), items->measuring);
-        if (item && item->ownerDrawn())
-            return measure(items->handle(), *item);
+        if (item && item->ownerDrawn()) {
+            QSize measured = measure(items->handle(), *item);
+            // A drop-down item is wider than its owner measured it by the
+            // check mark's width less one, as the items of Windows menus are.
+            if (type == CT_MenuItem)
+                measured.rwidth() += GetSystemMetrics(SM_CXMENUCHECK) - 1;
+            return measured;
+        }
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
