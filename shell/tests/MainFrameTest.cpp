@@ -44,6 +44,12 @@ protected:
         ASSERT_NE(frame, nullptr);
         afxtest::showActive(frame);
     }
+    // The demo user's period again, for the tests that follow.
+    static void RestoreDemoPeriod()
+    {
+        ASSERT_TRUE(ExecuteSql("update tn set otp_id=NULL, g=YEAR(CURDATE()), ms=MONTH(CURDATE()), "
+                               "dpv1=DATE_FORMAT(CURDATE(), '%Y-%m-01'), dpv2=LAST_DAY(CURDATE()) where tn=1"));
+    }
     CView* ActiveView() const
     {
         CMDIChildWnd* child = frame->MDIGetActive();
@@ -223,9 +229,7 @@ TEST_F(MainFrameTest, PeriodByKindWithoutDatesTakesTheKindsDates)
     EXPECT_EQ(GetDPV1(), CString("01.04.2024"));
     EXPECT_EQ(GetDPV2(), CString("30.06.2024"));
     EXPECT_EQ(GetStatusPaneText(3), CString(" Отчетный период II квартал 2024 г."));
-    // The demo user's period again, for the tests that follow.
-    ASSERT_TRUE(ExecuteSql("update tn set otp_id=NULL, g=YEAR(CURDATE()), ms=MONTH(CURDATE()), "
-                           "dpv1=DATE_FORMAT(CURDATE(), '%Y-%m-01'), dpv2=LAST_DAY(CURDATE()) where tn=1"));
+    RestoreDemoPeriod();
 }
 
 TEST_F(MainFrameTest, DirectPrintingSwitchAndItsCheck)
@@ -270,6 +274,39 @@ TEST_F(MainFrameTest, PeriodByKindIsChosenAndAllWindowsClose)
     afxtest::deliverPosted();
     afxtest::flushDeletes();
     EXPECT_EQ(frame->MDIGetActive(), nullptr);
+}
+
+// Dates typed into the period view by kind: a start after the end is refused
+// and the view stays; a year typed in the edit gives its dates.
+TEST_F(MainFrameTest, PeriodByKindChecksTypedDates)
+{
+    Start("ЛЕДМАРК");
+    frame->SendMessage(WM_COMMAND, kPeriodKind);
+    CView* view = ActiveView();
+    ASSERT_NE(view, nullptr);
+    auto* grid = static_cast<CCellwork*>(view->GetDlgItem(IDC_GRID));
+    view->SetDlgItemText(IDC_OTP_YEAR, "2024");
+    grid->SetCurCell(1, 18);
+    grid->SetCellValue(2, 18, "01.12.2024");
+    grid->SetCellValue(3, 18, "30.11.2024");
+    {
+        afxtest::InteractionScript script;
+        script.message("Дата начала должна предшествовать дате окончания", IDOK);
+        view->SendMessage(WM_COMMAND, IDOK);
+        script.verify();
+    }
+    afxtest::deliverPosted();
+    ASSERT_EQ(ActiveView(), view) << "the view stays";
+    grid->SetCellValue(2, 18, "30.11.2024");
+    view->SendMessage(WM_COMMAND, IDOK);
+    afxtest::deliverPosted();
+    afxtest::flushDeletes();
+    EXPECT_EQ(ActiveView(), nullptr);
+    EXPECT_EQ(ExecuteCount("select count(*) as cnt from tn where tn=1 and g=2024 and otp_id=18 and "
+                           "dpv1='2024-11-30' and dpv2='2024-11-30'"),
+              1)
+        << "equal days are accepted";
+    RestoreDemoPeriod();
 }
 
 // The main frame with its first menu open, as a picture beside the test binary.
