@@ -3,6 +3,7 @@
 #include "SplashScreen.h"
 #include "StartupChecks.h"
 #include "appcore.h"
+#include "gridbase.h"
 #include "ndbcore.h"
 #include "res/resource.h"
 
@@ -34,6 +35,16 @@ const UINT kIndicators[] = {ID_SEPARATOR, 59136, 59136, 59136};
 const CArmRecord* CurrentArm()
 {
     return GetDataArchive()->GetArm(int(g_lARM));
+}
+
+// A workplace's icon: the program's own, else one of the pictures library,
+// else one of the application core.
+HICON WorkplaceIcon(int id)
+{
+    for (HINSTANCE module : {HINSTANCE(AFX_CALLER_MODULE), GethDLL_Pictures(), GetDLL_Appcore()})
+        if (HICON icon = module ? LoadIcon(module, MAKEINTRESOURCE(id)) : nullptr)
+            return icon;
+    return nullptr;
 }
 
 } // namespace
@@ -84,7 +95,7 @@ BOOL CVR_MainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
     SetTitle(m_strCaption);
     SetWindowText(m_strCaption);
     if (arm && arm->m_nIcon > 0)
-        if (HICON icon = LoadIcon(AFX_CALLER_MODULE, MAKEINTRESOURCE(arm->m_nIcon)))
+        if (HICON icon = WorkplaceIcon(arm->m_nIcon))
             SetIcon(icon, TRUE);
     if (!BuildMenuBar())
         return FALSE;

@@ -50,6 +50,19 @@ protected:
         ASSERT_TRUE(ExecuteSql("update tn set otp_id=NULL, g=YEAR(CURDATE()), ms=MONTH(CURDATE()), "
                                "dpv1=DATE_FORMAT(CURDATE(), '%Y-%m-01'), dpv2=LAST_DAY(CURDATE()) where tn=1"));
     }
+    // Runs a command that opens a view and answers the view.
+    CView* Open(UINT command)
+    {
+        frame->SendMessage(WM_COMMAND, command);
+        return ActiveView();
+    }
+    // Presses the view's "Выбрать" and lets a closing view go.
+    static void Choose(CView* view)
+    {
+        view->SendMessage(WM_COMMAND, IDOK);
+        afxtest::deliverPosted();
+        afxtest::flushDeletes();
+    }
     CView* ActiveView() const
     {
         CMDIChildWnd* child = frame->MDIGetActive();
@@ -110,8 +123,7 @@ TEST_F(MainFrameTest, WindowCommandsAndScriptCommands)
 TEST_F(MainFrameTest, MonthViewChoosesThePeriodShownInTheStatusBar)
 {
     Start("ПАЙМАР");
-    frame->SendMessage(WM_COMMAND, kPeriodMonth);
-    auto* view = dynamic_cast<CSelectPieriodMonthView*>(ActiveView());
+    auto* view = dynamic_cast<CSelectPieriodMonthView*>(Open(kPeriodMonth));
     ASSERT_NE(view, nullptr);
     const int year = QDate::currentDate().year();
     EXPECT_EQ(view->GetShownYear(), year);
@@ -119,9 +131,7 @@ TEST_F(MainFrameTest, MonthViewChoosesThePeriodShownInTheStatusBar)
     ASSERT_NE(grid, nullptr);
     ASSERT_EQ(grid->GetNRows(), 12);
     grid->SetCurCell(1, 2);
-    view->SendMessage(WM_COMMAND, IDOK);
-    afxtest::deliverPosted();
-    afxtest::flushDeletes();
+    Choose(view);
     EXPECT_EQ(ActiveView(), nullptr) << "the choice closes the view";
     EXPECT_EQ(g_lMonth, 3);
     EXPECT_EQ(GetDPV1(), QString("01.03.%1").arg(year).toUtf8().constData());
@@ -135,8 +145,7 @@ TEST_F(MainFrameTest, MonthViewAddsAYearAndChangesDates)
     const int year = QDate::currentDate().year();
     ASSERT_TRUE(ExecuteSql(QString("delete from otp where g>%1").arg(year).toUtf8().constData()));
     Start("ПАЙМАР");
-    frame->SendMessage(WM_COMMAND, kPeriodMonth);
-    auto* view = dynamic_cast<CSelectPieriodMonthView*>(ActiveView());
+    auto* view = dynamic_cast<CSelectPieriodMonthView*>(Open(kPeriodMonth));
     ASSERT_NE(view, nullptr);
     {
         afxtest::InteractionScript script;
@@ -252,16 +261,13 @@ TEST_F(MainFrameTest, DirectPrintingSwitchAndItsCheck)
 TEST_F(MainFrameTest, PeriodByKindIsChosenAndAllWindowsClose)
 {
     Start("ЛЕДМАРК");
-    frame->SendMessage(WM_COMMAND, kPeriodKind);
-    CView* view = ActiveView();
+    CView* view = Open(kPeriodKind);
     ASSERT_NE(view, nullptr);
     auto* grid = static_cast<CCellwork*>(view->GetDlgItem(IDC_GRID));
     ASSERT_NE(grid, nullptr);
     const int year = QDate::currentDate().year();
     grid->SetCurCell(1, 3);  // the first quarter
-    view->SendMessage(WM_COMMAND, IDOK);
-    afxtest::deliverPosted();
-    afxtest::flushDeletes();
+    Choose(view);
     EXPECT_EQ(ActiveView(), nullptr);
     EXPECT_EQ(GetDPV1(), QString("01.01.%1").arg(year).toUtf8().constData());
     EXPECT_EQ(GetDPV2(), QString("31.03.%1").arg(year).toUtf8().constData());
@@ -281,8 +287,7 @@ TEST_F(MainFrameTest, PeriodByKindIsChosenAndAllWindowsClose)
 TEST_F(MainFrameTest, PeriodByKindChecksTypedDates)
 {
     Start("ЛЕДМАРК");
-    frame->SendMessage(WM_COMMAND, kPeriodKind);
-    CView* view = ActiveView();
+    CView* view = Open(kPeriodKind);
     ASSERT_NE(view, nullptr);
     auto* grid = static_cast<CCellwork*>(view->GetDlgItem(IDC_GRID));
     view->SetDlgItemText(IDC_OTP_YEAR, "2024");
@@ -298,9 +303,7 @@ TEST_F(MainFrameTest, PeriodByKindChecksTypedDates)
     afxtest::deliverPosted();
     ASSERT_EQ(ActiveView(), view) << "the view stays";
     grid->SetCellValue(2, 18, "30.11.2024");
-    view->SendMessage(WM_COMMAND, IDOK);
-    afxtest::deliverPosted();
-    afxtest::flushDeletes();
+    Choose(view);
     EXPECT_EQ(ActiveView(), nullptr);
     EXPECT_EQ(ExecuteCount("select count(*) as cnt from tn where tn=1 and g=2024 and otp_id=18 and "
                            "dpv1='2024-11-30' and dpv2='2024-11-30'"),
