@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -97,6 +98,9 @@ int RunBench(int argc, char** argv)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("VORNAL_CONFIG_ARCHIVE", VORNAL_BIN_DIR "/vornal.cfa");
+    // A profile of its own: the user's stays as it is.
+    QTemporaryDir profile;
+    environment.insert("VORNAL_PROFILE_DIR", profile.path());
     QProcessEnvironment child = environment;
     child.insert("VORNAL_BENCH_CHILD", "1");
     const QStringList login = {"-1", "-123", "-1", "-", "-" + database, "-root", "-127.0.0.1:" + options.port, "-0"};
