@@ -89,6 +89,8 @@ void ShellProgram::Stop()
     m_app->DeleteTemplates();
     m_app.reset();
     m_started = false;
+    // The program's end gives up its one-instance claims, as the process's end would.
+    SetMyClassName("");
 }
 
 } // namespace shelltest

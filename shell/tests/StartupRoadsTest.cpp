@@ -10,6 +10,9 @@
 #include "ndbcore.h"
 #include "res/resource.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -95,6 +98,44 @@ TEST_F(StartupRoadsTest, ChooserSwitchRunsTheChooserAndEnds)
     script.dialog(IDD_WELCOME, [](afxtest::DialogStep& d) { d.click(IDCANCEL); });
     EXPECT_FALSE(program->Start("-$$$"));
     EXPECT_EQ(program->Frame(), nullptr);
+}
+
+// Runs the program as a process of its own until it ends or has run the
+// configuration's Load(); answers what it printed. The test's own program
+// answers meanwhile (a second instance asks the first to come forward).
+QByteArray RunSecondProgram(const QString& arguments)
+{
+    QProcess second;
+    second.setProcessChannelMode(QProcess::MergedChannels);
+    second.start(qEnvironmentVariable("VORNAL_BIN") + "/vornal", arguments.split(' ', Qt::SkipEmptyParts));
+    if (!second.waitForStarted(10000))
+        return QByteArray();
+    QByteArray output;
+    QDeadlineTimer deadline(30000);
+    while (second.state() != QProcess::NotRunning && !deadline.hasExpired() && !output.contains("Конфигурация загружена")) {
+        QCoreApplication::processEvents();
+        second.waitForReadyRead(20);
+        output += second.readAll();
+    }
+    if (second.state() != QProcess::NotRunning) {
+        second.kill();
+        second.waitForFinished(10000);
+    }
+    return output + second.readAll();
+}
+
+// A second program for the same server, workplace and user ends before the
+// configuration's Load(); once the first has ended, it starts.
+TEST_F(StartupRoadsTest, SecondInstanceOfTheSameWorkplaceEnds)
+{
+    const QString arguments = ShellProgram::LoginArguments("1", "123", Arm("ЛЕДМАРК"));
+    ASSERT_TRUE(program->Start(arguments));
+    const QByteArray refused = RunSecondProgram(arguments);
+    EXPECT_FALSE(refused.contains("Конфигурация загружена")) << refused.constData();
+    EXPECT_NE(program->Frame(), nullptr) << "the first runs on";
+    program.reset();
+    const QByteArray started = RunSecondProgram(arguments);
+    EXPECT_TRUE(started.contains("Конфигурация загружена")) << started.constData();
 }
 
 // The ends of start-up: each road stops with its message and leaves no frame.
