@@ -8,16 +8,14 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_ledmark_bench" with the schema of db/mysql.
+#include "BenchSupport.h"
 #include "ledmark.h"
 
 #include <appcore.h>
 #include <ndbcore.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -49,19 +47,6 @@ const char* const kDirect =
     "union all select 0,sum(s),0,sum(kol) from ledmark_provodki "
     "where kred1='201' and kred2='34' and kred0='1' and d<'2025-01-01') q";
 
-bool Localdb(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral(VORNAL_SOURCE_DIR "/tools/localdb"), arguments);
-    return tool.waitForFinished(120000) && tool.exitCode() == 0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double Seconds(const std::function<void()>& body)
 {
@@ -85,41 +70,17 @@ CString RunDirect()
     return figures;
 }
 
-bool StartScripts(QTemporaryDir& noModules)
-{
-    appcore::GetScriptHooks().reportError = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
-    appcore::GetScriptHooks().log = [](const std::string&) {};
-    if (!GetDataArchive()->LoadFile(VORNAL_BIN_DIR "/vornal.cfa"))
-        return false;
-    CModuleLoader::SetFolder(noModules.path().toStdString());
-    return CInterpriter::mcc_dll_Global_init0() && CInterpriter::mcc_dll_Global_init();
-}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString dir = QDir::homePath() + QStringLiteral("/.local/share/vornal/bench-localdb");
-    QString port = QStringLiteral("33390");
-    int rounds = 9;
-    const QStringList args = app.arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--dir")) dir = args[i + 1];
-        else if (args[i] == QLatin1String("--port")) port = args[i + 1];
-        else if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
-    }
-    const QString database = QStringLiteral("vornal_ledmark_bench");
-    if (!Localdb({"start", "--dir", dir, "--port", port, "--db", database})
-        || !Localdb({"newdb", database, "--dir", dir}))
-        return 1;
-    SetDriverId(1);
-    SetServerName(CString(QStringLiteral("127.0.0.1:") + port));
-    SetDataBaseName(CString(database));
-    SetUserID("root");
-    SetUserPassword("");
+    const BenchOptions options = ParseBenchOptions(app.arguments(), 9);
+    const int rounds = options.rounds;
     QTemporaryDir noModules;
-    if (!InitDll() || !StartScripts(noModules))
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_ledmark_bench"))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"), noModules))
         return 1;
     g_lYear = 2024;
     const double fill = Seconds([] { ExecuteSql("delete from ledmark_provodki\nanalyze table ledmark_provodki"); });

@@ -6,13 +6,11 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_bench".
+#include "BenchSupport.h"
 #include "RawOdbcInsert.h"
 #include "ndbcore.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QProcess>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -41,44 +39,15 @@ CString PostingInsert(int n)
     return sql;
 }
 
-bool Localdb(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral(VORNAL_SOURCE_DIR "/tools/localdb"), arguments);
-    return tool.waitForFinished(120000) && tool.exitCode() == 0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString dir = QDir::homePath() + QStringLiteral("/.local/share/vornal/bench-localdb");
-    QString port = QStringLiteral("33390");
-    int rounds = 7;
-    const QStringList args = app.arguments();
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--dir")) dir = args[i + 1];
-        else if (args[i] == QLatin1String("--port")) port = args[i + 1];
-        else if (args[i] == QLatin1String("--rounds")) rounds = std::max(1, args[i + 1].toInt());
-    }
-    const QString database = QStringLiteral("vornal_bench");
-    if (!Localdb({"start", "--dir", dir, "--port", port, "--db", database})
-        || !Localdb({"newdb", database, "--dir", dir}))
-        return 1;
-    SetDriverId(1);
-    SetServerName(CString(QStringLiteral("127.0.0.1:") + port));
-    SetDataBaseName(CString(database));
-    SetUserID("root");
-    SetUserPassword("");
-    if (!InitDll() || !ExecuteSql(kTable))
+    const BenchOptions options = ParseBenchOptions(app.arguments(), 7);
+    const int rounds = options.rounds;
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_bench")) || !ExecuteSql(kTable))
         return 1;
 
     CString batch;
