@@ -74,7 +74,10 @@ bool RegistryFile::save()
     const QString temp = m_path + QStringLiteral(".%1-%2.tmp").arg(::getpid()).arg(counter++);
     QFile file(temp);
     const QByteArray text = RegTreeToText(*m_root);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size()
+    // The profile keeps the remembered number and password of a login: only the
+    // user may read it, whatever the umask.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) && file.write(text) == text.size()
         && file.flush();
     file.close();
     if (!written || ::rename(temp.toUtf8().constData(), m_path.toUtf8().constData()) != 0) {

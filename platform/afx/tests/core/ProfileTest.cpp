@@ -144,6 +144,12 @@ TEST(CProfileStore, EntriesUnderTheBranch)
     EXPECT_STREQ(own.GetString("Settings", "welcome"), "12") << "the application's own file keeps texts";
     EXPECT_TRUE(QFile::exists(profileFile("Vornal.ini")));
     EXPECT_STREQ(profile.GetString("Settings", "welcome"), "");
+
+    // Remembered logins and database passwords live in these files.
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    for (const char* name : { "HKEY_CURRENT_USER.reg", "Vornal.ini" })
+        EXPECT_EQ(QFile::permissions(profileFile(name)) & others, QFileDevice::Permissions()) << name;
 }
 
 TEST(CProfileStore, TwoProcessesWritingAtOnceLoseNothing)
