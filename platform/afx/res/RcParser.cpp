@@ -39,6 +39,27 @@ const char* const kSkippedTypes[] = { "ACCELERATORS", "VERSIONINFO", "TEXTINCLUD
 const char* const kPictureTypes[] = { "BITMAP", "ICON", "PNG", "CURSOR" };
 const char* const kMemoryFlags[] = { "DISCARDABLE", "MOVEABLE", "FIXED", "PURE", "IMPURE", "PRELOAD", "LOADONCALL" };
 
+// A combo box's kind (simple, drop-down, drop-down list) is the low two bits of
+// its style: CBS_SIMPLE is the default kind only when the written style names
+// none, otherwise "CBS_DROPDOWN" ORed with the default would read as a
+// drop-down list and the field could not be typed into.
+const long kComboKindBits = CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST;
+
+bool isComboBox(const ControlKind& kind)
+{
+    return QLatin1String(kind.className) == QLatin1String("ComboBox");
+}
+
+long writtenStyleBase(const ControlKind& kind)
+{
+    return isComboBox(kind) ? kind.style & ~kComboKindBits : kind.style;
+}
+
+long withDefaultKind(const ControlKind& kind, long style)
+{
+    return isComboBox(kind) && (style & kComboKindBits) == 0 ? style | CBS_SIMPLE : style;
+}
+
 bool isOneOf(const QString& w, const char* const* list, size_t n)
 {
     for (size_t i = 0; i < n; ++i) {
@@ -458,7 +479,7 @@ void RcParser::control(AfxDlgTemplate& d)
         expectPunct(",");
         item.cy = (int)number();
         if (acceptComma()) {
-            item.style = (DWORD)style(kind->style | visible);
+            item.style = (DWORD)withDefaultKind(*kind, style(writtenStyleBase(*kind) | visible));
             if (acceptComma())
                 item.exStyle = (DWORD)style(0);
         }

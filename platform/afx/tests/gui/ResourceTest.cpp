@@ -53,6 +53,20 @@ TEST(ResourceTest, DialogTemplateCarriesStylesAndDefaults)
     EXPECT_EQ(t->items.at(9).text, CString("533")) << "a picture control names its bitmap by id";
 }
 
+// A written combo kind replaces the default simple kind instead of being ORed
+// with it (CBS_DROPDOWN | CBS_SIMPLE would be a drop-down list).
+TEST(ResourceTest, ComboBoxKeepsTheKindItsStyleNames)
+{
+    const AfxDlgTemplate* t = AfxFindDialogTemplate(MAKEINTRESOURCE(IDD_COMBOS), AFX_CALLER_MODULE);
+    ASSERT_NE(t, nullptr);
+    const DWORD kinds[] = { CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST, CBS_SIMPLE };
+    ASSERT_EQ(t->items.size(), std::size(kinds));
+    for (size_t i = 0; i < std::size(kinds); ++i)
+        EXPECT_EQ(t->items[i].style & 3u, kinds[i]) << i;
+    EXPECT_TRUE(t->items[1].style & CBS_SORT);
+    EXPECT_TRUE(t->items[0].style & WS_TABSTOP) << "the default style stays when none is written";
+}
+
 TEST(ResourceTest, MenuAndPicture)
 {
     const AfxMenuTemplate* m = AfxFindMenuTemplate(MAKEINTRESOURCE(IDR_MAIN), nullptr);
