@@ -61,7 +61,7 @@ const CSprRecord* FindPickerBook(const QString& book)
     return nullptr;
 }
 
-bool BookPickerSpec(const char* book, const char* filter, PickerSpec& spec)
+bool BookPickerSetup(const char* book, const char* filter, PickerSetup& setup)
 {
     QString name = QString::fromUtf8(book ? book : "").trimmed();
     QString condition = QString::fromUtf8(filter ? filter : "").trimmed();
@@ -73,34 +73,34 @@ bool BookPickerSpec(const char* book, const char* filter, PickerSpec& spec)
         Refuse(QStringLiteral("Справочник «%1» не найден в конфигурации").arg(name));
         return false;
     }
-    spec = PickerSpec();
-    spec.title = spr ? spr->m_strName : CString(name);
-    spec.keyField = spr ? spr->m_strFieldId : CString("id");
+    setup = PickerSetup();
+    setup.title = spr ? spr->m_strName : CString(name);
+    setup.keyField = spr ? spr->m_strFieldId : CString("id");
     CString nameField = spr ? spr->m_strFieldName : CString("name");
     if (spr && !spr->m_fields.empty()) {
         for (const CSprField& field : spr->m_fields)
-            spec.columns.push_back({field.m_strName, field.m_strCaption});
+            setup.columns.push_back({field.m_strName, field.m_strCaption});
     } else {
-        spec.columns = {{spec.keyField, "Код"}, {nameField, "Наименование"}};
+        setup.columns = {{setup.keyField, "Код"}, {nameField, "Наименование"}};
     }
     QString base = BaseQuery(spr, table);
     switch (kind) {
     case FilterKind::Select:
-        spec.sql = CString(condition);
-        spec.keyField.Empty();
-        spec.columns.clear();
+        setup.sql = CString(condition);
+        setup.keyField.Empty();
+        setup.columns.clear();
         break;
     case FilterKind::Where:
-        spec.sql = CString(base + QStringLiteral(" ") + condition);
+        setup.sql = CString(base + QStringLiteral(" ") + condition);
         break;
     case FilterKind::And:
-        spec.sql = CString(base + QStringLiteral(" where 1=1 ") + condition);
+        setup.sql = CString(base + QStringLiteral(" where 1=1 ") + condition);
         break;
     case FilterKind::Fragment:
-        spec.search = CString(condition);
+        setup.search = CString(condition);
         [[fallthrough]];
     case FilterKind::None:
-        spec.sql = CString(base);
+        setup.sql = CString(base);
         break;
     }
     return true;

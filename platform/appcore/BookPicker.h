@@ -26,6 +26,6 @@ const CSprRecord* FindPickerBook(const QString& book);
 // The list of a book with the filter. A name the configuration does not know
 // is taken as a table with key "id" and name "name" when it is a plain
 // identifier. False, after telling the user, when there is nothing to list.
-bool BookPickerSpec(const char* book, const char* filter, PickerSpec& spec);
+bool BookPickerSetup(const char* book, const char* filter, PickerSetup& setup);
 
 } // namespace appcore

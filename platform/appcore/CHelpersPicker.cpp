@@ -8,12 +8,12 @@
 int CHelpers::GetInSpr(const char* book, CWnd* parent, int ctrlId, const char* filter, UINT msg, short answerKind,
                        int multi, const char*, const char*, int)
 {
-    appcore::PickerSpec spec;
-    if (!appcore::BookPickerSpec(book, filter, spec))
+    appcore::PickerSetup setup;
+    if (!appcore::BookPickerSetup(book, filter, setup))
         return IDCANCEL;
-    spec.multi = multi != 0;
+    setup.multi = multi != 0;
     appcore::ChoiceTarget target(parent, ctrlId, msg);
     if (ctrlId > 0 && parent)
-        parent->GetDlgItemText(ctrlId, spec.current);
-    return appcore::ChooseAndDeliver(spec, target, answerKind == 2 || spec.multi);
+        parent->GetDlgItemText(ctrlId, setup.current);
+    return appcore::ChooseAndDeliver(setup, target, answerKind == 2 || setup.multi);
 }

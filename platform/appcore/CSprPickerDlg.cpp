@@ -5,8 +5,8 @@
 
 #include <QSet>
 
-CSprPickerDlg::CSprPickerDlg(const appcore::PickerSpec& spec, appcore::PickerRows rows, CWnd* parent)
-    : CDialog(spec.multi ? IDD_SPR_PICKER_MULTI : IDD_SPR_PICKER, parent), m_spec(spec), m_rows(std::move(rows))
+CSprPickerDlg::CSprPickerDlg(const appcore::PickerSetup& setup, appcore::PickerRows rows, CWnd* parent)
+    : CDialog(setup.multi ? IDD_SPR_PICKER_MULTI : IDD_SPR_PICKER, parent), m_setup(setup), m_rows(std::move(rows))
 {
 }
 
@@ -23,11 +23,11 @@ CListBox* CSprPickerDlg::List()
 BOOL CSprPickerDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (!m_spec.title.IsEmpty())
-        SetWindowText(m_spec.title);
-    SetDlgItemText(IDC_PICKER_SEARCH, m_spec.search);
+    if (!m_setup.title.IsEmpty())
+        SetWindowText(m_setup.title);
+    SetDlgItemText(IDC_PICKER_SEARCH, m_setup.search);
     FillList();
-    GotoDlgCtrl(m_spec.search.IsEmpty() ? static_cast<CWnd*>(List()) : GetDlgItem(IDC_PICKER_SEARCH));
+    GotoDlgCtrl(m_setup.search.IsEmpty() ? static_cast<CWnd*>(List()) : GetDlgItem(IDC_PICKER_SEARCH));
     return FALSE;
 }
 
@@ -47,7 +47,7 @@ void CSprPickerDlg::FillList()
     list->ResetContent();
     m_shown.clear();
     // The caller's current value (several keys by "," when several may be chosen) is selected.
-    QStringList keys = m_spec.current.ToQString().split(u',', Qt::SkipEmptyParts);
+    QStringList keys = m_setup.current.ToQString().split(u',', Qt::SkipEmptyParts);
     QSet<QString> current;
     for (const QString& key : keys)
         current.insert(key.trimmed());
@@ -58,16 +58,16 @@ void CSprPickerDlg::FillList()
             continue;
         int item = list->AddString(RowText(row));
         m_shown.push_back(int(i));
-        if (!current.contains(row.key.ToQString()) || (!m_spec.multi && first >= 0))
+        if (!current.contains(row.key.ToQString()) || (!m_setup.multi && first >= 0))
             continue;
         if (first < 0)
             first = item;
-        if (m_spec.multi)
+        if (m_setup.multi)
             list->SetSel(item, TRUE);
     }
     if (first < 0 && !m_shown.empty() && !search.IsEmpty())
         first = 0;
-    if (first >= 0 && !m_spec.multi)
+    if (first >= 0 && !m_setup.multi)
         list->SetCurSel(first);
     CString count;
     count.Format("Строк: %d из %d", int(m_shown.size()), int(m_rows.rows.size()));
@@ -81,7 +81,7 @@ void CSprPickerDlg::OnSearchChange()
 
 void CSprPickerDlg::OnListDblClk()
 {
-    if (!m_spec.multi)
+    if (!m_setup.multi)
         OnOK();
 }
 
@@ -91,7 +91,7 @@ void CSprPickerDlg::OnOK()
     m_chosen.clear();
     m_chosenRows.clear();
     for (int item = 0; item < list->GetCount(); ++item) {
-        bool chosen = m_spec.multi ? list->GetSel(item) > 0 : list->GetCurSel() == item;
+        bool chosen = m_setup.multi ? list->GetSel(item) > 0 : list->GetCurSel() == item;
         if (!chosen || item >= int(m_shown.size()))
             continue;
         const appcore::PickerRow& row = m_rows.rows[size_t(m_shown[size_t(item)])];
@@ -108,12 +108,12 @@ void CSprPickerDlg::OnOK()
 
 namespace appcore {
 
-int ChooseAndDeliver(const PickerSpec& spec, const ChoiceTarget& target, bool asText)
+int ChooseAndDeliver(const PickerSetup& setup, const ChoiceTarget& target, bool asText)
 {
     PickerRows rows;
-    if (!LoadPickerRows(spec, rows))
+    if (!LoadPickerRows(setup, rows))
         return IDCANCEL;
-    CSprPickerDlg picker(spec, std::move(rows), target.Parent());
+    CSprPickerDlg picker(setup, std::move(rows), target.Parent());
     if (picker.DoModal() != IDOK)
         return IDCANCEL;
     target.Deliver(JoinKeys(picker.GetChosenKeys()), asText);

@@ -9,7 +9,7 @@
 
 class CSprPickerDlg : public CDialog {
 public:
-    CSprPickerDlg(const appcore::PickerSpec& spec, appcore::PickerRows rows, CWnd* parent);
+    CSprPickerDlg(const appcore::PickerSetup& setup, appcore::PickerRows rows, CWnd* parent);
 
     // The keys of the chosen rows, in list order (after IDOK).
     const std::vector<CString>& GetChosenKeys() const { return m_chosen; }
@@ -27,7 +27,7 @@ private:
     CString RowText(const appcore::PickerRow& row) const;
     CListBox* List();
 
-    appcore::PickerSpec m_spec;
+    appcore::PickerSetup m_setup;
     appcore::PickerRows m_rows;
     std::vector<int> m_shown;  // row index of each list item
     std::vector<CString> m_chosen;
@@ -43,6 +43,6 @@ class ChoiceTarget;
 // Reads the list, runs the picker owned by the target's window and delivers
 // the chosen key (several joined by ",") to the target. IDOK when something
 // was chosen; IDCANCEL when the user cancelled or the list could not be read.
-int ChooseAndDeliver(const PickerSpec& spec, const ChoiceTarget& target, bool asText);
+int ChooseAndDeliver(const PickerSetup& setup, const ChoiceTarget& target, bool asText);
 
 } // namespace appcore

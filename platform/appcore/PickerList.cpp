@@ -26,10 +26,10 @@ CString CellText(Fields* fields, int index)
 }
 
 // The shown columns that the query has, with their captions.
-std::vector<int> ShownColumns(const PickerSpec& spec, Fields* fields, std::vector<CString>& captions)
+std::vector<int> ShownColumns(const PickerSetup& setup, Fields* fields, std::vector<CString>& captions)
 {
     std::vector<int> shown;
-    for (const PickerColumn& column : spec.columns) {
+    for (const PickerColumn& column : setup.columns) {
         int index = FieldIndex(fields, column.field);
         if (index < 0)
             continue;
@@ -50,7 +50,7 @@ std::vector<int> ShownColumns(const PickerSpec& spec, Fields* fields, std::vecto
 
 } // namespace
 
-bool LoadPickerRows(const PickerSpec& spec, PickerRows& out)
+bool LoadPickerRows(const PickerSetup& setup, PickerRows& out)
 {
     out = PickerRows();
     _ConnectionPtr connection = GetConnection();
@@ -59,13 +59,13 @@ bool LoadPickerRows(const PickerSpec& spec, PickerRows& out)
         return false;
     }
     try {
-        _RecordsetPtr rs = connection->Execute((LPCTSTR)spec.sql);
+        _RecordsetPtr rs = connection->Execute((LPCTSTR)setup.sql);
         FieldsPtr fields = rs->GetFields();
-        int key = spec.keyField.IsEmpty() ? 0 : FieldIndex(fields, spec.keyField);
+        int key = setup.keyField.IsEmpty() ? 0 : FieldIndex(fields, setup.keyField);
         if (key < 0)
             key = 0;
         int deleted = FieldIndex(fields, "dt_del");
-        std::vector<int> shown = ShownColumns(spec, fields, out.captions);
+        std::vector<int> shown = ShownColumns(setup, fields, out.captions);
         for (; !rs->GetadoEOF(); rs->MoveNext()) {
             if (deleted >= 0 && !CellText(fields, deleted).IsEmpty())
                 continue;

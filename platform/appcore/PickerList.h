@@ -16,7 +16,7 @@ struct PickerColumn {
     CString caption;  // "" = the field's name
 };
 
-struct PickerSpec {
+struct PickerSetup {
     CString title;
     CString sql;
     std::vector<PickerColumn> columns;  // shown; columns the query lacks are left out; none = every column
@@ -39,7 +39,7 @@ struct PickerRows {
 // Runs the query on the database layer's connection and reads its rows in the
 // layer's text forms; a row whose dt_del column is set (a deleted entry) is
 // left out. False after the database layer has reported a failure.
-bool LoadPickerRows(const PickerSpec& spec, PickerRows& out);
+bool LoadPickerRows(const PickerSetup& setup, PickerRows& out);
 
 // The row holds every blank-separated word of the search text in its key or
 // one of its cells, letter case aside. An empty search matches every row.

@@ -11,20 +11,20 @@ CExtFuncs::~CExtFuncs() = default;
 
 namespace {
 
-using appcore::PickerSpec;
+using appcore::PickerSetup;
 
 // A where clause or a search fragment (anything else) over a query.
-void ApplyFilter(PickerSpec& spec, const char* filter)
+void ApplyFilter(PickerSetup& setup, const char* filter)
 {
     QString text = QString::fromUtf8(filter ? filter : "").trimmed();
     switch (appcore::ClassifyFilter(text)) {
     case appcore::FilterKind::Where:
-        spec.sql = spec.sql + " " + CString(text);
+        setup.sql = setup.sql + " " + CString(text);
         break;
     case appcore::FilterKind::None:
         break;
     default:
-        spec.search = CString(text);
+        setup.search = CString(text);
         break;
     }
 }
@@ -38,29 +38,29 @@ CString Current(const char* current)
 
 int CExtFuncs::OnTNcmd(CWnd* parent, int ctrlId, const char* sql, const char*, UINT msg, int multi, int)
 {
-    PickerSpec spec;
-    spec.title = "Сотрудники";
-    spec.sql = sql && *sql ? CString(sql) : "select tn," + SqlFullName() + " as fio from tn order by f,i,o,tn";
-    spec.keyField = "tn";
-    spec.columns = {{"tn", "Таб.№"}, {"fio", "Ф.И.О."}, {"name", "Должность"}, {"du", "Уволен"}};
-    spec.multi = multi != 0;
+    PickerSetup setup;
+    setup.title = "Сотрудники";
+    setup.sql = sql && *sql ? CString(sql) : "select tn," + SqlFullName() + " as fio from tn order by f,i,o,tn";
+    setup.keyField = "tn";
+    setup.columns = {{"tn", "Таб.№"}, {"fio", "Ф.И.О."}, {"name", "Должность"}, {"du", "Уволен"}};
+    setup.multi = multi != 0;
     if (parent && ctrlId > 0)
-        parent->GetDlgItemText(ctrlId, spec.current);
-    return appcore::ChooseAndDeliver(spec, appcore::ChoiceTarget(parent, ctrlId, msg), spec.multi);
+        parent->GetDlgItemText(ctrlId, setup.current);
+    return appcore::ChooseAndDeliver(setup, appcore::ChoiceTarget(parent, ctrlId, msg), setup.multi);
 }
 
 int CExtFuncs::OnSprPlanSch0(CWnd* parent, int ctrlId, int msg, const char* current, int side, const char* other,
                              const char* accounts)
 {
-    PickerSpec spec;
-    spec.title = naddviews::AccountChooserTitle(side, other);
-    spec.sql = naddviews::AccountListQuery(side, accounts);
-    spec.keyField = "sch";
-    spec.columns = {{"sch", "Счет"}, {"name", "Наименование"}, {"kosgu", "КОСГУ"}};
-    spec.current = Current(current);
-    if (spec.current.IsEmpty())
-        spec.current = naddviews::SingleAccount(accounts);
-    return appcore::ChooseAndDeliver(spec, appcore::ChoiceTarget(parent, ctrlId, UINT(msg)), true);
+    PickerSetup setup;
+    setup.title = naddviews::AccountChooserTitle(side, other);
+    setup.sql = naddviews::AccountListQuery(side, accounts);
+    setup.keyField = "sch";
+    setup.columns = {{"sch", "Счет"}, {"name", "Наименование"}, {"kosgu", "КОСГУ"}};
+    setup.current = Current(current);
+    if (setup.current.IsEmpty())
+        setup.current = naddviews::SingleAccount(accounts);
+    return appcore::ChooseAndDeliver(setup, appcore::ChoiceTarget(parent, ctrlId, UINT(msg)), true);
 }
 
 int CExtFuncs::ShowSpr(const char* table, CWnd* wnd, int, int, const char* filter, const char*, UINT msg,
@@ -77,26 +77,26 @@ int CExtFuncs::ShowSpr(const char* table, HWND wnd, int a3, int a4, const char* 
 
 int CExtFuncs::ShowPrnPlporSpis(const char* sql, CWnd* parent, UINT msg, const char* current, int ctrlId)
 {
-    PickerSpec spec;
-    spec.title = "Платежные поручения";
-    spec.sql = CString(sql ? sql : "");
-    spec.keyField = "npp";
-    spec.columns = {{"number", "№"}, {"d", "Дата"}, {"s", "Сумма"}, {"iorg", "Получатель"}};
-    spec.current = Current(current);
+    PickerSetup setup;
+    setup.title = "Платежные поручения";
+    setup.sql = CString(sql ? sql : "");
+    setup.keyField = "npp";
+    setup.columns = {{"number", "№"}, {"d", "Дата"}, {"s", "Сумма"}, {"iorg", "Получатель"}};
+    setup.current = Current(current);
     appcore::ChoiceTarget byMessage(parent, -1, msg);
     appcore::ChoiceTarget target = byMessage.HasMessage() ? byMessage : appcore::ChoiceTarget(parent, ctrlId, msg);
-    return appcore::ChooseAndDeliver(spec, target, false);
+    return appcore::ChooseAndDeliver(setup, target, false);
 }
 
 int CExtFuncs::ShowPrnSchFakList(const char* current, CWnd* parent, int ctrlId, const char* filter)
 {
-    PickerSpec spec;
-    spec.title = "Выданные счета-фактуры";
-    spec.sql = "select real_id,number,d,s,icn from paymar_sch_fak";
-    ApplyFilter(spec, filter);
-    spec.sql += " order by d,number,real_id";
-    spec.keyField = "real_id";
-    spec.columns = {{"real_id", "н/п"}, {"number", "№"}, {"d", "Дата"}, {"s", "Сумма"}, {"icn", "Покупатель"}};
-    spec.current = Current(current);
-    return appcore::ChooseAndDeliver(spec, appcore::ChoiceTarget(parent, ctrlId, UINT(-1)), true);
+    PickerSetup setup;
+    setup.title = "Выданные счета-фактуры";
+    setup.sql = "select real_id,number,d,s,icn from paymar_sch_fak";
+    ApplyFilter(setup, filter);
+    setup.sql += " order by d,number,real_id";
+    setup.keyField = "real_id";
+    setup.columns = {{"real_id", "н/п"}, {"number", "№"}, {"d", "Дата"}, {"s", "Сумма"}, {"icn", "Покупатель"}};
+    setup.current = Current(current);
+    return appcore::ChooseAndDeliver(setup, appcore::ChoiceTarget(parent, ctrlId, UINT(-1)), true);
 }

@@ -13,18 +13,18 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonKind {
     int id;
     const char* text;
     QMessageBox::ButtonRole role;
 };
 
-std::vector<ButtonSpec> buttonsOf(UINT type)
+std::vector<ButtonKind> buttonsOf(UINT type)
 {
-    const ButtonSpec ok { IDOK, "ОК", QMessageBox::AcceptRole };
-    const ButtonSpec cancel { IDCANCEL, "Отмена", QMessageBox::RejectRole };
-    const ButtonSpec yes { IDYES, "Да", QMessageBox::YesRole };
-    const ButtonSpec no { IDNO, "Нет", QMessageBox::NoRole };
+    const ButtonKind ok { IDOK, "ОК", QMessageBox::AcceptRole };
+    const ButtonKind cancel { IDCANCEL, "Отмена", QMessageBox::RejectRole };
+    const ButtonKind yes { IDYES, "Да", QMessageBox::YesRole };
+    const ButtonKind no { IDNO, "Нет", QMessageBox::NoRole };
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return { ok, cancel };
     case MB_ABORTRETRYIGNORE:
@@ -53,14 +53,14 @@ int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type
 {
     QWidget* parent = pOwner && pOwner->GetQWidget() ? pOwner->GetQWidget()->window() : QApplication::activeWindow();
     QMessageBox box(iconOf(type), caption.ToQString(), text.ToQString(), QMessageBox::NoButton, parent);
-    std::vector<ButtonSpec> specs = buttonsOf(type);
+    std::vector<ButtonKind> kinds = buttonsOf(type);
     size_t def = (type & MB_DEFMASK) >> 8;
-    for (size_t i = 0; i < specs.size(); ++i) {
-        QPushButton* b = box.addButton(QString::fromUtf8(specs[i].text), specs[i].role);
-        b->setProperty("afx_id", specs[i].id);
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        QPushButton* b = box.addButton(QString::fromUtf8(kinds[i].text), kinds[i].role);
+        b->setProperty("afx_id", kinds[i].id);
         if (i == def)
             box.setDefaultButton(b);
-        if (specs[i].id == IDCANCEL)
+        if (kinds[i].id == IDCANCEL)
             box.setEscapeButton(b);
     }
     AfxModalRequest req;
