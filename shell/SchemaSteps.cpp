@@ -37,14 +37,7 @@ CString SprDelStatement(const CString& table, SqlDialect dialect)
 
 CString SprDelColumnQuery(const CString& table, SqlDialect dialect)
 {
-    const char* const owner = dialect == SqlDialect::MySql        ? "table_schema=database()"
-                              : dialect == SqlDialect::PostgreSql ? "table_catalog=current_database()"
-                                                                  : "table_catalog=db_name()";
-    CString sql;
-    sql.Format("select count(*) as cnt from information_schema.columns where %s and lower(table_name)=lower('%s') "
-               "and lower(column_name)='date_deleted'",
-               owner, MakeSqlStr(table));
-    return sql;
+    return TableColumnQuery(table, "date_deleted", dialect);
 }
 
 CString MonoStatement(SqlDialect dialect)

@@ -1,12 +1,15 @@
 #include "TableColumns.h"
 
-#include "DbDialect.h"
 #include "DbExecute.h"
 #include "SqlLiterals.h"
 
 CString TableColumnQuery(LPCTSTR table, LPCTSTR column)
 {
-    const SqlDialect dialect = CurrentDialect();
+    return TableColumnQuery(table, column, CurrentDialect());
+}
+
+CString TableColumnQuery(LPCTSTR table, LPCTSTR column, SqlDialect dialect)
+{
     const char* const owner = dialect == SqlDialect::MySql        ? "table_schema=database()"
                               : dialect == SqlDialect::PostgreSql ? "table_catalog=current_database()"
                                                                   : "table_catalog=db_name()";
