@@ -17,6 +17,7 @@ set(AFX_GUI_SOURCES
   wnd/WndHandleTable.cpp
   gdi/AfxGdi.cpp
   res/DialogBuilder.cpp
+  res/RcControlKinds.cpp
   res/RcParser.cpp
   res/RcSymbols.cpp
   res/RcTokenizer.cpp

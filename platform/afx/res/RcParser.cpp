@@ -1,64 +1,15 @@
 #include "res/RcParser.h"
+#include "res/RcControlKinds.h"
 #include "res/RcSymbols.h"
 #include "wnd/AfxMessages.h"
 #include "wnd/AfxStyles.h"
 
 namespace {
 
-struct ControlKind {
-    const char* word;
-    bool hasText;
-    const char* className;
-    long style;
-};
-
-// The control statements with their classes and default styles.
-const ControlKind kControls[] = {
-    { "LTEXT", true, "Static", SS_LEFT | WS_GROUP },
-    { "RTEXT", true, "Static", SS_RIGHT | WS_GROUP },
-    { "CTEXT", true, "Static", SS_CENTER | WS_GROUP },
-    { "PUSHBUTTON", true, "Button", BS_PUSHBUTTON | WS_TABSTOP },
-    { "DEFPUSHBUTTON", true, "Button", BS_DEFPUSHBUTTON | WS_TABSTOP },
-    { "PUSHBOX", true, "Button", BS_PUSHBUTTON | WS_TABSTOP },
-    { "CHECKBOX", true, "Button", BS_CHECKBOX | WS_TABSTOP },
-    { "AUTOCHECKBOX", true, "Button", BS_AUTOCHECKBOX | WS_TABSTOP },
-    { "STATE3", true, "Button", BS_3STATE | WS_TABSTOP },
-    { "AUTO3STATE", true, "Button", BS_AUTO3STATE | WS_TABSTOP },
-    { "RADIOBUTTON", true, "Button", BS_RADIOBUTTON },
-    { "AUTORADIOBUTTON", true, "Button", BS_AUTORADIOBUTTON },
-    { "GROUPBOX", true, "Button", BS_GROUPBOX },
-    { "ICON", true, "Static", SS_ICON },
-    { "EDITTEXT", false, "Edit", ES_LEFT | WS_BORDER | WS_TABSTOP },
-    { "COMBOBOX", false, "ComboBox", CBS_SIMPLE | WS_TABSTOP },
-    { "LISTBOX", false, "ListBox", LBS_NOTIFY | WS_BORDER },
-    { "SCROLLBAR", false, "ScrollBar", 0 },
-};
-
 const char* const kSkippedTypes[] = { "ACCELERATORS", "VERSIONINFO", "TEXTINCLUDE", "DESIGNINFO", "DLGINIT",
                                       "AFX_DIALOG_LAYOUT" };
 const char* const kPictureTypes[] = { "BITMAP", "ICON", "PNG", "CURSOR" };
 const char* const kMemoryFlags[] = { "DISCARDABLE", "MOVEABLE", "FIXED", "PURE", "IMPURE", "PRELOAD", "LOADONCALL" };
-
-// A combo box's kind (simple, drop-down, drop-down list) is the low two bits of
-// its style: CBS_SIMPLE is the default kind only when the written style names
-// none, otherwise "CBS_DROPDOWN" ORed with the default would read as a
-// drop-down list and the field could not be typed into.
-const long kComboKindBits = CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST;
-
-bool isComboBox(const ControlKind& kind)
-{
-    return QLatin1String(kind.className) == QLatin1String("ComboBox");
-}
-
-long writtenStyleBase(const ControlKind& kind)
-{
-    return isComboBox(kind) ? kind.style & ~kComboKindBits : kind.style;
-}
-
-long withDefaultKind(const ControlKind& kind, long style)
-{
-    return isComboBox(kind) && (style & kComboKindBits) == 0 ? style | CBS_SIMPLE : style;
-}
 
 bool isOneOf(const QString& w, const char* const* list, size_t n)
 {
@@ -452,11 +403,7 @@ void RcParser::control(AfxDlgTemplate& d)
         d.items.push_back(genericControl());
         return;
     }
-    const ControlKind* kind = nullptr;
-    for (const ControlKind& k : kControls) {
-        if (word == QLatin1String(k.word))
-            kind = &k;
-    }
+    const RcControlKind* kind = RcFindControlKind(word);
     if (!kind) {
         --m_pos;
         fail(QStringLiteral("unknown control statement"));
@@ -479,7 +426,7 @@ void RcParser::control(AfxDlgTemplate& d)
         expectPunct(",");
         item.cy = (int)number();
         if (acceptComma()) {
-            item.style = (DWORD)withDefaultKind(*kind, style(writtenStyleBase(*kind) | visible));
+            item.style = (DWORD)RcWithDefaultKind(*kind, style(RcWrittenStyleBase(*kind) | visible));
             if (acceptComma())
                 item.exStyle = (DWORD)style(0);
         }
