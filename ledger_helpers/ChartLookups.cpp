@@ -4,20 +4,6 @@
 #include <appcore.h>
 #include <ndbcore.h>
 
-namespace {
-
-bool IsDigits(const CString& text)
-{
-    if (text.IsEmpty())
-        return false;
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return true;
-}
-
-} // namespace
-
 CString GL_GetCol1_Name(const char* col1)
 {
     return ExecuteString(FormatText("select name as str from spr_plan_sch where col0=0 and col1=%s and col2='00' and col3='000'",
@@ -134,7 +120,7 @@ CString GL_GetTailFromEKR(const char* account, const char* ekr, int type)
     }
     // An empty or non-numeric economic code cannot choose a KOSGU row (as a
     // prefix it would match every row): the side's default KOSGU applies.
-    if (IsDigits(economic) && IsDigits(code.Left(6)) && code.GetLength() >= 6) {
+    if (IsDigitsOnly(economic) && IsDigitsOnly(code.Left(6)) && code.GetLength() >= 6) {
         CString side = type == 3 ? CString("and (tp=1 or tp=2 or tp=3)") : FormatText("and (tp=%d or tp=3)", type);
         CString account3 = FormatText("col0=%s and col1='%s' and col2='%s'", code.Left(1), code.Mid(1, 3), code.Mid(4, 2));
         CString found = ExecuteString(FormatText("select col3 as str from spr_plan_sch where %s and col3='%s' %s", account3,

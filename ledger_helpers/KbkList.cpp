@@ -1,4 +1,5 @@
 #include "KbkList.h"
+#include "SqlText.h"
 #include <appcore.h>
 
 namespace {
@@ -20,12 +21,7 @@ CString BranchHolds(const CString& id)
 
 bool IsId(const CString& text)
 {
-    if (text.IsEmpty() || text.GetLength() > 9)
-        return false;
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    return true;
+    return text.GetLength() <= 9 && IsDigitsOnly(text);
 }
 
 } // namespace
