@@ -28,11 +28,7 @@ void LedgerProgram::SetUp()
 
 void LedgerProgram::TearDown()
 {
-    app->CloseAllDocuments(TRUE);
-    afxtest::flushDeletes();
-    if (app->m_pMainWnd)
-        app->m_pMainWnd->DestroyWindow();
-    afxtest::flushDeletes();
+    afxtest::closeProgramWindows(app);
     delete app;
     LedgerDatabase::TearDown();
 }

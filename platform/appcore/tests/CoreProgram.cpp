@@ -138,11 +138,7 @@ Program::Program()
 
 Program::~Program()
 {
-    app->CloseAllDocuments(TRUE);
-    afxtest::flushDeletes();
-    if (app->m_pMainWnd)
-        app->m_pMainWnd->DestroyWindow();
-    afxtest::flushDeletes();
+    afxtest::closeProgramWindows(app);
     CInterpriter::mcc_dll_Global_uninit();
     GetDataArchive()->SetContents(CConfigContents());
     delete app;

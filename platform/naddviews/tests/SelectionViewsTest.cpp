@@ -129,10 +129,7 @@ protected:
     }
     void TearDown() override
     {
-        app->CloseAllDocuments(TRUE);
-        afxtest::flushDeletes();
-        frame->DestroyWindow();
-        afxtest::flushDeletes();
+        afxtest::closeProgramWindows(app, frame);
         delete app;
     }
     template <class T>

@@ -24,6 +24,15 @@ void showActive(CWnd* w) { showActive(w->GetQWidget()); }
 
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+void closeProgramWindows(CWinApp* app, CWnd* frame)
+{
+    app->CloseAllDocuments(TRUE);
+    flushDeletes();
+    if (CWnd* main = frame ? frame : app->m_pMainWnd)
+        main->DestroyWindow();
+    flushDeletes();
+}
+
 void deliverPosted() { AfxDeliverPostedMessages(); }
 
 CWnd* control(CWnd* parent, int id)

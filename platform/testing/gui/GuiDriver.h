@@ -19,6 +19,9 @@ void showActive(CWnd* w);
 void flushDeletes();
 // Delivers the messages posted so far.
 void deliverPosted();
+// Closes every document of the application and destroys its main window (or
+// `frame` when given), with the deletes they leave run, as a test's end.
+void closeProgramWindows(CWinApp* app, CWnd* frame = nullptr);
 
 // The control, or a test failure and NULL.
 CWnd* control(CWnd* parent, int id);

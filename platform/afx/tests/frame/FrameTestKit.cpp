@@ -112,11 +112,7 @@ Program::Program()
 
 Program::~Program()
 {
-    app->CloseAllDocuments(TRUE);
-    afxtest::flushDeletes();
-    if (app->m_pMainWnd)
-        app->m_pMainWnd->DestroyWindow();
-    afxtest::flushDeletes();
+    afxtest::closeProgramWindows(app);
     delete app;
 }
 
