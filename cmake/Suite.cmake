@@ -7,7 +7,7 @@
 #     of its own on the shared local server; GUI: runs offscreen.
 
 set(VORNAL_TEST_DB_DIR ${CMAKE_BINARY_DIR}/localdb CACHE PATH "Folder of the test run's local MariaDB server")
-set(VORNAL_TEST_DB_PORT 33307 CACHE STRING "Port of the test run's local MariaDB server")
+set(VORNAL_TEST_DB_PORT auto CACHE STRING "Port of the test run's local MariaDB server (auto: a free one, written into its folder)")
 
 function(add_suite_library name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})

@@ -3,6 +3,7 @@
 #include "ndbcore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -31,6 +32,12 @@ QString DatabaseNameForThisBinary()
     const QString root = Env("VORNAL_ROOT");
     const QString dir = Env("VORNAL_TEST_DB_DIR");
     server.port = Env("VORNAL_TEST_DB_PORT").toInt();
+    if (server.port <= 0 && !dir.isEmpty()) {
+        // "auto": the server took a free port and wrote it into its folder.
+        QFile portFile(dir + QStringLiteral("/port"));
+        if (portFile.open(QIODevice::ReadOnly))
+            server.port = QString::fromUtf8(portFile.readAll()).trimmed().toInt();
+    }
     if (root.isEmpty() || dir.isEmpty() || server.port <= 0)
         return ::testing::AssertionFailure()
                << "VORNAL_ROOT, VORNAL_TEST_DB_DIR and VORNAL_TEST_DB_PORT must be set (run through ctest)";
