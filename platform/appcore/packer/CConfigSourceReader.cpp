@@ -1,5 +1,6 @@
 #include "CConfigSourceReader.h"
 
+#include "FormScript.h"
 #include "JsonFields.h"
 
 #include <lua.hpp>
@@ -331,26 +332,44 @@ void CConfigSourceReader::ReadDocuments(const QString& file, CConfigContents& c)
 void CConfigSourceReader::ReadForms(const QString& file, CConfigContents& c)
 {
     QJsonArray forms = ReadArray(file);
-    QSet<QString> names;
+    QSet<QString> contexts;
     for (int i = 0; i < forms.size(); ++i) {
         QString where = Where(file, "форма", i);
         JsonFields f(ObjectAt(forms, i, where), where);
-        CFormRecord form;
         QString name = f.Text("name", true);
+        QString kind = f.Text("kind", false, "grid");
+        if (kind == "report") {
+            // A report of a module's view or a named report: only its script
+            // is kept, in the context of the view's report n; it never opens
+            // as a form of its own.
+            int report = f.Int("report", false, 0);
+            if (report < 0)
+                f.Fail("номер отчета (\"report\") не может быть меньше 0");
+            QString context = appcore::FormContext(Text(name), report).ToQString();
+            QString script = f.Text("script", true);
+            f.Done();
+            if (contexts.contains(context))
+                f.Fail("отчет \"" + context + "\" уже описан");
+            contexts.insert(context);
+            AddScript(script, context, c);
+            continue;
+        }
+        CFormRecord form;
         form.m_strName = Text(name);
         form.m_strTitle = Text(f.Text("title", true));
-        form.m_strKind = Text(f.Text("kind", false, "grid"));
+        form.m_strKind = Text(kind);
         form.m_nWidth = f.Int("width", false, -1);
         form.m_nHeight = f.Int("height", false, -1);
         QString script = f.Text("script", false);
         f.Done();
-        if (names.contains(name))
+        if (kind != "grid")
+            f.Fail("неизвестный вид формы \"" + kind + "\" (есть \"grid\" и \"report\")");
+        QString context = appcore::FormContext(Text(name), 0).ToQString();
+        if (contexts.contains(context))
             f.Fail("форма \"" + name + "\" уже описана");
-        if (form.m_strKind.ToQString() != "grid")
-            f.Fail("неизвестный вид формы \"" + form.m_strKind.ToQString() + "\" (есть только \"grid\")");
-        names.insert(name);
+        contexts.insert(context);
         if (!script.isEmpty())
-            AddScript(script, "Form." + name, c);
+            AddScript(script, context, c);
         c.m_forms.push_back(std::move(form));
     }
 }

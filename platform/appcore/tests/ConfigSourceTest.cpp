@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <map>
@@ -76,6 +77,24 @@ TEST(ConfigSource, ValidSourcesGiveNumberedMenusAndContexts)
     EXPECT_EQ(c.m_sprs.at(0).m_strPicker, CString("spr_ekr")); // the table by default
 }
 
+TEST(ConfigSource, ReportEntriesLoadIntoTheContextsOfTheirViewAndAreNoForms)
+{
+    auto files = ValidSources();
+    files["forms.json"] = R"j([{"name": "GetSint", "title": "Счета", "script": "f.lua"},
+        {"name": "hlam0", "kind": "report", "script": "r0.lua"},
+        {"name": "hlam0", "kind": "report", "report": 1, "script": "r1.lua"}])j";
+    files["r0.lua"] = "function prn(d, l, f) return 'page 0' end\n";
+    files["r1.lua"] = "function prn(d, l, f) return 'page 1' end\n";
+    CConfigContents c;
+    ASSERT_EQ(Pack(files, &c), "");
+    QStringList contexts;
+    for (const CScriptRecord& script : c.m_scripts)
+        contexts << script.m_strContext.ToQString() + "=" + script.m_strName.ToQString();
+    EXPECT_EQ(contexts.join(" "), QString("=g.lua Form.GetSint=f.lua Form.hlam0=r0.lua Form.hlam0:1=r1.lua"));
+    ASSERT_EQ(c.m_forms.size(), 1u) << "a report is never opened as a form";
+    EXPECT_EQ(c.m_forms[0].m_strName, CString("GetSint"));
+}
+
 TEST(ConfigSource, FaultsAreRefusedWithTheFileAndTheReason)
 {
     struct Case { const char* file; QByteArray text; const char* message; };
@@ -92,6 +111,13 @@ TEST(ConfigSource, FaultsAreRefusedWithTheFileAndTheReason)
         {"commands.json", R"j([{"id": 20001, "name": "Run"}])j", "\"window\" или \"run\""},
         {"books.json", R"j([{"id": 200, "table": "t", "name": "Т"}])j", "от 0 до 199"},
         {"forms.json", R"j([{"name": "A", "title": "A"}, {"name": "A", "title": "B"}])j", "уже описана"},
+        {"forms.json", R"j([{"name": "A", "kind": "report", "report": 1, "script": "f.lua"},
+            {"name": "A", "kind": "report", "report": 1, "script": "f.lua"}])j", "отчет \"Form.A:1\" уже описан"},
+        {"forms.json", R"j([{"name": "A", "kind": "report"}])j", "нет обязательного ключа \"script\""},
+        {"forms.json", R"j([{"name": "A", "kind": "report", "script": "f.lua", "width": 800}])j",
+         "неизвестный ключ \"width\""},
+        {"forms.json", R"j([{"name": "A", "kind": "report", "report": -1, "script": "f.lua"}])j", "меньше 0"},
+        {"forms.json", R"j([{"name": "A", "title": "A", "kind": "list"}])j", "неизвестный вид формы"},
         {"config.json", R"j({"author": "А"})j", "нет обязательного ключа \"hash_key\""},
     };
     for (const Case& c : cases) {
