@@ -10,3 +10,21 @@ add_custom_command(
   COMMENT "Packing the configuration into vornal.cfa"
   VERBATIM)
 add_custom_target(config_archive ALL DEPENDS ${VORNAL_CONFIG_ARCHIVE})
+
+# External report files (_sys/_ExtReports/*.extr) are read by the program from
+# its own folder when a form runs them; the packer checks each one's syntax and
+# copies it there.
+file(GLOB VORNAL_EXT_REPORTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/_sys/_ExtReports/*.extr)
+set(VORNAL_EXT_REPORT_COPIES)
+foreach(report IN LISTS VORNAL_EXT_REPORTS)
+  get_filename_component(name ${report} NAME)
+  set(copy ${CMAKE_BINARY_DIR}/bin/_sys/_ExtReports/${name})
+  add_custom_command(
+    OUTPUT ${copy}
+    COMMAND vornal_packer --script ${report} ${copy}
+    DEPENDS vornal_packer ${report}
+    COMMENT "Checking and copying the report file ${name}"
+    VERBATIM)
+  list(APPEND VORNAL_EXT_REPORT_COPIES ${copy})
+endforeach()
+add_custom_target(config_ext_reports ALL DEPENDS ${VORNAL_EXT_REPORT_COPIES})

@@ -156,18 +156,24 @@ void CConfigSourceReader::ReadCommands(const QString& file, CConfigContents& c)
     }
 }
 
+QString ScriptSyntaxError(const QByteArray& text, const QString& name)
+{
+    lua_State* L = luaL_newstate();
+    QByteArray chunk = "@" + name.toUtf8();
+    int status = luaL_loadbufferx(L, text.constData(), size_t(text.size()), chunk.constData(), "t");
+    QString message = status == LUA_OK ? QString() : QString::fromUtf8(lua_tostring(L, -1));
+    lua_close(L);
+    return message;
+}
+
 void CConfigSourceReader::AddScript(const QString& file, const QString& context, CConfigContents& c)
 {
     if (file.isEmpty())
         Fail(file, "пустое имя файла сценария");
     QByteArray text = ReadBytes(file);
     // A syntax error is caught here, at build time, rather than at the user's start.
-    lua_State* L = luaL_newstate();
-    QByteArray chunk = "@" + file.toUtf8();
-    int status = luaL_loadbufferx(L, text.constData(), size_t(text.size()), chunk.constData(), "t");
-    QString message = status == LUA_OK ? QString() : QString::fromUtf8(lua_tostring(L, -1));
-    lua_close(L);
-    if (status != LUA_OK)
+    QString message = ScriptSyntaxError(text, file);
+    if (!message.isEmpty())
         Fail(file, "синтаксическая ошибка: " + message);
     c.m_scripts.push_back({Text(context), Text(file), CString(text.constData(), int(text.size()))});
 }

@@ -24,6 +24,10 @@ public:
 
 class JsonFields;
 
+// The syntax error of a Lua text (`name` names it in the message); "" when
+// the text is a valid chunk.
+QString ScriptSyntaxError(const QByteArray& text, const QString& name);
+
 class CConfigSourceReader {
 public:
     // Reads the configuration whose main file is <folder>/config.json.

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -139,4 +140,18 @@ TEST(ConfigSource, MoreThanFiftyNineSubmenusAreRefused)
     files["w.json"] = R"j({"id": "W", "caption": "М", "period_mode": 0, "menu": [{"caption": "Ф", "items": [)j"
                       + items + "]}]}";
     EXPECT_NE(Pack(files).find("больше 59 подменю"), std::string::npos);
+}
+
+TEST(ConfigSource, ExternalReportFilesAreCopiedBesideTheProgram)
+{
+    const QDir sources(QString::fromUtf8(std::getenv("VORNAL_ROOT")) + "/config/_sys/_ExtReports");
+    const QDir copies(QString::fromUtf8(std::getenv("VORNAL_BIN")) + "/_sys/_ExtReports");
+    for (const QString& name : sources.entryList({"*.extr"}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        QFile source(sources.filePath(name));
+        QFile copy(copies.filePath(name));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << "not beside the program";
+        EXPECT_EQ(source.readAll(), copy.readAll());
+    }
 }

@@ -9,7 +9,7 @@ target_compile_definitions(appcore_test_module_refuses PRIVATE TEST_MODULE_RESUL
 add_suite_test(appcore_config_test
   SOURCES ${APPCORE_TESTS_DIR}/ConfigArchiveTest.cpp ${APPCORE_TESTS_DIR}/ConfigSourceTest.cpp
   DEPENDS appcore appcore_packer_lib testing_main)
-add_dependencies(appcore_config_test config_archive)
+add_dependencies(appcore_config_test config_archive config_ext_reports)
 
 add_suite_test(appcore_script_test
   SOURCES ${APPCORE_TESTS_DIR}/InterpriterTest.cpp ${APPCORE_TESTS_DIR}/ModuleLoaderTest.cpp
