@@ -84,9 +84,23 @@ BOOL CFormGridView::Choose()
     }
     appcore::ChoiceTarget target(document->GetAnswerWnd(), document->m_nAnswerCtrl, UINT(document->m_nAnswerMsg));
     if (!target.Parent())
-        return FALSE;
+        return ChooseInScript(m_grid.GetCellValue(0, row));
     OnCancel();
     target.Deliver(answer, true);
+    return TRUE;
+}
+
+BOOL CFormGridView::ChooseInScript(const CString& firstCell)
+{
+    CString context = appcore::FormContext(GetDocumentName(), 0);
+    CInterpriter* interpriter = CInterpriter::GetMain();
+    CString defined;
+    if (!interpriter || !interpriter->HasContext(context)
+        || !CHelpers::EXEC_GetFunctionValue("Choose ~= nil", defined, context) || defined != "1")
+        return FALSE;
+    CString call, answer;
+    call.Format("Choose(\"%s\")", (LPCTSTR)MakeParam(firstCell));
+    CHelpers::EXEC_GetFunctionValue(call, answer, context);
     return TRUE;
 }
 

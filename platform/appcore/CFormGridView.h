@@ -5,7 +5,10 @@
 // row (double click, Enter, "&Выбрать") answers the form's answer target,
 // which the fill callback set in the document: the row's first cell (in
 // answer mode -2 all its cells joined by "~") into the control or as the
-// message (a text), then the form closes. Without a target choosing does nothing.
+// message (a text), then the form closes. Without a target the form is a list
+// of its own (a list of stored documents): choosing calls the form script's
+// Choose("<first cell>"), which opens the row's document, and the list stays;
+// without such a function choosing does nothing.
 #pragma once
 
 #include "CderivedFormview.h"
@@ -21,7 +24,8 @@ public:
     void OnInitialUpdate() override;
     // After the fill: the grid becomes a read-only list and keeps its proportions.
     void FinishFill();
-    // The answer of the current row; FALSE when there is no row or no target.
+    // The answer of the current row, or the script's Choose of it; FALSE when
+    // there is no row, or neither a target nor a script function.
     BOOL Choose();
 
 protected:
@@ -33,6 +37,7 @@ protected:
 
 private:
     void FillFromScript();
+    BOOL ChooseInScript(const CString& firstCell);
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()

@@ -58,7 +58,9 @@ public:
                                FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill, int reserved = -1,
                                const char* reserved2 = nullptr);
     // The same by document name with the integer kind and the parameter text,
-    // default title, position and size, and no calling window.
+    // default title, position and size, and no calling window. An open form
+    // of that name is brought forward only when it was opened with the same
+    // kind; another kind opens a form of its own.
     static int FN_OpenDocument0(const char* name, int kind, const char* param, FN_DOC_CREATE onCreate = nullptr,
                                 const char* text = nullptr, FN_DOC_ACTIVATE onActivate = nullptr,
                                 FN_FORM_FILL fill = nullptr);

@@ -58,14 +58,14 @@ int CHelpers::FN_OpenDocument0(const char* name, int kind, const char* param, FN
     request.onCreate = onCreate;
     request.callbackText = Text(text);
     request.callerFills = fill != nullptr;
-    appcore::OpenedForm opened = appcore::OpenForm(Text(name), request, appcore::ReusePolicy::AnyOpen);
+    // One form serves several kinds (a list per document kind, a view in two
+    // modes): an open form is brought forward only for the same kind.
+    appcore::OpenedForm opened = appcore::OpenForm(Text(name), request, appcore::ReusePolicy::SameKind);
     if (opened.existing) {
         // A selection form asked again answers its new caller: the fill
         // callback reads the new parameter.
-        if (auto* document = dynamic_cast<CderivedDocument*>(opened.document); document && fill) {
-            document->m_nParam = kind;
+        if (auto* document = dynamic_cast<CderivedDocument*>(opened.document); document && fill)
             document->m_strParam = request.paramText;
-        }
     }
     return AfterOpen(opened, onActivate, fill, text, request.paramText);
 }

@@ -24,6 +24,8 @@ bool Matches(CDocument* document, const CString& formName, const OpenRequest& re
     }
     case ReusePolicy::SameParam:
         return derived && derived->m_strParam == request.paramText;
+    case ReusePolicy::SameKind:
+        return derived && derived->m_nParam == request.param;
     }
     return false;
 }

@@ -15,6 +15,7 @@ enum class ReusePolicy {
     AnyOpen,      // the first open form of the name
     SameRealId,   // the form showing the same stored row
     SameParam,    // the form opened with the same parameter text
+    SameKind,     // the form opened with the same integer parameter (kind, mode)
 };
 
 struct OpenedForm {

@@ -1,11 +1,13 @@
 // The `app` table of the scripts: messages and questions, report pages, the
-// log, the current workplace, opening a form by its document name.
+// log, the current workplace, opening a form by its document name or a stored
+// document by its key, saving a text into a file the user chooses.
 #include "ScriptApi.h"
 
 #include "CHelpers.h"
 #include "ConfigGlobals.h"
 #include "ScriptHooks.h"
 #include "ScriptLuaCall.h"
+#include "TextFileSave.h"
 
 namespace appcore {
 
@@ -103,6 +105,28 @@ int Open(lua_State* L)
     return 1;
 }
 
+// Opens a stored document in its form: app.open_document(name, real_id [, kind]),
+// `name` a document name or the name of a document kind; a form already
+// showing that row is brought forward. true when open.
+int OpenDocument(lua_State* L)
+{
+    std::string name = ScriptArgText(L, 1, "app.open_document");
+    long realId = long(ScriptArgInteger(L, 2, "app.open_document"));
+    int kind = lua_isnoneornil(L, 3) ? 0 : int(ScriptArgInteger(L, 3, "app.open_document"));
+    lua_pushboolean(L, CHelpers::I_OpenDocument(realId, nullptr, name.c_str(), kind) == 1);
+    return 1;
+}
+
+// Saves a text as UTF-8 into a file the user chooses: app.save_text(name, text),
+// `name` the file name offered. false when cancelled or not written.
+int SaveText(lua_State* L)
+{
+    std::string name = ScriptArgText(L, 1, "app.save_text");
+    std::string text = ScriptArgText(L, 2, "app.save_text");
+    lua_pushboolean(L, SaveTextFile(CString(name.c_str()), CString(text.c_str())) != FALSE);
+    return 1;
+}
+
 } // namespace
 
 void RegisterScriptAppApi(lua_State* L)
@@ -117,6 +141,8 @@ void RegisterScriptAppApi(lua_State* L)
         {"arm", ScriptHostFunction<Arm>},
         {"book", ScriptHostFunction<Book>},
         {"open", ScriptHostFunction<Open>},
+        {"open_document", ScriptHostFunction<OpenDocument>},
+        {"save_text", ScriptHostFunction<SaveText>},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);

@@ -37,4 +37,5 @@
 #include "ScriptUserHooks.h"
 #include "SingleInstance.h"
 #include "StringCipher.h"
+#include "TextFileSave.h"
 #include "UserSession.h"

@@ -69,6 +69,12 @@ function prn(id) return "<h1>Документ " .. id .. "</h1><p>Сумма п�
 function Broken() error("нет такого отчета") end
 )lua";
 
+// A list of stored documents: its rows are documents of kind 4, the key first.
+const char kDocumentListScript[] = R"lua(
+function Fill(kind, p) return "select 12 as real_id, '5' as number union all select 13, '6'" end
+function Choose(key) app.open_document("ТестДок", tonumber(key), 4) end
+)lua";
+
 CConfigContents Configuration()
 {
     CConfigContents contents;
@@ -86,6 +92,9 @@ CConfigContents Configuration()
     contents.m_forms.push_back(form);
     form.m_strName = "ТестСписок";
     form.m_strTitle = "Список";
+    contents.m_forms.push_back(form);
+    form.m_strName = "ТестДокументы";
+    form.m_strTitle = "Документы";
     contents.m_forms.push_back(form);
     CSprRecord departments;
     departments.m_nId = 8;
@@ -132,6 +141,7 @@ Program::Program()
         "Form.ТестСписок", "list.lua",
         "function Fill(kind, p) return \"select \" .. kind .. \" as code, '\" .. p .. \"' as name\" end"));
     EXPECT_TRUE(CInterpriter::GetMain()->LoadScript("Form.Тест.док", "test.lua", kFormScript));
+    EXPECT_TRUE(CInterpriter::GetMain()->LoadScript("Form.ТестДокументы", "documents.lua", kDocumentListScript));
     EXPECT_TRUE(CInterpriter::GetMain()->LoadScript(nullptr, "g.lua", "function GL_Verify_Date0(d) return 1 end"));
     appcore::RouteScriptMessagesToUser();
 }

@@ -3,7 +3,10 @@
 // values before the initial update; an open form brought forward; stored
 // documents by id and by kind name; OnCancel that lets its handler go on; the
 // base commands; a configuration grid form filled by its callback answering a
-// control and a message; the form's report in the report window, saved as PDF.
+// control and a message; a list of stored documents opening the chosen row
+// through its script; a form in two kinds; a text saved into a chosen file;
+// the form's report and an external report file in the report window, saved
+// as PDF.
 #include "ChooserForm.h"
 #include "CoreProgram.h"
 #include "FreshDatabase.h"
@@ -14,6 +17,7 @@
 #include "res/TestResource.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -240,6 +244,100 @@ TEST_F(Views, GridFormWithoutCallbackIsFilledByItsScript)
     afxtest::click(form, IDOK);
     Settle();
     EXPECT_EQ(program.ChildCount(), 1);
+}
+
+TEST_F(Views, DocumentListOpensTheChosenRowThroughItsScript)
+{
+    ASSERT_TRUE(vornal::testing::UseFreshDatabase());
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("ТестДокументы", 4, nullptr), 1);
+    auto* list = coretest::ActiveView<CFormGridView>(program);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->m_grid.GetNRows(), 2);
+    list->m_grid.SetCurCell(1, 1);
+    afxtest::click(list, IDOK);
+    auto* document = coretest::ActiveView<CTestDocView>(program);
+    ASSERT_NE(document, nullptr) << "Choose(\"13\") opens the row's document";
+    EXPECT_EQ(document->seenRealId, 13);
+    EXPECT_EQ(document->seenParam, 4);
+    Settle();
+    EXPECT_EQ(program.ChildCount(), 2) << "the list stays open";
+
+    // The same row again brings its form forward; another row opens its own.
+    list->m_grid.SetCurCell(0, 1);
+    EXPECT_TRUE(list->Choose());
+    EXPECT_EQ(program.ChildCount(), 2);
+    list->m_grid.SetCurCell(0, 0);
+    EXPECT_TRUE(list->Choose());
+    EXPECT_EQ(coretest::ActiveView<CTestDocView>(program)->seenRealId, 12);
+    EXPECT_EQ(program.ChildCount(), 3);
+}
+
+TEST_F(Views, FormOpenedInTwoKindsIsTwoForms)
+{
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("Тест.форма", 1, nullptr), 1);
+    auto* first = coretest::ActiveView<CTestFormView>(program);
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("Тест.форма", 1, nullptr), 1);
+    EXPECT_EQ(program.ChildCount(), 1);
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("Тест.форма", 2, nullptr), 1);
+    auto* second = coretest::ActiveView<CTestFormView>(program);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->GetDocument()->GetParam(), 2);
+    EXPECT_EQ(program.ChildCount(), 2);
+
+    // A script's app.open brings forward the form of its own kind.
+    CString answer;
+    ASSERT_EQ(CHelpers::EXEC_GetFunctionValue("app.open(\"Тест.форма\", 1)", answer, nullptr), 1);
+    EXPECT_EQ(answer, CString("1"));
+    EXPECT_EQ(coretest::ActiveView<CTestFormView>(program), first);
+    EXPECT_EQ(program.ChildCount(), 2);
+}
+
+TEST_F(Views, ScriptSavesATextIntoTheFileTheUserChooses)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("заявка.txt"));
+    afxtest::InteractionScript script;
+    script.chooser(QStringLiteral("savefile"), [&](afxtest::DialogStep& d) {
+        EXPECT_EQ(d.request().caption, CString("заявка.txt")) << "the name offered";
+        d.request().answer = CString(path);
+        d.request().result = 1;
+    });
+    script.chooser(QStringLiteral("savefile"), [](afxtest::DialogStep& d) { d.request().result = 0; });
+    CString answer;
+    ASSERT_EQ(CHelpers::EXEC_GetFunctionValue("app.save_text(\"заявка.txt\", \"ФКР;ЭКР\\n1;2\\n\")", answer, nullptr), 1);
+    EXPECT_EQ(answer, CString("1"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), QStringLiteral("ФКР;ЭКР\n1;2\n"));
+    file.close();
+    ASSERT_EQ(CHelpers::EXEC_GetFunctionValue("app.save_text(\"заявка.txt\", \"другое\")", answer, nullptr), 1);
+    EXPECT_EQ(answer, CString("0")) << "cancelled";
+    script.verify();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), QStringLiteral("ФКР;ЭКР\n1;2\n")) << "nothing written when cancelled";
+}
+
+TEST_F(Views, ExternalReportFileOfTheProgramFolderShowsItsPage)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("_sys/_ExtReports"));
+    QFile report(folder.filePath(QStringLiteral("_sys/_ExtReports/Тест.extr")));
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    report.write("function Prn(id, mode) return '<p>Заявка ' .. id .. ', вид ' .. mode .. '</p>' end\n");
+    report.close();
+    qputenv("VORNAL_PROGRAM_DIR", folder.path().toUtf8());
+    const CString path = GetAppPath() + "\\_sys\\_ExtReports\\Тест.extr";
+    const int shown = CHelpers::EXEC_ShowExternalReport(path, "Prn(7,0)");
+    afxtest::InteractionScript script;
+    script.messageContaining(QStringLiteral("Не найден файл отчета"), IDOK);
+    const int missing = CHelpers::EXEC_ShowExternalReport(GetAppPath() + "\\_sys\\_ExtReports\\Нет.extr", "Prn(7,0)");
+    script.verify();
+    qunsetenv("VORNAL_PROGRAM_DIR");
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(missing, 0);
+    auto* page = coretest::ActiveView<CReportView>(program);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetPage()->Browser()->toPlainText(), QStringLiteral("Заявка 7, вид 0"));
 }
 
 TEST_F(Views, FormReportOpensTheReportWindowAndSavesPdf)
