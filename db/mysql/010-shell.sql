@@ -12,7 +12,14 @@ CREATE TABLE tn (
   ms INT NULL,                                  -- month of the current period
   otp_id INT NULL,                              -- period kind of the quarter view, 0 to 18
   dpv1 DATE NULL,                               -- first day of the working period
-  dpv2 DATE NULL                                -- last day of the working period
+  dpv2 DATE NULL,                               -- last day of the working period
+  dol INT NULL,                                 -- main position (ssv id)
+  prd INT NULL,                                 -- department, cost centre (spr_prd id)
+  serp VARCHAR(10) NULL,                        -- passport series
+  nop VARCHAR(20) NULL,                         -- passport number
+  kv1 VARCHAR(250) NULL,                        -- passport issued by (first part)
+  kv2 VARCHAR(250) NULL,                        -- passport issued by (second part)
+  dvpus DATE NULL                               -- passport issue date
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
 CREATE TABLE otp (

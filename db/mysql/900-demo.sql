@@ -1,10 +1,12 @@
 -- Demo data: one user who can log in (personnel number 1, password 123),
+-- with her position, department and passport,
 -- the workplaces of the default configuration open to that user, the periods
 -- of the current year and the organisation's name.
 
-INSERT INTO tn (tn, f, i, o, pass, g, ms, otp_id, dpv1, dpv2)
+INSERT INTO tn (tn, f, i, o, pass, g, ms, otp_id, dpv1, dpv2, dol, prd, serp, nop, kv1, kv2, dvpus)
 VALUES (1, 'Петрова', 'Анна', 'Сергеевна', '123', YEAR(CURDATE()), MONTH(CURDATE()),
-        NULL, DATE_FORMAT(CURDATE(), '%Y-%m-01'), LAST_DAY(CURDATE()));
+        NULL, DATE_FORMAT(CURDATE(), '%Y-%m-01'), LAST_DAY(CURDATE()),
+        1, 1, '4509', '123456', 'Отделом УФМС России по г. Ольмарску', 'в Центральном районе', '2012-06-15');
 
 INSERT INTO system_tn_arm (tn, arm) VALUES
   (1, 'ЛЕДМАРК'), (1, 'ПАЙМАР'), (1, 'ПЕРСО'), (1, 'ВЕНЗОЛ'), (1, 'СТОВАН');

@@ -46,6 +46,16 @@ TEST_F(EmployeeData, GetTNGivesColumnsInTextForms)
     EXPECT_EQ(GetTN(71, "f"), CString("Иванов"));
 }
 
+TEST_F(EmployeeData, DemoEmployeeHasThePositionDepartmentAndPassportTheFormsRead)
+{
+    const std::pair<const char*, const char*> columns[] = {
+        {"dol", "1"}, {"prd", "1"}, {"serp", "4509"}, {"nop", "123456"},
+        {"kv1", "Отделом УФМС России по г. Ольмарску"}, {"kv2", "в Центральном районе"},
+        {"dvpus", "15.06.2012"}, {"DVpus", "15.06.2012"}};
+    for (const auto& [column, value] : columns)
+        EXPECT_EQ(GetTN(1, column), CString(value)) << column;
+}
+
 TEST_F(EmployeeData, ShortNameLeavesOutMissingInitials)
 {
     CString sql = "select " + GL_SqlFioShort() + " as str from tn where tn=%d";
