@@ -1,5 +1,7 @@
 #include "CLedmark.h"
 
+#include "CBudgAsegView.h"
+#include "CBudgObyazView.h"
 #include "COperByHandView.h"
 #include "CProvodkiView.h"
 #include "appcore.h"
@@ -29,6 +31,9 @@ const TemplateRow* Templates(size_t& count)
         {IDD_PROVODKI, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CProvodkiView)},
         {IDD_OPER_BY_HAND, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(COperByHandView)},
+        // Budget obligations.
+        {IDR_BUDG_ASEG, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgAsegView)},
+        {IDR_BUDG_OBYAZ, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgObyazView)},
     };
     count = std::size(rows);
     return rows;

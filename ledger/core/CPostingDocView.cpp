@@ -34,7 +34,7 @@ int CPostingDocView::Write(int ask)
     if (RemembersBeforeQuestion())
         RememberDefaults();
     if (ask && AfxMessageBox("Записать изменения ? ", MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        SetFocus();
+        OnSaveDeclined();
         return 0;
     }
     if (!RemembersBeforeQuestion())
@@ -46,6 +46,11 @@ int CPostingDocView::Write(int ask)
     SetLoadedDate(DocumentDate());
     AfterSave();
     return 1;
+}
+
+void CPostingDocView::OnSaveDeclined()
+{
+    SetFocus();
 }
 
 void CPostingDocView::AfterSave()
@@ -63,15 +68,19 @@ BOOL CPostingDocView::CheckStoredDate()
 BOOL CPostingDocView::CheckDateControl(UINT ctrlId, const COleDateTime& value, const char* emptyMessage,
                                        CString& date)
 {
-    date = DMGtoStr(value);
-    if (date.IsEmpty()) {
+    return CheckDateText(ctrlId, DMGtoStr(value), emptyMessage, date);
+}
+
+BOOL CPostingDocView::CheckDateText(UINT ctrlId, const CString& text, const char* emptyMessage, CString& date)
+{
+    if (text.IsEmpty()) {
         AfxMessageBox(emptyMessage);
         FocusField(ctrlId, FALSE);
         return FALSE;
     }
-    date = DMG(date, 1, 0);
+    date = DMG(text, 1, 0);
     if (date.IsEmpty() || !GL_Verify_Date(date, 1)) {
-        FocusField(ctrlId, FALSE);
+        FocusField(ctrlId, TRUE);
         return FALSE;
     }
     return TRUE;

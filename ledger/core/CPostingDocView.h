@@ -67,6 +67,8 @@ protected:
     // The end of a successful save; the base calls PostOK(1, 1) and puts the
     // focus on the number field with its text selected.
     virtual void AfterSave();
+    // "No" to the question: where the focus goes (the form by default).
+    virtual void OnSaveDeclined();
     virtual UINT NumberFieldId() const = 0;
 
     // Shared steps of the checks.
@@ -76,6 +78,9 @@ protected:
     // no date or lies outside the open period (GL_Verify_Date, which says
     // why) puts the focus on the control. The normalised text into `date`.
     BOOL CheckDateControl(UINT ctrlId, const COleDateTime& value, const char* emptyMessage, CString& date);
+    // The same for a date typed into an edit field (dd.mm.yyyy); a date that
+    // is refused leaves the field's text selected.
+    BOOL CheckDateText(UINT ctrlId, const CString& text, const char* emptyMessage, CString& date);
     // An empty text shows the message and puts the focus on the field (its
     // text selected when `select` is set).
     BOOL RequireText(UINT ctrlId, const CString& text, const char* message, BOOL select = FALSE);

@@ -13,6 +13,9 @@ Ledger.document_kinds = {
     {table = "ledmark_avans_otch", docId = "Аванс.отчет", docType = 0, id = 4, title = "'Авансовый отчет'", icn = "icn"},
     {table = "ledmark_bank_spis", docId = "Банк спис.", docType = 0, id = 5, title = "'Банковская выписка (списание)'", icn = "icn"},
     {table = "ledmark_bank_postup0", docId = "Финансир.", docType = 0, id = 6, title = "'Финансирование'", icn = "icn"},
+    {table = "ledmark_budg_assig", docId = "Бюдж.ассигн.", docType = 0, id = 14, title = "icn", icn = "prim"},
+    {table = "ledmark_budg_obyaz", docId = "Бюдж.обяз-во", docType = 0, id = 15, title = "icn",
+     icn = "(select name from spr_dogovora where spr_dogovora.id=ledmark_budg_obyaz.dogovor)"},
 }
 
 local function existing_tables(names)

@@ -117,3 +117,37 @@
 #define IDC_OPEN_DOC                    1108
 #define IDC_PROVODKI                    10004
 #define ID_REFRESH                      40021
+
+// Budget documents: assignments and limits (578), obligation (581), contract
+// breakdown (582), budget request (645).
+#define IDC_BUDG_NOTE                   1001
+#define IDC_BUDG_DATE                   1010
+#define IDC_BUDG_SOURCE                 1016
+#define IDC_BUDG_DEBIT_PICK             1018
+#define IDC_BUDG_CREDIT_PICK            1019
+#define IDC_BUDG_EKR_PICK               1020
+#define IDC_BUDG_CONTRACT_PICK          1021
+#define IDC_BUDG_PRD                    1028
+#define IDC_BUDG_DATE_TEXT              1043
+#define IDC_BUDG_BASE_DOC               1059
+#define IDC_BUDG_NOTE_LABEL             1077
+#define IDC_BUDG_EKR_NAME               1078
+#define IDC_BUDG_CONTRACT_NAME          1079
+#define IDC_BUDG_KIND                   1080
+#define IDC_BUDG_DEBIT                  1094
+#define IDC_BUDG_EKR                    1095
+#define IDC_BUDG_CREDIT                 1096
+#define IDC_BUDG_CONTRACT               1097
+#define IDC_BUDG_PRD_LABEL              1147
+#define IDC_BUDG_KBK_DEBIT_PICK         1160
+#define IDC_BUDG_KBK_CREDIT_PICK        1161
+#define IDC_BUDG_KBK_CREDIT_LABEL       1162
+#define IDC_BUDG_KBK_DEBIT_LABEL        1163
+#define IDC_BUDG_KBK_DEBIT              1164
+#define IDC_BUDG_KBK_CREDIT             1165
+#define IDC_BUDG_PRD_NAME               115
+#define IDC_BUDG_PRD_PICK               117
+#define IDC_BUDG_DELETE                 32790
+#define IDC_BUDG_SUPPLIER_NAME          1031
+#define IDC_BUDG_SUPPLIER               1033
+#define IDC_BUDG_CONTRACT_SUM           1015
