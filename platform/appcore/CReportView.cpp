@@ -2,6 +2,7 @@
 
 #include "CderivedFrame.h"
 #include "DocumentOpener.h"
+#include "frm/AfxFrameWidgets.h"
 #include "res/AppcoreResource.h"
 
 IMPLEMENT_DYNCREATE(CReportDocument, CDocument)
@@ -14,7 +15,12 @@ CReportView::CReportView() = default;
 
 QWidget* CReportView::CreateWidget(CREATESTRUCT&, QWidget* pParentWidget)
 {
-    auto* page = new appcore::ReportPage(pParentWidget);
+    // The page fills its frame's client, as every view does.
+    auto* frame = dynamic_cast<CFrameWnd*>(CWnd::FromQWidget(pParentWidget));
+    AfxClientHost* host = frame ? frame->GetClientHost() : nullptr;
+    auto* page = new appcore::ReportPage(host ? static_cast<QWidget*>(host) : pParentWidget);
+    if (host)
+        host->setView(page);
     // The page is the view's window: it lives no longer than the view.
     QObject::connect(page, &appcore::ReportPage::closeRequested, page, [this] {
         if (CFrameWnd* frame = GetParentFrame())

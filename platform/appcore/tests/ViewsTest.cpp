@@ -350,6 +350,11 @@ TEST_F(Views, FormReportOpensTheReportWindowAndSavesPdf)
     ASSERT_NE(report, nullptr);
     EXPECT_TRUE(report->GetPage()->Browser()->toPlainText().contains(QStringLiteral("Документ 5")));
     EXPECT_EQ(program.ChildCount(), 2);
+    // The page fills its window.
+    QWidget* frameWidget = report->GetParentFrame()->GetQWidget();
+    Settle();
+    EXPECT_GE(report->GetPage()->width(), frameWidget->width() * 9 / 10);
+    EXPECT_GE(report->GetPage()->height(), frameWidget->height() * 8 / 10);
 
     QTemporaryDir dir;
     QString path = dir.filePath("отчет.pdf");
