@@ -4,6 +4,7 @@
 #include "dlgkit.h"
 #include "gridbase.h"
 #include "ledmark.h"
+#include "SharedCommands.h"
 
 #include <algorithm>
 
@@ -149,6 +150,16 @@ void CPostingDocView::OnDeleteLine()
         return;
     grid->RowRemove(row);
     OnLinesChanged();
+}
+
+void CPostingDocView::OnTNbtn()
+{
+    nledmark::OnTNbtn(this);
+}
+
+void CPostingDocView::OnPrintForm()
+{
+    nledmark::OnPrintForm(this);
 }
 
 void CPostingDocView::RememberChooserRow(UINT msg, long row)

@@ -119,6 +119,12 @@ protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     afx_msg void OnDeleteLine();
+    // Shared handlers (SharedCommands.h) a form binds in its own message map:
+    // ON_COMMAND(1065, OnTNbtn) beside its personnel-number edit 112, and
+    // ON_COMMAND(ID_DOCUMENT_PRINT, OnPrintForm) when its report script is
+    // "PrepareTheReport".
+    afx_msg void OnTNbtn();
+    afx_msg void OnPrintForm();
 
 private:
     BOOL TakeAnswer(UINT message, LPARAM lParam);

@@ -1,0 +1,2 @@
+#pragma once
+#define IDD_SHARED_TEST 9101
