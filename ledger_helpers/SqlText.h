@@ -1,5 +1,6 @@
 // Values from callers written into the library's own SQL.
 #pragma once
+#include "LedmarkApi.h"
 #include <afx.h>
 
 // A text between single quotes, escaped for the current dialect.
@@ -8,5 +9,5 @@ CString SqlQuoted(const char* text);
 // compared with a text would take the text's leading digits ("1 шт" as 1).
 CString SqlKeyIs(const char* column, const char* value);
 // TRUE for a non-empty text of the digits 0-9 alone: a code or key that may
-// stand in SQL without quotes.
-bool IsDigitsOnly(const CString& text);
+// stand in SQL without quotes. The modules check typed codes with it too.
+LEDMARK_API bool IsDigitsOnly(const CString& text);

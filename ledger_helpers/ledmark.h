@@ -5,3 +5,4 @@
 #include "ChartLookups.h"
 #include "KbkList.h"
 #include "ScriptBridges.h"
+#include "SqlText.h"

@@ -2,6 +2,7 @@
 
 #include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
+#include "CHlam0View.h"
 #include "COperByHandView.h"
 #include "CProvodkiView.h"
 #include "appcore.h"
@@ -34,6 +35,8 @@ const TemplateRow* Templates(size_t& count)
         // Budget obligations.
         {IDR_BUDG_ASEG, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgAsegView)},
         {IDR_BUDG_OBYAZ, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgObyazView)},
+        // Reports, reference books and documents without postings of the ledger core.
+        {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
     };
     count = std::size(rows);
     return rows;

@@ -7,6 +7,9 @@
 // Templates and dialogs of the ledger core.
 #define IDD_OPER_BY_HAND                514
 #define IDD_PROVODKI                    502
+// The form of the reports by sources of financing (CSelectIFView), also of
+// "hlam0" and of reports that bring no dialog of their own.
+#define IDD_SELECT_IF                   572
 
 // Templates of the other views of the module and of the application core's
 // views that the module registers; their strings are in the string table.
@@ -151,3 +154,15 @@
 #define IDC_BUDG_SUPPLIER_NAME          1031
 #define IDC_BUDG_SUPPLIER               1033
 #define IDC_BUDG_CONTRACT_SUM           1015
+
+// Reports by sources of financing (572).
+#define IDC_DATE1                       1010
+#define IDC_DATE2                       1011
+#define IDC_SELECT_ALL                  1135
+#define IDC_CLEAR_ALL                   1136
+#define IDC_FILS                        1144
+#define IDC_FILS_LABEL                  1150
+#define IDC_DATE1_LABEL                 1152
+#define IDC_DATE2_LABEL                 1153
+#define IDC_FILS_BUTTON                 1164
+#define IDC_IF_GRID                     10051

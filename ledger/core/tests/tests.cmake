@@ -53,6 +53,11 @@ add_suite_test(ledger_core_row_marks_test DATABASE GUI
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_core_row_marks_test res/nLedmark.rc res/resource.h)
 
+add_suite_test(ledger_core_select_if_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/SelectIFViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_core_select_if_test res/nLedmark.rc res/resource.h)
+
 add_suite_test(ledger_core_shared_commands_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/SharedCommandsTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
