@@ -2,6 +2,7 @@
 
 #include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
+#include "CAktualDateView.h"
 #include "CHlam0View.h"
 #include "COperByHandView.h"
 #include "CProvodkiView.h"
@@ -37,6 +38,8 @@ const TemplateRow* Templates(size_t& count)
         {IDR_BUDG_OBYAZ, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgObyazView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
+        {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CAktualDateView)},
     };
     count = std::size(rows);
     return rows;

@@ -10,6 +10,8 @@
 // The form of the reports by sources of financing (CSelectIFView), also of
 // "hlam0" and of reports that bring no dialog of their own.
 #define IDD_SELECT_IF                   572
+// The actuality date (392).
+#define IDD_AKTUAL_DATE                 392
 
 // Templates of the other views of the module and of the application core's
 // views that the module registers; their strings are in the string table.
@@ -166,3 +168,7 @@
 #define IDC_DATE2_LABEL                 1153
 #define IDC_FILS_BUTTON                 1164
 #define IDC_IF_GRID                     10051
+
+// Actuality date (392).
+#define IDC_ACTUAL_DATE                 1043
+#define IDC_ACTUAL_DATE_TEXT            1044

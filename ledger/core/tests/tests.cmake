@@ -63,3 +63,8 @@ add_suite_test(ledger_core_shared_commands_test DATABASE GUI
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_core_shared_commands_test res/nLedmark.rc res/resource.h
   tests/res/shared_test.rc tests/res/SharedTestResource.h)
+
+add_suite_test(ledger_core_actual_date_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/AktualDateViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_core_actual_date_test res/nLedmark.rc res/resource.h)
