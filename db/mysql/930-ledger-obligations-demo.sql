@@ -7,8 +7,9 @@ SET @y = YEAR(CURDATE());
 SET @year_start = MAKEDATE(@y, 1);
 SET @month_start = DATE_FORMAT(CURDATE(), '%Y-%m-01');
 SET @doc = (SELECT last_id FROM system_doc_counter WHERE id = 1);
-SET @cell = CONVERT(CHAR(1) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
-SET @row = CONVERT(CHAR(2) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
+-- The serialized grid: rows separated by U+0001, the cells of a row by U+0002.
+SET @row = CONVERT(CHAR(1) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
+SET @cell = CONVERT(CHAR(2) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
 
 -- The rows of the three assignment documents: kind (tiplim), row, code, amount, text.
 CREATE TEMPORARY TABLE demo_limits (kind INT, n INT, ekr INT, amount DECIMAL(18,2), prim VARCHAR(100));

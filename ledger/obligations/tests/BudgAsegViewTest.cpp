@@ -3,6 +3,7 @@
 // the row checks, one posting per row with the KOSGU of its economic code,
 // and saves that write everything or nothing.
 #include "CBudgAsegView.h"
+#include "CBudgObyazView.h"
 #include "ChooserForm.h"
 #include "GuiDriver.h"
 #include "InteractionScript.h"
@@ -272,6 +273,23 @@ TEST_F(BudgAsegView, PictureOfTheFormWithThreeCodes)
     ASSERT_FALSE(picture.isNull());
     EXPECT_GT(afxtest::distinctColours(picture), 20);
     EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/budg_aseg.png"));
+}
+
+// The demo obligations open in their form with their months (the demo
+// writes its grids as the forms do).
+class BudgetDemo : public LedgerProgram {};
+
+TEST_F(BudgetDemo, TheFoodObligationOpensWithItsMonths)
+{
+    const long realId = (long)Count("select real_id as cnt from ledmark_budg_obyaz where dogovor=2");
+    ASSERT_GT(realId, 0);
+    ASSERT_EQ(CHelpers::I_OpenDocument(realId, nullptr, "Бюдж.обяз-во", 0), 1);
+    auto* view = Active<CBudgObyazView>();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->m_grid.GetNRows(), 12);
+    EXPECT_EQ(view->m_grid.GetCellValue(OBYAZ_NAME, 2), CString("март"));
+    EXPECT_EQ(view->m_grid.GetCellValue(OBYAZ_SUM, 2), CString("40000.00"));
+    EXPECT_EQ(view->m_strEkr, CString("340000"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // months, and its one posting with the contract in the dimension that keeps
 // contracts.
 #include "BudgetPostings.h"
+#include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
 #include "GuiDriver.h"
 #include "InteractionScript.h"
@@ -172,6 +173,23 @@ TEST_F(BudgObyazView, PictureOfTheForm)
     const QImage picture = afxtest::grab(view->GetParentFrame());
     ASSERT_FALSE(picture.isNull());
     EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/budg_obyaz.png"));
+}
+
+// The demo assignments for the year open in their form with their rows.
+class BudgetDemo : public LedgerProgram {};
+
+TEST_F(BudgetDemo, TheYearsAssignmentsOpenWithTheirRows)
+{
+    const long realId = (long)Count("select real_id as cnt from ledmark_budg_assig where tiplim=2");
+    ASSERT_GT(realId, 0);
+    ASSERT_EQ(CHelpers::I_OpenDocument(realId, nullptr, "Бюдж.ассигн.", 0), 1);
+    auto* view = Active<CBudgAsegView>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->m_nKind, ASSIGNMENTS_YEAR);
+    EXPECT_EQ(view->m_grid.GetCellValue(ASEG_EKR, 0), CString("211000"));
+    EXPECT_EQ(view->m_grid.GetCellValue(ASEG_SUM, 0), CString("1440000.00"));
+    EXPECT_EQ(view->m_grid.GetCellValue(ASEG_TEXT, 0), CString("Оплата труда"));
+    EXPECT_EQ(view->m_grid.GetCellValue(ASEG_EKR, 7), CString()) << "the input row after the seven codes";
 }
 
 } // namespace
