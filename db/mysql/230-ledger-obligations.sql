@@ -1,6 +1,7 @@
 -- Tables of the budget obligations: assignments and limits, obligations under
 -- contracts, contract breakdowns by month and budget requests, with the
--- accounts of the 501/502/503 groups they post on. Loaded after the ledger's
+-- accounts they post on: the 501/502/503 groups, and 205.03 against 401.01
+-- for the subvention a budget request asks for. Loaded after the ledger's
 -- reference books (200-ledger.sql); demo rows are in 930-ledger-obligations-demo.sql.
 
 -- Budget assignments and limits: one row per document, the amounts per
@@ -63,6 +64,61 @@ CREATE TABLE ledmark_budg_obyaz (
   KEY ledmark_budg_obyaz_dogovor (dogovor)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
+-- Contract breakdowns: the plan of a supplier contract by month; `grid` holds
+-- one row per line, fifteen cells: economic code, January to December,
+-- source of financing ("1".."4"), KBK. No document id (0) and no postings.
+--   icn       the contract's name, ", " and the supplier's name when saved
+CREATE TABLE ledmark_budg_rassh (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL DEFAULT 0,
+  number VARCHAR(30) NULL,
+  d DATE NULL,
+  dogovor INT NULL,
+  icn VARCHAR(500) NULL,
+  prim VARCHAR(250) NULL,
+  s DECIMAL(18,2) NULL,
+  grid MEDIUMTEXT NULL,
+  fil_id INT NOT NULL DEFAULT 1,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  KEY ledmark_budg_rassh_d (d),
+  KEY ledmark_budg_rassh_dogovor (dogovor)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Budget requests for the transfer of a subvention; `grid` holds the
+-- indicators (name, quantity, amount per unit, sum, tax, total in thousands)
+-- and `s` the grand total of the request's one posting.
+--   icn       the content of the operation, also the note of the posting
+CREATE TABLE ledmark_budg_zayavka (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL DEFAULT 0,
+  number VARCHAR(30) NULL,
+  d DATE NULL,
+  sch_deb VARCHAR(20) NULL,
+  sb1_deb INT NULL,
+  sb2_deb INT NULL,
+  sb3_deb INT NULL,
+  sch_kred VARCHAR(20) NULL,
+  sb1_kred INT NULL,
+  sb2_kred INT NULL,
+  sb3_kred INT NULL,
+  kbk_deb INT NULL,
+  kbk_kred INT NULL,
+  icn VARCHAR(500) NULL,
+  prim VARCHAR(250) NULL,
+  s DECIMAL(18,2) NULL,
+  grid MEDIUMTEXT NULL,
+  fil_id INT NOT NULL DEFAULT 1,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  KEY ledmark_budg_zayavka_id (id),
+  KEY ledmark_budg_zayavka_d (d)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
 -- ---------------------------------------------------------------------------
 -- The accounts of the budget obligations. 501.01, 501.05 and 503.01 join the
 -- chart beside 501.03 and 502.01, with the same KOSGU codes; their first
@@ -97,3 +153,16 @@ INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, 
   FROM spr_plan_sch n CROSS JOIN spr_if i
   WHERE n.col0 = 0 AND n.col3 = '000' AND n.col2 <> '00'
     AND CONCAT(n.col1, n.col2) IN ('50101', '50103', '50105', '50201', '50301');
+
+-- The accounts of a budget request: the receivable of the subvention (205.03,
+-- KOSGU 560, held by counterparty and contract) against the income from other
+-- budgets (401.01, KOSGU 151).
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap) VALUES
+  (0, '205', '00', '000', 'Расчеты по доходам', 4, 5, 0, 3, 0, NULL, 'А'),
+  (0, '205', '03', '000', 'Расчеты по поступлениям от других бюджетов', 4, 5, 0, 3, 0, NULL, 'А'),
+  (0, '205', '03', '560', 'Увеличение дебиторской задолженности', 4, 5, 0, 1, 0, NULL, 'А'),
+  (0, '401', '01', '151', 'Поступления от других бюджетов бюджетной системы', 0, 0, 0, 3, 0, NULL, 'П');
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap)
+  SELECT i.id, n.col1, n.col2, n.col3, n.name, n.sb1, n.sb2, n.sb3, n.tp, 0, NULL, n.ap
+  FROM spr_plan_sch n CROSS JOIN spr_if i
+  WHERE n.col0 = 0 AND ((n.col1 = '205' AND n.col2 = '03' AND n.col3 = '560') OR (n.col1 = '401' AND n.col2 = '01' AND n.col3 = '151'));

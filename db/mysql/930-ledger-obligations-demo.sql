@@ -1,7 +1,9 @@
 -- Demo budget documents of the current year: the assignments for the year,
 -- the quarterly assignments and the limits of the current month on the
--- budget, each with its postings, and two obligations under supplier
--- contracts split over the months. Document ids follow the counter.
+-- budget, each with its postings, two obligations under supplier contracts
+-- split over the months, the breakdowns of two contracts by month, and a
+-- budget request for a subvention of the founder. Document ids follow the
+-- counter.
 
 SET @y = YEAR(CURDATE());
 SET @year_start = MAKEDATE(@y, 1);
@@ -89,4 +91,43 @@ FROM demo_obyaz o JOIN spr_dogovora c ON c.id = o.dogovor;
 DROP TEMPORARY TABLE demo_months;
 DROP TEMPORARY TABLE demo_obyaz;
 
-UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 5) WHERE id = 1;
+-- Breakdowns of the food contract (budget and paid services) and of the
+-- communication services contract: economic code, January to December,
+-- source, KBK.
+INSERT INTO ledmark_budg_rassh (id, number, d, dogovor, icn, prim, s, grid, fil_id, m0, d0) VALUES
+  (0, '1', @month_start, 2, 'Поставка продуктов питания, ООО "Продторг"', NULL, 520000.00,
+   CONCAT(CONCAT_WS(@cell, '340000', '40000.00', '40000.00', '40000.00', '40000.00', '40000.00', '40000.00',
+                    '40000.00', '40000.00', '40000.00', '40000.00', '40000.00', '40000.00', '1', '2'), @row,
+          CONCAT_WS(@cell, '340000', '', '', '', '', '', '', '', '', '10000.00', '10000.00', '10000.00', '10000.00',
+                    '2', '4'), @row,
+          REPEAT(@cell, 14)), 1, 1, NOW()),
+  (0, '2', @month_start, 4, 'Услуги связи и интернет, ПАО "Связьтелеком"', NULL, 36000.00,
+   CONCAT(CONCAT_WS(@cell, '221000', '3000.00', '3000.00', '3000.00', '3000.00', '3000.00', '3000.00', '3000.00',
+                    '3000.00', '3000.00', '3000.00', '3000.00', '3000.00', '1', '2'), @row,
+          REPEAT(@cell, 14)), 1, 1, NOW());
+
+-- The founder grants a subvention under an agreement; the request asks for
+-- the pay of the educators with its taxes.
+INSERT INTO spr_org (name, inn, kpp, adres) VALUES
+  ('Управление образования администрации г. Ольмарска', '7705123456', '770501001', 'г. Ольмарск, пл. Ленина, д. 1');
+SET @founder = LAST_INSERT_ID();
+INSERT INTO spr_contr (name, tip, id_tip) VALUES ('Управление образования администрации г. Ольмарска', 0, @founder);
+SET @founder_contr = LAST_INSERT_ID();
+INSERT INTO spr_dogovora (name, org, rn, number, d, sd, s, bFolder) VALUES
+  ('Соглашение о предоставлении субвенции', @founder, '0001', '15-С', @year_start,
+   MAKEDATE(@y + 1, 1) - INTERVAL 1 DAY, 530040.00, 0);
+SET @agreement = LAST_INSERT_ID();
+
+INSERT INTO ledmark_budg_zayavka (id, number, d, sch_deb, sb1_deb, sb2_deb, sch_kred, icn, s, grid, fil_id, m0, d0)
+VALUES (@doc + 6, '1', @month_start, '320503560', @founder_contr, @agreement, '340101151',
+        'Бюджетная заявка на перечисление субвенции', 530040.00,
+        CONCAT(CONCAT_WS(@cell, 'Фонд оплаты труда воспитателей', '12', '25000.00', '300000', '78600', '378.6'), @row,
+               CONCAT_WS(@cell, 'Фонд оплаты труда младших воспитателей', '8', '15000.00', '120000', '31440',
+                         '151.44'), @row,
+               REPEAT(@cell, 5)), 1, 1, NOW());
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_sb2, kred0, kred1, kred2, kred3,
+                              s, prim, fil_id)
+VALUES (@doc + 6, 1, @month_start, '3', '205', '03', '560', @founder_contr, @agreement, '3', '401', '01', '151',
+        530040.00, 'Бюджетная заявка на перечисление субвенции', 1);
+
+UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 6) WHERE id = 1;

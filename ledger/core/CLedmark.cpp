@@ -1,8 +1,10 @@
 #include "CLedmark.h"
 
+#include "CAktualDateView.h"
 #include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
-#include "CAktualDateView.h"
+#include "CBudgRasshView.h"
+#include "CBudgZayavView.h"
 #include "CHlam0View.h"
 #include "COperByHandView.h"
 #include "CProvodkiView.h"
@@ -36,6 +38,8 @@ const TemplateRow* Templates(size_t& count)
         // Budget obligations.
         {IDR_BUDG_ASEG, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgAsegView)},
         {IDR_BUDG_OBYAZ, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgObyazView)},
+        {IDR_BUDG_RASSH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgRasshView)},
+        {IDR_BUDG_ZAYAV, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgZayavView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

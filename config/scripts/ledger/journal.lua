@@ -16,6 +16,7 @@ Ledger.document_kinds = {
     {table = "ledmark_budg_assig", docId = "Бюдж.ассигн.", docType = 0, id = 14, title = "icn", icn = "prim"},
     {table = "ledmark_budg_obyaz", docId = "Бюдж.обяз-во", docType = 0, id = 15, title = "icn",
      icn = "(select name from spr_dogovora where spr_dogovora.id=ledmark_budg_obyaz.dogovor)"},
+    {table = "ledmark_budg_zayavka", docId = "Бюдж.заявка", docType = 0, id = 16, title = "'Бюджетная заявка'", icn = "icn"},
 }
 
 local function existing_tables(names)

@@ -156,6 +156,36 @@
 #define IDC_BUDG_SUPPLIER_NAME          1031
 #define IDC_BUDG_SUPPLIER               1033
 #define IDC_BUDG_CONTRACT_SUM           1015
+#define IDC_REQ_DEBIT                   1158
+#define IDC_REQ_DEBIT_PICK              1019
+#define IDC_REQ_CREDIT                  1015
+#define IDC_REQ_CREDIT_PICK             1018
+#define IDC_REQ_NOTE_LABEL              1149
+#define IDC_REQ_DEB_SB1                 1021
+#define IDC_REQ_DEB_SB1_PICK            1022
+#define IDC_REQ_DEB_SB1_LABEL           1076
+#define IDC_REQ_DEB_SB1_NAME            1073
+#define IDC_REQ_DEB_SB2                 1024
+#define IDC_REQ_DEB_SB2_PICK            1025
+#define IDC_REQ_DEB_SB2_LABEL           1023
+#define IDC_REQ_DEB_SB2_NAME            1074
+#define IDC_REQ_DEB_SB3                 1027
+#define IDC_REQ_DEB_SB3_PICK            1028
+#define IDC_REQ_DEB_SB3_LABEL           1026
+#define IDC_REQ_DEB_SB3_NAME            1075
+#define IDC_REQ_KRED_SB1                1029
+#define IDC_REQ_KRED_SB1_PICK           1030
+#define IDC_REQ_KRED_SB1_LABEL          1077
+#define IDC_REQ_KRED_SB1_NAME           2002
+#define IDC_REQ_KRED_SB2                1032
+#define IDC_REQ_KRED_SB2_PICK           1033
+#define IDC_REQ_KRED_SB2_LABEL          1031
+#define IDC_REQ_KRED_SB2_NAME           1198
+#define IDC_REQ_KRED_SB3                1035
+#define IDC_REQ_KRED_SB3_PICK           1036
+#define IDC_REQ_KRED_SB3_LABEL          1034
+#define IDC_REQ_KRED_SB3_NAME           2001
+#define IDC_BUDG_PRINT                  32792
 
 // Reports by sources of financing (572).
 #define IDC_DATE1                       1010
