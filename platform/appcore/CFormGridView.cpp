@@ -1,5 +1,6 @@
 #include "CFormGridView.h"
 
+#include "CDocumentView.h"
 #include "CInterpriter.h"
 #include "CderivedFrame.h"
 #include "ChoiceDelivery.h"
@@ -16,6 +17,7 @@ IMPLEMENT_DYNCREATE(CFormGridView, CderivedFormview)
 BEGIN_MESSAGE_MAP(CFormGridView, CderivedFormview)
     ON_WM_SIZE()
     ON_COMMAND(IDOK, OnChooseCommand)
+    ON_MESSAGE(WM_DOCUMENT_SAVED, OnDocumentSaved)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CFormGridView, CderivedFormview)
@@ -52,6 +54,17 @@ void CFormGridView::FillFromScript()
         return;
     appcore::FillGridFromQuery(m_grid, sql, true);
     FinishFill();
+}
+
+// A list the script fills shows a document saved elsewhere at once; the
+// current row stays where it was.
+LRESULT CFormGridView::OnDocumentSaved(WPARAM, LPARAM)
+{
+    const long row = m_grid.GetCurRow();
+    FillFromScript();
+    if (row >= 0 && row < m_grid.GetNRows())
+        m_grid.SetCurCell(0, row);
+    return 0;
 }
 
 void CFormGridView::FinishFill()

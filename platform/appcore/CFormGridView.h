@@ -8,7 +8,8 @@
 // message (a text), then the form closes. Without a target the form is a list
 // of its own (a list of stored documents): choosing calls the form script's
 // Choose("<first cell>"), which opens the row's document, and the list stays;
-// without such a function choosing does nothing.
+// without such a function choosing does nothing. A list its script fills is
+// filled again when a document is saved elsewhere.
 #pragma once
 
 #include "CderivedFormview.h"
@@ -34,6 +35,7 @@ protected:
     afx_msg void OnChooseCommand();
     afx_msg void OnGridDblClick();
     afx_msg void OnGridEditStart(short col, short row, CString* text, short* cancel);
+    afx_msg LRESULT OnDocumentSaved(WPARAM wParam, LPARAM lParam);
 
 private:
     void FillFromScript();

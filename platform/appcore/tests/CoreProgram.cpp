@@ -71,7 +71,7 @@ function Broken() error("нет такого отчета") end
 
 // A list of stored documents: its rows are documents of kind 4, the key first.
 const char kDocumentListScript[] = R"lua(
-function Fill(kind, p) return "select 12 as real_id, '5' as number union all select 13, '6'" end
+function Fill(kind, p) return "select 12 as real_id, '5' as number union all select 13, '6'" .. (later or "") end
 function Choose(key) app.open_document("ТестДок", tonumber(key), 4) end
 )lua";
 

@@ -268,8 +268,16 @@ TEST_F(Views, DocumentListOpensTheChosenRowThroughItsScript)
     EXPECT_EQ(program.ChildCount(), 2);
     list->m_grid.SetCurCell(0, 0);
     EXPECT_TRUE(list->Choose());
-    EXPECT_EQ(coretest::ActiveView<CTestDocView>(program)->seenRealId, 12);
+    auto* saved = coretest::ActiveView<CTestDocView>(program);
+    EXPECT_EQ(saved->seenRealId, 12);
     EXPECT_EQ(program.ChildCount(), 3);
+
+    // A document saved elsewhere shows in the list at once.
+    ASSERT_TRUE(CInterpriter::GetMain()->LoadScript("Form.ТестДокументы", "later.lua",
+                                                    "later = \" union all select 14, '7'\""));
+    saved->PostOK(1, 1);
+    EXPECT_EQ(list->m_grid.GetNRows(), 3);
+    EXPECT_EQ(list->m_grid.GetCellValue(1, 2), CString("7"));
 }
 
 TEST_F(Views, FormOpenedInTwoKindsIsTwoForms)
