@@ -24,3 +24,33 @@ CREATE TABLE ledmark_oper_by_hand (
   KEY ledmark_oper_by_hand_id (id),
   KEY ledmark_oper_by_hand_d (d)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Treasury cash requests: one row per application for cash by cheque. The
+-- request makes no postings: id stays 0 (the core's delete reads it).
+--   tn        the employee who receives the cash under a power of attorney
+--   icn       the employee's full name as the form showed it
+--   ser, n    series and number of the cheque; d_pol the date of receipt
+--   cpec      special instruction; ls the personal account (spr_ls)
+--   grid      the amounts table (ФКР, ЭКР, Сумма) serialized; s its total
+CREATE TABLE ledmark_dov_pol_den (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL DEFAULT 0,
+  number VARCHAR(30) NULL,
+  d DATE NULL,
+  prim VARCHAR(250) NULL,
+  tn INT NULL,
+  cpec VARCHAR(250) NULL,
+  ser VARCHAR(10) NULL,
+  n INT NULL,
+  d_pol DATE NULL,
+  icn VARCHAR(250) NULL,
+  grid TEXT NULL,
+  s DECIMAL(18,2) NULL,
+  fil_id INT NOT NULL DEFAULT 1,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  ls INT NULL,
+  KEY ledmark_dov_pol_den_d (d)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

@@ -6,6 +6,7 @@
 #include "CBudgRasshView.h"
 #include "CBudgZayavView.h"
 #include "CHlam0View.h"
+#include "COfkView.h"
 #include "COperByHandView.h"
 #include "CProvodkiView.h"
 #include "appcore.h"
@@ -44,6 +45,7 @@ const TemplateRow* Templates(size_t& count)
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CAktualDateView)},
+        {IDR_OFK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COfkView)},
     };
     count = std::size(rows);
     return rows;

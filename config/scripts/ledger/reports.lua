@@ -172,3 +172,20 @@ function L.source_balances_page(date_text, list_text, branches_text, analytic)
     page[#page + 1] = "</body></html>"
     return table.concat(page, "\n")
 end
+
+-- The select text of a list of stored documents: the columns of `table`
+-- (a select list naming the row's key first) for the documents dated in the
+-- user's working period, newest first.
+function L.document_list(table_name, columns)
+    local name = L.identifier(table_name)
+    if not name then
+        error("Неверное имя таблицы документов: " .. L.text(table_name))
+    end
+    local user = db.user()
+    local from, to = L.date(user.dpv1), L.date(user.dpv2)
+    local period = ""
+    if from and to then
+        period = string.format(" where d between %s and %s", L.sql_date(from), L.sql_date(to))
+    end
+    return string.format("select %s from %s%s order by d desc, real_id desc", columns, name, period)
+end

@@ -202,3 +202,17 @@
 // Actuality date (392).
 #define IDC_ACTUAL_DATE                 1043
 #define IDC_ACTUAL_DATE_TEXT            1044
+
+// Treasury cash request (602); the number, date, sum, branch and table are
+// the document forms' common ids above.
+#define IDC_OFK_PRIM                    1001
+#define IDC_OFK_CPEC                    1002
+#define IDC_OFK_LS                      1031
+#define IDC_OFK_DATE                    1043
+#define IDC_OFK_LS_BUTTON               1054
+#define IDC_OFK_SER                     1085
+#define IDC_OFK_DATE_POL                1087
+#define IDC_OFK_N                       1088
+#define IDC_OFK_EXPORT                  1126
+#define IDC_OFK_LS_NAME                 1134
+#define IDC_OFK_FIO                     10101

@@ -68,3 +68,9 @@ add_suite_test(ledger_core_actual_date_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/AktualDateViewTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_core_actual_date_test res/nLedmark.rc res/resource.h)
+
+add_suite_test(ledger_core_ofk_view_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/OfkViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_core_ofk_view_test res/nLedmark.rc res/resource.h)
+add_dependencies(ledger_core_ofk_view_test config_ext_reports)
