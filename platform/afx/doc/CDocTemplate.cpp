@@ -36,6 +36,10 @@ void CDocTemplate::LoadTemplate()
 
 BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
 {
+    // A string that was missing when the template was made may belong to a
+    // module loaded since (the resource chain grows as modules load).
+    if (m_strDocStrings.IsEmpty() && !AfxLoadString(m_nIDResource, m_strDocStrings, m_hModule))
+        m_strDocStrings.Empty();
     return AfxExtractSubString(rString, m_strDocStrings, (int)index, '\n');
 }
 

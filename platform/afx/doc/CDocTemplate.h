@@ -5,7 +5,9 @@
 //    <filter extension>\n<registry type id>\n<registry type name>"
 // The string is looked up in the module that creates the template first (a
 // default argument evaluated in the caller's library), then in every loaded
-// module, so a template may use a string of a neighbour module.
+// module, so a template may use a string of a neighbour module; a string
+// that was missing then is looked up again when asked, so it is found once
+// the module holding it has loaded.
 //
 // OpenDocumentFile(NULL) makes a new document, its MDI child frame and its
 // view from the run-time classes (CRuntimeClass::CreateObject), runs
@@ -75,7 +77,7 @@ protected:
 
     UINT m_nIDResource;
     HINSTANCE m_hModule;
-    CString m_strDocStrings;
+    mutable CString m_strDocStrings;
     friend class CDocument;
 };
 

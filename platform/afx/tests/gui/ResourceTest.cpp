@@ -138,4 +138,23 @@ TEST(ResourceTest, LookupSearchesTheCallersModuleFirstThenAllInLoadOrder)
     EXPECT_TRUE(AfxResourceErrors().isEmpty());
 }
 
+// A template whose string lies in a module loaded after the template was
+// made: its document name is unknown until that module is there, then found.
+const char tagLate = 0;
+const char scriptLate[] = "STRINGTABLE BEGIN 9303 \"\\nПоздняя\\nPz\\n\\n\\nPz.Document\\nPz Document\" END\n";
+const AfxEmbeddedFile filesLate[] = {
+    { "late.rc", reinterpret_cast<const unsigned char*>(scriptLate), sizeof scriptLate - 1 } };
+
+TEST(ResourceTest, ATemplateFindsItsStringOnceTheModuleHoldingItIsLoaded)
+{
+    CMultiDocTemplate t(9303, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CView));
+    CString name;
+    EXPECT_FALSE(t.GetDocString(name, CDocTemplate::docName));
+    EXPECT_TRUE(name.IsEmpty());
+    AfxRegisterResources("nModLate", &tagLate, filesLate, 1);
+    EXPECT_TRUE(t.GetDocString(name, CDocTemplate::docName));
+    EXPECT_EQ(name, CString("Поздняя"));
+    AfxUnregisterResources(&tagLate);
+}
+
 } // namespace
