@@ -3,7 +3,6 @@
 #include <appcore.h>
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <cstdlib>
 
 namespace ledmark_test {
@@ -11,10 +10,9 @@ namespace ledmark_test {
 struct LedgerScripts::Saved {
     appcore::ScriptHooks hooks;
     LONG arm = 0;
-    QTemporaryDir noModules;
 };
 
-LedgerScripts::LedgerScripts(bool configuration)
+LedgerScripts::LedgerScripts(bool configuration, const char* workplace)
     : m_saved(new Saved)
 {
     appcore::ScriptHooks& hooks = appcore::GetScriptHooks();
@@ -31,14 +29,12 @@ LedgerScripts::LedgerScripts(bool configuration)
     };
     EXPECT_TRUE(GetDataArchive()->LoadFile((std::string(std::getenv("VORNAL_BIN")) + "/vornal.cfa").c_str()));
     for (int i = 0; i < GetDataArchive()->GetArmCount(); ++i)
-        if (GetDataArchive()->GetArm(i)->m_strId == "ЛЕДМАРК")
+        if (GetDataArchive()->GetArm(i)->m_strId == workplace)
             g_lARM = i;
-    EXPECT_EQ(I_GetArmId(), CString("ЛЕДМАРК"));
-    // The modules are not built beside the tests; the configuration names them optional.
-    CModuleLoader::SetFolder(m_saved->noModules.path().toStdString());
+    EXPECT_EQ(I_GetArmId(), CString(workplace));
     EXPECT_EQ(CInterpriter::mcc_dll_Global_init0(), 1);
     if (configuration)
-        EXPECT_EQ(CInterpriter::mcc_dll_Global_init(), 1);
+        EXPECT_TRUE(CInterpriter::GetMain()->LoadConfiguration(*GetDataArchive()));
     else
         CInterpriter::GetMain()->AddContext(Workplace().c_str());
     Clear();
@@ -47,7 +43,6 @@ LedgerScripts::LedgerScripts(bool configuration)
 LedgerScripts::~LedgerScripts()
 {
     CInterpriter::mcc_dll_Global_uninit();
-    CModuleLoader::SetFolder("");
     g_lARM = m_saved->arm;
     appcore::GetScriptHooks() = m_saved->hooks;
     delete m_saved;

@@ -1,6 +1,6 @@
 // The application's interpreter for one test: the built configuration archive,
-// the ledger's workplace chosen, and recorders of what reaches the user and of
-// every call text handed to the interpreter.
+// a workplace chosen (the ledger's unless named), and recorders of what
+// reaches the user and of every call text handed to the interpreter.
 #pragma once
 #include <afx.h>
 
@@ -17,15 +17,16 @@ struct Evaluation {
 class LedgerScripts {
 public:
     // With `configuration` the configuration's scripts are loaded (the ledger's
-    // rules); without, the interpreter starts empty for stand-in scripts.
-    explicit LedgerScripts(bool configuration);
+    // rules; the modules are the test's own, none is loaded); without, the
+    // interpreter starts empty for stand-in scripts.
+    explicit LedgerScripts(bool configuration, const char* workplace = "ЛЕДМАРК");
     ~LedgerScripts();
     LedgerScripts(const LedgerScripts&) = delete;
     LedgerScripts& operator=(const LedgerScripts&) = delete;
 
     // Loads a script chunk into the global context.
     bool Define(const std::string& lua);
-    // The workplace context of the ledger: "Arm." + its id.
+    // The workplace context: "Arm." + its id.
     std::string Workplace() const;
     void Clear();
 

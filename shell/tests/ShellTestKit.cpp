@@ -17,6 +17,7 @@ bool LoadDefaultConfiguration()
         return false;
     const QByteArray path = QByteArray(bin) + "/vornal.cfa";
     setenv("VORNAL_CONFIG_ARCHIVE", path.constData(), 1);
+    CModuleLoader::SetFolder(bin);
     return GetDataArchive()->LoadFile(path.constData());
 }
 

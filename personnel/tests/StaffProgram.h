@@ -1,0 +1,64 @@
+// The two staff modules in a small program for the tests of their forms: the
+// application object and an MDI main frame, the templates of both modules
+// registered by their Init as the application core does, and a small test
+// form ("StaffTestForm") with the employee's personnel number (112) and the
+// running number of an assignment (1149), which records every running number
+// it is asked to load.
+#pragma once
+#include "StaffDatabase.h"
+#include "appcore.h"
+
+#include <vector>
+
+namespace stafftest {
+
+class CStaffTestForm : public CderivedFormview {
+    DECLARE_DYNCREATE(CStaffTestForm)
+public:
+    CStaffTestForm();
+
+    // The running numbers written into 1149, in order.
+    std::vector<CString> loads;
+
+protected:
+    afx_msg void OnChangeNpp();
+
+    DECLARE_MESSAGE_MAP()
+};
+
+class StaffProgram : public StaffDatabase {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The first view of the active MDI child, as the class asked for.
+    template <class T>
+    T* Active() const
+    {
+        CMDIChildWnd* child = frame->MDIGetActive();
+        return child ? dynamic_cast<T*>(child->GetActiveView()) : nullptr;
+    }
+    // Every open view of the class.
+    template <class T>
+    std::vector<T*> Open() const
+    {
+        std::vector<T*> views;
+        for (CView* view : OpenViews())
+            if (auto* found = dynamic_cast<T*>(view))
+                views.push_back(found);
+        return views;
+    }
+    int ChildCount() const;
+    // Posted messages delivered and closed windows deleted.
+    void Settle() const;
+    // Opens a new test form showing the employee's personnel number.
+    CStaffTestForm* OpenTestForm(const char* tn);
+
+    CWinApp* app = nullptr;
+    CMDIFrameWnd* frame = nullptr;
+
+private:
+    std::vector<CView*> OpenViews() const;
+};
+
+} // namespace stafftest

@@ -1,0 +1,18 @@
+# Tests of the personnel module, and the test kit of both staff modules.
+include(${CMAKE_CURRENT_LIST_DIR}/StaffTestKit.cmake)
+set(STAFF_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+# The kit: a fresh database with the staff, and the staff modules in a small program.
+add_library(staff_test_db STATIC ${STAFF_TESTS_DIR}/StaffDatabase.cpp)
+target_link_libraries(staff_test_db PUBLIC ledmark_test_support testing_db)
+target_include_directories(staff_test_db PUBLIC ${STAFF_TESTS_DIR})
+
+add_library(staff_program STATIC ${STAFF_TESTS_DIR}/StaffProgram.cpp)
+target_link_libraries(staff_program PUBLIC nvenzol_core nperso_core staff_test_db testing_gui)
+target_include_directories(staff_program PUBLIC ${STAFF_TESTS_DIR})
+
+# Both modules as the application core loads them, from the program folder.
+add_suite_test(staff_modules_test GUI
+  SOURCES ${STAFF_TESTS_DIR}/ModuleTest.cpp
+  DEPENDS appcore testing_gui testing_main)
+add_dependencies(staff_modules_test nVenzol nPersoClasses)

@@ -1,0 +1,121 @@
+#include "CVenz.h"
+
+#include "CNipListDoc.h"
+#include "CNipListView.h"
+#include "appcore.h"
+#include "gridbase.h"
+#include "ndbcore.h"
+#include "res/resource.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace nvenzol {
+
+namespace {
+
+// One template of the module: its resource id (the template string and the
+// view's dialog) with its document, frame and view classes.
+struct TemplateRow {
+    UINT id;
+    CRuntimeClass* document;
+    CRuntimeClass* frame;
+    CRuntimeClass* view;
+};
+
+// Every view of the module, in the order the module registers them. A view
+// joins this list in the change that builds it.
+const std::vector<TemplateRow>& Templates()
+{
+    static const std::vector<TemplateRow> rows = {
+        {IDD_NIP_LIST, RUNTIME_CLASS(CNipListDoc), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipListView)},
+    };
+    return rows;
+}
+
+CString NipListTitle(const CString& tn)
+{
+    return "Список должностей работника " + GetFio(tn);
+}
+
+// The callback text of the list: the calling window's handle number, a
+// blank, the personnel number as given.
+CString NipListCallbackText(CWnd* parent, const CString& tn)
+{
+    return utoa(parent) + " " + tn;
+}
+
+void OnNipListCreated(CDocument* document, const char* text)
+{
+    if (auto* list = dynamic_cast<CNipListDoc*>(document))
+        list->TakeCaller(text);
+}
+
+// A list asked again answers the new caller for the new employee.
+void OnNipListActivated(CDocument* document, CView* view, const char* text)
+{
+    auto* list = dynamic_cast<CNipListDoc*>(document);
+    if (!list)
+        return;
+    list->TakeCaller(text);
+    const CString callback(text ? text : "");
+    const int blank = callback.Find(' ');
+    list->m_strParam = blank >= 0 ? callback.Mid(blank + 1) : CString();
+    list->SetTitle(NipListTitle(list->m_strParam));
+    if (auto* listView = dynamic_cast<CNipListView*>(view))
+        listView->Fill();
+}
+
+// The script's answer to a call of the global context; `ok` when the
+// evaluation succeeded and the answer is a number.
+CString Evaluate(const CString& call, bool& ok)
+{
+    CString answer;
+    ok = CHelpers::EXEC_GetFunctionValue(call, answer, nullptr) != 0;
+    if (ok)
+        answer.ToQString().trimmed().toDouble(&ok);
+    return answer;
+}
+
+} // namespace
+
+CVenz::~CVenz() = default;
+
+int CVenz::Init()
+{
+    CWinApp* app = AfxGetApp();
+    for (const TemplateRow& row : Templates())
+        if (app)
+            app->AddDocTemplate(new CMultiDocTemplate(row.id, row.document, row.frame, row.view));
+    return 1;
+}
+
+void CVenz::ShowNipList(CWnd* parent, CString tn)
+{
+    CHelpers::FN_OpenDocument("NipListView", NipListTitle(tn), -1, -1, -1, -1, tn, OnNipListCreated, parent,
+                              NipListCallbackText(parent, tn), OnNipListActivated, nullptr, -1, nullptr);
+}
+
+double CVenz::GetKof(int n, const char* text)
+{
+    bool ok = false;
+    return GetKof(n, text, ok);
+}
+
+double CVenz::GetKof(int n, const char* text, bool& ok)
+{
+    return atof(Evaluate(FormatText("GetKof(%d,\"%s\")", n, MakeParam(text ? text : "")), ok));
+}
+
+int CVenz::GetDigitFormatOkl(const char* text)
+{
+    bool ok = false;
+    return GetDigitFormatOkl(text, ok);
+}
+
+int CVenz::GetDigitFormatOkl(const char* text, bool& ok)
+{
+    return int(atol(Evaluate(FormatText("GetDigitFormatOkl(\"%s\")", MakeParam(text ? text : "")), ok)));
+}
+
+} // namespace nvenzol
