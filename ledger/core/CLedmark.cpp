@@ -8,6 +8,7 @@
 #include "CHlam0View.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
+#include "CSprFilsView.h"
 #include "CProvodkiView.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -46,6 +47,7 @@ const TemplateRow* Templates(size_t& count)
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CAktualDateView)},
         {IDR_OFK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COfkView)},
+        {IDR_SPR_FILS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprFilsView)},
     };
     count = std::size(rows);
     return rows;

@@ -216,3 +216,13 @@
 #define IDC_OFK_EXPORT                  1126
 #define IDC_OFK_LS_NAME                 1134
 #define IDC_OFK_FIO                     10101
+
+// Branches (643).
+#define IDC_FIL_RUKDOL                  1026
+#define IDC_FIL_ADRES                   1027
+#define IDC_FIL_NAME                    1034
+#define IDC_FIL_CODE                    1144
+#define IDC_FIL_CHOOSE                  1145
+#define IDC_FIL_KOD_BP                  1177
+#define IDC_FIL_RUK                     1228
+#define IDC_FIL_RUK_S                   1229
