@@ -49,7 +49,7 @@ bool StartBenchDatabase(const BenchOptions& options, const QString& database)
     return InitDll() != 0;
 }
 
-bool StartBenchScripts(const QString& archive, QTemporaryDir& noModules)
+bool StartBenchScripts(const QString& archive)
 {
     appcore::ScriptHooks& hooks = appcore::GetScriptHooks();
     hooks.reportError = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
@@ -60,8 +60,7 @@ bool StartBenchScripts(const QString& archive, QTemporaryDir& noModules)
     hooks.log = [](const std::string&) {};
     if (!GetDataArchive()->LoadFile(archive.toUtf8().constData()))
         return false;
-    CModuleLoader::SetFolder(noModules.path().toStdString());
-    return CInterpriter::mcc_dll_Global_init0() && CInterpriter::mcc_dll_Global_init();
+    return CInterpriter::mcc_dll_Global_init0() && CInterpriter::GetMain()->LoadConfiguration(*GetDataArchive());
 }
 
 double Median(std::vector<double> values)

@@ -5,7 +5,6 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <vector>
 
 struct BenchOptions {
@@ -19,6 +18,6 @@ BenchOptions ParseBenchOptions(const QStringList& arguments, int rounds);
 // db/mysql and connects the database layer to it.
 bool StartBenchDatabase(const BenchOptions& options, const QString& database);
 // Loads the configuration archive and starts the interpreter with its
-// scripts; the modules are looked for in `noModules` (none are loaded).
-bool StartBenchScripts(const QString& archive, QTemporaryDir& noModules);
+// scripts alone (a benchmark links the module code it measures; no module is loaded).
+bool StartBenchScripts(const QString& archive);
 double Median(std::vector<double> values);

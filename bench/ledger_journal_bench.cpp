@@ -147,9 +147,8 @@ int main(int argc, char** argv)
     const qsizetype rowsAt = qt.arguments().indexOf(QStringLiteral("--rows"));
     const int rows = rowsAt < 0 ? 200000 : std::max(1000, qt.arguments().value(rowsAt + 1).toInt());
     const QString database = QStringLiteral("vornal_ledger_journal_bench");
-    QTemporaryDir noModules;
     if (!StartBenchDatabase(options, database)
-        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"), noModules) || !FillYear(rows))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")) || !FillYear(rows))
         return 1;
     g_lYear = kYear;
     g_lTN = 1;

@@ -167,9 +167,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const BenchOptions options = ParseBenchOptions(app.arguments(), 9);
-    QTemporaryDir noModules;
     if (!StartBenchDatabase(options, QStringLiteral("vornal_ledger_bench"))
-        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"), noModules))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
         return 1;
     g_lYear = 2024;
     g_lTN = 1;

@@ -15,7 +15,6 @@
 #include <ndbcore.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -78,9 +77,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const BenchOptions options = ParseBenchOptions(app.arguments(), 9);
     const int rounds = options.rounds;
-    QTemporaryDir noModules;
     if (!StartBenchDatabase(options, QStringLiteral("vornal_ledmark_bench"))
-        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"), noModules))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
         return 1;
     g_lYear = 2024;
     const double fill = Seconds([] { ExecuteSql("delete from ledmark_provodki\nanalyze table ledmark_provodki"); });
