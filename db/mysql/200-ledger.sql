@@ -147,6 +147,7 @@ CREATE TABLE spr_jrn_oper (
 );
 
 CREATE TABLE spr_jrn_oper1 (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
   id INT NOT NULL,
   col1 CHAR(3) NOT NULL,
   col2 CHAR(2) NULL,

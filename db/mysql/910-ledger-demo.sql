@@ -1,6 +1,6 @@
 -- Demo rows of the ledger's reference books: two branches, budget classification
 -- codes, personal accounts, organisations with their contracts, counterparties,
--- departments, stock items and journals of operations.
+-- departments, stock items and journals of operations №1-№8 with their masks.
 
 INSERT INTO spr_fil (id, name, ruk, ruk_s, rukdol, adres, KOD_BP_PAY) VALUES
   (1, 'Корпус на ул. Садовой', 'Смирнова Елена Викторовна', 'Е.В. Смирнова', 'Заведующий',
@@ -67,7 +67,10 @@ INSERT INTO spr_jrn_oper (id, num, name, sb) VALUES
   (2, '2', 'Журнал операций с безналичными денежными средствами', 21),
   (3, '3', 'Журнал операций расчетов с подотчетными лицами', 11),
   (4, '4', 'Журнал операций расчетов с поставщиками и подрядчиками', 4),
-  (5, '8', 'Журнал по прочим операциям', 0);
+  (5, '5', 'Журнал операций расчетов с дебиторами по доходам', 0),
+  (6, '6', 'Журнал операций расчетов по оплате труда', 0),
+  (7, '7', 'Журнал по выбытию и перемещению нефинансовых активов', 13),
+  (8, '8', 'Журнал по прочим операциям', 0);
 
 INSERT INTO spr_jrn_oper1 (id, col1, col2, col3) VALUES
   (1, '201', '34', NULL),
@@ -76,5 +79,10 @@ INSERT INTO spr_jrn_oper1 (id, col1, col2, col3) VALUES
   (3, '208', NULL, NULL),
   (4, '302', NULL, NULL),
   (4, '206', NULL, NULL),
-  (5, '401', NULL, NULL),
-  (5, '304', '05', NULL);
+  (5, '210', '02', NULL),
+  (6, '302', '11', NULL),
+  (6, '303', '01', NULL),
+  (7, '105', NULL, '440'),
+  (7, '106', '04', NULL),
+  (8, '401', NULL, NULL),
+  (8, '304', '05', NULL);

@@ -9,6 +9,7 @@
 #include "COfkView.h"
 #include "COperByHandView.h"
 #include "CSprFilsView.h"
+#include "CSprJrnOperView.h"
 #include "CProvodkiView.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -48,6 +49,8 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CAktualDateView)},
         {IDR_OFK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COfkView)},
         {IDR_SPR_FILS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprFilsView)},
+        {IDR_SPR_JRN_OPER, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CSprJrnOperView)},
     };
     count = std::size(rows);
     return rows;

@@ -226,3 +226,9 @@
 #define IDC_FIL_KOD_BP                  1177
 #define IDC_FIL_RUK                     1228
 #define IDC_FIL_RUK_S                   1229
+
+// Journals of operations (634); the number, the grid and the line command
+// are the common ids above.
+#define IDC_JRN_NAME                    1067
+#define IDC_JRN_CHOOSE                  1138
+#define IDC_JRN_SB                      1139
