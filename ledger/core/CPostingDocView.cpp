@@ -49,6 +49,11 @@ int CPostingDocView::Write(int ask)
     return 1;
 }
 
+BOOL CPostingDocView::DeleteStored(long realId)
+{
+    return DeleteStoredDocument(*this, realId);
+}
+
 void CPostingDocView::OnSaveDeclined()
 {
     SetFocus();
@@ -247,7 +252,8 @@ BOOL CPostingDocView::IsWatched(UINT ctrlId) const
 BOOL CPostingDocView::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT code = HIWORD(wParam);
-    if ((code == EN_CHANGE || code == CBN_SELCHANGE) && IsWatched(LOWORD(wParam)))
+    if ((code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED) && lParam != 0
+        && IsWatched(LOWORD(wParam)))
         ResetRowMarks();
     return CDocumentView::OnCommand(wParam, lParam);
 }

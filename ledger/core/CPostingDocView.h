@@ -17,10 +17,16 @@
 // the remembered row gets it and becomes current. Command 32860 deletes the
 // current line after asking.
 //
+// Commands 32790 (delete) and 32861 ("Бух.Справка") work on the view's own
+// HeaderTable(), not on the table of its document kind: one form may keep its
+// documents in the table its mode names. The delete removes the postings,
+// the header and the line-table rows in one transaction (StoredDocument.h).
+//
 // Row test marks: a view that tests only changed lines marks a line 1 once
 // its posting passed the test (or when it was loaded filled) and -1 when it
 // is edited; a change of a header field that the postings depend on
-// (WatchHeaderFields) takes every mark back, so no line skips its test.
+// (WatchHeaderFields: an edit's text, a list's selection, a box clicked, a
+// date picked) takes every mark back, so no line skips its test.
 #pragma once
 #include "CDocumentView.h"
 #include "StoredDocument.h"
@@ -49,6 +55,9 @@ class CPostingDocView : public CDocumentView, public IStoredDocument {
 public:
     // The save of the protocol; `ask` 0 writes without the question.
     int Write(int ask) override;
+
+    CString StoredTable() const override { return HeaderTable(); }
+    BOOL DeleteStored(long realId) override;
 
 protected:
     explicit CPostingDocView(UINT nIDTemplate, HINSTANCE hModule = AFX_CALLER_MODULE);

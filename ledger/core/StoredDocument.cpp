@@ -42,10 +42,23 @@ BOOL WriteStored(IStoredDocument& document, long& id, long realId)
     id = 0;
     if (document.HasPostings()) {
         id = IdForStoredRow(table, realId);
-        if (id <= 0 || !ExecuteSql(FormatText("delete from ledmark_provodki where id=%d", id)))
+        if (id <= 0)
             return FALSE;
     }
-    return ExecuteSql(document.HeaderUpdateSql(id, realId)) != 0;
+    // Without postings now, the row keeps none of those it had.
+    const long postingsOf = document.HasPostings() ? id : StoredDocumentId(table, realId);
+    if (postingsOf > 0 && !ExecuteSql(FormatText("delete from ledmark_provodki where id=%d", postingsOf)))
+        return FALSE;
+    if (!ExecuteSql(document.HeaderUpdateSql(id, realId)))
+        return FALSE;
+    const CString lines = document.LineTablesDeleteSql(realId);
+    return lines.IsEmpty() || ExecuteSql(lines);
+}
+
+BOOL WriteLineRows(IStoredDocument& document, long key)
+{
+    const CString rows = document.LineTablesInsertSql(key);
+    return rows.IsEmpty() || ExecuteSql(rows);
 }
 
 } // namespace
@@ -63,7 +76,8 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId)
     long id = 0;
     long key = realId;
     const BOOL written = realId == -1 ? WriteNew(document, id, key) : WriteStored(document, id, realId);
-    if (!written || (document.HasPostings() && !document.WritePostings(id)) || !save.Commit())
+    if (!written || !WriteLineRows(document, key) || (document.HasPostings() && !document.WritePostings(id))
+        || !save.Commit())
         return FALSE;
     realId = key;
     if (savedId)
@@ -77,7 +91,9 @@ BOOL DeleteStoredDocument(IStoredDocument& document, long realId)
     CDbTransaction removal;
     if (!removal.IsUsable())
         return FALSE;
-    const long id = document.HasPostings() ? StoredDocumentId(table, realId) : 0;
+    // The stored id, whatever the form shows now: a document whose "do not
+    // post" box was ticked after its last save still has its postings.
+    const long id = StoredDocumentId(table, realId);
     if (id > 0 && !ExecuteSql(FormatText("delete from ledmark_provodki where id=%d", id)))
         return FALSE;
     if (!ExecuteSql(FormatText("delete from %s where real_id=%d", table, realId)))

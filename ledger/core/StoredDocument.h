@@ -7,6 +7,12 @@
 // statement in the middle leaves the document and its postings as they were
 // before the save, and a new document keeps its key -1 (the next save inserts
 // again); the document counter gives its number back too.
+//
+// A document may keep rows of its own line tables beside its header: they
+// carry the header's key and are written in the same transaction, after the
+// header (a new row's key is known by then); a re-save deletes the old rows
+// first. A stored row saved as a document without postings (a "do not post"
+// box) loses the postings it had, in the same transaction.
 #pragma once
 #include "afx.h"
 
@@ -29,6 +35,9 @@ public:
     virtual BOOL WritePostings(long id) = 0;
     // Deletes the rows of the document's own line tables (nothing by default).
     virtual CString LineTablesDeleteSql(long realId) { return CString(); }
+    // Writes the rows of the document's own line tables under the header's
+    // key `realId` (nothing by default).
+    virtual CString LineTablesInsertSql(long realId) { return CString(); }
 };
 
 // Saves the document as one transaction. `realId` is -1 for a new document
@@ -39,7 +48,8 @@ public:
 // written (the reason has been shown).
 BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId = nullptr);
 
-// Deletes a stored document with its postings and line rows in one transaction.
+// Deletes a stored document with its postings (those of the id the row
+// carries) and line rows in one transaction.
 BOOL DeleteStoredDocument(IStoredDocument& document, long realId);
 
 // The document id stored in the row (0 when the row has none or is gone).

@@ -83,13 +83,24 @@ void CDocumentView::OnPrintCommand()
     EXEC_ShowFormReport(call, 0, 1);
 }
 
+CString CDocumentView::StoredTable() const
+{
+    return appcore::DocumentTable(GetDocumentName());
+}
+
+BOOL CDocumentView::DeleteStored(long realId)
+{
+    return appcore::DeleteDocumentRow(StoredTable(), realId);
+}
+
 void CDocumentView::OnDeleteCommand()
 {
-    if (appcore::DeleteStoredDocument(GetDocumentName(), GetRealId(), GetLoadedDate()))
+    const long realId = GetRealId();
+    if (appcore::ConfirmDocumentDelete(StoredTable(), realId, GetLoadedDate()) && DeleteStored(realId))
         OnCancel();
 }
 
 void CDocumentView::OnPostingsCommand()
 {
-    appcore::ShowDocumentPostings(GetDocumentName(), GetRealId());
+    appcore::ShowDocumentPostings(StoredTable(), GetRealId());
 }

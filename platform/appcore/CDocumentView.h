@@ -6,9 +6,10 @@
 //   1 "&Записать"   Write(1)
 //   40020 "&Новый"  asks, then a new document: real_id -1 and SetSql
 //   32792 "&Печать" the form's report prn(real_id)
-//   32790 "&Удалить" deletes the stored document with its postings (its table
-//                   comes from the configuration's document kinds) and closes
+//   32790 "&Удалить" asks, checks the kept date, deletes the stored document
+//                   (DeleteStored) and closes
 //   32861 "Бух.Справка" opens the postings of the document ("doc_prov")
+// Both work on the view's StoredTable().
 //   2 "&Отмена"     closes the form (OnCancel)
 #pragma once
 
@@ -47,6 +48,13 @@ public:
     // clearModified non-zero: the document counts as unchanged. Safe after
     // OnCancel: the form is still there until the handler returns.
     virtual void PostOK(int notify, int clearModified);
+
+    // The table of the stored row the form shows: by default that of the
+    // configuration's document kind whose form is the view's document name.
+    virtual CString StoredTable() const;
+    // Deletes the stored row `realId` with everything that belongs to it, in
+    // one transaction; by default the row of StoredTable() and its postings.
+    virtual BOOL DeleteStored(long realId);
 
 protected:
     afx_msg void OnSaveCommand();

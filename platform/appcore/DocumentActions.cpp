@@ -42,21 +42,23 @@ CString DocumentTable(const CString& documentName)
     return CString();
 }
 
-BOOL DeleteStoredDocument(const CString& documentName, long realId, const CString& loadedDate)
+BOOL ConfirmDocumentDelete(const CString& table, long realId, const CString& loadedDate)
 {
     if (realId < 0) {
         AfxMessageBox("Документ еще не записан", MB_OK | MB_ICONINFORMATION);
         return FALSE;
     }
-    CString table = DocumentTable(documentName);
-    if (table.IsEmpty()) {
+    if (!IsSqlIdentifier(table.ToQString())) {
         AfxMessageBox("Удаление этого документа не предусмотрено", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     if (AfxMessageBox("Удалить этот документ ? ", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return FALSE;
-    if (!PeriodOpen(loadedDate))
-        return FALSE;
+    return PeriodOpen(loadedDate);
+}
+
+BOOL DeleteDocumentRow(const CString& table, long realId)
+{
     CDbTransaction transaction;
     long id = StoredId(table, realId);
     CString sql;
@@ -69,10 +71,9 @@ BOOL DeleteStoredDocument(const CString& documentName, long realId, const CStrin
     return ExecuteSql(sql) && transaction.Commit();
 }
 
-void ShowDocumentPostings(const CString& documentName, long realId)
+void ShowDocumentPostings(const CString& table, long realId)
 {
-    CString table = DocumentTable(documentName);
-    long id = realId >= 0 && !table.IsEmpty() ? StoredId(table, realId) : 0;
+    long id = realId >= 0 && IsSqlIdentifier(table.ToQString()) ? StoredId(table, realId) : 0;
     if (id <= 0) {
         AfxMessageBox("У документа нет проводок", MB_OK | MB_ICONINFORMATION);
         return;

@@ -1,10 +1,20 @@
 // Saving a posting document as the protocol does, on the real database with
 // the configuration's posting rules: a new document twice, a stored row whose
 // id is 0, postings replaced with npp from 1, and a refused posting or failed
-// statement in the middle leaving everything as it was.
+// statement in the middle leaving everything as it was. Rows of a document's
+// own line table written with the header's key; a row saved without postings
+// losing those it had; and the form's delete and "Бух.Справка" working on the
+// form's own table.
+#include "CDocProvView.h"
 #include "COperByHandRecord.h"
-#include "tests/LedgerDatabase.h"
+#include "CPostingDocView.h"
+#include "CconfigDocument.h"
+#include "GuiDriver.h"
+#include "InteractionScript.h"
+#include "LedgerProgram.h"
 #include "PostingLines.h"
+#include "res/resource.h"
+#include "tests/LedgerDatabase.h"
 
 #include <ndbcore.h>
 
@@ -224,6 +234,213 @@ TEST_F(StoredDocument, DeletingRemovesTheRowAndItsPostings)
     ASSERT_TRUE(DeleteStoredDocument(op, realId));
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
     EXPECT_EQ(Postings(), CString());
+}
+
+// A document with a line table of its own (its rows carry the header's key)
+// and a "do not post" box.
+class LinedDocument : public DirectDocument {
+public:
+    std::vector<CString> amounts;  // one line-table row each
+    bool posts = true;
+    CString linesTable = "ledmark_test_lines";
+    BOOL HasPostings() const override { return posts; }
+    CString LineTablesDeleteSql(long realId) override
+    {
+        return FormatText("delete from %s where doc=%d", linesTable, realId);
+    }
+    CString LineTablesInsertSql(long realId) override
+    {
+        CString sql;
+        for (const CString& amount : amounts)
+            sql += FormatText("insert into ledmark_test_lines (doc,s) values (%d,%s)\n", realId, DB_Digit(amount));
+        return sql;
+    }
+};
+
+class LineTables : public StoredDocument {
+protected:
+    void SetUp() override
+    {
+        StoredDocument::SetUp();
+        Run("create table if not exists ledmark_test_lines (real_id int auto_increment primary key, "
+            "doc int not null, s decimal(18,2)) engine=InnoDB\n"
+            "delete from ledmark_test_lines");
+    }
+    // "doc|s" of the line-table rows, in order.
+    CString Lines()
+    {
+        return Text("select group_concat(concat_ws('|',doc,s) order by real_id separator ' ') as str "
+                    "from ledmark_test_lines");
+    }
+};
+
+TEST_F(LineTables, RowsCarryTheHeadersKeyAndAreReplacedOnAReSave)
+{
+    LinedDocument doc;
+    doc.lines = {PostingOfOperLine(CashLine("1"))};
+    doc.amounts = {"10", "20"};
+    long realId = -1;
+    ASSERT_TRUE(SaveStoredDocument(doc, realId));
+    EXPECT_EQ(Lines(), FormatText("%d|10.00 %d|20.00", realId, realId)) << "a new row's key";
+
+    doc.amounts = {"30"};
+    long key = realId;
+    ASSERT_TRUE(SaveStoredDocument(doc, key));
+    EXPECT_EQ(Lines(), FormatText("%d|30.00", realId));
+
+    // A refused posting after the line rows: they stay as they were.
+    doc.amounts = {"40", "50"};
+    doc.lines = {PostingOfOperLine(Line("199999999", "120111610", "6"))};
+    EXPECT_FALSE(SaveStoredDocument(doc, key));
+    EXPECT_EQ(Lines(), FormatText("%d|30.00", realId));
+    scripts.Clear();
+
+    // A new document refused the same way leaves no rows behind.
+    LinedDocument refused = doc;
+    long none = -1;
+    EXPECT_FALSE(SaveStoredDocument(refused, none));
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_lines"), 1);
+    scripts.Clear();
+}
+
+TEST_F(LineTables, ARowSavedWithoutPostingsLosesThoseItHad)
+{
+    LinedDocument doc;
+    doc.lines = {PostingOfOperLine(CashLine("1")), PostingOfOperLine(CashLine("2"))};
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(doc, realId, &id));
+    ASSERT_EQ(Count(FormatText("select count(*) as cnt from ledmark_provodki where id=%d", id)), 2);
+
+    // The box ticked, but the update fails: the postings stay.
+    doc.posts = false;
+    doc.number = CString("1234567890123456789012345678901");
+    long key = realId;
+    EXPECT_FALSE(SaveStoredDocument(doc, key));
+    EXPECT_EQ(Count(FormatText("select count(*) as cnt from ledmark_provodki where id=%d", id)), 2);
+    dbReports.clear();
+
+    doc.number = "2";
+    ASSERT_TRUE(SaveStoredDocument(doc, key));
+    EXPECT_EQ(Count(FormatText("select count(*) as cnt from ledmark_provodki where id=%d", id)), 0);
+    EXPECT_EQ(Text("select number as str from ledmark_oper_by_hand"), CString("2"));
+}
+
+TEST_F(LineTables, DeletingTakesTheLineRowsTooOrNothingAtAll)
+{
+    LinedDocument doc;
+    doc.lines = {PostingOfOperLine(CashLine("1"))};
+    doc.amounts = {"10"};
+    long realId = -1;
+    ASSERT_TRUE(SaveStoredDocument(doc, realId));
+
+    // A later statement that fails: nothing is removed.
+    doc.linesTable = "ledmark_no_such_lines";
+    EXPECT_FALSE(DeleteStoredDocument(doc, realId));
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 1);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki"), 1);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_lines"), 1);
+    dbReports.clear();
+
+    // Ticked "do not post" since its save, it still loses its postings.
+    doc.linesTable = "ledmark_test_lines";
+    doc.posts = false;
+    ASSERT_TRUE(DeleteStoredDocument(doc, realId));
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki"), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_lines"), 0);
+}
+
+} // namespace
+
+namespace nledmark {
+
+// A form whose documents live in a table other than its kind's (the kind of
+// "<вручную>" keeps ledmark_oper_by_hand), as a form whose mode names its table.
+class COwnTableView : public CPostingDocView {
+    DECLARE_DYNCREATE(COwnTableView)
+public:
+    COwnTableView() : CPostingDocView(IDD_OPER_BY_HAND) {}
+    CString HeaderTable() const override { return "ledmark_test_statement"; }
+    BOOL HasPostings() const override { return TRUE; }
+    CString HeaderInsertSql(long) override { return CString(); }
+    CString HeaderUpdateSql(long, long) override { return CString(); }
+    BOOL WritePostings(long) override { return TRUE; }
+    CString LineTablesDeleteSql(long realId) override
+    {
+        return FormatText("delete from ledmark_test_lines where doc=%d", realId);
+    }
+
+protected:
+    BOOL ValidateDocument() override { return FALSE; }
+    CString DocumentDate() const override { return CString(); }
+    UINT NumberFieldId() const override { return IDC_NUMBER; }
+};
+
+IMPLEMENT_DYNCREATE(COwnTableView, CPostingDocView)
+
+} // namespace nledmark
+
+namespace {
+
+class OwnTableCommands : public ledgertest::LedgerProgram {
+protected:
+    void SetUp() override
+    {
+        LedgerProgram::SetUp();
+        Run("create table if not exists ledmark_test_statement (real_id int auto_increment primary key, id int, "
+            "d date) engine=InnoDB\n"
+            "create table if not exists ledmark_test_lines (real_id int auto_increment primary key, "
+            "doc int not null, s decimal(18,2)) engine=InnoDB\n"
+            "delete from ledmark_oper_by_hand\n"
+            "delete from ledmark_provodki where id in (9101,9102)");
+        // One key in both tables: the form's statement and an operation of its kind.
+        Run(FormatText("insert into ledmark_test_statement (real_id,id,d) values (41,9101,%s)\n"
+                       "insert into ledmark_test_lines (doc,s) values (41,5),(41,6)\n"
+                       "insert into ledmark_oper_by_hand (real_id,id,d,number,fil_id) values (41,9102,%s,'1',1)\n"
+                       "insert into ledmark_provodki (id,npp,d,s) values (9101,1,%s,5),(9101,2,%s,6),(9102,1,%s,7)",
+                       ChangeDateUS0(ThisYear("01.02"), 0), ChangeDateUS0(ThisYear("01.02"), 0),
+                       ChangeDateUS0(ThisYear("01.02"), 0), ChangeDateUS0(ThisYear("01.02"), 0),
+                       ChangeDateUS0(ThisYear("01.02"), 0)));
+    }
+    COwnTableView* Open()
+    {
+        auto* form = new CMultiDocTemplate(IDD_OPER_BY_HAND, RUNTIME_CLASS(CconfigDocument),
+                                           RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COwnTableView));
+        app->AddDocTemplate(form);
+        form->OpenDocumentFile(nullptr);
+        Settle();
+        auto* view = Active<COwnTableView>();
+        if (view) {
+            view->SetRealId(41);
+            view->SetLoadedDate(ThisYear("01.02"));
+        }
+        return view;
+    }
+};
+
+TEST_F(OwnTableCommands, DeleteAndPostingsUseTheFormsOwnTable)
+{
+    COwnTableView* view = Open();
+    ASSERT_NE(view, nullptr);
+    afxtest::command(view, ID_BUH_SPRAVKA);
+    auto* postings = Active<CDocProvView>();
+    ASSERT_NE(postings, nullptr);
+    EXPECT_EQ(postings->m_grid.GetNRows(), 2) << "the postings of the form's own row";
+    postings->OnCancel();
+    Settle();
+
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Удалить этот документ ? "), IDYES);
+    afxtest::command(view, 32790);
+    script.verify();
+    Settle();
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_statement"), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_lines where doc=41"), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki where id=9101"), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand where real_id=41"), 1)
+        << "the kind's table is not the form's";
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki where id=9102"), 1);
+    EXPECT_EQ(ChildCount(), 0) << "the form closes";
 }
 
 } // namespace

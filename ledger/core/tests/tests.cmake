@@ -5,9 +5,6 @@ add_suite_test(ledger_core_module_test
   SOURCES ${LEDGER_CORE_TESTS_DIR}/ModuleTest.cpp
   DEPENDS nLedmark appcore testing_main)
 
-add_suite_test(ledger_core_store_test DATABASE
-  SOURCES ${LEDGER_CORE_TESTS_DIR}/StoredDocumentTest.cpp
-  DEPENDS nledmark_core ledmark_test_db testing_main)
 
 add_suite_test(ledger_core_lines_test DATABASE
   SOURCES ${LEDGER_CORE_TESTS_DIR}/OperLinesTest.cpp
@@ -33,6 +30,11 @@ add_suite_test(ledger_core_schet_edit_test GUI
 add_library(ledger_core_program STATIC ${LEDGER_CORE_TESTS_DIR}/LedgerProgram.cpp)
 target_link_libraries(ledger_core_program PUBLIC nledmark_core ledmark_test_db testing_gui)
 target_include_directories(ledger_core_program PUBLIC ${LEDGER_CORE_TESTS_DIR})
+
+add_suite_test(ledger_core_store_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/StoredDocumentTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_core_store_test res/nLedmark.rc res/resource.h)
 
 add_suite_test(ledger_core_oper_view_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/OperByHandViewTest.cpp
