@@ -54,3 +54,29 @@ CREATE TABLE ledmark_dov_pol_den (
   ls INT NULL,
   KEY ledmark_dov_pol_den_d (d)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Product groups of the stock items (spr_stovan_mat.gr).
+CREATE TABLE grup (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  dt_del DATE NULL
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Allowance categories of the catering (children by age, staff); a category
+-- with dt_del is no longer in force from that date.
+CREATE TABLE spr_kat_dovolstv (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  dt_del DATE NULL
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Food norms in versions by date: the norm s of product Real_npp
+-- (spr_stovan_mat) for category kat at the version of date d. A missing row
+-- is no norm.
+CREATE TABLE spr_norm_spis_produktov (
+  d DATE NOT NULL,
+  Real_npp INT NOT NULL,
+  kat INT NOT NULL,
+  s DECIMAL(18,3) NOT NULL,
+  PRIMARY KEY (d, Real_npp, kat)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

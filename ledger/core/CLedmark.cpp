@@ -10,6 +10,7 @@
 #include "COperByHandView.h"
 #include "CSprFilsView.h"
 #include "CSprJrnOperView.h"
+#include "CSprNormPitView.h"
 #include "CProvodkiView.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -51,6 +52,8 @@ const TemplateRow* Templates(size_t& count)
         {IDR_SPR_FILS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprFilsView)},
         {IDR_SPR_JRN_OPER, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSprJrnOperView)},
+        {IDR_SPR_NORM_PIT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CSprNormPitView)},
     };
     count = std::size(rows);
     return rows;

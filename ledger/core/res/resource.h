@@ -232,3 +232,7 @@
 #define IDC_JRN_NAME                    1067
 #define IDC_JRN_CHOOSE                  1138
 #define IDC_JRN_SB                      1139
+
+// Food norms (652); the grid is the common one above.
+#define IDC_NORM_DATE                   1010
+#define IDC_NORM_GROUP                  1160
