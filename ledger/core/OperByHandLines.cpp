@@ -51,9 +51,9 @@ BOOL CheckAccounts(const COperLine& l, int row, CChartFacts& chart, COperLineFau
             return Fail(fault, row, OPER_CREDIT, "Укажите счет по кредиту");
     }
     if (!debit.IsEmpty() && !chart.Of(debit).valid)
-        return Fail(fault, row, OPER_DEBIT, "Тет такого счета");
+        return Fail(fault, row, OPER_DEBIT, "Нет такого счета");
     if (!credit.IsEmpty() && !chart.Of(credit).valid)
-        return Fail(fault, row, OPER_CREDIT, "Тет такого счета");
+        return Fail(fault, row, OPER_CREDIT, "Нет такого счета");
     if (debit == credit)
         return Fail(fault, row, OPER_CREDIT, "Одинаковые счета по дебету и кредиту");
     return TRUE;
