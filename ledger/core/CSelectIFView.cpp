@@ -79,6 +79,16 @@ CString CSelectIFView::BranchSection()
     return section;
 }
 
+CString CSelectIFView::SourcesSql(const CString& endLiteral)
+{
+    CString sql;
+    sql.Format("select distinct col0 from ( \t\t\t\t\t select distinct deb0 as col0 from ledmark_provodki where d<=%s "
+               "and deb0 is not null \t\t\tunion \t\t\tselect distinct kred0 as col0 from ledmark_provodki where "
+               "d<=%s and kred0 is not null \t\t\t) q order by col0",
+               (LPCTSTR)endLiteral, (LPCTSTR)endLiteral);
+    return sql;
+}
+
 void CSelectIFView::OnInitialUpdate()
 {
     CderivedFormview::OnInitialUpdate();
@@ -100,11 +110,7 @@ void CSelectIFView::FillIfGrid()
     m_grid.SetFillingGrid(1);
     m_grid.ClearGrid();
     m_grid.SetNRows(0);
-    CString sql;
-    sql.Format("select distinct col0 from ( \t\t\t\t\t select distinct deb0 as col0 from ledmark_provodki where d<=%s "
-               "and deb0 is not null \t\t\tunion \t\t\tselect distinct kred0 as col0 from ledmark_provodki where "
-               "d<=%s and kred0 is not null \t\t\t) q order by col0",
-               (LPCTSTR)end, (LPCTSTR)end);
+    const CString sql = SourcesSql(end);
     try {
         _RecordsetPtr rs;
         rs.CreateInstance(__uuidof(Recordset));

@@ -44,6 +44,9 @@ public:
 
     // The section of the branch text ("constants" + the project type).
     static CString BranchSection();
+    // The query of the sources used in postings up to `endLiteral` (an SQL
+    // date literal), one column col0 in order.
+    static CString SourcesSql(const CString& endLiteral);
 
     short m_nRow = -1;          // the row whose codes are being chosen
     CderivedEdit m_editFil;     // 1144: the chosen branch ids, "1,3"
