@@ -119,7 +119,7 @@ int CPostingDocView::SelectedBranch(UINT comboId) const
     return selected < 0 ? 1 : (int)(LONG_PTR)combo->GetItemData(selected);
 }
 
-void CPostingDocView::OfferNewDocument(UINT focusId)
+void CPostingDocView::OfferNewDocument(UINT focusId, int notify)
 {
     if (AfxMessageBox("Документ успешно записан.\nЖелаете внести новый документ ? ", MB_YESNO | MB_ICONQUESTION)
         == IDYES) {
@@ -129,7 +129,7 @@ void CPostingDocView::OfferNewDocument(UINT focusId)
     } else {
         FocusField(focusId, TRUE);
     }
-    PostOK(0, 1);
+    PostOK(notify, 1);
 }
 
 void CPostingDocView::ShowLineFault(long row, int column, const CString& message)

@@ -98,8 +98,9 @@ protected:
     int SelectedBranch(UINT comboId) const;
     // The other ending of a save: "Документ успешно записан.\nЖелаете внести
     // новый документ ? " Yes: a blank new document in the same form; No: the
-    // focus goes to `focusId`. PostOK(0, 1) in both cases.
-    void OfferNewDocument(UINT focusId);
+    // focus goes to `focusId`. Then PostOK(notify, 1): with `notify` the open
+    // lists are told of the saved document.
+    void OfferNewDocument(UINT focusId, int notify = 0);
 
     // The lines grid (null for a view without one).
     virtual CCellwork* LinesGrid() { return nullptr; }

@@ -1,6 +1,5 @@
 #include "BudgetPostings.h"
 
-#include "ConfigGlobals.h"
 #include "ledmark.h"
 
 namespace nledmark {
@@ -22,12 +21,6 @@ CString PostingAccount(const CString& account, const CString& ekr, int side)
     const CString head = account.Left(6);
     const CString posting = head + GL_GetTailFromEKR(head, ekr, side);
     return posting.GetLength() == 9 ? posting : CString();
-}
-
-CString DimensionTable(const CString& account, int n)
-{
-    const int book = GL_Get_SB(account, (short)n);
-    return book ? I_GetSprTableName(book) : CString();
 }
 
 BOOL KeepsDepartments(const CString& account)

@@ -5,6 +5,7 @@
 // where a dimension keeps departments, the contract where one keeps
 // contracts.
 #pragma once
+#include "AccountDimensions.h"
 #include "afx.h"
 
 namespace nledmark {
@@ -17,10 +18,6 @@ CString AccountAsWhole(const CString& account);
 // the KOSGU code of the economic code on that side (1 debit, 2 credit); ""
 // when the chart gives no KOSGU code for it.
 CString PostingAccount(const CString& account, const CString& ekr, int side);
-
-// The table of the book of analytic dimension n (1..3) of an account; "" when
-// the dimension has none.
-CString DimensionTable(const CString& account, int n);
 
 // Nonzero when any dimension of the account keeps departments (spr_prd).
 BOOL KeepsDepartments(const CString& account);

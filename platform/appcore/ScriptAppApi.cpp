@@ -1,6 +1,7 @@
 // The `app` table of the scripts: messages and questions, report pages, the
 // log, the current workplace, opening a form by its document name or a stored
-// document by its key, saving a text into a file the user chooses.
+// document by its key, saving a text into a file the user chooses, amounts
+// in words.
 #include "ScriptApi.h"
 
 #include "CHelpers.h"
@@ -127,6 +128,25 @@ int SaveText(lua_State* L)
     return 1;
 }
 
+// An amount in words, as the printed forms write it:
+// app.in_words(amount [, count_only]); amount a number or its text ("," read
+// as the decimal point). Money ("Двадцать один рубль 05 копеек"), or with
+// count_only true a whole number alone in small letters ("два").
+int InWords(lua_State* L)
+{
+    std::string text = ScriptArgText(L, 1, "app.in_words");
+    for (char& c : text)
+        if (c == ',')
+            c = '.';
+    bool ok = false;
+    const double amount = QString::fromStdString(text).trimmed().toDouble(&ok);
+    if (!ok)
+        throw ScriptError("app.in_words: аргумент 1 должен быть числом, а передано \"" + text + "\"");
+    const int countOnly = lua_toboolean(L, 2) ? 1 : 0;
+    ScriptPushText(L, CHelpers::GetWrittenRubles(amount, countOnly).ToStdString());
+    return 1;
+}
+
 } // namespace
 
 void RegisterScriptAppApi(lua_State* L)
@@ -143,6 +163,7 @@ void RegisterScriptAppApi(lua_State* L)
         {"open", ScriptHostFunction<Open>},
         {"open_document", ScriptHostFunction<OpenDocument>},
         {"save_text", ScriptHostFunction<SaveText>},
+        {"in_words", ScriptHostFunction<InWords>},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);

@@ -102,6 +102,14 @@ CString SqlAsText(LPCTSTR expression)
     return text;
 }
 
+CString SqlReservedName(LPCTSTR name)
+{
+    static const char* const forms[] = {"[%s]", "%s", "\"%s\""};
+    CString text;
+    text.Format(forms[static_cast<int>(CurrentDialect())], name);
+    return text;
+}
+
 CString SqlFullName()
 {
     switch (CurrentDialect()) {

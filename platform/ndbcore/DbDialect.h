@@ -28,6 +28,9 @@ CString SqlConcat(std::initializer_list<CString> parts);
 CString SqlYear(LPCTSTR dateExpression);
 // An expression as text (for comparing a key with a typed code).
 CString SqlAsText(LPCTSTR expression);
+// A column whose name the dialect reserves ("do"), quoted where it must be:
+// bare on MySQL, "do" on PostgreSQL, [do] on SQL Server.
+CString SqlReservedName(LPCTSTR name);
 // The full name of an employee over table tn: surname, name, patronymic by blanks.
 CString SqlFullName();
 // The next free number of a column: coalesce(max(column), 0) + 1 over the table and condition.

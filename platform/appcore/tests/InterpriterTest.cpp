@@ -81,6 +81,15 @@ TEST_F(InterpriterTest, AnswersAreTextThatCallersReadWithAtolAndAtof)
     EXPECT_TRUE(hooks.errors.empty());
 }
 
+TEST_F(InterpriterTest, PrintedFormsWriteAmountsAndCountsInWords)
+{
+    EXPECT_EQ(Eval("app.in_words(\"1500,75\")"), "Одна тысяча пятьсот рублей 75 копеек");
+    EXPECT_EQ(Eval("app.in_words(21, true)"), "двадцать один");
+    std::string answer;
+    EXPECT_FALSE(interpriter.Evaluate("app.in_words(\"двадцать\")", nullptr, answer));
+    EXPECT_EQ(hooks.errors.size(), 1u);
+}
+
 TEST_F(InterpriterTest, WorkplaceAndFormContextsSeeTheGlobalsButKeepTheirOwn)
 {
     EXPECT_EQ(Eval("Own()", "Arm.А"), "своя переопределена");

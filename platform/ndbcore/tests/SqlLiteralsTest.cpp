@@ -70,6 +70,15 @@ TEST_F(SqlLiteralsTest, SqlServerFormsAndToday)
     EXPECT_EQ(now.Left(11), today.Left(11));
 }
 
+TEST_F(SqlLiteralsTest, ReservedColumnNameIsQuotedWhereTheDialectReservesIt)
+{
+    const std::pair<long, const char*> cases[] = {{0, "[do]"}, {1, "do"}, {2, "\"do\""}};
+    for (const auto& [driver, text] : cases) {
+        SetDriverId(driver);
+        EXPECT_EQ(SqlReservedName("do"), CString(text)) << "driver " << driver;
+    }
+}
+
 TEST_F(SqlLiteralsTest, PadRDoesNotCut)
 {
     EXPECT_EQ(PadR("Ёж", 5), CString("Ёж   "));

@@ -1,5 +1,5 @@
-// The stored row of a budget document read in one query, so a form either
-// has the whole header or knows that it could not read it.
+// The stored row of a document read in one query, so a form either has the
+// whole header or knows that it could not read it.
 #pragma once
 #include "afx.h"
 
