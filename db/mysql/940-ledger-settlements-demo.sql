@@ -6,8 +6,8 @@
 
 SET @y = YEAR(CURDATE());
 SET @month_start = DATE_FORMAT(CURDATE(), '%Y-%m-01');
-SET @cell = CONVERT(CHAR(1) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
-SET @row = CONVERT(CHAR(2) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
+SET @row = CONVERT(CHAR(1) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
+SET @cell = CONVERT(CHAR(2) USING utf8mb4) COLLATE utf8mb4_unicode_ci;
 
 -- Employees who take advances and collect cheques and goods; an employee the
 -- personnel records already keep only gets what is missing.

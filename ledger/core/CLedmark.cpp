@@ -1,17 +1,23 @@
 #include "CLedmark.h"
 
 #include "CAktualDateView.h"
+#include "CAvansOtchView.h"
 #include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
 #include "CBudgRasshView.h"
 #include "CBudgZayavView.h"
+#include "CCheckBookView.h"
+#include "CDocObyavlView.h"
+#include "CDoverennostView.h"
+#include "CDovPoluchCheckaView.h"
 #include "CHlam0View.h"
+#include "CKnigaPokView.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
+#include "CProvodkiView.h"
 #include "CSprFilsView.h"
 #include "CSprJrnOperView.h"
 #include "CSprNormPitView.h"
-#include "CProvodkiView.h"
 #include "appcore.h"
 #include "res/resource.h"
 
@@ -44,6 +50,15 @@ const TemplateRow* Templates(size_t& count)
         {IDR_BUDG_OBYAZ, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgObyazView)},
         {IDR_BUDG_RASSH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgRasshView)},
         {IDR_BUDG_ZAYAV, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgZayavView)},
+        // Cash, bank and settlements.
+        {IDR_AVANS_OTCH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CAvansOtchView)},
+        {IDR_DOV_POLUCH_CHECKA, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CDovPoluchCheckaView)},
+        {IDR_CHECK_BOOK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CCheckBookView)},
+        {IDR_DOVERENNOST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CDoverennostView)},
+        {IDR_DOC_OBYAVL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CDocObyavlView)},
+        {IDR_KNIGA_POK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CKnigaPokView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -236,3 +236,109 @@
 // Food norms (652); the grid is the common one above.
 #define IDC_NORM_DATE                   1010
 #define IDC_NORM_GROUP                  1160
+
+// Settlements: the fields the document forms share (powers of attorney,
+// cheque-book application, cash deposit, purchase book, advance report).
+#define IDC_SET_NOTE                    1001
+#define IDC_SET_SOURCE                  1021
+#define IDC_SET_SOURCE_PICK             1022
+#define IDC_SET_SOURCE_NAME             1023
+#define IDC_SET_ACCOUNT                 1028
+#define IDC_SET_ORG_NAME                1031
+#define IDC_SET_ACCOUNT_NUMBER          1032
+#define IDC_SET_ORG                     1033
+#define IDC_SET_DATE_TEXT               1043
+#define IDC_SET_NOTE_LABEL              1077
+#define IDC_SET_TN                      112
+#define IDC_SET_TN_PICK                 1065
+#define IDC_SET_FIO                     10101
+#define IDC_SET_DELETE                  32790
+#define IDC_SET_PRINT                   32792
+#define IDC_SET_NEW                     40020
+
+// Advance report (511).
+#define IDC_AV_ACCOUNT_PICK             1019
+#define IDC_AV_PRD                      1028
+#define IDC_AV_TN_PRD                   1030
+#define IDC_AV_ICN                      1041
+#define IDC_AV_TABS                     1046
+#define IDC_AV_PREVIOUS                 1053
+#define IDC_AV_SUM                      1054
+#define IDC_AV_TN_DOL                   1057
+#define IDC_AV_EARLIER_DATE             1058
+#define IDC_AV_EARLIER_NUMBER           1059
+#define IDC_AV_TOTAL                    1061
+#define IDC_AV_B501                     1079
+#define IDC_AV_LINES                    1091
+#define IDC_AV_ACCOUNT                  1158
+#define IDC_AV_KBK_DEBIT_PICK           1160
+#define IDC_AV_KBK_CREDIT_PICK          1161
+#define IDC_AV_KBK_DEBIT                1164
+#define IDC_AV_KBK_CREDIT               1165
+#define IDC_AV_DATE                     1010
+#define IDC_AV_PRD_NAME                 115
+#define IDC_AV_PRD_PICK                 117
+#define IDC_AV_RECEIVED                 10051
+#define IDC_AV_LBL_TN                   1201
+#define IDC_AV_LBL_PRD                  1202
+#define IDC_AV_LBL_ICN                  1203
+#define IDC_AV_LBL_PREVIOUS             1204
+#define IDC_AV_LBL_SUM                  1205
+#define IDC_AV_LBL_RECEIVED             1206
+#define IDC_AV_LBL_TOTAL                1207
+#define IDC_AV_LBL_TN_PRD               1208
+#define IDC_AV_LBL_TN_DOL               1209
+#define IDC_AV_GRP_EARLIER              1210
+#define IDC_AV_LBL_EARLIER_NUMBER       1211
+#define IDC_AV_LBL_EARLIER_DATE         1212
+#define IDC_AV_LBL_NOTE                 1213
+
+// Power of attorney to receive a cheque (605).
+#define IDC_DOVCH_TOTAL                 1015
+#define IDC_DOVCH_SERIES                1085
+#define IDC_DOVCH_RECEIVE               1087
+#define IDC_DOVCH_CHEQUE                1088
+#define IDC_DOVCH_CHEQUE_DATE           1089
+#define IDC_DOVCH_ACCRUED               1090
+#define IDC_DOVCH_LINES                 10051
+
+// Cheque-book application (600).
+#define IDC_CB_FIRST                    1081
+#define IDC_CB_LAST                     1082
+#define IDC_CB_BOOKS                    1083
+#define IDC_CB_LEAVES                   1084
+#define IDC_CB_SERIES                   1085
+
+// Power of attorney for goods (464).
+#define IDC_DOV_VALID                   1041
+#define IDC_DOV_DOC_NAME                1042
+#define IDC_DOV_DOC_NUMBER              1044
+#define IDC_DOV_DOC_DATE                1045
+#define IDC_DOV_ORG_PICK                1053
+#define IDC_DOV_WORDS                   1079
+#define IDC_DOV_GOODS                   10051
+
+// Cash deposit announcement (649).
+#define IDC_OB_SUM                      1015
+#define IDC_OB_ACCOUNT_PICK             1051
+#define IDC_OB_ORG_PICK                 1052
+
+// Purchase book entry (448).
+#define IDC_KP_PAID                     1010
+#define IDC_KP_ENTRY                    1014
+#define IDC_KP_TOTAL                    1015
+#define IDC_KP_SOURCE                   1016
+#define IDC_KP_INVOICE_DATE             1029
+#define IDC_KP_NUMBER                   1030
+#define IDC_KP_GTD                      1032
+#define IDC_KP_S18                      1034
+#define IDC_KP_NOS18                    1035
+#define IDC_KP_NOS10                    1036
+#define IDC_KP_S10                      1037
+#define IDC_KP_NOS20                    1038
+#define IDC_KP_S20                      1039
+#define IDC_KP_S0                       1040
+#define IDC_KP_ACCEPTED                 1046
+#define IDC_KP_S00                      1047
+#define IDC_KP_SOURCE_NAME              1050
+#define IDC_KP_ORG_PICK                 1052

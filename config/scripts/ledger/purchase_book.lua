@@ -1,0 +1,90 @@
+-- The VAT purchase book of a period: the entries of ledmark_kniga_pokupok
+-- accepted for accounting in it, with their suppliers, amounts by rate and
+-- the totals. Written once for every print of the purchase book.
+
+local L = Ledger
+
+-- The amount columns of an entry, in the order the book prints them.
+L.purchase_amounts = {"s", "nos20", "s20", "nos18", "s18", "nos10", "s10", "s00", "s0"}
+
+-- The query of the book's entries from `from` to `to` (SQL date literals),
+-- for the branches (a checked list of ids, "" all), in the order of the dates
+-- of acceptance.
+function L.purchase_book_sql(from, to, branches)
+    local fils = ""
+    if branches ~= "" then
+        fils = " and k.fil_id in (" .. branches .. ")"
+    end
+    return string.format("select k.real_id,k.number,k.d_sf,k.%s as paid,k.d_uch,k.icn,k.gtd,o.inn,o.kpp,"
+        .. "k.s,k.nos20,k.s20,k.nos18,k.s18,k.nos10,k.s10,k.s00,k.s0 "
+        .. "from ledmark_kniga_pokupok k left join spr_org o on o.id=k.org "
+        .. "where k.d>=%s and k.d<=%s%s order by k.d,k.real_id",
+        L.reserved("do"), from, to, fils)
+end
+
+local function money(value)
+    local number = L.number(value, 0) or 0
+    if number == 0 then
+        return ""
+    end
+    return L.money(number)
+end
+
+local function cell(text, align)
+    return string.format("<td%s>%s</td>", align and (" align=" .. align) or "", text)
+end
+
+local function head()
+    local captions = {"№ п/п", "Дата и номер счета-фактуры продавца", "Дата оплаты", "Дата принятия на учет",
+        "Наименование продавца", "ИНН/КПП продавца", "Страна происхождения товара, номер ГТД",
+        "Всего покупок, включая НДС", "по ставке 20%: стоимость без НДС", "сумма НДС",
+        "по ставке 18%: стоимость без НДС", "сумма НДС", "по ставке 10%: стоимость без НДС", "сумма НДС",
+        "по ставке 0%", "освобождаемые от налога"}
+    local cells = {}
+    for _, caption in ipairs(captions) do
+        cells[#cells + 1] = string.format("<th>%s</th>", caption)
+    end
+    return "<tr>" .. table.concat(cells) .. "</tr>"
+end
+
+-- The page of the book from `from_text` to `to_text` (dd.mm.yyyy) for the
+-- branches ("1,2", "" all).
+function L.purchase_book_page(from_text, to_text, branches_text)
+    local from, to = L.date(from_text), L.date(to_text)
+    if not from or not to then
+        error("Книга покупок: неверный период \"" .. L.text(from_text) .. "\" - \"" .. L.text(to_text) .. "\"")
+    end
+    local branches = L.integer_list(branches_text)
+    if not branches then
+        error("Книга покупок: неверный список филиалов \"" .. L.text(branches_text) .. "\"")
+    end
+    local totals = {}
+    local lines = {}
+    local npp = 0
+    for row in db.rows(L.purchase_book_sql(L.sql_date(from), L.sql_date(to), branches)) do
+        npp = npp + 1
+        local cells = {
+            cell(npp, "center"),
+            cell(L.html(row.d_sf) .. " № " .. L.html(row.number)),
+            cell(L.html(row.paid), "center"),
+            cell(L.html(row.d_uch), "center"),
+            cell(L.html(row.icn)),
+            cell(L.html(row.inn) .. (L.text(row.kpp) ~= "" and ("/" .. L.html(row.kpp)) or "")),
+            cell(L.html(row.gtd)),
+        }
+        for _, name in ipairs(L.purchase_amounts) do
+            totals[name] = (totals[name] or 0) + (L.number(row[name], 0) or 0)
+            cells[#cells + 1] = cell(money(row[name]), "right")
+        end
+        lines[#lines + 1] = "<tr>" .. table.concat(cells) .. "</tr>"
+    end
+    local total = {"<td colspan=7><b>Всего</b></td>"}
+    for _, name in ipairs(L.purchase_amounts) do
+        total[#total + 1] = cell("<b>" .. money(totals[name]) .. "</b>", "right")
+    end
+    return "<html><body><h3 align=center>Книга покупок</h3>"
+        .. "<p>Покупатель: " .. L.html(db.constant("ORG_NAME")) .. "<br>"
+        .. "Покупка за период с " .. L.date_text(from) .. " по " .. L.date_text(to) .. "</p>"
+        .. "<table border=1 cellspacing=0 cellpadding=2 width=100%>" .. head()
+        .. table.concat(lines) .. "<tr>" .. table.concat(total) .. "</tr></table></body></html>"
+end

@@ -1,0 +1,59 @@
+#include "CUnpostedDocView.h"
+
+#include "SettlementCommands.h"
+#include "ledmark.h"
+
+namespace nledmark {
+
+IMPLEMENT_DYNAMIC(CUnpostedDocView, CPostingDocView)
+
+namespace {
+
+constexpr UINT kBranchListId = 1115;
+
+} // namespace
+
+CUnpostedDocView::CUnpostedDocView(UINT nIDTemplate) : CPostingDocView(nIDTemplate) {}
+
+CUnpostedDocView::~CUnpostedDocView() = default;
+
+void CUnpostedDocView::OnInitialUpdate()
+{
+    CPostingDocView::OnInitialUpdate();
+    PrepareForm();
+    ResizeParentToFit(FALSE);
+    SetSql();
+}
+
+void CUnpostedDocView::ShowBranch(int branch)
+{
+    if (!FillFils(this, kBranchListId, branch, 0))
+        OnCancel();
+}
+
+void CUnpostedDocView::OnTnChange()
+{
+    nledmark::OnTnChange(this);
+}
+
+void CUnpostedDocView::OnOrgPick()
+{
+    nledmark::OnOrgPick(this);
+}
+
+void CUnpostedDocView::OnOrgChange()
+{
+    nledmark::OnOrgChange(this);
+}
+
+void CUnpostedDocView::OnSourcePick()
+{
+    OnCNbtn(this);
+}
+
+void CUnpostedDocView::OnAccountChange()
+{
+    OnChangeLs(this);
+}
+
+} // namespace nledmark

@@ -1,0 +1,32 @@
+// Command bodies that the settlements forms share with the cash orders and
+// the invoices, written once. A form binds its own command or change
+// notification to a member that calls the body here.
+#pragma once
+#include "afx.h"
+
+namespace nledmark {
+
+// The fields these bodies fill, the same on every form that has them.
+constexpr UINT kSourceCodeId = 1021;    // source of a cash receipt (spr_cn)
+constexpr UINT kSourceButtonId = 1022;
+constexpr UINT kSourceNameId = 1023;
+constexpr UINT kAccountCodeId = 1028;   // personal account (spr_ls)
+constexpr UINT kAccountNumberId = 1032;
+constexpr UINT kOrgCodeId = 1033;       // organisation (spr_org)
+constexpr UINT kOrgNameId = 1031;
+constexpr UINT kFioId = 10101;          // full name of the employee of edit 112
+
+// The chooser of the sources of cash receipts below 20000, answering into
+// field 1021.
+void OnCNbtn(CWnd* form);
+// Field 1028 changed: field 1032 shows the number of that personal account.
+void OnChangeLs(CWnd* form);
+// The organisation chooser, answering into field 1033.
+void OnOrgPick(CWnd* form);
+// Field 1033 changed: field 1031 shows the organisation's name, when the form
+// has both fields.
+void OnOrgChange(CWnd* form);
+// Field 112 changed: field 10101 shows the employee's full name.
+void OnTnChange(CWnd* form);
+
+} // namespace nledmark

@@ -1,0 +1,15 @@
+# Tests of the settlements forms, in the ledger module's test program.
+set(LEDGER_SETTLEMENTS_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_suite_test(ledger_settlements_cheque_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/CheckBookViewTest.cpp ${LEDGER_SETTLEMENTS_TESTS_DIR}/DovPoluchCheckaViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_settlements_cheque_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_settlements_cheque_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
+
+add_suite_test(ledger_settlements_forms_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/DoverennostViewTest.cpp ${LEDGER_SETTLEMENTS_TESTS_DIR}/DocObyavlViewTest.cpp
+          ${LEDGER_SETTLEMENTS_TESTS_DIR}/KnigaPokViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_settlements_forms_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_settlements_forms_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
