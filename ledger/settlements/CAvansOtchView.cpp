@@ -222,6 +222,16 @@ void CAvansOtchView::OnSize(UINT nType, int cx, int cy)
     CRect client;
     GetClientRect(&client);
     m_grid.MoveWindow(0, 110, client.Width(), client.Height() - 160);
+    // The buttons keep to the bottom, below the lines.
+    for (UINT id : {UINT(IDOK), UINT(ID_DOCUMENT_NEW), UINT(ID_DOCUMENT_PRINT), UINT(ID_BUH_SPRAVKA),
+                    UINT(ID_DOCUMENT_DELETE)})
+        if (CWnd* button = GetDlgItem(id)) {
+            CRect place;
+            button->GetWindowRect(&place);
+            ScreenToClient(&place);
+            button->SetWindowPos(nullptr, place.left, client.Height() - place.Height() - 12, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER);
+        }
 }
 
 void CAvansOtchView::OnNewReport()
