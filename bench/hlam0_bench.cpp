@@ -12,6 +12,7 @@
 #include "BenchSupport.h"
 #include "CHlam0View.h"
 #include "CLedmark.h"
+#include "LedgerBenchProgram.h"
 #include "RawOdbcRead.h"
 
 #include <appcore.h>
@@ -41,19 +42,6 @@ bool FillYear(int postings)
                  "concat('Оплата № ', seq), 1 + seq mod 2 from seq_0_to_%d",
                  kYear, postings - 1);
     return ExecuteSql("delete from ledmark_provodki") && ExecuteSql(lines);
-}
-
-CMDIFrameWnd* StartProgram()
-{
-    new CWinApp("Бухгалтерия");
-    auto* frame = new CMDIFrameWnd;
-    if (!frame->LoadFrame(1, WS_OVERLAPPEDWINDOW))
-        return nullptr;
-    AfxGetApp()->m_pMainWnd = frame;
-    frame->GetQWidget()->resize(1280, 900);
-    frame->ShowWindow(SW_SHOW);
-    QApplication::processEvents();
-    return CLedmark::Init() == 1 ? frame : nullptr;
 }
 
 // Opens the report's form until its grid of sources is filled; the number
@@ -94,7 +82,7 @@ int main(int argc, char** argv)
     g_lTN = 1;
     SetDPV1(FormatText("01.01.%d", kYear));
     SetDPV2(FormatText("31.12.%d", kYear));
-    CMDIFrameWnd* frame = StartProgram();
+    CMDIFrameWnd* frame = StartLedgerProgram();
     if (!frame)
         return 1;
     const std::string sql = CSelectIFView::SourcesSql(ChangeDateUS0(GetDPV2(), 0)).ToStdString();

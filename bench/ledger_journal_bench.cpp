@@ -14,6 +14,7 @@
 #include "CLedmark.h"
 #include "CProvodkiView.h"
 #include "JournalRules.h"
+#include "LedgerBenchProgram.h"
 #include "RawOdbcRead.h"
 #include "RowsheetView.h"
 
@@ -59,21 +60,6 @@ bool FillYear(int postings)
                  kLinesPerOperation, kLinesPerOperation, kYear, kLinesPerOperation, postings);
     return ExecuteSql("delete from ledmark_oper_by_hand\ndelete from ledmark_provodki") && ExecuteSql(headers)
            && ExecuteSql(lines);
-}
-
-// The program around the form: the application, an MDI main frame, the
-// module's templates.
-CMDIFrameWnd* StartProgram()
-{
-    new CWinApp("Бухгалтерия");
-    auto* frame = new CMDIFrameWnd;
-    if (!frame->LoadFrame(1, WS_OVERLAPPEDWINDOW))
-        return nullptr;
-    AfxGetApp()->m_pMainWnd = frame;
-    frame->GetQWidget()->resize(1280, 900);
-    frame->ShowWindow(SW_SHOW);
-    QApplication::processEvents();
-    return CLedmark::Init() == 1 ? frame : nullptr;
 }
 
 // Opens the journal, lets its first refresh run and draws the screen; the
@@ -154,7 +140,7 @@ int main(int argc, char** argv)
     g_lTN = 1;
     SetDPV1(FormatText("01.01.%d", kYear));
     SetDPV2(FormatText("31.12.%d", kYear));
-    CMDIFrameWnd* frame = StartProgram();
+    CMDIFrameWnd* frame = StartLedgerProgram();
     if (!frame)
         return 1;
 
