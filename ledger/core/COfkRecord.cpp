@@ -12,15 +12,7 @@ BOOL COfkRecord::Load(long realId)
     const CString sql = FormatText("select %s as number,d,prim,tn,cpec,ser,n,d_pol,icn,grid,s,fil_id,ls "
                                    "from ledmark_dov_pol_den where real_id=%d",
                                    SqlAsText("number"), realId);
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((LPCTSTR)sql, GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        if (rs->adoEOF) {
-            rs->Close();
-            AfxMessageBox("Документ не найден в базе данных: его удалил другой пользователь.", MB_OK | MB_ICONSTOP);
-            return FALSE;
-        }
+    const long rows = ForEachRow(sql, [this](_RecordsetPtr& rs) {
         auto field = [&rs](const char* name) { return SafeArayToString(rs->GetCollect(name)); };
         number = field("number");
         date = field("d");
@@ -35,12 +27,10 @@ BOOL COfkRecord::Load(long realId)
         sum = field("s");
         ls = field("ls");
         branch = atoi(field("fil_id"));
-        rs->Close();
-        return TRUE;
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
-    return FALSE;
+    });
+    if (rows == 0)
+        AfxMessageBox("Документ не найден в базе данных: его удалил другой пользователь.", MB_OK | MB_ICONSTOP);
+    return rows == 1;
 }
 
 CString COfkRecord::InsertSql() const

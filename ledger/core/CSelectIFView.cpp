@@ -111,22 +111,14 @@ void CSelectIFView::FillIfGrid()
     m_grid.ClearGrid();
     m_grid.SetNRows(0);
     const CString sql = SourcesSql(end);
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((LPCTSTR)sql, GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        for (; !rs->adoEOF; rs->MoveNext()) {
-            const CString code((const char*)_bstr_t(rs->GetCollect("col0")));
-            const long row = m_grid.GetNRows();
-            m_grid.SetNRows(row + 1);
-            m_grid.SetCellValue(IF_CODE, row, code);
-            m_grid.SetCellValue(IF_NAME, row, GL_GetCol0_Name(code));
-            m_grid.SetBCheck(row, wrapped.Find("," + code + ",") >= 0 ? 1 : 0);
-        }
-        rs->Close();
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
+    ForEachRow(sql, [&](_RecordsetPtr& rs) {
+        const CString code = SafeArayToString(rs->GetCollect("col0"));
+        const long row = m_grid.GetNRows();
+        m_grid.SetNRows(row + 1);
+        m_grid.SetCellValue(IF_CODE, row, code);
+        m_grid.SetCellValue(IF_NAME, row, GL_GetCol0_Name(code));
+        m_grid.SetBCheck(row, wrapped.Find("," + code + ",") >= 0 ? 1 : 0);
+    });
     m_grid.SetFillingGrid(0);
     if (saved.IsEmpty()) {
         m_grid.SetBCheckAll(1);

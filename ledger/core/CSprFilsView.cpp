@@ -68,22 +68,13 @@ void CSprFilsView::OnCodeChange()
 {
     const CString code = Field(IDC_FIL_CODE).Trim();
     bool found = false;
-    if (IsDigitsOnly(code)) {
-        try {
-            _RecordsetPtr rs;
-            rs.CreateInstance(__uuidof(Recordset));
-            rs->Open((LPCTSTR)FormatText("select name,ruk,rukdol,ruk_s,adres,KOD_BP_PAY from spr_fil where id=%s", code),
-                     GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-            if (!rs->adoEOF) {
-                for (const BranchField& f : kFields)
-                    SetDlgItemText(f.id, SafeArayToString(rs->GetCollect(f.column)));
-                found = true;
-            }
-            rs->Close();
-        } catch (const _com_error& e) {
-            ReportDBError(e, 1, nullptr);
-        }
-    }
+    if (IsDigitsOnly(code))
+        ForEachRow(FormatText("select name,ruk,rukdol,ruk_s,adres,KOD_BP_PAY from spr_fil where id=%s", code),
+                   [&](_RecordsetPtr& rs) {
+                       for (const BranchField& f : kFields)
+                           SetDlgItemText(f.id, SafeArayToString(rs->GetCollect(f.column)));
+                       found = true;
+                   });
     if (!found)
         for (const BranchField& f : kFields)
             SetDlgItemText(f.id, "");

@@ -92,22 +92,14 @@ void CSprJrnOperView::LoadJournal(long id)
     SetDlgItemText(IDC_JRN_NAME, ExecuteString(FormatText("select name as str from spr_jrn_oper where id=%d", id)));
     const long book = (long)ExecuteCount(FormatText("select sb as cnt from spr_jrn_oper where id=%d", id));
     SetDlgItemText(IDC_JRN_SB, I_GetSprName(book));
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((LPCTSTR)FormatText("select col1,col2,col3 from spr_jrn_oper1 where id=%d", id),
-                 GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        for (; !rs->adoEOF; rs->MoveNext()) {
-            const long row = m_grid.GetNRows();
-            m_grid.SetNRows(row + 1);
-            m_grid.SetCellValue(JRN_SINT, row, SafeArayToString(rs->GetCollect("col1")));
-            m_grid.SetCellValue(JRN_ANAL, row, SafeArayToString(rs->GetCollect("col2")));
-            m_grid.SetCellValue(JRN_KOSGU, row, SafeArayToString(rs->GetCollect("col3")));
-        }
-        rs->Close();
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
+    ForEachRow(FormatText("select col1,col2,col3 from spr_jrn_oper1 where id=%d order by real_id", id),
+               [&](_RecordsetPtr& rs) {
+                   const long row = m_grid.GetNRows();
+                   m_grid.SetNRows(row + 1);
+                   m_grid.SetCellValue(JRN_SINT, row, SafeArayToString(rs->GetCollect("col1")));
+                   m_grid.SetCellValue(JRN_ANAL, row, SafeArayToString(rs->GetCollect("col2")));
+                   m_grid.SetCellValue(JRN_KOSGU, row, SafeArayToString(rs->GetCollect("col3")));
+               });
     m_grid.SetFillingGrid(0);
     PostMessage(kEmptyRowMsg);
 }

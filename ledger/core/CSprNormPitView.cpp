@@ -27,21 +27,6 @@ constexpr long kAlignRight = 2;
 constexpr long kNumberCell = 6;
 constexpr long kCategoryWidth = 110;
 
-template <class F>
-void ForEachRow(const CString& sql, F f)
-{
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((LPCTSTR)sql, GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        for (; !rs->adoEOF; rs->MoveNext())
-            f(rs);
-        rs->Close();
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
-}
-
 CString Field(_RecordsetPtr& rs, const char* name)
 {
     return SafeArayToString(rs->GetCollect(name));

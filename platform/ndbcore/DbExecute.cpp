@@ -58,3 +58,18 @@ CString ExecuteMony(LPCTSTR sql)
         return CString(written.isEmpty() || amount.isEmpty() ? value.text() : amount);
     });
 }
+
+long ForEachRow(LPCTSTR sql, const std::function<void(_RecordsetPtr& row)>& each)
+{
+    const CString text(sql);
+    return RunReported(-1L, [&](DbSession& session) {
+        _RecordsetPtr rs;
+        rs.CreateInstance(__uuidof(Recordset));
+        rs->Open((LPCTSTR)text, &OpenConnectionOf(session), adOpenForwardOnly, adLockReadOnly, adCmdText);
+        long rows = 0;
+        for (; !rs->adoEOF; rs->MoveNext(), ++rows)
+            each(rs);
+        rs->Close();
+        return rows;
+    });
+}

@@ -5,6 +5,8 @@
 #include "afx.h"
 #include "ado.h"
 
+#include <functional>
+
 // Runs a statement or a batch (statements separated by ";" or line feeds, see
 // SqlBatch.h) as one unit; nonzero on success, 0 on a failure, after which
 // nothing of the batch remains. The three numbers of the original have no effect.
@@ -23,3 +25,7 @@ long long ExecuteCount(LPCTSTR sql, _Connection* connection = nullptr, int unuse
 // The first column of the first row as an amount: two decimals, "." and no
 // grouping ("1234.50"); "" for NULL or no row.
 CString ExecuteMony(LPCTSTR sql);
+// Runs a query on the session's connection and hands each row of its result
+// to `each`, in order (read forward, once). The number of rows, or -1 after a
+// failure of the query or of `each` (reported).
+long ForEachRow(LPCTSTR sql, const std::function<void(_RecordsetPtr& row)>& each);

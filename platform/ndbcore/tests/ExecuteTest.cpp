@@ -3,6 +3,7 @@
 #include "FreshDatabase.h"
 #include "ndbcore.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,6 +53,25 @@ TEST_F(ExecuteTest, LongBatchRollsBackAcrossItsParts)
     EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
     ASSERT_EQ(reports.reports().size(), 1u);
     EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint) << (LPCTSTR)reports.reports()[0].details;
+}
+
+TEST_F(ExecuteTest, EachRowOfAQueryInOrderAndAFailureReported)
+{
+    ASSERT_TRUE(ExecuteSql("insert into x_rows (id, t) values (2, 'два'), (1, 'один'), (3, null)"));
+    QStringList seen;
+    EXPECT_EQ(ForEachRow("select id, t from x_rows order by id",
+                         [&](_RecordsetPtr& rs) {
+                             seen << QString::number(long(rs->GetCollect("id")))
+                                         + (rs->GetCollect("t").vt == VT_NULL ? QString("-") : QString("+"));
+                         }),
+              3);
+    EXPECT_EQ(seen, QStringList({"1+", "2+", "3-"}));
+    EXPECT_EQ(ForEachRow("select id from x_rows where id > 9", [](_RecordsetPtr&) {}), 0);
+    EXPECT_TRUE(reports.reports().empty());
+    EXPECT_EQ(ForEachRow("select nothing from x_rows", [](_RecordsetPtr&) {}), -1);
+    EXPECT_EQ(ForEachRow("select id from x_rows", [](_RecordsetPtr& rs) { rs->GetCollect("nothing"); }), -1);
+    EXPECT_EQ(reports.reports().size(), 2u);
+    reports.clear();
 }
 
 TEST_F(ExecuteTest, CyrillicRoundTripsThroughTheLayer)
