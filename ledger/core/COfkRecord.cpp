@@ -1,5 +1,6 @@
 #include "COfkRecord.h"
 
+#include "StoredHeader.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 
@@ -9,28 +10,24 @@ const char* const COfkRecord::kTable = "ledmark_dov_pol_den";
 
 BOOL COfkRecord::Load(long realId)
 {
-    const CString sql = FormatText("select %s as number,d,prim,tn,cpec,ser,n,d_pol,icn,grid,s,fil_id,ls "
-                                   "from ledmark_dov_pol_den where real_id=%d",
-                                   SqlAsText("number"), realId);
-    const long rows = ForEachRow(sql, [this](_RecordsetPtr& rs) {
-        auto field = [&rs](const char* name) { return SafeArayToString(rs->GetCollect(name)); };
-        number = field("number");
-        date = field("d");
-        prim = field("prim");
-        tn = field("tn");
-        cpec = field("cpec");
-        ser = field("ser");
-        n = field("n");
-        datePol = field("d_pol");
-        icn = field("icn");
-        grid = field("grid");
-        sum = field("s");
-        ls = field("ls");
-        branch = atoi(field("fil_id"));
-    });
-    if (rows == 0)
-        AfxMessageBox("Документ не найден в базе данных: его удалил другой пользователь.", MB_OK | MB_ICONSTOP);
-    return rows == 1;
+    CStoredHeader row;
+    const CString columns = SqlAsText("number") + " as number,d,prim,tn,cpec,ser,n,d_pol,icn,grid,s,fil_id,ls";
+    if (!row.Read(kTable, realId, columns))
+        return FALSE;
+    number = row["number"];
+    date = row["d"];
+    prim = row["prim"];
+    tn = row["tn"];
+    cpec = row["cpec"];
+    ser = row["ser"];
+    n = row["n"];
+    datePol = row["d_pol"];
+    icn = row["icn"];
+    grid = row["grid"];
+    sum = row["s"];
+    ls = row["ls"];
+    branch = row.Int("fil_id", 1);
+    return TRUE;
 }
 
 CString COfkRecord::InsertSql() const

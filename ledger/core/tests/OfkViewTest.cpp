@@ -122,6 +122,7 @@ TEST_F(OfkView, RequestWrittenPrintedExportedAndReopenedFromItsList)
     const QString page = Page(report);
     for (const char* part : {"ЗАЯВКА НА ПОЛУЧЕНИЕ НАЛИЧНЫХ ДЕНЕГ № 1", "0531802", "Петрова Анна Сергеевна",
                              "паспорт серии 4509 № 123456", "03234012345", "07507010100000590244", "350.50",
+                             "Триста пятьдесят рублей 50 копеек",
                              "на хозяйственные нужды"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(part))) << part << "\n" << page.toStdString();
     report->GetParentFrame()->SendMessage(WM_CLOSE);
