@@ -136,7 +136,7 @@ CString COfkView::Total() const
 
 void COfkView::ShowTotal()
 {
-    SetDlgItemText(IDC_SUM, Total());
+    SetDlgItemText(IDC_SUM, FormatNumber0(atof(Total()), "", 2));
 }
 
 BOOL COfkView::ValidateDocument()
