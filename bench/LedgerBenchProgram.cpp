@@ -3,11 +3,16 @@
 #include "CLedmark.h"
 
 #include <appcore.h>
+#include <ndbcore.h>
 
 #include <QApplication>
 
-CMDIFrameWnd* StartLedgerProgram()
+CMDIFrameWnd* StartLedgerProgram(int year)
 {
+    g_lYear = year;
+    g_lTN = 1;
+    SetDPV1(FormatText("01.01.%d", year));
+    SetDPV2(FormatText("31.12.%d", year));
     new CWinApp("Бухгалтерия");
     auto* frame = new CMDIFrameWnd;
     if (!frame->LoadFrame(1, WS_OVERLAPPEDWINDOW))

@@ -1,8 +1,9 @@
-// The program around a ledger form in a benchmark: the application object, an
-// MDI main frame shown offscreen and the ledger module's templates.
+// The program around a ledger form in a benchmark: user 1 working the whole of
+// a year, the application object, an MDI main frame shown offscreen and the
+// ledger module's templates.
 #pragma once
 
 class CMDIFrameWnd;
 
 // The main frame, or null when it could not be made.
-CMDIFrameWnd* StartLedgerProgram();
+CMDIFrameWnd* StartLedgerProgram(int year);

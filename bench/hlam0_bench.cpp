@@ -78,11 +78,7 @@ int main(int argc, char** argv)
     if (!StartBenchDatabase(options, QStringLiteral("vornal_hlam0_bench"))
         || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")) || !FillYear(rows))
         return 1;
-    g_lYear = kYear;
-    g_lTN = 1;
-    SetDPV1(FormatText("01.01.%d", kYear));
-    SetDPV2(FormatText("31.12.%d", kYear));
-    CMDIFrameWnd* frame = StartLedgerProgram();
+    CMDIFrameWnd* frame = StartLedgerProgram(kYear);
     if (!frame)
         return 1;
     const std::string sql = CSelectIFView::SourcesSql(ChangeDateUS0(GetDPV2(), 0)).ToStdString();
