@@ -21,3 +21,8 @@ bool StartBenchDatabase(const BenchOptions& options, const QString& database);
 // scripts alone (a benchmark links the module code it measures; no module is loaded).
 bool StartBenchScripts(const QString& archive);
 double Median(std::vector<double> values);
+
+// 500,000 postings of ten kinds of operation spread over 2024 (cash, bank,
+// advances to employees 1-5 on 208.12, suppliers, stock), for an empty
+// ledmark_provodki; each posting's day, amount and analytic values vary.
+extern const char* const kBenchYearOfPostings;

@@ -21,22 +21,6 @@
 
 namespace {
 
-// Ten kinds of operation spread over 2024: cash, bank, advances to employees,
-// suppliers, stock; each posting's day, amount and analytic values vary with n.
-const char* const kFill =
-    "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,kred0,kred1,kred2,kred3,"
-    "kred_sb1,kred_sb2,kol,s,prim,fil_id) "
-    "select seq div 4 + 1, seq mod 4 + 1, '2024-01-01' + interval (seq mod 366) day, "
-    "elt(k,'1','1','1','1','1','1','1','2','2','1'), elt(k,'201','201','208','401','302','201','105','201','201','302'), "
-    "elt(k,'34','11','12','02','34','34','36','34','11','26'), elt(k,'510','510','560','226','830','510','340','510','510','830'), "
-    "elt(k,null,'1',tn,null,contr,null,mat,null,'2',contr), elt(k,null,null,'226000',null,'340000',null,'1',null,null,'226000'), "
-    "elt(k,'1','1','1','1','1','1','1','2','2','1'), elt(k,'201','401','201','208','201','208','302','201','401','201'), "
-    "elt(k,'11','01','34','12','11','12','34','11','01','11'), elt(k,'610','130','610','660','610','660','730','610','130','610'), "
-    "elt(k,'1',null,null,tn,'1',tn,contr,'2',null,'1'), elt(k,null,null,null,'226000',null,'226000','340000',null,null,null), "
-    "if(k=7,1 + seq mod 20,null), 1 + (seq * 37) mod 100000 / 100, 'Операция', 1 + seq mod 2 "
-    "from (select seq, 1 + seq mod 10 as k, 1 + seq mod 5 as tn, 1 + seq mod 4 as contr, 1 + seq mod 5 as mat "
-    "from seq_0_to_499999) q";
-
 // The single aggregate the balance script runs for a budget cash balance at
 // 01.01.2025 (one index range per side of the account).
 const char* const kDirect =
@@ -82,7 +66,7 @@ int main(int argc, char** argv)
         return 1;
     g_lYear = 2024;
     const double fill = Seconds([] { ExecuteSql("delete from ledmark_provodki\nanalyze table ledmark_provodki"); });
-    const double filled = Seconds([] { ExecuteSql(kFill); });
+    const double filled = Seconds([] { ExecuteSql(kBenchYearOfPostings); });
     ExecuteSql("analyze table ledmark_provodki");
     const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
     std::printf("%lld postings written in %.1f s (%.1f s to clear)\n", postings, filled, fill);

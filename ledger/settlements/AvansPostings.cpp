@@ -15,12 +15,30 @@ const char* const kDepartments = "spr_prd";
 
 } // namespace
 
+CString CAvansChart::Dimension(const CString& account, int k)
+{
+    const auto key = std::make_pair(account, k);
+    auto found = m_dimensions.find(key);
+    if (found == m_dimensions.end())
+        found = m_dimensions.emplace(key, DimensionTable(account, k)).first;
+    return found->second;
+}
+
+CString CAvansChart::Tail(const CString& head, const CString& ekr, int side)
+{
+    const auto key = std::make_tuple(head, ekr, side);
+    auto found = m_tails.find(key);
+    if (found == m_tails.end())
+        found = m_tails.emplace(key, head + GL_GetTailFromEKR(head, ekr, side)).first;
+    return found->second;
+}
+
 CString LineCredit(const CString& lineCredit, const CAvansHeader& header)
 {
     return lineCredit.IsEmpty() ? header.account : lineCredit;
 }
 
-CPostingLine MainPosting(const CString* cells, const CAvansHeader& header)
+CPostingLine MainPosting(const CString* cells, const CAvansHeader& header, CAvansChart& chart)
 {
     CPostingLine p;
     p.debit = cells[AV_DEBIT];
@@ -30,7 +48,7 @@ CPostingLine MainPosting(const CString* cells, const CAvansHeader& header)
     p.credit = LineCredit(cells[AV_CREDIT], header);
     CString* credit[3] = {&p.credit1, &p.credit2, &p.credit3};
     for (int k = 1; k <= 3; ++k) {
-        const CString table = DimensionTable(p.credit, k);
+        const CString table = chart.Dimension(p.credit, k);
         if (table == kEmployees)
             *credit[k - 1] = header.tn;
         else if (table == kEconomicCodes)
@@ -44,14 +62,14 @@ CPostingLine MainPosting(const CString* cells, const CAvansHeader& header)
     return p;
 }
 
-CAvansPair PairPosting(const CString* cells, const CAvansHeader& header)
+CAvansPair PairPosting(const CString* cells, const CAvansHeader& header, CAvansChart& chart)
 {
     CAvansPair pair;
     const CString debit = cells[AV_DEBIT];
     const CString credit = LineCredit(cells[AV_CREDIT], header);
     CString ekr, contract;
     for (int k = 1; k <= 3; ++k) {
-        const CString table = DimensionTable(debit, k);
+        const CString table = chart.Dimension(debit, k);
         if (table == kEconomicCodes)
             ekr = cells[AV_DEBIT1 + k - 1];
         else if (table == kContracts)
@@ -71,24 +89,24 @@ CAvansPair PairPosting(const CString* cells, const CAvansHeader& header)
     const CString limits = credit.Left(1) + "50103";
     const CString obligations = debit.Left(1) + "50201";
     CPostingLine& p = pair.posting;
-    p.debit = limits + GL_GetTailFromEKR(limits, ekr, 1);
+    p.debit = chart.Tail(limits, ekr, 1);
     if (p.debit.GetLength() != 9) {
         pair.outcome = PairOutcome::UnknownDebitTail;
         pair.message = "Неизвестен дебетовый хвост для ЭКР " + ekr;
         return pair;
     }
-    p.credit = obligations + GL_GetTailFromEKR(obligations, cells[AV_EKR], 2);
+    p.credit = chart.Tail(obligations, cells[AV_EKR], 2);
     if (p.credit.GetLength() != 9) {
         pair.outcome = PairOutcome::UnknownCreditTail;
         pair.message = "Неизвестен кредитовый хвост для ЭКР " + cells[AV_EKR];
         return pair;
     }
     p.debit1 = ekr;
-    p.debit2 = DimensionTable(p.debit, 2) == kDepartments ? header.department : CString();
-    p.debit3 = DimensionTable(p.debit, 3) == kDepartments ? header.department : CString();
+    p.debit2 = chart.Dimension(p.debit, 2) == kDepartments ? header.department : CString();
+    p.debit3 = chart.Dimension(p.debit, 3) == kDepartments ? header.department : CString();
     p.credit1 = ekr;
     p.credit2 = contract;
-    p.credit3 = DimensionTable(p.credit, 3) == kDepartments ? header.department : CString();
+    p.credit3 = chart.Dimension(p.credit, 3) == kDepartments ? header.department : CString();
     p.amount = cells[AV_ACCEPTED];
     p.kbkDebit = header.kbkDebit;
     p.kbkCredit = header.kbkCredit;

@@ -14,6 +14,9 @@
 #pragma once
 #include "PostingLines.h"
 
+#include <map>
+#include <tuple>
+
 namespace nledmark {
 
 // What a line's postings take from the report's header.
@@ -24,11 +27,27 @@ struct CAvansHeader {
     CString kbkDebit, kbkCredit;
 };
 
+// What the chart says of the accounts of one set of lines, asked once per
+// account (the books of its dimensions) and per economic code (the KOSGU
+// tail): the lines of a report name the same accounts again and again.
+class CAvansChart {
+public:
+    // The table of the book of dimension k (1..3) of the account; "" for none.
+    CString Dimension(const CString& account, int k);
+    // The account's first six characters completed with the KOSGU code of
+    // the economic code on a side (1 debit, 2 credit).
+    CString Tail(const CString& head, const CString& ekr, int side);
+
+private:
+    std::map<std::pair<CString, int>, CString> m_dimensions;
+    std::map<std::tuple<CString, CString, int>, CString> m_tails;
+};
+
 // The credit of a line: its own, or the report's account.
 CString LineCredit(const CString& lineCredit, const CAvansHeader& header);
 
 // Rule P. `cells` are the 14 cells of the line (AvansColumn), amounts with ".".
-CPostingLine MainPosting(const CString* cells, const CAvansHeader& header);
+CPostingLine MainPosting(const CString* cells, const CAvansHeader& header, CAvansChart& chart);
 
 enum class PairOutcome { Made, NoContract, NoEkr, UnknownDebitTail, UnknownCreditTail };
 
@@ -39,6 +58,6 @@ struct CAvansPair {
 };
 
 // Rule Q.
-CAvansPair PairPosting(const CString* cells, const CAvansHeader& header);
+CAvansPair PairPosting(const CString* cells, const CAvansHeader& header, CAvansChart& chart);
 
 } // namespace nledmark

@@ -2,6 +2,7 @@
 // postings they settle.
 #include "CAvansOtchView.h"
 
+#include "ScriptReadCache.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "ncalcset.h"
@@ -135,9 +136,12 @@ BOOL CAvansOtchView::CheckReceived(CAvansOtchRecord& r)
 
 BOOL CAvansOtchView::CheckLines(CAvansOtchRecord& r)
 {
+    // The checks only read: the chart and the books are read once per query.
+    appcore::CScriptReadCache reads;
     const CAvansHeader header{r.account, r.tn, r.department, r.kbkDebit, r.kbkCredit};
     m_record.date = r.date;
     m_record.branch = r.branch;
+    CAvansChart chart;
     std::vector<CPostingLine> postings;
     bool filled = false;
     for (long row = 0; row < m_grid.GetNRows(); ++row) {
@@ -154,7 +158,7 @@ BOOL CAvansOtchView::CheckLines(CAvansOtchRecord& r)
             m_grid.SetCellValue(col, row, cells[col]);
         }
         filled = true;
-        if (!CheckLine(row, cells, header, postings))
+        if (!CheckLine(row, cells, header, chart, postings))
             return FALSE;
     }
     if (!filled) {
@@ -186,7 +190,7 @@ BOOL CAvansOtchView::CheckLineDates(long row, const CString* cells)
     return TRUE;
 }
 
-BOOL CAvansOtchView::CheckLine(long row, CString* cells, const CAvansHeader& header,
+BOOL CAvansOtchView::CheckLine(long row, CString* cells, const CAvansHeader& header, CAvansChart& chart,
                                std::vector<CPostingLine>& postings)
 {
     if (!CheckLineDates(row, cells))
@@ -211,7 +215,7 @@ BOOL CAvansOtchView::CheckLine(long row, CString* cells, const CAvansHeader& hea
         m_grid.SetCurCell(debit >= 1 && debit <= 4 ? AV_DEBIT + debit - 1 : AV_DEBIT, row);
         return FALSE;
     }
-    const CPostingLine main = MainPosting(cells, header);
+    const CPostingLine main = MainPosting(cells, header, chart);
     if (GL_TestSch(main.credit, main.credit1, main.credit2, main.credit3, 1, -1) != 0) {
         ShowPage(1);
         m_grid.SetFocus();
@@ -223,7 +227,7 @@ BOOL CAvansOtchView::CheckLine(long row, CString* cells, const CAvansHeader& hea
     postings.push_back(main);
     if (!m_b501)
         return TRUE;
-    const CAvansPair pair = PairPosting(cells, header);
+    const CAvansPair pair = PairPosting(cells, header, chart);
     if (pair.outcome == PairOutcome::Made) {
         if (!TestPosting(row, pair.posting))
             return FALSE;

@@ -62,9 +62,14 @@ CString CAvansOtchRecord::HeaderUpdateSql(long id, long realId)
         NullInt0(kbkCredit), branch, g_lTN, GetCurDateUS0(1), through501, realId);
 }
 
+// The postings' statements as the posting script makes them, sent as one
+// batch inside the save's transaction.
 BOOL CAvansOtchRecord::WritePostings(long id)
 {
-    return InsertPostings(id, date, branch, postings);
+    CString batch;
+    if (!AppendPostingStatements(id, date, branch, postings, batch))
+        return FALSE;
+    return batch.IsEmpty() || ExecuteSql(batch);
 }
 
 } // namespace nledmark

@@ -85,7 +85,8 @@ private:
     BOOL CheckHeader(CAvansOtchRecord& r);
     BOOL CheckReceived(CAvansOtchRecord& r);
     BOOL CheckLines(CAvansOtchRecord& r);
-    BOOL CheckLine(long row, CString* cells, const CAvansHeader& header, std::vector<CPostingLine>& postings);
+    BOOL CheckLine(long row, CString* cells, const CAvansHeader& header, CAvansChart& chart,
+                   std::vector<CPostingLine>& postings);
     BOOL CheckLineDates(long row, const CString* cells);
     BOOL TestPosting(long row, const CPostingLine& p);
     void ShowPostingFault(long row, int result);

@@ -22,17 +22,17 @@ function L.purchase_book_sql(from, to, branches)
         L.reserved("do"), from, to, fils)
 end
 
+-- An amount of the database ("1200.00", nil) as the book prints it: "" for
+-- none or zero. The text of the database is kept as it is.
 local function money(value)
-    local number = L.number(value, 0) or 0
-    if number == 0 then
+    local number = tonumber(value)
+    if not number or number == 0 then
         return ""
     end
-    return L.money(number)
+    return value
 end
 
-local function cell(text, align)
-    return string.format("<td%s>%s</td>", align and (" align=" .. align) or "", text)
-end
+local html = L.html
 
 local function head()
     local captions = {"№ п/п", "Дата и номер счета-фактуры продавца", "Дата оплаты", "Дата принятия на учет",
@@ -63,24 +63,22 @@ function L.purchase_book_page(from_text, to_text, branches_text)
     local npp = 0
     for row in db.rows(L.purchase_book_sql(L.sql_date(from), L.sql_date(to), branches)) do
         npp = npp + 1
-        local cells = {
-            cell(npp, "center"),
-            cell(L.html(row.d_sf) .. " № " .. L.html(row.number)),
-            cell(L.html(row.paid), "center"),
-            cell(L.html(row.d_uch), "center"),
-            cell(L.html(row.icn)),
-            cell(L.html(row.inn) .. (L.text(row.kpp) ~= "" and ("/" .. L.html(row.kpp)) or "")),
-            cell(L.html(row.gtd)),
-        }
+        local parts = {"<tr><td align=center>", npp, "</td><td>", html(row.d_sf), " № ", html(row.number),
+            "</td><td align=center>", html(row.paid), "</td><td align=center>", html(row.d_uch), "</td><td>",
+            html(row.icn), "</td><td>", html(row.inn), (row.kpp and row.kpp ~= "") and ("/" .. html(row.kpp)) or "",
+            "</td><td>", html(row.gtd), "</td>"}
         for _, name in ipairs(L.purchase_amounts) do
-            totals[name] = (totals[name] or 0) + (L.number(row[name], 0) or 0)
-            cells[#cells + 1] = cell(money(row[name]), "right")
+            local value = row[name]
+            totals[name] = (totals[name] or 0) + (tonumber(value) or 0)
+            parts[#parts + 1] = "<td align=right>" .. money(value) .. "</td>"
         end
-        lines[#lines + 1] = "<tr>" .. table.concat(cells) .. "</tr>"
+        parts[#parts + 1] = "</tr>"
+        lines[npp] = table.concat(parts)
     end
     local total = {"<td colspan=7><b>Всего</b></td>"}
     for _, name in ipairs(L.purchase_amounts) do
-        total[#total + 1] = cell("<b>" .. money(totals[name]) .. "</b>", "right")
+        total[#total + 1] = "<td align=right><b>" .. ((totals[name] or 0) ~= 0 and L.money(totals[name]) or "")
+            .. "</b></td>"
     end
     return "<html><body><h3 align=center>Книга покупок</h3>"
         .. "<p>Покупатель: " .. L.html(db.constant("ORG_NAME")) .. "<br>"

@@ -248,7 +248,8 @@ TEST_F(AvansOtchView, TheLinesPostingsByTheBooksOfTheirDimensions)
         cells[AV_DEBIT3] = c.d3;
         cells[AV_EKR] = c.ekr;
         cells[AV_ACCEPTED] = "10";
-        const CAvansPair pair = PairPosting(cells, header);
+        CAvansChart chart;
+        const CAvansPair pair = PairPosting(cells, header, chart);
         EXPECT_EQ(pair.outcome, c.outcome);
         EXPECT_EQ(pair.message, CString(c.message));
         if (pair.outcome == PairOutcome::Made) {
@@ -266,7 +267,8 @@ TEST_F(AvansOtchView, TheLinesPostingsByTheBooksOfTheirDimensions)
     cells[AV_DEBIT3] = "2";
     cells[AV_EKR] = "226000";
     cells[AV_CREDIT] = "420826660";
-    const CAvansPair unknown = PairPosting(cells, header);
+    CAvansChart chart;
+    const CAvansPair unknown = PairPosting(cells, header, chart);
     EXPECT_EQ(unknown.outcome, PairOutcome::UnknownDebitTail);
     EXPECT_EQ(unknown.message, CString("Неизвестен дебетовый хвост для ЭКР 226000"));
 
@@ -284,7 +286,7 @@ TEST_F(AvansOtchView, TheLinesPostingsByTheBooksOfTheirDimensions)
         CString line[AV_COLUMNS];
         line[AV_CREDIT] = c.credit;
         line[AV_EKR] = "226000";
-        const CPostingLine p = MainPosting(line, header);
+        const CPostingLine p = MainPosting(line, header, chart);
         EXPECT_EQ(p.credit1 + "|" + p.credit2 + "|" + p.credit3, CString(c.values));
     }
 }
