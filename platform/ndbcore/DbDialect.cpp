@@ -110,6 +110,39 @@ CString SqlReservedName(LPCTSTR name)
     return text;
 }
 
+namespace {
+
+// One LIKE of the column with a pattern: the escaped text and the wildcard around it.
+QString LikePattern(const QString& column, const QString& pattern, SqlDialect dialect)
+{
+    return QStringLiteral("upper(%1) like upper(%2) escape %3")
+        .arg(column, QuoteSqlText(pattern, dialect), QuoteSqlText(QStringLiteral("\\"), dialect));
+}
+
+} // namespace
+
+CString SqlLikeText(LPCTSTR column, LPCTSTR text, SqlLikeMatch match)
+{
+    const SqlDialect dialect = CurrentDialect();
+    QString literal = CString(text).ToQString();
+    literal.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    literal.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    literal.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    if (dialect == SqlDialect::SqlServer)
+        literal.replace(QLatin1Char('['), QStringLiteral("\\["));
+    const QString name = CString(column).ToQString();
+    switch (match) {
+    case SqlLikeMatch::Contains:
+        return CString(LikePattern(name, QLatin1Char('%') + literal + QLatin1Char('%'), dialect));
+    case SqlLikeMatch::BeginsWith:
+        return CString(LikePattern(name, literal + QLatin1Char('%'), dialect));
+    case SqlLikeMatch::WholeWord:
+        break;
+    }
+    return CString(QLatin1Char('(') + LikePattern(name, literal + QStringLiteral(" %"), dialect)
+                   + QStringLiteral(" or ") + LikePattern(name, literal, dialect) + QLatin1Char(')'));
+}
+
 CString SqlFullName()
 {
     switch (CurrentDialect()) {

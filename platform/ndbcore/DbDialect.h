@@ -31,6 +31,16 @@ CString SqlAsText(LPCTSTR expression);
 // A column whose name the dialect reserves ("do"), quoted where it must be:
 // bare on MySQL, "do" on PostgreSQL, [do] on SQL Server.
 CString SqlReservedName(LPCTSTR name);
+// How a user's text is matched with a column by LIKE.
+enum class SqlLikeMatch {
+    Contains,    // the text anywhere in the column
+    BeginsWith,  // the column begins with the text
+    WholeWord,   // the column's first word is the text: the text and a blank, or the whole value
+};
+// A condition matching the column with a user's text without regard to
+// letter case, LIKE's own signs in the text ("%", "_", the escape sign, and
+// "[" on SQL Server) taken literally. The column is the program's, never a user's.
+CString SqlLikeText(LPCTSTR column, LPCTSTR text, SqlLikeMatch match);
 // The full name of an employee over table tn: surname, name, patronymic by blanks.
 CString SqlFullName();
 // The next free number of a column: coalesce(max(column), 0) + 1 over the table and condition.

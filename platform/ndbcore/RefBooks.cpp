@@ -28,16 +28,9 @@ QString KeyCondition(const QString& table, const QString& code)
 // A name condition: every fragment a substring of `name`, any case, with LIKE's own signs taken literally.
 QString NameCondition(const QStringList& fragments)
 {
-    const SqlDialect dialect = CurrentDialect();
-    const QString escape = QuoteSqlText(QStringLiteral("\\"), dialect);
     QStringList parts;
-    for (QString fragment : fragments) {
-        fragment.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-        fragment.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-        fragment.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-        parts << QStringLiteral("upper(name) like upper(%1) escape %2")
-                     .arg(QuoteSqlText(QLatin1Char('%') + fragment + QLatin1Char('%'), dialect), escape);
-    }
+    for (const QString& fragment : fragments)
+        parts << SqlLikeText("name", CString(fragment), SqlLikeMatch::Contains).ToQString();
     return parts.join(QStringLiteral(" and "));
 }
 

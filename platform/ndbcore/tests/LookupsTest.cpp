@@ -17,7 +17,8 @@ protected:
         ASSERT_TRUE(ExecuteSql("delete from spr_test"));
         ASSERT_TRUE(ExecuteSql("insert into spr_test (id, name, ls) values (1, 'Молоко 3,2%', '40')\n"
                                "insert into spr_test (id, name, ls) values (2, 'Молоко_топлёное', '41')\n"
-                               "insert into spr_test (id, name, ls) values (3, 'Хлеб ржаной', null)"));
+                               "insert into spr_test (id, name, ls) values (3, 'Хлеб ржаной', null)\n"
+                               "insert into spr_test (id, name, ls) values (7, 'Д''Артаньян и сыновья', null)"));
     }
     vornal::testing::DbReportRecorder reports;
 };
@@ -51,6 +52,35 @@ TEST_F(LookupsTest, UniqueByNameFragments)
     EXPECT_EQ(SuUniqByName("spr_test", "_топл", code), 1);
     EXPECT_EQ(code, CString("2"));
     EXPECT_EQ(SuUniqByName("spr_test", "сыр", id), 0);
+}
+
+TEST_F(LookupsTest, LikeTextMatchesLiterallyWithoutRegardToCase)
+{
+    struct Case {
+        SqlLikeMatch match;
+        const char* text;
+        const char* ids;
+    };
+    const Case cases[] = {
+        {SqlLikeMatch::BeginsWith, "молоко", "1,2"},
+        {SqlLikeMatch::BeginsWith, "МОЛОКО_", "2"},
+        {SqlLikeMatch::BeginsWith, "%", ""},
+        {SqlLikeMatch::BeginsWith, "д'ар", "7"},
+        {SqlLikeMatch::Contains, "3,2%", "1"},
+        {SqlLikeMatch::Contains, "_", "2"},
+        {SqlLikeMatch::WholeWord, "молоко", "1"},
+        {SqlLikeMatch::WholeWord, "хлеб ржаной", "3"},
+        {SqlLikeMatch::WholeWord, "хле", ""},
+    };
+    for (const Case& c : cases) {
+        CString ids;
+        _RecordsetPtr rows = GetConnection()->Execute(
+            _bstr_t("select id from spr_test where " + SqlLikeText("name", c.text, c.match) + " order by id"),
+            nullptr, adCmdText);
+        for (; !rows->GetadoEOF(); rows->MoveNext())
+            ids += (ids.IsEmpty() ? CString() : CString(",")) + CString(rows->GetCollect(0L).text());
+        EXPECT_EQ(ids, CString(c.ids)) << c.text;
+    }
 }
 
 TEST_F(LookupsTest, EmployeesIdsAndPeriods)

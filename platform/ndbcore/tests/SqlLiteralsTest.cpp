@@ -79,6 +79,27 @@ TEST_F(SqlLiteralsTest, ReservedColumnNameIsQuotedWhereTheDialectReservesIt)
     }
 }
 
+TEST_F(SqlLiteralsTest, LikeTextKeepsLikesSignsLiteralInEveryDialect)
+{
+    struct Case {
+        long driver;
+        SqlLikeMatch match;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1, SqlLikeMatch::BeginsWith, R"(upper(f) like upper('O\\\\''a[\\%\\_%') escape '\\')"},
+        {0, SqlLikeMatch::BeginsWith, R"(upper(f) like upper('O\\''a\[\%\_%') escape '\')"},
+        {2, SqlLikeMatch::BeginsWith, R"(upper(f) like upper('O\\''a[\%\_%') escape '\')"},
+        {2, SqlLikeMatch::Contains, R"(upper(f) like upper('%O\\''a[\%\_%') escape '\')"},
+        {2, SqlLikeMatch::WholeWord,
+         R"((upper(f) like upper('O\\''a[\%\_ %') escape '\' or upper(f) like upper('O\\''a[\%\_') escape '\'))"},
+    };
+    for (const Case& c : cases) {
+        SetDriverId(c.driver);
+        EXPECT_EQ(SqlLikeText("f", R"(O\'a[%_)", c.match), CString(c.expected)) << c.driver;
+    }
+}
+
 TEST_F(SqlLiteralsTest, PadRDoesNotCut)
 {
     EXPECT_EQ(PadR("Ёж", 5), CString("Ёж   "));
