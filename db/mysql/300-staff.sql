@@ -69,3 +69,78 @@ CREATE TABLE spr_venz_okl (
   okl1 DECIMAL(15,2) NOT NULL,
   digits INT NOT NULL DEFAULT 2
 ) ENGINE=InnoDB;
+
+-- The personal card's columns of the employee table (the table is the shell's;
+-- the main position, department and passport columns are there already).
+-- Names are written unquoted, so every dialect matches them in any letter case.
+ALTER TABLE tn
+  ADD COLUMN fio_r VARCHAR(200) NULL,          -- full name: surname, name, patronymic by blanks
+  ADD COLUMN NSR_u DATE NULL,                  -- district medical seniority from
+  ADD COLUMN dr DATE NULL,                     -- birth date
+  ADD COLUMN da1 VARCHAR(10) NULL,             -- postal index
+  ADD COLUMN da2 INT NULL,                     -- city (spr_rayon.g)
+  ADD COLUMN DAd VARCHAR(20) NULL,             -- house
+  ADD COLUMN DAkor VARCHAR(20) NULL,           -- building
+  ADD COLUMN DAkv VARCHAR(20) NULL,            -- flat
+  ADD COLUMN DAyl VARCHAR(250) NULL,           -- street
+  ADD COLUMN DAreg INT NULL,                   -- region
+  ADD COLUMN DArayon INT NULL,                 -- district (spr_rayon.rayon)
+  ADD COLUMN DAnp INT NULL,                    -- settlement (spr_rayon.s)
+  ADD COLUMN NSR DATE NULL,                    -- medical seniority from
+  ADD COLUMN MR1 VARCHAR(250) NULL,            -- birth place
+  ADD COLUMN NN INT NULL,                      -- nationality
+  ADD COLUMN TEL VARCHAR(60) NULL,             -- telephone
+  ADD COLUMN OB INT NULL,                      -- education
+  ADD COLUMN UZ1 VARCHAR(250) NULL,            -- school or university
+  ADD COLUMN FAK VARCHAR(250) NULL,            -- faculty
+  ADD COLUMN GO VARCHAR(10) NULL,              -- year of graduation
+  ADD COLUMN SP VARCHAR(250) NULL,             -- speciality
+  ADD COLUMN KV VARCHAR(250) NULL,             -- qualification
+  ADD COLUMN NO VARCHAR(60) NULL,              -- diploma number
+  ADD COLUMN OT DATE NULL,                     -- diploma date
+  ADD COLUMN OPR VARCHAR(250) NULL,            -- main profession
+  ADD COLUMN OS DATE NULL,                     -- total seniority from
+  ADD COLUMN PENS DATE NULL,                   -- pensioner since
+  ADD COLUMN NS DATE NULL,                     -- continuous seniority from
+  ADD COLUMN SRPS DATE NULL,                   -- seniority in the speciality from
+  ADD COLUMN SRPD DATE NULL,                   -- seniority in the position from
+  ADD COLUMN PMR1 VARCHAR(250) NULL,           -- last place of work and position
+  ADD COLUMN DRB DATE NULL,                    -- date of the last place of work
+  ADD COLUMN PU VARCHAR(250) NULL,             -- reason of dismissal
+  ADD COLUMN SPL INT NULL,                     -- family status
+  ADD COLUMN INV VARCHAR(30) NULL,             -- disability group
+  ADD COLUMN du DATE NULL,                     -- dismissal date
+  ADD COLUMN pol VARCHAR(10) NULL,             -- sex: "Жен" or "Муж"
+  ADD COLUMN MRosn INT NOT NULL DEFAULT 1,     -- 1: the employee's main place of work
+  ADD COLUMN inn VARCHAR(12) NULL,             -- taxpayer number
+  ADD COLUMN SNo VARCHAR(20) NULL,             -- insurance number
+  ADD COLUMN dnbs INT NULL,                    -- days of interruption of medical seniority
+  ADD COLUMN dnbs_u INT NULL,                  -- the same of district medical seniority
+  ADD COLUMN image_path VARCHAR(500) NULL;     -- the photo's file in the photo folder
+
+-- Departments are listed in the order of their Real_npp.
+ALTER TABLE spr_prd ADD COLUMN Real_npp INT NULL;
+
+-- Categories of employees.
+CREATE TABLE spr_paymar_kat (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- Marks of the time sheets: the code is the row's id.
+CREATE TABLE uo (
+  id VARCHAR(10) NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- Time-sheet marks: one per assignment and day, hours with two decimals ("8.00")
+-- or a code of uo; a day without a mark has no row. The key keeps two clerks
+-- saving the same day from writing it twice (payroll would count the day twice).
+CREATE TABLE perso_trv (
+  tn INT NOT NULL,
+  npp INT NOT NULL,
+  d DATE NOT NULL,
+  t VARCHAR(10) NULL,
+  PRIMARY KEY (tn, npp, d),
+  KEY perso_trv_tn_d (tn, d)
+) ENGINE=InnoDB;

@@ -1,6 +1,8 @@
--- Demo data of tariffication and personnel: positions, kinds of orders, the
--- tariff scale, employees and their position assignments. Dates follow the
--- calendar: the demo year is the current one.
+-- Demo data of tariffication and personnel: positions, categories, kinds of
+-- orders, time-sheet marks, the tariff scale, thirty employees in three
+-- departments with a vacancy, their position assignments and a month of
+-- time-sheet marks. Dates follow the calendar: the demo year and the working
+-- month are the current ones.
 
 SET @y = YEAR(CURDATE());
 
@@ -14,7 +16,28 @@ INSERT INTO ssv (id, name) VALUES
   (7, 'Музыкальный руководитель'),
   (8, 'Медицинская сестра'),
   (9, 'Делопроизводитель'),
-  (10, 'Дворник');
+  (10, 'Дворник'),
+  (11, 'Рабочий по обслуживанию здания'),
+  (12, 'Кладовщик'),
+  (13, 'Педагог-психолог');
+
+INSERT INTO spr_paymar_kat (id, name) VALUES
+  (1, 'Педагогические работники'),
+  (2, 'Прочий персонал');
+
+-- Marks of the time sheets; payroll counts "ф", "фч", "к" and "в" as worked.
+INSERT INTO uo (id, name) VALUES
+  ('ф', 'Фактически отработано'),
+  ('фч', 'Фактически отработанные часы'),
+  ('к', 'Командировка'),
+  ('в', 'Работа в выходной день'),
+  ('б', 'Болезнь'),
+  ('о', 'Ежегодный отпуск'),
+  ('а', 'Отпуск без сохранения заработной платы'),
+  ('п', 'Прогул');
+
+-- Departments in the order the lists show them.
+UPDATE spr_prd SET Real_npp = id;
 
 INSERT INTO spr_paymar_prikaz (id, name) VALUES
   (1, 'Прием на работу'),
@@ -41,20 +64,113 @@ INSERT INTO spr_venz_kof (raz, d, kof) VALUES
 -- The salary of grade 1 from the start of the demo year, in whole roubles.
 INSERT INTO spr_venz_okl (d, okl1, digits) VALUES (MAKEDATE(@y, 1), 4330.00, 0);
 
--- Employees beside the demo user (1): one, two and three assignments.
-INSERT INTO tn (tn, f, i, o) VALUES
-  (2, 'Иванова', 'Мария', 'Петровна'),
-  (3, 'Смирнова', 'Елена', 'Викторовна'),
-  (4, 'Кузнецова', 'Ольга', 'Ивановна');
+-- The working month's first day (the demo follows the calendar).
+SET @m1 = DATE_FORMAT(CURDATE(), '%Y-%m-01');
 
--- Assignments; employee 4's are written in the order 3, 1, 2 and her first
--- one has ended.
+-- Employees beside the demo user (1), and the row the vacancies are held by.
+INSERT INTO tn (tn, f, i, o, pol, dr, prd, dol) VALUES
+  (2, 'Иванова', 'Мария', 'Петровна', 'Жен', '1985-04-12', 3, 3),
+  (3, 'Смирнова', 'Елена', 'Викторовна', 'Жен', '1971-09-03', 1, 1),
+  (4, 'Кузнецова', 'Ольга', 'Ивановна', 'Жен', '1979-01-25', 2, 5),
+  (5, 'Попова', 'Наталья', 'Александровна', 'Жен', '1990-07-30', 3, 3),
+  (6, 'Васильева', 'Татьяна', 'Николаевна', 'Жен', '1983-11-18', 3, 3),
+  (7, 'Соколова', 'Ирина', 'Михайловна', 'Жен', '1975-02-08', 3, 4),
+  (8, 'Михайлова', 'Светлана', 'Юрьевна', 'Жен', '1988-06-21', 3, 4),
+  (9, 'Новикова', 'Людмила', 'Андреевна', 'Жен', '1969-03-14', 2, 5),
+  (10, 'Фёдорова', 'Галина', 'Петровна', 'Жен', '1966-10-02', 2, 6),
+  (11, 'Морозова', 'Екатерина', 'Сергеевна', 'Жен', '1992-12-09', 1, 8),
+  (12, 'Волкова', 'Юлия', 'Олеговна', 'Жен', '1995-05-27', 1, 9),
+  (13, 'Алексеева', 'Марина', 'Владимировна', 'Жен', '1986-08-16', 3, 3),
+  (14, 'Лебедева', 'Анастасия', 'Игоревна', 'Жен', '1997-01-04', 3, 3),
+  (15, 'Семёнова', 'Оксана', 'Викторовна', 'Жен', '1981-04-29', 3, 4),
+  (16, 'Егорова', 'Валентина', 'Ивановна', 'Жен', '1964-07-11', 2, 5),
+  (17, 'Павлова', 'Дарья', 'Сергеевна', 'Жен', '1993-09-23', 3, 3),
+  (18, 'Козлова', 'Вера', 'Николаевна', 'Жен', '1972-03-01', 3, 4),
+  (19, 'Степанова', 'Людмила', 'Павловна', 'Жен', '1967-12-19', 3, 3),
+  (20, 'Николаева', 'Елена', 'Геннадьевна', 'Жен', '1984-02-17', 3, 7),
+  (21, 'Орлова', 'Наталья', 'Васильевна', 'Жен', '1989-10-06', 3, 3),
+  (22, 'Андреева', 'Ольга', 'Петровна', 'Жен', '1977-05-09', 3, 4),
+  (23, 'Макарова', 'Татьяна', 'Алексеевна', 'Жен', '1980-11-30', 3, 3),
+  (24, 'Никитина', 'Анна', 'Викторовна', 'Жен', '1991-06-15', 2, 6),
+  (25, 'Захарова', 'Ирина', 'Сергеевна', 'Жен', '1987-08-02', 3, 3),
+  (26, 'Зайцев', 'Сергей', 'Петрович', 'Муж', '1962-01-20', 1, 10),
+  (27, 'Соловьёв', 'Андрей', 'Николаевич', 'Муж', '1976-04-07', 1, 11),
+  (28, 'Борисова', 'Светлана', 'Ивановна', 'Жен', '1974-09-12', 2, 12),
+  (29, 'Яковлева', 'Надежда', 'Фёдоровна', 'Жен', '1982-12-24', 3, 3),
+  (30, 'Григорьева', 'Маргарита', 'Юрьевна', 'Жен', '1994-03-08', 1, 13),
+  (31, 'Вакансия', '', '', NULL, NULL, NULL, NULL);
+
+-- The full name as the personal card writes it: the blanks stay when a part is empty.
+UPDATE tn SET fio_r = CONCAT(IFNULL(f, ''), ' ', IFNULL(i, ''), ' ', IFNULL(o, ''));
+UPDATE tn SET pol = 'Жен', dr = '1978-05-14' WHERE tn = 1;
+-- Employee 19 leaves on the working month's first day.
+UPDATE tn SET du = @m1, PU = 'По собственному желанию' WHERE tn = 19;
+
+-- Forty assignments: every employee's main one, second positions held in
+-- combination, employee 4's three (written 3, 1, 2; the first has ended),
+-- employee 19's ending on the working month's first day and two vacancies.
+-- The pay columns are the tariffication list's.
 INSERT INTO perso_tn_nip (tn, npp, st, kpr, d1, d2, prd, kat, dol, noprik, Dprik, okl, kof) VALUES
-  (1, 1, 1.00, 1, MAKEDATE(@y - 3, 32), NULL, 1, NULL, 2, '12-к', MAKEDATE(@y - 3, 31), 12500.00, 2.242),
-  (2, 1, 1.00, 1, MAKEDATE(@y - 2, 244), NULL, 3, NULL, 3, '45-к', MAKEDATE(@y - 2, 243), 9800.00, 1.866),
-  (3, 1, 1.00, 1, MAKEDATE(@y - 5, 10), NULL, 1, NULL, 1, '3-к', MAKEDATE(@y - 5, 9), 15200.00, 2.618),
-  (3, 2, 0.25, 3, MAKEDATE(@y, 15), NULL, 3, NULL, 7, '8-к', MAKEDATE(@y, 14), 8900.00, 1.699),
-  (4, 3, 0.50, 3, MAKEDATE(@y, 60), NULL, 2, NULL, 6, '21-к', MAKEDATE(@y, 59), 4330.00, 1.000),
-  (4, 1, 1.00, 1, MAKEDATE(@y - 1, 60), MAKEDATE(@y - 1, 31) + INTERVAL 11 MONTH, 3, NULL, 4, '17-к',
+  (1, 1, 1.00, 1, MAKEDATE(@y - 3, 32), NULL, 1, 2, 1, '12-к', MAKEDATE(@y - 3, 31), 12500.00, 2.242),
+  (2, 1, 1.00, 1, MAKEDATE(@y - 2, 244), NULL, 3, 1, 3, '45-к', MAKEDATE(@y - 2, 243), 9800.00, 1.866),
+  (3, 1, 1.00, 1, MAKEDATE(@y - 5, 10), NULL, 1, 1, 1, '3-к', MAKEDATE(@y - 5, 9), 15200.00, 2.618),
+  (3, 2, 0.25, 3, MAKEDATE(@y, 15), NULL, 3, 1, 7, '8-к', MAKEDATE(@y, 14), 8900.00, 1.699),
+  (4, 3, 0.50, 3, MAKEDATE(@y, 60), NULL, 2, 2, 6, '21-к', MAKEDATE(@y, 59), 4330.00, 1.000),
+  (4, 1, 1.00, 1, MAKEDATE(@y - 1, 60), MAKEDATE(@y - 1, 31) + INTERVAL 11 MONTH, 3, 2, 4, '17-к',
    MAKEDATE(@y - 1, 59), 5100.00, 1.090),
-  (4, 2, 1.00, 2, MAKEDATE(@y, 1), NULL, 2, NULL, 5, '1-к', MAKEDATE(@y - 1, 365), 7400.00, 1.407);
+  (4, 2, 1.00, 2, MAKEDATE(@y, 1), NULL, 2, 2, 5, '1-к', MAKEDATE(@y - 1, 365), 7400.00, 1.407),
+  (5, 1, 1.00, 1, MAKEDATE(@y - 4, 250), NULL, 3, 1, 3, '51-к', MAKEDATE(@y - 4, 249), 9800.00, 1.866),
+  (5, 2, 0.50, 3, MAKEDATE(@y, 32), NULL, 3, 2, 4, '9-к', MAKEDATE(@y, 31), 5100.00, 1.090),
+  (6, 1, 1.00, 1, MAKEDATE(@y - 6, 245), NULL, 3, 1, 3, '60-к', MAKEDATE(@y - 6, 244), 9800.00, 1.866),
+  (7, 1, 1.00, 1, MAKEDATE(@y - 8, 100), NULL, 3, 2, 4, '22-к', MAKEDATE(@y - 8, 99), 5100.00, 1.090),
+  (8, 1, 1.00, 1, MAKEDATE(@y - 1, 200), NULL, 3, 2, 4, '40-к', MAKEDATE(@y - 1, 199), 5100.00, 1.090),
+  (9, 1, 1.00, 1, MAKEDATE(@y - 10, 15), NULL, 2, 2, 5, '2-к', MAKEDATE(@y - 10, 14), 7400.00, 1.407),
+  (9, 2, 0.25, 3, MAKEDATE(@y, 20), NULL, 2, 2, 6, '10-к', MAKEDATE(@y, 19), 4330.00, 1.000),
+  (10, 1, 1.00, 1, MAKEDATE(@y - 7, 180), NULL, 2, 2, 6, '33-к', MAKEDATE(@y - 7, 179), 4330.00, 1.000),
+  (11, 1, 1.00, 1, MAKEDATE(@y - 2, 60), NULL, 1, 2, 8, '14-к', MAKEDATE(@y - 2, 59), 8100.00, 1.546),
+  (12, 1, 1.00, 1, MAKEDATE(@y - 1, 120), NULL, 1, 2, 9, '25-к', MAKEDATE(@y - 1, 119), 6200.00, 1.268),
+  (13, 1, 1.00, 1, MAKEDATE(@y - 3, 240), NULL, 3, 1, 3, '47-к', MAKEDATE(@y - 3, 239), 9800.00, 1.866),
+  (14, 1, 1.00, 1, MAKEDATE(@y - 1, 244), NULL, 3, 1, 3, '49-к', MAKEDATE(@y - 1, 243), 9800.00, 1.866),
+  (15, 1, 1.00, 1, MAKEDATE(@y - 5, 300), NULL, 3, 2, 4, '58-к', MAKEDATE(@y - 5, 299), 5100.00, 1.090),
+  (16, 1, 1.00, 1, MAKEDATE(@y - 12, 40), NULL, 2, 2, 5, '6-к', MAKEDATE(@y - 12, 39), 7400.00, 1.407),
+  (17, 1, 1.00, 1, MAKEDATE(@y, 40), NULL, 3, 1, 3, '11-к', MAKEDATE(@y, 39), 9800.00, 1.866),
+  (18, 1, 1.00, 1, MAKEDATE(@y - 9, 250), NULL, 3, 2, 4, '52-к', MAKEDATE(@y - 9, 249), 5100.00, 1.090),
+  (19, 1, 1.00, 1, MAKEDATE(@y - 15, 245), @m1, 3, 1, 3, '44-к', MAKEDATE(@y - 15, 244), 9800.00, 1.866),
+  (20, 1, 1.00, 1, MAKEDATE(@y - 4, 20), NULL, 3, 1, 7, '4-к', MAKEDATE(@y - 4, 19), 8900.00, 1.699),
+  (20, 2, 0.50, 3, MAKEDATE(@y, 45), NULL, 3, 1, 3, '12-к', MAKEDATE(@y, 44), 9800.00, 1.866),
+  (21, 1, 1.00, 1, MAKEDATE(@y - 2, 250), NULL, 3, 1, 3, '50-к', MAKEDATE(@y - 2, 249), 9800.00, 1.866),
+  (22, 1, 1.00, 1, MAKEDATE(@y - 6, 90), NULL, 3, 2, 4, '19-к', MAKEDATE(@y - 6, 89), 5100.00, 1.090),
+  (23, 1, 1.00, 1, MAKEDATE(@y - 11, 244), NULL, 3, 1, 3, '46-к', MAKEDATE(@y - 11, 243), 9800.00, 1.866),
+  (24, 1, 1.00, 1, MAKEDATE(@y - 1, 300), NULL, 2, 2, 6, '57-к', MAKEDATE(@y - 1, 299), 4330.00, 1.000),
+  (25, 1, 1.00, 1, MAKEDATE(@y - 3, 60), NULL, 3, 1, 3, '13-к', MAKEDATE(@y - 3, 59), 9800.00, 1.866),
+  (26, 1, 1.00, 1, MAKEDATE(@y - 14, 100), NULL, 1, 2, 10, '21-к', MAKEDATE(@y - 14, 99), 4330.00, 1.000),
+  (26, 2, 0.50, 3, MAKEDATE(@y, 50), NULL, 1, 2, 11, '13-к', MAKEDATE(@y, 49), 5100.00, 1.090),
+  (27, 1, 1.00, 1, MAKEDATE(@y - 5, 150), NULL, 1, 2, 11, '30-к', MAKEDATE(@y - 5, 149), 5100.00, 1.090),
+  (28, 1, 1.00, 1, MAKEDATE(@y - 7, 20), NULL, 2, 2, 12, '5-к', MAKEDATE(@y - 7, 19), 6200.00, 1.268),
+  (29, 1, 1.00, 1, MAKEDATE(@y - 2, 10), NULL, 3, 1, 3, '3-к', MAKEDATE(@y - 2, 9), 9800.00, 1.866),
+  (30, 1, 1.00, 1, MAKEDATE(@y - 1, 15), NULL, 1, 1, 13, '4-к', MAKEDATE(@y - 1, 14), 8900.00, 1.699),
+  (30, 2, 0.25, 3, MAKEDATE(@y, 70), NULL, 3, 1, 3, '16-к', MAKEDATE(@y, 69), 9800.00, 1.866),
+  (31, 1, 1.00, NULL, MAKEDATE(@y, 1), NULL, 3, 1, 3, NULL, NULL, 9800.00, 1.866),
+  (31, 2, 0.50, NULL, MAKEDATE(@y, 1), NULL, 3, 2, 4, NULL, NULL, 5100.00, 1.090);
+
+-- A month of marks: on each weekday of the working month every assignment in
+-- force that day has its hours (eight for a whole rate, four for a part), with
+-- a few days of sick leave, holiday and a business trip given as codes.
+-- Vacancies have no marks.
+INSERT INTO perso_trv (tn, npp, d, t)
+SELECT a.tn, a.npp, days.d,
+       CASE
+         WHEN a.tn = 13 AND DAY(days.d) BETWEEN 3 AND 7 THEN 'б'
+         WHEN a.tn = 6 AND DAY(days.d) BETWEEN 10 AND 21 THEN 'о'
+         WHEN a.tn = 11 AND DAY(days.d) IN (14, 15) THEN 'к'
+         WHEN a.st < 1 THEN '4.00'
+         ELSE '8.00'
+       END
+FROM perso_tn_nip a
+JOIN (SELECT @m1 + INTERVAL (tens.n * 10 + units.n) DAY AS d
+      FROM (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3) tens
+      CROSS JOIN (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT 4
+                  UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL SELECT 9) units
+      WHERE tens.n * 10 + units.n < DAY(LAST_DAY(@m1))) days
+  ON a.d1 <= days.d AND (a.d2 IS NULL OR a.d2 >= days.d)
+WHERE WEEKDAY(days.d) < 5 AND a.tn <> 31;

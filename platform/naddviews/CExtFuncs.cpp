@@ -5,6 +5,7 @@
 #include "CHelpers.h"
 #include "CSprPickerDlg.h"
 #include "ChoiceDelivery.h"
+#include "SelectionQueries.h"
 #include "ndbcore.h"
 
 CExtFuncs::~CExtFuncs() = default;
@@ -40,7 +41,7 @@ int CExtFuncs::OnTNcmd(CWnd* parent, int ctrlId, const char* sql, const char*, U
 {
     PickerSetup setup;
     setup.title = "Сотрудники";
-    setup.sql = sql && *sql ? CString(sql) : "select tn," + SqlFullName() + " as fio from tn order by f,i,o,tn";
+    setup.sql = sql && *sql ? CString(sql) : naddviews::EmployeesQuery();
     setup.keyField = "tn";
     setup.columns = {{"tn", "Таб.№"}, {"fio", "Ф.И.О."}, {"name", "Должность"}, {"du", "Уволен"}};
     setup.multi = multi != 0;

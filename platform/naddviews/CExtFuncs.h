@@ -16,8 +16,9 @@ public:
     CExtFuncs& operator=(const CExtFuncs&) = default;
     virtual ~CExtFuncs();
 
-    // The employee chooser: every employee, or the rows of `sql` (columns tn,
-    // fio, name, du where the query has them; "" acts as none). The personnel
+    // The employee chooser: every employee with position and dismissal date,
+    // or the rows of `sql` (columns tn, fio, name, du where the query has
+    // them; "" acts as none). The personnel
     // number goes into ctrlId, or with ctrlId -1/0 comes as `msg` (an integer;
     // with `multi` non-zero several numbers joined by "," as a text). The
     // fourth and seventh arguments are not read. A null parent only shows the list.

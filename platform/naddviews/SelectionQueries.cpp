@@ -35,7 +35,9 @@ bool Narrowing(const CString& source, const char* key, const char* column, long 
 CString EmployeesQuery()
 {
     CString sql;
-    sql.Format("select tn, %s as fio from tn order by fio, tn", (LPCTSTR)GL_SqlFio());
+    sql.Format("select tn.tn, %s as fio, ssv.name, tn.du from tn left join ssv on ssv.id=tn.dol "
+               "order by fio, tn.tn",
+               (LPCTSTR)GL_SqlFio());
     return sql;
 }
 

@@ -5,7 +5,8 @@
 
 namespace naddviews {
 
-// Every employee: personnel number and full name, by name.
+// Every employee: personnel number, full name, position (ssv over the
+// employee's main position dol) and dismissal date du, by name.
 CString EmployeesQuery();
 // The departments (id, name) not deleted, by name. A source table narrows
 // them to the departments that occur in its column prd; `year` other than 0

@@ -14,6 +14,7 @@
 #include "res/TestResource.h"
 
 #include <QListWidget>
+#include <QDate>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,7 +95,10 @@ TEST_F(Choosers, EmployeeIntoAControl)
     CChooserForm form;
     afxtest::InteractionScript script;
     script.dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) {
-        EXPECT_TRUE(Rows(d).contains(QStringLiteral("1   Петрова Анна Сергеевна")));
+        // Each employee with the main position and, once dismissed, the date.
+        const QString dismissed = QDate::currentDate().toString("01.MM.yyyy");
+        EXPECT_TRUE(Rows(d).contains(QStringLiteral("1   Петрова Анна Сергеевна   Заведующий   ")));
+        EXPECT_TRUE(Rows(d).contains(QStringLiteral("19   Степанова Людмила Павловна   Воспитатель   ") + dismissed));
         ClickRows(d, {QStringLiteral("1   Петрова")});
     });
     CExtFuncs::OnTNcmd(&form, IDC_TEST_CODE, nullptr, nullptr, UINT(-1), 0, 1);
