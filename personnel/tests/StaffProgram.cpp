@@ -12,13 +12,21 @@
 
 namespace stafftest {
 
-IMPLEMENT_DYNCREATE(CStaffTestForm, CderivedFormview)
+IMPLEMENT_DYNCREATE(CStaffTestForm, nperso::CMyFormView1)
 
-BEGIN_MESSAGE_MAP(CStaffTestForm, CderivedFormview)
+BEGIN_MESSAGE_MAP(CStaffTestForm, nperso::CMyFormView1)
     ON_EN_CHANGE(IDC_NPP, OnChangeNpp)
 END_MESSAGE_MAP()
 
-CStaffTestForm::CStaffTestForm() : CderivedFormview(IDD_STAFF_TEST_FORM) {}
+CStaffTestForm::CStaffTestForm() : CMyFormView1(IDD_STAFF_TEST_FORM) {}
+
+IMPLEMENT_DYNCREATE(CPersoBaseForm, nperso::CMyFormView1)
+
+CPersoBaseForm::CPersoBaseForm() : CMyFormView1(IDD_STAFF_BASE_FORM) {}
+
+IMPLEMENT_DYNCREATE(CVenzBaseForm, nvenzol::CMyFormView1)
+
+CVenzBaseForm::CVenzBaseForm() : CMyFormView1(IDD_STAFF_BASE_FORM) {}
 
 void CStaffTestForm::OnChangeNpp()
 {
@@ -41,6 +49,10 @@ void StaffProgram::SetUp()
     EXPECT_EQ(nperso::CPerso::Init(), 1);
     app->AddDocTemplate(new CMultiDocTemplate(IDD_STAFF_TEST_FORM, RUNTIME_CLASS(CderivedDocument),
                                               RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CStaffTestForm)));
+    app->AddDocTemplate(new CMultiDocTemplate(IDD_STAFF_BASE_FORM, RUNTIME_CLASS(CderivedDocument),
+                                              RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPersoBaseForm)));
+    app->AddDocTemplate(new CMultiDocTemplate(IDR_VENZ_BASE_FORM, RUNTIME_CLASS(CderivedDocument),
+                                              RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CVenzBaseForm)));
 }
 
 void StaffProgram::TearDown()
@@ -78,22 +90,27 @@ std::vector<CView*> StaffProgram::OpenViews() const
     return views;
 }
 
-CStaffTestForm* StaffProgram::OpenTestForm(const char* tn)
+CView* StaffProgram::OpenView(CRuntimeClass* viewClass)
 {
-    // Each test form is a form of its own: a new document of the test template.
+    // Each test form is a form of its own: a new document of its template.
     POSITION t = app->GetFirstDocTemplatePosition();
     while (t) {
         CDocTemplate* docTemplate = app->GetNextDocTemplate(t);
-        if (docTemplate->m_pViewClass != RUNTIME_CLASS(CStaffTestForm))
+        if (docTemplate->m_pViewClass != viewClass)
             continue;
         CDocument* document = docTemplate->OpenDocumentFile(nullptr);
         POSITION v = document ? document->GetFirstViewPosition() : nullptr;
-        auto* form = v ? dynamic_cast<CStaffTestForm*>(document->GetNextView(v)) : nullptr;
-        if (form)
-            form->SetDlgItemText(IDC_TN, tn);
-        return form;
+        return v ? document->GetNextView(v) : nullptr;
     }
     return nullptr;
+}
+
+CStaffTestForm* StaffProgram::OpenTestForm(const char* tn)
+{
+    auto* form = OpenForm<CStaffTestForm>();
+    if (form)
+        form->SetDlgItemText(IDC_TN, tn);
+    return form;
 }
 
 } // namespace stafftest

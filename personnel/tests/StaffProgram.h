@@ -1,10 +1,13 @@
 // The two staff modules in a small program for the tests of their forms: the
 // application object and an MDI main frame, the templates of both modules
-// registered by their Init as the application core does, and a small test
-// form ("StaffTestForm") with the employee's personnel number (112) and the
-// running number of an assignment (1149), which records every running number
-// it is asked to load.
+// registered by their Init as the application core does, and test forms on
+// the personnel module's form base: a small one ("StaffTestForm") with the
+// employee's personnel number (112) and the running number of an assignment
+// (1149), which records every running number it is asked to load, and one
+// with every paired field of the base, as each module builds it
+// ("PersoBaseForm", "VenzBaseForm").
 #pragma once
+#include "CMyFormView1.h"
 #include "StaffDatabase.h"
 #include "appcore.h"
 
@@ -12,7 +15,7 @@
 
 namespace stafftest {
 
-class CStaffTestForm : public CderivedFormview {
+class CStaffTestForm : public nperso::CMyFormView1 {
     DECLARE_DYNCREATE(CStaffTestForm)
 public:
     CStaffTestForm();
@@ -24,6 +27,19 @@ protected:
     afx_msg void OnChangeNpp();
 
     DECLARE_MESSAGE_MAP()
+};
+
+class CPersoBaseForm : public nperso::CMyFormView1 {
+    DECLARE_DYNCREATE(CPersoBaseForm)
+public:
+    CPersoBaseForm();
+    using CMyFormView1::SearchBook;
+};
+
+class CVenzBaseForm : public nvenzol::CMyFormView1 {
+    DECLARE_DYNCREATE(CVenzBaseForm)
+public:
+    CVenzBaseForm();
 };
 
 class StaffProgram : public StaffDatabase {
@@ -53,12 +69,19 @@ protected:
     void Settle() const;
     // Opens a new test form showing the employee's personnel number.
     CStaffTestForm* OpenTestForm(const char* tn);
+    // Opens a new form of the view class (one of the test forms).
+    template <class T>
+    T* OpenForm()
+    {
+        return dynamic_cast<T*>(OpenView(RUNTIME_CLASS(T)));
+    }
 
     CWinApp* app = nullptr;
     CMDIFrameWnd* frame = nullptr;
 
 private:
     std::vector<CView*> OpenViews() const;
+    CView* OpenView(CRuntimeClass* viewClass);
 };
 
 } // namespace stafftest

@@ -16,3 +16,12 @@ add_suite_test(staff_modules_test GUI
   SOURCES ${STAFF_TESTS_DIR}/ModuleTest.cpp
   DEPENDS appcore testing_gui testing_main)
 add_dependencies(staff_modules_test nVenzol nPersoClasses)
+
+add_suite_test(perso_mark_writer_test DATABASE
+  SOURCES ${STAFF_TESTS_DIR}/MarkWriterTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_test_db testing_main)
+
+add_suite_test(perso_form_base_test DATABASE GUI
+  SOURCES ${STAFF_TESTS_DIR}/FormBaseTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
+staff_test_resources(perso_form_base_test)

@@ -11,3 +11,7 @@ add_suite_test(venz_nip_list_test DATABASE GUI
   SOURCES ${VENZ_TESTS_DIR}/NipListTest.cpp
   DEPENDS nvenzol_core nperso_core staff_program testing_main)
 staff_test_resources(venz_nip_list_test)
+
+add_suite_test(venz_staff_sql_test DATABASE
+  SOURCES ${VENZ_TESTS_DIR}/StaffSqlTest.cpp
+  DEPENDS nvenzol_core staff_test_db testing_main)
