@@ -1,0 +1,18 @@
+// The bench staff: a database the size of a large institution for the
+// benchmarks of the staff forms (the position lists and the time sheets). It
+// replaces the demo staff of a fresh bench database (StartBenchDatabase), the
+// demo user (1) kept: 500 employees in 12 departments and 3 categories, 60
+// positions, about 600 assignments (second positions held in combination, a
+// few ended, ten vacancies) and a month of time-sheet marks.
+#pragma once
+
+// Fills the staff for the working month (year, month); false when a statement
+// failed (the database layer reports it).
+bool FillBenchStaff(long year, long month);
+
+// What FillBenchStaff writes.
+constexpr int kBenchEmployees = 500;
+constexpr int kBenchDepartments = 12;
+constexpr int kBenchCategories = 3;
+constexpr int kBenchPositions = 60;
+constexpr int kBenchVacancies = 10;
