@@ -1,5 +1,6 @@
 #include "CChartFacts.h"
 
+#include "AccountDimensions.h"
 #include "ledmark.h"
 
 namespace nledmark {
@@ -26,6 +27,24 @@ bool CChartFacts::ValueExists(const CString& account, short k, const CString& va
     auto found = m_values.find(key);
     if (found == m_values.end())
         found = m_values.emplace(key, GL_Verify_SB(account, k, value) != 0).first;
+    return found->second;
+}
+
+CString CChartFacts::Dimension(const CString& account, int k)
+{
+    const CString key = FormatText("%s|%d", account, k);
+    auto found = m_dimensions.find(key);
+    if (found == m_dimensions.end())
+        found = m_dimensions.emplace(key, DimensionTable(account, k)).first;
+    return found->second;
+}
+
+CString CChartFacts::Tail(const CString& account, const CString& ekr, int side)
+{
+    const CString key = FormatText("%s|%s|%d", account, ekr, side);
+    auto found = m_tails.find(key);
+    if (found == m_tails.end())
+        found = m_tails.emplace(key, GL_GetTailFromEKR(account, ekr, side)).first;
     return found->second;
 }
 

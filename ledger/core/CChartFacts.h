@@ -21,10 +21,17 @@ public:
     const Account& Of(const CString& account);
     // Whether `value` is a value of dimension k (1..3) of the account.
     bool ValueExists(const CString& account, short k, const CString& value);
+    // The table of the book of dimension k (1..3) of the account ("" none).
+    CString Dimension(const CString& account, int k);
+    // The KOSGU code of an economic code for the account on a side
+    // (GL_GetTailFromEKR).
+    CString Tail(const CString& account, const CString& ekr, int side);
 
 private:
     std::map<CString, Account> m_accounts;
     std::map<CString, bool> m_values;
+    std::map<CString, CString> m_dimensions;
+    std::map<CString, CString> m_tails;
 };
 
 } // namespace nledmark

@@ -2,6 +2,8 @@
 
 #include "CAktualDateView.h"
 #include "CAvansOtchView.h"
+#include "CBankFinansView.h"
+#include "CBankPostupView.h"
 #include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
 #include "CBudgRasshView.h"
@@ -59,6 +61,10 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CDoverennostView)},
         {IDR_DOC_OBYAVL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CDocObyavlView)},
         {IDR_KNIGA_POK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CKnigaPokView)},
+        {IDR_BANK_POSTUP, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CBankPostupView)},
+        {IDR_BANK_FINANS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CBankFinansView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

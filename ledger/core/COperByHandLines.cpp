@@ -1,5 +1,6 @@
 // The manual operation form: its lines grid (choosers, answers, edits and the
 // state of each line's cells).
+#include "AnalyticCells.h"
 #include "CLedmark.h"
 #include "COperByHandView.h"
 
@@ -132,20 +133,7 @@ void COperByHandView::RefreshRow(long row, bool debit, bool credit)
 
 void COperByHandView::RefreshSide(long row, int accountColumn)
 {
-    const CString account = Cell(accountColumn, row);
-    const bool valid = !account.IsEmpty() && GL_Valid_Sch(account, 0, -1);
-    for (short k = 1; k <= 3; ++k) {
-        const int col = accountColumn + k;
-        const CString table = valid ? I_GetSprTableName(GL_Get_SB(account, k)) : CString();
-        if (table.IsEmpty()) {
-            SetCell(col, row, CString());
-            m_grid.SetCellEditable(col, row, 0);
-        } else {
-            m_grid.SetCellEditable(col, row, 1);
-            if (Cell(col, row).IsEmpty())
-                SetCell(col, row, kAnalyticPlaceholder);
-        }
-    }
+    ShowAnalyticCells(m_grid, row, accountColumn + 1, Cell(accountColumn, row));
 }
 
 void COperByHandView::RefreshQuantity(long row)

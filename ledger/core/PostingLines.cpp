@@ -16,6 +16,16 @@ BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<
     return TRUE;
 }
 
+BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& date, int branch)
+{
+    for (const CPostingLine& l : lines)
+        if (GL_TestProvodka(date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1, l.credit2, l.credit3,
+                            l.amount, l.quantity, 1, l.kbkDebit, l.kbkCredit, branch)
+            != 0)
+            return FALSE;
+    return TRUE;
+}
+
 BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
                              CString& batch)
 {

@@ -26,6 +26,10 @@ struct CPostingLine {
 // takes back the lines already written.
 BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines);
 
+// Tests the lines as the posting script will write them (GL_TestProvodka,
+// the user told why a line is refused); FALSE at the first refused line.
+BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& date, int branch);
+
 // The statements that write the lines (GL_InsertProvodka0), each followed by
 // "\n", for a batch of the caller's; FALSE with `batch` as it was when a line
 // cannot be written.

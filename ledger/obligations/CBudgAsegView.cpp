@@ -3,6 +3,7 @@
 #include "CBudgAsegView.h"
 
 #include "CHelpers.h"
+#include "CodeRows.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"
@@ -204,20 +205,9 @@ LRESULT CBudgAsegView::OnEkrAnswer(WPARAM, LPARAM lParam)
     const long first = RememberedRow(kEkrAnswerMsg);
     if (codes.IsEmpty() || first < 0 || first >= m_grid.GetNRows())
         return 0;
-    CWaitCursor wait;
-    m_grid.SetFillingGrid(1);
-    long row = first;
-    for (int k = 1; k <= Length(codes, ",") && row >= 0; ++k) {
-        m_grid.SetCellValue(ASEG_EKR, row, GetPart(codes, ",", k));
-        SendMessage(kTrailingRowMsg);
-        row = -1;
-        for (long r = m_grid.GetNRows() - 1; r >= 0 && row < 0; --r)
-            if (Cell(ASEG_EKR, r).IsEmpty())
-                row = r;
-    }
+    FillRowsWithCodes(m_grid, ASEG_EKR, first, codes, [this](long) { SendMessage(kTrailingRowMsg); });
     m_grid.SetCurCell(ASEG_SUM, first);
     m_grid.SetFocus();
-    m_grid.SetFillingGrid(0);
     return 0;
 }
 

@@ -5,14 +5,20 @@ local L = Ledger
 
 -- Documents whose postings the journal shows: the header table, the document
 -- name of the form that opens it (docId), its kind for opening (DocType), its
--- kind number (doc_id), its title and the expression of its counterpart (icn).
+-- kind number (doc_id), its title and the expression of its counterpart (icn);
+-- `where` (optional) picks the kind's rows of a table that two kinds share.
 -- Document issues add their kinds here; a kind whose table does not exist yet
 -- is left out.
 Ledger.document_kinds = {
     {table = "ledmark_oper_by_hand", docId = "<вручную>", docType = 0, id = 1, title = "prim", icn = "prim"},
     {table = "ledmark_avans_otch", docId = "Аванс.отчет", docType = 0, id = 4, title = "'Авансовый отчет'", icn = "icn"},
     {table = "ledmark_bank_spis", docId = "Банк спис.", docType = 0, id = 5, title = "'Банковская выписка (списание)'", icn = "icn"},
-    {table = "ledmark_bank_postup0", docId = "Финансир.", docType = 0, id = 6, title = "'Финансирование'", icn = "icn"},
+    {table = "ledmark_bank_postup0", docId = "Финансир.", docType = 0, id = 6, title = "'Финансирование'", icn = "icn",
+     where = "deb is null"},
+    {table = "ledmark_bank_postup", docId = "Банк поступ.", docType = 0, id = 7,
+     title = "'Банковская выписка (поступление)'", icn = "icn"},
+    {table = "ledmark_bank_postup0", docId = "Банк поступ.", docType = 1, id = 8,
+     title = "'Банковская выписка (поступление)'", icn = "icn", where = "deb is not null"},
     {table = "ledmark_budg_assig", docId = "Бюдж.ассигн.", docType = 0, id = 14, title = "icn", icn = "prim"},
     {table = "ledmark_budg_obyaz", docId = "Бюдж.обяз-во", docType = 0, id = 15, title = "icn",
      icn = "(select name from spr_dogovora where spr_dogovora.id=ledmark_budg_obyaz.dogovor)"},
@@ -44,7 +50,8 @@ local function documents_union()
         if present[kind.table] then
             parts[#parts + 1] = string.format("select id,real_id,cast(number as char) as number,d0,d1,"
                 .. "%s as doc_name,%s as docId,%d as DocType,%d as doc_id,%s as icn "
-                .. "from %s where id>0", kind.title, L.sql_text(kind.docId), kind.docType, kind.id, kind.icn, kind.table)
+                .. "from %s where id>0%s", kind.title, L.sql_text(kind.docId), kind.docType, kind.id, kind.icn, kind.table,
+                kind.where and (" and (" .. kind.where .. ")") or "")
         end
     end
     if #parts == 0 then

@@ -187,6 +187,35 @@
 #define IDC_REQ_KRED_SB3_NAME           2001
 #define IDC_BUDG_PRINT                  32792
 
+// Bank statements: receipts (577), payments (576), financing received (642).
+#define IDC_BANK_NOTE                   1001
+#define IDC_BANK_MAIN_PICK              1018
+#define IDC_BANK_LS                     1022
+#define IDC_BANK_CONTR                  1023
+#define IDC_BANK_LS_PICK                1041
+#define IDC_BANK_CONTR_PICK             1042
+#define IDC_BANK_BASE_DOC               1059
+#define IDC_BANK_THROUGH                1068
+#define IDC_BANK_NOTE_LABEL             1077
+#define IDC_BANK_LS_LABEL               1086
+#define IDC_BANK_CONTR_LABEL            1087
+#define IDC_BANK_DEBIT                  1094
+#define IDC_BANK_CREDIT                 1096
+#define IDC_BANK_LS_NAME                1119
+#define IDC_BANK_CONTR_NAME             1120
+#define IDC_BANK_KBK_DEBIT_PICK         1160
+#define IDC_BANK_KBK_CREDIT_PICK        1161
+#define IDC_BANK_KBK_DEBIT              1164
+#define IDC_BANK_KBK_CREDIT             1165
+#define IDC_BANK_SOURCE                 1167
+#define IDC_BANK_DELETE                 32790
+// Financing received keeps its counterparty where the statements keep the
+// personal account.
+#define IDC_FINANS_CONTR                1022
+#define IDC_FINANS_CONTR_PICK           1041
+#define IDC_FINANS_CONTR_LABEL          1086
+#define IDC_FINANS_CONTR_NAME           1119
+
 // Reports by sources of financing (572).
 #define IDC_DATE1                       1010
 #define IDC_DATE2                       1011

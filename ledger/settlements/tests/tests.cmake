@@ -19,3 +19,13 @@ add_suite_test(ledger_settlements_avans_test DATABASE GUI
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_settlements_avans_test ../core/res/nLedmark.rc ../core/res/resource.h)
 target_include_directories(ledger_settlements_avans_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
+
+add_suite_test(ledger_bank_postup_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/BankPostupViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_bank_postup_test ../core/res/nLedmark.rc ../core/res/resource.h)
+
+add_suite_test(ledger_bank_finans_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/BankFinansViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_bank_finans_test ../core/res/nLedmark.rc ../core/res/resource.h)

@@ -1,0 +1,167 @@
+// Saving a new statement of bank receipts of 100 rows through the posting
+// document protocol (each row's postings formed and tested, then the header
+// and the postings as one transaction), with the box of the passage through
+// 201.03 ticked, so every row writes two postings, against the same header row
+// and the same 200 posting inserts sent through plain unixODBC in one
+// transaction, side by side in one run. Prints the times and the ratio
+// (target <= 2).
+//
+//   build/bin/ledger_bank_save_bench [--dir D] [--port P] [--rounds N]
+//
+// It starts (or reuses) the local server of tools/localdb in D on port P and
+// works in a fresh database "vornal_bank_bench" with the schema of db/mysql.
+#include "BankRows.h"
+#include "BenchSupport.h"
+#include "CBankPostupRecord.h"
+#include "RawOdbcInsert.h"
+#include "ScriptReadCache.h"
+
+#include <appcore.h>
+#include <ndbcore.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using namespace nledmark;
+
+// Paid services of a customer (by counterparty) and other income, in turn.
+CBankRow RowOf(int n)
+{
+    CBankRow row(POSTUP_COLUMNS);
+    row[POSTUP_SUM].Format("%d.%02d", 100 + n * 7, n % 100);
+    row[POSTUP_CONTENT].Format("Поступление %d", n + 1);
+    if (n % 2 == 0) {
+        row[POSTUP_EKR] = "130000";
+        row[POSTUP_CREDIT] = "220531660";
+        row[POSTUP_SB1].Format("%d", 1 + n % 4);
+    } else {
+        row[POSTUP_EKR] = "180000";
+        row[POSTUP_CREDIT] = "240101180";
+    }
+    return row;
+}
+
+CBankHeader Header()
+{
+    CBankHeader header;
+    header.date = "15.03.2024";
+    header.main = "230405000";
+    header.ls = "2";
+    header.through = TRUE;
+    return header;
+}
+
+CBankPostupRecord Statement()
+{
+    CBankPostupRecord record(0);
+    record.date = "15.03.2024";
+    record.number = "1";
+    record.icn = "Выписка банка";
+    record.main = "230405000";
+    record.through = TRUE;
+    record.ls = "2";
+    record.total = "100";
+    return record;
+}
+
+// Every row's postings formed and tested, as the form's checks do (the
+// scripts reading the chart once).
+bool SettleRows(CBankPostupRecord& record)
+{
+    const CBankHeader header = Header();
+    CChartFacts chart;
+    appcore::CScriptReadCache reads;
+    for (int n = 0; n < 100; ++n) {
+        const std::vector<CPostingLine> lines = ReceiptPostings(chart, header, RowOf(n));
+        if (lines.size() != 2 || !TestPostingLines(lines, header.date, header.branch))
+            return false;
+        record.postings.insert(record.postings.end(), lines.begin(), lines.end());
+    }
+    return true;
+}
+
+// The protocol's work without the windows: the rows settled, then the save.
+bool SaveThroughProtocol()
+{
+    CBankPostupRecord record = Statement();
+    long realId = -1;
+    return SettleRows(record) && SaveStoredDocument(record, realId);
+}
+
+double Seconds(const std::function<bool()>& body, bool& ok)
+{
+    const auto start = std::chrono::steady_clock::now();
+    ok = body() && ok;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The raw run's statements: the same header row and the statements the
+// posting script makes for the same postings.
+std::vector<std::string> RawStatements()
+{
+    CBankPostupRecord record = Statement();
+    std::vector<std::string> statements{record.HeaderInsertSql(900000).ToStdString()};
+    const CBankHeader header = Header();
+    std::vector<CPostingLine> postings;
+    CChartFacts chart;
+    for (int n = 0; n < 100; ++n) {
+        const std::vector<CPostingLine> lines = ReceiptPostings(chart, header, RowOf(n));
+        postings.insert(postings.end(), lines.begin(), lines.end());
+    }
+    CString batch;
+    AppendPostingStatements(900000, header.date, header.branch, postings, batch);
+    for (const QString& line : batch.ToQString().split('\n', Qt::SkipEmptyParts))
+        statements.push_back(line.toStdString());
+    return statements;
+}
+
+const char* const kClear = "delete from ledmark_bank_postup\ndelete from ledmark_provodki";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const BenchOptions options = ParseBenchOptions(app.arguments(), 9);
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_bank_bench"))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
+        return 1;
+    g_lYear = 2024;
+    g_lTN = 1;
+    ExecuteSql("delete from system_const where name='system_actual_date'");
+
+    const std::vector<std::string> statements = RawStatements();
+    if (statements.size() != 201) {
+        std::fprintf(stderr, "the posting script made %zu statements, not 201\n", statements.size());
+        return 1;
+    }
+    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    std::vector<double> saves, raws;
+    bool ok = true;
+    for (int round = 0; round < options.rounds && ok; ++round) {
+        ExecuteSql(kClear);
+        saves.push_back(Seconds(SaveThroughProtocol, ok));
+        const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
+        ExecuteSql(kClear);
+        std::string error;
+        raws.push_back(RunRawOdbcInserts(raw, statements, error));
+        if (raws.back() < 0 || postings != 200) {
+            std::fprintf(stderr, "failed: %s (%lld postings saved)\n", error.c_str(), postings);
+            ok = false;
+        }
+    }
+    if (!ok)
+        return 1;
+    const double save = Median(saves), plain = Median(raws);
+    std::printf("bank receipts of 100 rows through 201.03 (200 postings), median of %d rounds\n", options.rounds);
+    std::printf("  save: postings formed and tested, header and postings:  %8.2f ms\n", save * 1000);
+    std::printf("  raw unixODBC, header + 200 inserts:                      %8.2f ms\n", plain * 1000);
+    std::printf("  ratio save / raw:                                        %8.3f (target <= 2)\n", save / plain);
+    CInterpriter::mcc_dll_Global_uninit();
+    UnInitDll();
+    return save / plain <= 2 ? 0 : 2;
+}
