@@ -4,6 +4,7 @@
 #include "CBankStatementView.h"
 #include "CHelpers.h"
 #include "CodeRows.h"
+#include "FormTitle.h"
 #include "ScriptReadCache.h"
 #include "gridbase.h"
 #include "ledmark.h"
@@ -68,6 +69,7 @@ void CBankFinansView::DoDataExchange(CDataExchange* pDX)
 void CBankFinansView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    SetFormTitle(this, "Поступление финансирования");
     m_grid.SetColHidden(FINANS_KBK, g_lProjectType == 9 ? 0 : 1);
     m_grid.KeepRatio();
     PostMessage(WM_SIZE);

@@ -1,6 +1,7 @@
 // Bank receipts: construction, the mode, loading and the save's checks.
 #include "CBankPostupView.h"
 
+#include "FormTitle.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"
@@ -44,6 +45,7 @@ void CBankPostupView::OnInitialUpdate()
         OnCancel();
         return;
     }
+    SetFormTitle(this, mode == 0 ? "Банковская выписка (поступление)" : "Банковская выписка (поступление, второй счет)");
     CBankStatementView::OnInitialUpdate();
 }
 
