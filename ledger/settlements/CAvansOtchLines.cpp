@@ -95,7 +95,7 @@ void CAvansOtchView::OnReceivedChanged(short col, short, CString*)
         cell.Replace(",", ".");
         total += atof(cell);
     }
-    SetDlgItemText(IDC_AV_TOTAL, ftoa(total));
+    SetDlgItemText(IDC_AV_TOTAL, total == 0 ? CString() : ftoa(total));
 }
 
 } // namespace nledmark

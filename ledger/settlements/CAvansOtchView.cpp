@@ -96,6 +96,7 @@ void CAvansOtchView::DoDataExchange(CDataExchange* pDX)
 void CAvansOtchView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    ResizeParentToFit(FALSE);
     m_grid.SetNRows(kLines);
     m_received.SetNRows(kReceivedRows);
     m_tabs.InsertItem(0, "Осн.сведения");

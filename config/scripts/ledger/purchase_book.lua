@@ -34,17 +34,22 @@ end
 
 local html = L.html
 
+-- The head of the book's table: the columns of an entry, the rates with
+-- their two amounts under them.
 local function head()
-    local captions = {"№ п/п", "Дата и номер счета-фактуры продавца", "Дата оплаты", "Дата принятия на учет",
+    local single = {"№ п/п", "Дата и номер счета-фактуры продавца", "Дата оплаты", "Дата принятия на учет",
         "Наименование продавца", "ИНН/КПП продавца", "Страна происхождения товара, номер ГТД",
-        "Всего покупок, включая НДС", "по ставке 20%: стоимость без НДС", "сумма НДС",
-        "по ставке 18%: стоимость без НДС", "сумма НДС", "по ставке 10%: стоимость без НДС", "сумма НДС",
-        "по ставке 0%", "освобождаемые от налога"}
-    local cells = {}
-    for _, caption in ipairs(captions) do
-        cells[#cells + 1] = string.format("<th>%s</th>", caption)
+        "Всего покупок, включая НДС"}
+    local first = {}
+    for _, caption in ipairs(single) do
+        first[#first + 1] = "<th rowspan=2>" .. caption .. "</th>"
     end
-    return "<tr>" .. table.concat(cells) .. "</tr>"
+    for _, rate in ipairs({"20%", "18%", "10%"}) do
+        first[#first + 1] = "<th colspan=2>по ставке " .. rate .. "</th>"
+    end
+    first[#first + 1] = "<th rowspan=2>по ставке 0%</th><th rowspan=2>освобождаемые от налога</th>"
+    local second = string.rep("<th>стоимость без НДС</th><th>сумма НДС</th>", 3)
+    return "<tr>" .. table.concat(first) .. "</tr><tr>" .. second .. "</tr>"
 end
 
 -- The page of the book from `from_text` to `to_text` (dd.mm.yyyy) for the
@@ -70,17 +75,17 @@ function L.purchase_book_page(from_text, to_text, branches_text)
         for _, name in ipairs(L.purchase_amounts) do
             local value = row[name]
             totals[name] = (totals[name] or 0) + (tonumber(value) or 0)
-            parts[#parts + 1] = "<td align=right>" .. money(value) .. "</td>"
+            parts[#parts + 1] = "<td align=right nowrap>" .. money(value) .. "</td>"
         end
         parts[#parts + 1] = "</tr>"
         lines[npp] = table.concat(parts)
     end
     local total = {"<td colspan=7><b>Всего</b></td>"}
     for _, name in ipairs(L.purchase_amounts) do
-        total[#total + 1] = "<td align=right><b>" .. ((totals[name] or 0) ~= 0 and L.money(totals[name]) or "")
+        total[#total + 1] = "<td align=right nowrap><b>" .. ((totals[name] or 0) ~= 0 and L.money(totals[name]) or "")
             .. "</b></td>"
     end
-    return "<html><body><h3 align=center>Книга покупок</h3>"
+    return "<html><body style=\"font-size:8pt\"><h3 align=center>Книга покупок</h3>"
         .. "<p>Покупатель: " .. L.html(db.constant("ORG_NAME")) .. "<br>"
         .. "Покупка за период с " .. L.date_text(from) .. " по " .. L.date_text(to) .. "</p>"
         .. "<table border=1 cellspacing=0 cellpadding=2 width=100%>" .. head()
