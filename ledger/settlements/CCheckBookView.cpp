@@ -19,13 +19,6 @@ BEGIN_MESSAGE_MAP(CCheckBookView, CUnpostedDocView)
     ON_COMMAND(ID_DOCUMENT_PRINT, OnPrint)
 END_MESSAGE_MAP()
 
-namespace {
-
-const char* const kConstants = "constants";
-const char* const kSelectFil = "select_fil";
-
-} // namespace
-
 CCheckBookView::CCheckBookView() : CUnpostedDocView(IDR_CHECK_BOOK)
 {
     m_editDate.SetType(EDIT_KIND_DATE);
@@ -53,7 +46,7 @@ void CCheckBookView::SetSql()
 {
     CWaitCursor wait;
     CCheckBookRecord record;
-    record.branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
+    record.branch = RememberedBranch();
     if (GetRealId() == -1) {
         record.number = GL_NextNumber(CCheckBookRecord::kTable, 0);
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
@@ -123,7 +116,7 @@ void CCheckBookView::OnSaveDeclined()
 
 void CCheckBookView::RememberDefaults()
 {
-    AfxGetApp()->WriteProfileInt(kConstants, kSelectFil, m_record.branch);
+    RememberBranch(m_record.branch);
 }
 
 // The form as it stands, saved or not.

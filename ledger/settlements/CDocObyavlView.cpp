@@ -21,13 +21,6 @@ BEGIN_MESSAGE_MAP(CDocObyavlView, CUnpostedDocView)
     ON_COMMAND(ID_DOCUMENT_PRINT, OnPrint)
 END_MESSAGE_MAP()
 
-namespace {
-
-const char* const kConstants = "constants";
-const char* const kSelectFil = "select_fil";
-
-} // namespace
-
 CDocObyavlView::CDocObyavlView() : CUnpostedDocView(IDR_DOC_OBYAVL)
 {
     m_editDate.SetType(EDIT_KIND_DATE);
@@ -56,7 +49,7 @@ void CDocObyavlView::SetSql()
 {
     CWaitCursor wait;
     CDocObyavlRecord record;
-    record.branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
+    record.branch = RememberedBranch();
     if (GetRealId() == -1) {
         record.number = GL_NextNumber(CDocObyavlRecord::kTable, 0);
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
@@ -152,7 +145,7 @@ BOOL CDocObyavlView::CheckSource(const CString& code, const CString& text)
 
 void CDocObyavlView::RememberDefaults()
 {
-    AfxGetApp()->WriteProfileInt(kConstants, kSelectFil, m_record.branch);
+    RememberBranch(m_record.branch);
 }
 
 // The personal accounts of the branch chosen in the list.

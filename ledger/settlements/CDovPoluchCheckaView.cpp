@@ -26,8 +26,6 @@ END_EVENTSINK_MAP()
 
 namespace {
 
-const char* const kConstants = "constants";
-const char* const kSelectFil = "select_fil";
 constexpr long kLines = 30;
 constexpr UINT kAccountAnswer = 0x464;
 constexpr UINT kEkrAnswer = 0x465;
@@ -72,7 +70,7 @@ void CDovPoluchCheckaView::SetSql()
 {
     CWaitCursor wait;
     CDovPoluchCheckaRecord record;
-    record.branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
+    record.branch = RememberedBranch();
     if (GetRealId() == -1) {
         record.number = GL_NextNumber(CDovPoluchCheckaRecord::kTable, 0);
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
@@ -143,7 +141,7 @@ BOOL CDovPoluchCheckaView::ValidateDocument()
 
 void CDovPoluchCheckaView::RememberDefaults()
 {
-    AfxGetApp()->WriteProfileInt(kConstants, kSelectFil, m_record.branch);
+    RememberBranch(m_record.branch);
 }
 
 // A new document with every field of this one; it is checked on its own

@@ -29,8 +29,6 @@ END_EVENTSINK_MAP()
 
 namespace {
 
-const char* const kConstants = "constants";
-const char* const kSelectFil = "select_fil";
 constexpr long kGoodsRows = 25;
 
 } // namespace
@@ -73,7 +71,7 @@ void CDoverennostView::SetSql()
 {
     CWaitCursor wait;
     CDoverennostRecord record;
-    record.branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
+    record.branch = RememberedBranch();
     if (GetRealId() == -1) {
         record.number = GL_NextNumber(CDoverennostRecord::kTable, 0);
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());

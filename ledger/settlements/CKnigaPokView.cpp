@@ -19,8 +19,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const char* const kConstants = "constants";
-const char* const kSelectFil = "select_fil";
 const UINT kAmountIds[8] = {IDC_KP_NOS18, IDC_KP_S18, IDC_KP_NOS10, IDC_KP_S10,
                             IDC_KP_NOS20, IDC_KP_S20, IDC_KP_S0,    IDC_KP_S00};
 
@@ -74,7 +72,7 @@ void CKnigaPokView::SetSql()
 {
     CWaitCursor wait;
     CKnigaPokRecord record;
-    record.branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
+    record.branch = RememberedBranch();
     if (GetRealId() == -1) {
         // A new entry keeps the source of the one before.
         UpdateData(TRUE);
@@ -140,7 +138,7 @@ BOOL CKnigaPokView::ValidateDocument()
 
 void CKnigaPokView::RememberDefaults()
 {
-    AfxGetApp()->WriteProfileInt(kConstants, kSelectFil, m_record.branch);
+    RememberBranch(m_record.branch);
 }
 
 // The offer of a new entry; the open lists are told of the saved one.

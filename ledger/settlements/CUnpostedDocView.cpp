@@ -31,6 +31,16 @@ void CUnpostedDocView::ShowBranch(int branch)
         OnCancel();
 }
 
+int CUnpostedDocView::RememberedBranch()
+{
+    return (int)AfxGetApp()->GetProfileInt("constants", "select_fil", 1);
+}
+
+void CUnpostedDocView::RememberBranch(int branch)
+{
+    AfxGetApp()->WriteProfileInt("constants", "select_fil", branch);
+}
+
 void CUnpostedDocView::OnTnChange()
 {
     nledmark::OnTnChange(this);

@@ -34,6 +34,10 @@ protected:
     // The branch of the stored row or of the profile, into the branch list
     // (1115); a form whose list cannot be filled closes.
     void ShowBranch(int branch);
+    // The branch last saved by a document form (profile "constants",
+    // "select_fil", default 1), and remembering the one just saved.
+    static int RememberedBranch();
+    static void RememberBranch(int branch);
 
     afx_msg void OnTnChange();
     afx_msg void OnOrgPick();

@@ -165,11 +165,7 @@ TEST_F(AvansOtchView, WhatASaveRefuses)
 {
     CAvansOtchView* view = NewReport();
     ASSERT_NE(view, nullptr);
-    struct Case {
-        UINT field;
-        const char* input;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals(view, {
         {IDC_NUMBER, "", "Укажите № документа"},
         {IDC_AV_ACCOUNT, "", "Укажите корреспондирующий счет"},
         {IDC_AV_ACCOUNT, "999999999", "Нет такого счета"},
@@ -177,17 +173,13 @@ TEST_F(AvansOtchView, WhatASaveRefuses)
         {IDC_SET_TN, "1 or 1=1", "Нет такого работника"},
         {IDC_AV_ICN, "", "Укажите Назначение аванса"},
         {IDC_AV_SUM, "", "Укажите сумму"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    }, [&] {
         view->SetDlgItemText(IDC_NUMBER, "1");
         view->SetDlgItemText(IDC_AV_ACCOUNT, kAccount);
         view->SetDlgItemText(IDC_SET_TN, "1");
         view->SetDlgItemText(IDC_AV_ICN, "Хозяйственные нужды");
         view->SetDlgItemText(IDC_AV_SUM, "1500");
-        view->SetDlgItemText(c.field, c.input);
-        Refused(view, c.message, c.field);
-    }
+    });
     view->SetDlgItemText(IDC_AV_SUM, "1500");
     Refused(view, "Укажите проводки", 0);
     EXPECT_EQ(view->Page(), 1);

@@ -36,24 +36,16 @@ TEST_F(CheckBookView, ANewApplicationIsCheckedInOrderAndStoredWithNullsWhereNoth
     EXPECT_EQ(afxtest::text(view, IDC_CB_LEAVES), QStringLiteral("25"));
     EXPECT_EQ(view->m_comboFil.GetItemData(view->m_comboFil.GetCurSel()), DWORD_PTR(2)) << "the branch last used";
 
-    struct Case {
-        UINT field;
-        const char* input;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals(view, {
         {IDC_SET_DATE_TEXT, "", "Укажите Дату"},
         {IDC_NUMBER, "", "Укажите № документа"},
         {IDC_SET_TN, "", "Укажите Кому выдана доверенность"},
         {IDC_SET_TN, "999", "Нет такого Работника"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    }, [&] {
         view->SetDlgItemText(IDC_SET_DATE_TEXT, ThisYear("05.03"));
         view->SetDlgItemText(IDC_NUMBER, "7");
         view->SetDlgItemText(IDC_SET_TN, "1");
-        view->SetDlgItemText(c.field, c.input);
-        Refused(view, c.message, c.field);
-    }
+    });
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_check_book"), 0);
 
     view->SetDlgItemText(IDC_SET_TN, "1");

@@ -74,30 +74,22 @@ TEST_F(DocObyavlView, WhatASaveRefuses)
 {
     CDocObyavlView* view = OpenNew();
     ASSERT_NE(view, nullptr);
-    struct Case {
-        UINT field;
-        const char* input;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals(view, {
         {IDC_SET_DATE_TEXT, "", "Укажите Дату"},
         {IDC_NUMBER, "", "Укажите № документа"},
         {IDC_SET_ACCOUNT, "", "Укажите код лицевого счета"},
         {IDC_SET_ACCOUNT, "99", "Нет такого кода лицевого счета"},
         {IDC_OB_SUM, "0,004", "Укажите сумму"},
         {IDC_OB_SUM, "-50", "Сумма взноса должна быть больше нуля"},
-        {IDC_SET_SOURCE_NAME, "", "Укажите целевое назначение"},
+        {IDC_SET_SOURCE_NAME, "", "Укажите целевое назначение", IDC_SET_SOURCE},
         {IDC_SET_SOURCE, "555", "Нет такого кода целевого назначения"},
         {IDC_SET_ORG, "", "Укажите кому даете деньги"},
         {IDC_SET_ORG, "1'", "Нет такого кода организации"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    }, [&] {
         view->SetDlgItemText(IDC_SET_DATE_TEXT, DMGtoStr(COleDateTime::GetCurrentTime()));
         view->SetDlgItemText(IDC_NUMBER, "3");
         Fill(view);
-        view->SetDlgItemText(c.field, c.input);
-        Refused(view, c.message, c.field == IDC_SET_SOURCE_NAME ? IDC_SET_SOURCE : c.field);
-    }
+    });
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_obyavl"), 0);
 }
 

@@ -123,24 +123,16 @@ TEST_F(DovPoluchCheckaView, WhatASaveRefuses)
 {
     CDovPoluchCheckaView* view = OpenNew();
     ASSERT_NE(view, nullptr);
-    struct Case {
-        UINT field;
-        const char* input;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals(view, {
         {IDC_SET_DATE_TEXT, "", "Укажите Дату"},
         {IDC_NUMBER, "", "Укажите № документа"},
         {IDC_SET_TN, "", "Укажите Кому выдана доверенность"},
         {IDC_SET_TN, "2; drop table tn", "Нет такого Работника"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    }, [&] {
         view->SetDlgItemText(IDC_SET_DATE_TEXT, DMGtoStr(COleDateTime::GetCurrentTime()));
         view->SetDlgItemText(IDC_NUMBER, "1");
         view->SetDlgItemText(IDC_SET_TN, "2");
-        view->SetDlgItemText(c.field, c.input);
-        Refused(view, c.message, c.field);
-    }
+    });
     // "No" to the question writes nothing.
     view->SetDlgItemText(IDC_SET_TN, "2");
     afxtest::InteractionScript no;

@@ -94,26 +94,18 @@ TEST_F(DoverennostView, WhatASaveRefuses)
 {
     CDoverennostView* view = OpenNew();
     ASSERT_NE(view, nullptr);
-    struct Case {
-        UINT field;
-        const char* input;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals(view, {
         {IDC_NUMBER, "", "Укажите № документа"},
         {IDC_SET_DATE_TEXT, "", "Укажите дату документа"},
         {IDC_SET_ORG, "", "Укажите код Организации"},
         {IDC_SET_ORG, "1 or 1=1", "Нет такого кода Организации"},
         {IDC_SET_TN, "", "Укажите Табельный №"},
         {IDC_SET_TN, "77", "Нет такого работника"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    }, [&] {
         view->SetDlgItemText(IDC_NUMBER, "5");
         view->SetDlgItemText(IDC_SET_DATE_TEXT, DMGtoStr(COleDateTime::GetCurrentTime()));
         Fill(view, "1");
-        view->SetDlgItemText(c.field, c.input);
-        Refused(view, c.message, c.field);
-    }
+    });
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_dov"), 0);
 }
 

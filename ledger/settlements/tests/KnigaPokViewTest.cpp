@@ -94,24 +94,16 @@ TEST_F(KnigaPokView, WhatASaveRefuses)
 {
     CKnigaPokView* view = OpenNew();
     ASSERT_NE(view, nullptr);
-    struct Case {
-        UINT field;
-        const char* input;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals(view, {
         {IDC_KP_ACCEPTED, "", "Укажите дату принятия на учет"},
         {IDC_KP_TOTAL, "0", "Укажите сумму с/ф"},
         {IDC_KP_TOTAL, "", "Укажите сумму с/ф"},
         {IDC_SET_ORG, "", "Укажите код Организации"},
         {IDC_SET_ORG, "42", "Нет такой организации"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+    }, [&] {
         view->SetDlgItemText(IDC_KP_ACCEPTED, DMGtoStr(COleDateTime::GetCurrentTime()));
         Fill(view, "9", "100", "", "");
-        view->SetDlgItemText(c.field, c.input);
-        Refused(view, c.message, c.field);
-    }
+    });
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_kniga_pokupok"), 0);
 }
 

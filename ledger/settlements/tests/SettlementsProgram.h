@@ -9,6 +9,8 @@
 
 #include <QTextBrowser>
 #include <cstdlib>
+#include <functional>
+#include <initializer_list>
 
 namespace settlementstest {
 
@@ -59,6 +61,24 @@ protected:
             CWnd* focused = CWnd::GetFocus();
             EXPECT_TRUE(focused && focused->GetDlgCtrlID() == int(focus))
                 << message << ": focus on " << (focused ? focused->GetDlgCtrlID() : -1);
+        }
+    }
+    // A typed field's input that stops the save with a message; the focus
+    // goes to the field, or to `focus` when that is given.
+    struct Refusal {
+        UINT field;
+        const char* input;
+        const char* message;
+        UINT focus = 0;
+    };
+    // Each refusal in turn on the form filled afresh by `fill`; nothing is written.
+    static void ExpectRefusals(CWnd* view, std::initializer_list<Refusal> cases, const std::function<void()>& fill)
+    {
+        for (const Refusal& c : cases) {
+            SCOPED_TRACE(c.message);
+            fill();
+            view->SetDlgItemText(c.field, c.input);
+            Refused(view, c.message, c.focus ? c.focus : c.field);
         }
     }
     // The text of the report window in front, which is then closed.
