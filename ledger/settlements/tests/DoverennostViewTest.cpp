@@ -107,6 +107,12 @@ TEST_F(DoverennostView, WhatASaveRefuses)
         Fill(view, "1");
     });
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_dov"), 0);
+
+    // Printing before the first save says so instead of showing an empty form.
+    afxtest::click(view, ID_DOCUMENT_PRINT);
+    const QString page = ReportPage();
+    EXPECT_TRUE(page.contains(QStringLiteral("не записан"))) << page.toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("ДОВЕРЕННОСТЬ №")));
 }
 
 TEST_F(DoverennostView, PictureOfTheFormWithThreeGoodsLines)
