@@ -3,15 +3,7 @@
 // tariffication module).
 #include "CMyFormView1.h"
 
-#include "BookPicker.h"
 #include "CPerso.h"
-#include "appcore.h"
-#include "dlgkit.h"
-#include "gridbase.h"
-#include "naddviews.h"
-#include "ncalcset.h"
-#include "ndbcore.h"
-#include "res/StaffFormIds.h"
 
 #define STAFF_FORM_NAMESPACE nperso
 #define STAFF_FORM_F3_ROWS 13

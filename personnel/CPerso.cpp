@@ -10,20 +10,11 @@ namespace nperso {
 
 namespace {
 
-// One template of the module: its resource id (the template string and the
-// view's dialog) with its document, frame and view classes.
-struct TemplateRow {
-    UINT id;
-    CRuntimeClass* document;
-    CRuntimeClass* frame;
-    CRuntimeClass* view;
-};
-
 // Every view of the module, in the order the module registers them. A view
 // joins this list in the change that builds it.
-const std::vector<TemplateRow>& Templates()
+const std::vector<appcore::ModuleTemplate>& Templates()
 {
-    static const std::vector<TemplateRow> rows = {};
+    static const std::vector<appcore::ModuleTemplate> rows = {};
     return rows;
 }
 
@@ -33,11 +24,7 @@ CPerso::~CPerso() = default;
 
 int CPerso::Init()
 {
-    CWinApp* app = AfxGetApp();
-    for (const TemplateRow& row : Templates())
-        if (app)
-            app->AddDocTemplate(new CMultiDocTemplate(row.id, row.document, row.frame, row.view));
-    return 1;
+    return appcore::AddModuleTemplates(Templates().data(), Templates().size());
 }
 
 void CPerso::ShowNipList(CWnd* parent, CString tn)

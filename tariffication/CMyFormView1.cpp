@@ -2,15 +2,7 @@
 // search on f, the position list through CVenz.
 #include "CMyFormView1.h"
 
-#include "BookPicker.h"
 #include "CVenz.h"
-#include "appcore.h"
-#include "dlgkit.h"
-#include "gridbase.h"
-#include "naddviews.h"
-#include "ncalcset.h"
-#include "ndbcore.h"
-#include "res/StaffFormIds.h"
 
 #define STAFF_FORM_NAMESPACE nvenzol
 #define STAFF_FORM_F3_ROWS 6

@@ -14,20 +14,11 @@ namespace nvenzol {
 
 namespace {
 
-// One template of the module: its resource id (the template string and the
-// view's dialog) with its document, frame and view classes.
-struct TemplateRow {
-    UINT id;
-    CRuntimeClass* document;
-    CRuntimeClass* frame;
-    CRuntimeClass* view;
-};
-
 // Every view of the module, in the order the module registers them. A view
 // joins this list in the change that builds it.
-const std::vector<TemplateRow>& Templates()
+const std::vector<appcore::ModuleTemplate>& Templates()
 {
-    static const std::vector<TemplateRow> rows = {
+    static const std::vector<appcore::ModuleTemplate> rows = {
         {IDD_NIP_LIST, RUNTIME_CLASS(CNipListDoc), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipListView)},
     };
     return rows;
@@ -83,11 +74,7 @@ CVenz::~CVenz() = default;
 
 int CVenz::Init()
 {
-    CWinApp* app = AfxGetApp();
-    for (const TemplateRow& row : Templates())
-        if (app)
-            app->AddDocTemplate(new CMultiDocTemplate(row.id, row.document, row.frame, row.view));
-    return 1;
+    return appcore::AddModuleTemplates(Templates().data(), Templates().size());
 }
 
 void CVenz::ShowNipList(CWnd* parent, CString tn)

@@ -29,12 +29,7 @@ namespace {
 
 // One template of the module: its resource id (the template string, and the
 // dialog of most views) with its document, frame and view classes.
-struct TemplateRow {
-    UINT id;
-    CRuntimeClass* document;
-    CRuntimeClass* frame;
-    CRuntimeClass* view;
-};
+using TemplateRow = appcore::ModuleTemplate;
 
 // Every view of the module, in the order the module registers them. A view
 // joins this list in the change that builds it.
@@ -86,12 +81,9 @@ CLedmark::~CLedmark() = default;
 
 int CLedmark::Init()
 {
-    CWinApp* app = AfxGetApp();
     size_t count = 0;
     const TemplateRow* rows = Templates(count);
-    for (size_t i = 0; app && i < count; ++i)
-        app->AddDocTemplate(new CMultiDocTemplate(rows[i].id, rows[i].document, rows[i].frame, rows[i].view));
-    return 1;
+    return appcore::AddModuleTemplates(rows, count);
 }
 
 } // namespace nledmark

@@ -7,8 +7,6 @@
 #include "res/StaffTestsResource.h"
 #include "res/resource.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace stafftest {
 
@@ -38,13 +36,7 @@ void CStaffTestForm::OnChangeNpp()
 void StaffProgram::SetUp()
 {
     StaffDatabase::SetUp();
-    app = new CWinApp("Тест");
-    auto* main = new CMDIFrameWnd;
-    EXPECT_TRUE(main->LoadFrame(1, WS_OVERLAPPEDWINDOW));
-    frame = main;
-    app->m_pMainWnd = frame;
-    frame->GetQWidget()->resize(1280, 900);
-    afxtest::showActive(frame);
+    StartProgram();
     EXPECT_EQ(nvenzol::CVenz::Init(), 1);
     EXPECT_EQ(nperso::CPerso::Init(), 1);
     app->AddDocTemplate(new CMultiDocTemplate(IDD_STAFF_TEST_FORM, RUNTIME_CLASS(CderivedDocument),
@@ -57,20 +49,8 @@ void StaffProgram::SetUp()
 
 void StaffProgram::TearDown()
 {
-    afxtest::closeProgramWindows(app);
-    delete app;
+    StopProgram();
     StaffDatabase::TearDown();
-}
-
-int StaffProgram::ChildCount() const
-{
-    return int(frame->GetMdiArea()->subWindowList().size());
-}
-
-void StaffProgram::Settle() const
-{
-    afxtest::deliverPosted();
-    afxtest::flushDeletes();
 }
 
 std::vector<CView*> StaffProgram::OpenViews() const

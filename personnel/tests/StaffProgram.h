@@ -8,6 +8,7 @@
 // ("PersoBaseForm", "VenzBaseForm").
 #pragma once
 #include "CMyFormView1.h"
+#include "MdiProgram.h"
 #include "StaffDatabase.h"
 #include "appcore.h"
 
@@ -42,18 +43,11 @@ public:
     CVenzBaseForm();
 };
 
-class StaffProgram : public StaffDatabase {
+class StaffProgram : public StaffDatabase, protected afxtest::MdiProgram {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The first view of the active MDI child, as the class asked for.
-    template <class T>
-    T* Active() const
-    {
-        CMDIChildWnd* child = frame->MDIGetActive();
-        return child ? dynamic_cast<T*>(child->GetActiveView()) : nullptr;
-    }
     // Every open view of the class.
     template <class T>
     std::vector<T*> Open() const
@@ -64,9 +58,6 @@ protected:
                 views.push_back(found);
         return views;
     }
-    int ChildCount() const;
-    // Posted messages delivered and closed windows deleted.
-    void Settle() const;
     // Opens a new test form showing the employee's personnel number.
     CStaffTestForm* OpenTestForm(const char* tn);
     // Opens a new form of the view class (one of the test forms).
@@ -75,9 +66,6 @@ protected:
     {
         return dynamic_cast<T*>(OpenView(RUNTIME_CLASS(T)));
     }
-
-    CWinApp* app = nullptr;
-    CMDIFrameWnd* frame = nullptr;
 
 private:
     std::vector<CView*> OpenViews() const;

@@ -32,6 +32,7 @@
 #include "GridQuery.h"
 #include "MakeParam.h"
 #include "ModuleEntry.h"
+#include "ModuleTemplates.h"
 #include "ScriptHooks.h"
 #include "ScriptReadCache.h"
 #include "ScriptUserHooks.h"
