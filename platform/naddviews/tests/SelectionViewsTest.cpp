@@ -150,6 +150,10 @@ TEST_F(SelectionViews, EmployeesTickedForTheReportWithOkAndPrintDirectly)
     CCellwork& grid = view->Grid();
     EXPECT_EQ(Column(grid, 0), (QStringList{"2", "3", "1"})) << "by name";
     EXPECT_EQ(Column(grid, 1).first(), QStringLiteral("Абрамов Олег Ильич"));
+    QStringList captions;
+    for (long col = 0; col < grid.GetNCols(); ++col)
+        captions << (grid.GetColHidden(col) ? QString() : grid.GetColCaption(col).ToQString());
+    EXPECT_EQ(captions, (QStringList{"Таб.№", "Фамилия, имя, отчество", "Должность", "Уволен"}));
     EXPECT_EQ(Ticked(grid), QString());
 
     afxtest::command(view, IDOK);  // nothing ticked: the report is still asked for
