@@ -12,7 +12,7 @@
 // works in a fresh database "vornal_bank_bench" with the schema of db/mysql.
 #include "BankRows.h"
 #include "BenchSupport.h"
-#include "CBankPostupRecord.h"
+#include "CBankStatementRecord.h"
 #include "RawOdbcInsert.h"
 #include "ScriptReadCache.h"
 
@@ -62,7 +62,7 @@ CBankPostupRecord Statement()
     record.number = "1";
     record.icn = "Выписка банка";
     record.main = "230405000";
-    record.through = TRUE;
+    record.box = TRUE;
     record.ls = "2";
     record.total = "100";
     return record;

@@ -79,6 +79,48 @@ CREATE TABLE ledmark_bank_postup0 (
   KEY ledmark_bank_postup0_d (d)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
+-- A statement of payments; `grid` holds twelve cells a row (economic code,
+-- debit account, its three analytic values, sum, wording, payment order,
+-- KBK of the debit and of the credit, quantity, kind of activity).
+--   kred      the main account the money left (9 characters)
+--   b501      1 when the rows paying a contract write the 501.03/502.01 pair
+CREATE TABLE ledmark_bank_spis (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL DEFAULT 0,
+  number VARCHAR(30) NULL,
+  d DATE NULL,
+  prim VARCHAR(250) NULL,
+  icn VARCHAR(250) NULL,
+  grid MEDIUMTEXT NULL,
+  b501 INT NOT NULL DEFAULT 0,
+  s DECIMAL(18,2) NULL,
+  kred VARCHAR(20) NULL,
+  kbk_deb INT NULL,
+  kbk_kred INT NULL,
+  fil_id INT NOT NULL DEFAULT 1,
+  ls INT NULL,
+  sb2 INT NULL,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  KEY ledmark_bank_spis_id (id),
+  KEY ledmark_bank_spis_d (d)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Payment orders, with the columns the ledger reads: the key (`npp`, which a
+-- payment's row keeps), date, number, sum and the receiving organisation.
+-- The documents that write payment orders add their own columns.
+CREATE TABLE plpor (
+  npp INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  d DATE NULL,
+  number VARCHAR(30) NULL,
+  s DECIMAL(18,2) NULL,
+  org INT NULL,
+  KEY plpor_d (d),
+  KEY plpor_org (org, d)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
 -- The accounts of the bank statements. 201.01 (the institution's bank
 -- account) and 304.04 (internal settlements) are kept by economic code and
 -- counterparty; 201.03 (money in transit) has no dimensions; 205.31 (income
@@ -113,6 +155,16 @@ INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, 
   CROSS JOIN spr_if i;
 DROP TEMPORARY TABLE bank_acc;
 
+-- The settlements for fixed assets bought (302.31) are kept by supplier,
+-- contract and department, so a payment of them writes the budget
+-- obligation it settles (501.03 against 502.01 need the department).
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap)
+  SELECT i.id, '302', '31', k.col3, k.name, 4, 5, 8, k.tp, 0, NULL, 'П'
+  FROM spr_plan_sch k CROSS JOIN (SELECT 0 AS id UNION ALL SELECT id FROM spr_if) i
+  WHERE k.col0 = 0 AND k.col1 = '302' AND k.col2 = '11' AND k.col3 IN ('730', '830');
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap) VALUES
+  (0, '302', '31', '000', 'Расчеты по приобретению основных средств', 4, 5, 8, 3, 0, NULL, 'П');
+
 -- Typical wordings of the statements' operations.
 INSERT INTO spr_so (deb, kred, name) VALUES
   ('20101', '205', 'Поступила оплата от заказчика на банковский счет'),
@@ -125,4 +177,10 @@ INSERT INTO spr_so (deb, kred, name) VALUES
   ('30405', '20103', 'Зачислены на лицевой счет денежные средства в пути'),
   ('20101', '20103', 'Зачислены на банковский счет денежные средства в пути'),
   ('30405', '30404', 'Получено финансирование из бюджета'),
-  ('20101', '304', 'Получено финансирование на банковский счет');
+  ('20101', '304', 'Получено финансирование на банковский счет'),
+  ('302', '30405', 'Оплачено поставщику с лицевого счета'),
+  ('302', '20101', 'Оплачено поставщику с банковского счета'),
+  ('206', '30405', 'Перечислен аванс поставщику с лицевого счета'),
+  ('206', '20101', 'Перечислен аванс поставщику с банковского счета'),
+  ('303', '30405', 'Перечислены налоги в бюджет'),
+  ('303', '20101', 'Перечислены налоги в бюджет');

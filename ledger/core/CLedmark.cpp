@@ -4,6 +4,7 @@
 #include "CAvansOtchView.h"
 #include "CBankFinansView.h"
 #include "CBankPostupView.h"
+#include "CBankSpisView.h"
 #include "CBudgAsegView.h"
 #include "CBudgObyazView.h"
 #include "CBudgRasshView.h"
@@ -60,6 +61,7 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CBankPostupView)},
         {IDR_BANK_FINANS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CBankFinansView)},
+        {IDR_BANK_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBankSpisView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

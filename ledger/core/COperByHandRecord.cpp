@@ -85,10 +85,7 @@ CString COperByHandRecord::HeaderUpdateSql(long documentId, long realId)
 
 BOOL COperByHandRecord::WritePostings(long documentId)
 {
-    CString batch;
-    if (!AppendPostingStatements(documentId, date, branch, PostingsOfOperLines(lines), batch))
-        return FALSE;
-    return batch.IsEmpty() || ExecuteSql(batch);
+    return WritePostingBatch(documentId, date, branch, PostingsOfOperLines(lines));
 }
 
 } // namespace nledmark

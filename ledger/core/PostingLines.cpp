@@ -2,6 +2,7 @@
 
 #include "ScriptReadCache.h"
 #include "ledmark.h"
+#include "ndbcore.h"
 
 namespace nledmark {
 
@@ -43,6 +44,14 @@ BOOL AppendPostingStatements(long id, const CString& date, int branch, const std
     }
     batch += statements;
     return TRUE;
+}
+
+BOOL WritePostingBatch(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines)
+{
+    CString batch;
+    if (!AppendPostingStatements(id, date, branch, lines, batch))
+        return FALSE;
+    return batch.IsEmpty() || ExecuteSql(batch);
 }
 
 } // namespace nledmark

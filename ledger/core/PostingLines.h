@@ -30,6 +30,10 @@ BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<
 // the user told why a line is refused); FALSE at the first refused line.
 BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& date, int branch);
 
+// Writes the lines as one batch of the statements below; FALSE when a line
+// cannot be written or the batch failed (reported).
+BOOL WritePostingBatch(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines);
+
 // The statements that write the lines (GL_InsertProvodka0), each followed by
 // "\n", for a batch of the caller's; FALSE with `batch` as it was when a line
 // cannot be written.

@@ -111,6 +111,95 @@ std::vector<CPostingLine> ReceiptPostings(CChartFacts& chart, const CBankHeader&
     return {arrived, passed};
 }
 
+bool PaymentRowCounts(const CBankRow& row)
+{
+    for (int col : {SPIS_EKR, SPIS_DEBIT, SPIS_SUM, SPIS_KOL})
+        if (!row[col].IsEmpty())
+            return true;
+    return false;
+}
+
+namespace {
+
+// The budget obligation a payment row pays, from the row's analytic values
+// by its debit's books: the economic code, the contract, the department.
+struct CObligationOfRow {
+    CString ekr, contract, department;
+};
+
+CObligationOfRow ObligationOf(CChartFacts& chart, const CBankRow& row)
+{
+    CObligationOfRow o;
+    for (int k = 1; k <= 3; ++k) {
+        const CString table = chart.Dimension(row[SPIS_DEBIT], k);
+        const CString& value = row[SPIS_DEBIT + k];
+        if (table == "spr_ekr")
+            o.ekr = value;
+        else if (table == "spr_dogovora")
+            o.contract = value;
+        else if (table == "spr_prd")
+            o.department = value;
+    }
+    return o;
+}
+
+} // namespace
+
+std::vector<CPostingLine> PaymentPostings(CChartFacts& chart, const CBankHeader& header, const CBankRow& row,
+                                          CString& pairFault)
+{
+    pairFault.Empty();
+    if (header.main.IsEmpty() || row[SPIS_DEBIT].IsEmpty())
+        return {};
+    CString ekr = row[SPIS_EKR];
+    ekr.Trim();
+    CPostingLine line;
+    line.debit = row[SPIS_DEBIT];
+    line.debit1 = row[SPIS_SB1];
+    line.debit2 = row[SPIS_SB2];
+    line.debit3 = row[SPIS_SB3];
+    line.credit = AccountForCode(chart, header.main, ekr, 2);
+    CString values[3];
+    MainSideValues(chart, line.credit, ekr, row[SPIS_VPD], header, values);
+    line.credit1 = values[0];
+    line.credit2 = values[1];
+    line.credit3 = values[2];
+    line.amount = DecimalPoint(row[SPIS_SUM]);
+    line.quantity = DecimalPoint(row[SPIS_KOL]);
+    line.note = row[SPIS_CONTENT];
+    line.kbkDebit = row[SPIS_KBK_DEB].IsEmpty() ? header.kbkDebit : row[SPIS_KBK_DEB];
+    line.kbkCredit = row[SPIS_KBK_KRED].IsEmpty() ? header.kbkCredit : row[SPIS_KBK_KRED];
+    const CObligationOfRow obligation = ObligationOf(chart, row);
+    if (!header.through || obligation.contract.IsEmpty())
+        return {line};
+    const CString pairEkr = obligation.ekr.IsEmpty() ? ekr : obligation.ekr;
+    if (pairEkr.IsEmpty()) {
+        pairFault = "Не указан ЭКР у счетов " + line.debit + " и " + line.credit;
+        return {line};
+    }
+    const CString debitHead = line.debit.Left(1) + "50103";
+    const CString creditHead = header.main.Left(1) + "50201";
+    CPostingLine pair = line;
+    pair.debit = debitHead + chart.Tail(debitHead, pairEkr, 1);
+    pair.credit = creditHead + chart.Tail(creditHead, ekr, 2);
+    if (pair.debit.GetLength() != 9) {
+        pairFault = "Неизвестен дебетовый хвост для ЭКР " + pairEkr;
+        return {line};
+    }
+    if (pair.credit.GetLength() != 9) {
+        pairFault = "Неизвестен кредитовый хвост для ЭКР " + ekr;
+        return {line};
+    }
+    pair.debit1 = pairEkr;
+    pair.debit2 = obligation.department;
+    pair.debit3.Empty();
+    pair.credit1 = ekr;
+    pair.credit2 = obligation.contract;
+    pair.credit3 = obligation.department;
+    pair.quantity.Empty();
+    return {line, pair};
+}
+
 CString FinancingAccount(CChartFacts& chart, int source, const CString& ekr, int side)
 {
     const char* const account = source == 1 ? (side == 1 ? "30405" : "30404") : (side == 1 ? "20101" : "20103");

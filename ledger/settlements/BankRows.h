@@ -87,6 +87,37 @@ bool ReceiptRowCounts(const CBankRow& row);
 // credit account.
 std::vector<CPostingLine> ReceiptPostings(CChartFacts& chart, const CBankHeader& header, const CBankRow& row);
 
+// Bank payments: the cells of a row.
+enum BankSpisColumn {
+    SPIS_EKR = 0,
+    SPIS_DEBIT,
+    SPIS_SB1,
+    SPIS_SB2,
+    SPIS_SB3,
+    SPIS_SUM,
+    SPIS_CONTENT,
+    SPIS_PLPOR,
+    SPIS_KBK_DEB,
+    SPIS_KBK_KRED,
+    SPIS_KOL,
+    SPIS_VPD,
+    SPIS_COLUMNS
+};
+
+// Whether a payment row counts: its economic code, debit account, sum or
+// quantity is filled.
+bool PaymentRowCounts(const CBankRow& row);
+
+// The postings of a payment row: debit on the row's account with its
+// analytic values, credit on the main account's analytic account for the
+// row's code. With the box ticked and a debit that keeps a contract, the
+// budget obligation follows: 501.03 against 502.01 for the economic code and
+// contract, with the department where the debit keeps one. A pair that
+// cannot be formed is left out and `pairFault` says why (the row's own
+// posting stays). None for a row without a debit account.
+std::vector<CPostingLine> PaymentPostings(CChartFacts& chart, const CBankHeader& header, const CBankRow& row,
+                                          CString& pairFault);
+
 // Financing received: the cells of a row.
 enum BankFinansColumn { FINANS_EKR = 0, FINANS_SUM, FINANS_KBK, FINANS_CONTENT, FINANS_COLUMNS };
 

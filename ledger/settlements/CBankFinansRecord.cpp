@@ -45,10 +45,7 @@ CString CBankFinansRecord::HeaderUpdateSql(long id, long realId)
 
 BOOL CBankFinansRecord::WritePostings(long id)
 {
-    CString batch;
-    if (!AppendPostingStatements(id, date, branch, postings, batch))
-        return FALSE;
-    return batch.IsEmpty() || ExecuteSql(batch);
+    return WritePostingBatch(id, date, branch, postings);
 }
 
 } // namespace nledmark

@@ -8,7 +8,6 @@
 // integer parameter: 0 ledmark_bank_postup, 1 ledmark_bank_postup0); any
 // other mode does not open.
 #pragma once
-#include "CBankPostupRecord.h"
 #include "CBankStatementView.h"
 
 namespace nledmark {
@@ -20,28 +19,11 @@ public:
     ~CBankPostupView() override;
 
     void OnInitialUpdate() override;
-    void SetSql() override;
-
-    CString HeaderTable() const override { return m_record.HeaderTable(); }
-    BOOL HasPostings() const override { return TRUE; }
-    CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
-    CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
-    BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
-
-    // The record the last checks filled.
-    const CBankPostupRecord& Record() const { return m_record; }
 
 protected:
     BOOL ValidateDocument() override;
-    CString DocumentDate() const override { return m_record.date; }
-    void RememberDefaults() override;
     void PickMainAccount() override;
     CString ChooserOtherAccount(long row) const override;
-
-private:
-    BOOL LoadStored(int& branch);
-
-    CBankPostupRecord m_record;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -46,13 +46,15 @@ namespace {
 
 const char* const kConstants = "constants";
 const char* const kKontr = "kontr";
+const char* const kSelectFil = "select_fil";
 const UINT kLsGroup[] = {IDC_BANK_LS_LABEL, IDC_BANK_LS, IDC_BANK_LS_PICK, IDC_BANK_LS_NAME};
 const UINT kContrGroup[] = {IDC_BANK_CONTR_LABEL, IDC_BANK_CONTR, IDC_BANK_CONTR_PICK, IDC_BANK_CONTR_NAME};
 
 } // namespace
 
-CBankStatementView::CBankStatementView(UINT nIDTemplate, const CBankLayout& layout)
-    : CPostingDocView(nIDTemplate), m_date(COleDateTime::GetCurrentTime()), m_layout(layout)
+CBankStatementView::CBankStatementView(UINT nIDTemplate, const CBankLayout& layout,
+                                       const CBankStatementRecord& record)
+    : CPostingDocView(nIDTemplate), m_date(COleDateTime::GetCurrentTime()), m_record(record), m_layout(layout)
 {
     // The main account is the debit of the receipts and the credit of the payments.
     m_editMain.m_bDebit = layout.rowSide == 2 ? 1 : 0;
@@ -408,6 +410,57 @@ void CBankStatementView::OnLinesCellMoved(short col, short row)
 // ---------------------------------------------------------------------------
 // Loading and saving.
 
+void CBankStatementView::SetSql()
+{
+    CWaitCursor wait;
+    m_bLoading = TRUE;
+    m_grid.ClearGrid();
+    m_grid.SetNRows(1);
+    CWinApp* app = AfxGetApp();
+    int branch = (int)app->GetProfileInt(kConstants, kSelectFil, 1);
+    if (GetRealId() == -1) {
+        m_strNumber = GL_NextNumber(m_record.table, 0);
+        m_date = COleDateTime::GetCurrentTime();
+        m_strIcn = "Выписка банка";
+        m_bThrough = app->GetProfileInt(kConstants, m_layout.boxKey, 1) != 0;
+        m_strMain = app->GetProfileString(kConstants, m_layout.mainKey, m_layout.defaultMain);
+        m_strPrim.Empty();
+        m_strKbkDebit.Empty();
+        m_strKbkCredit.Empty();
+        m_strLs.Empty();
+        m_strContr.Empty();
+    } else if (!LoadStored(branch)) {
+        return;
+    }
+    ShowLoaded(branch);
+}
+
+// A stored statement; one that cannot be read does not stay open.
+BOOL CBankStatementView::LoadStored(int& branch)
+{
+    if (!m_record.Load(GetRealId())) {
+        OnCancel();
+        return FALSE;
+    }
+    const CBankStatementRecord& r = m_record;
+    branch = r.branch;
+    SetLoadedDate(r.date);
+    m_date = qwDMG(r.date, 1);
+    m_strNumber = r.number;
+    m_strPrim = r.prim;
+    m_strIcn = r.icn;
+    m_strMain = r.main;
+    m_strKbkDebit = r.kbkDebit;
+    m_strKbkCredit = r.kbkCredit;
+    m_strLs = r.ls;
+    m_strContr = r.contr;
+    m_bThrough = r.box;
+    SetGridFromOneString(m_grid, r.grid, 0, 0);
+    if (m_grid.GetNRows() == 0)
+        m_grid.SetNRows(1);
+    return TRUE;
+}
+
 BOOL CBankStatementView::ShowLoaded(int branch)
 {
     if (!FillFils(this, IDC_FIL, branch, 0)) {
@@ -472,6 +525,35 @@ CBankHeader CBankStatementView::Header(const CString& date, const CString& main)
     header.through = m_bThrough;
     header.branch = Branch();
     return header;
+}
+
+void CBankStatementView::FillRecord(const CBankHeader& header, double total, std::vector<CPostingLine> postings)
+{
+    CBankStatementRecord& r = m_record;
+    r.date = header.date;
+    r.number = m_strNumber;
+    r.prim = m_strPrim;
+    r.icn = m_strIcn;
+    r.grid = GetGridInOneString(m_grid, 0);
+    r.box = m_bThrough;
+    r.total = ftoa0(total);
+    r.main = header.main;
+    r.kbkDebit = m_strKbkDebit;
+    r.kbkCredit = m_strKbkCredit;
+    r.branch = header.branch;
+    r.ls = m_strLs;
+    r.contr = m_strContr;
+    r.postings = std::move(postings);
+}
+
+void CBankStatementView::RememberDefaults()
+{
+    CWinApp* app = AfxGetApp();
+    if (!m_record.contr.IsEmpty())
+        app->WriteProfileString(kConstants, kKontr, m_record.contr);
+    app->WriteProfileInt(kConstants, m_layout.boxKey, m_record.box ? 1 : 0);
+    app->WriteProfileString(kConstants, m_layout.mainKey, m_record.main);
+    app->WriteProfileInt(kConstants, kSelectFil, m_record.branch);
 }
 
 void LayOutBankForm(CWnd* form, CCellwork& grid, int gridMargin)

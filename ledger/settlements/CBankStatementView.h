@@ -12,6 +12,7 @@
 // 1068, the KBKs, personal account, counterparty) takes every mark back.
 #pragma once
 #include "BankRows.h"
+#include "CBankStatementRecord.h"
 #include "CCellwork.h"
 #include "CPostingDocView.h"
 #include "CSchetEdit.h"
@@ -29,6 +30,11 @@ struct CBankLayout {
     int columns;
     UINT ekrMsg, accountMsg, sbMsg, kbkDebitMsg, kbkCreditMsg, activityMsg;
     int gridMargin;     // the client height less the grid's
+    // The profile keys (section "constants") of the box and of the main
+    // account of a new statement, and the main account by default.
+    const char* boxKey;
+    const char* mainKey;
+    const char* defaultMain;
 };
 
 // The grid 140 pixels from the top over the form's width, its height the
@@ -70,8 +76,18 @@ public:
     CBankRow Row(long row) const;
     const CBankLayout& Layout() const { return m_layout; }
 
+    void SetSql() override;
+
+    // The stored side: the record the checks filled.
+    CString HeaderTable() const override { return m_record.HeaderTable(); }
+    BOOL HasPostings() const override { return TRUE; }
+    CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
+    CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
+    BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
+    const CBankStatementRecord& Record() const { return m_record; }
+
 protected:
-    CBankStatementView(UINT nIDTemplate, const CBankLayout& layout);
+    CBankStatementView(UINT nIDTemplate, const CBankLayout& layout, const CBankStatementRecord& record);
     ~CBankStatementView() override;
 
     void DoDataExchange(CDataExchange* pDX) override;
@@ -91,23 +107,16 @@ protected:
     // The chooser of a cell the shared ones do not cover (the payment order).
     virtual void PickCell(int col, long row) {}
 
-    // Loading: the fields from the stored row or the defaults are set, the
-    // grid is filled; then this puts them into the controls in the order the
-    // header refresh needs and marks the filled rows. FALSE: the form closed.
-    BOOL ShowLoaded(int branch);
-    // The header checks of a save shared by both forms, in their order, with
-    // the normalised date and the main account as a code. FALSE stops.
-    BOOL CheckHeader(CString& date, CString& main);
-    // The header as the rows' postings take it.
-    CBankHeader Header(const CString& date, const CString& main) const;
-    // Settles the counted rows (`counts`): their postings (`postingsOf(header,
-    // row)`, none
-    // for a row that cannot post), each tested unless the row is marked as
-    // passed; the sums make `total`. FALSE (the focus on the row) when a row is
-    // refused; `any` tells whether a row counted.
+    CString DocumentDate() const override { return m_record.date; }
+    // The remembered counterparty (when one is given), branch, box and main account.
+    void RememberDefaults() override;
+
+    // The save's checks: the header's, then every counted row (`counts`)
+    // settled with its postings (`postingsOf(chart, header, row)`, none for a
+    // row that cannot post), each tested unless the row is marked as passed;
+    // `none` is the message when no row counts. Fills the record.
     template <class Counts, class PostingsOf>
-    BOOL SettleRows(Counts counts, PostingsOf postingsOf, const CBankHeader& header,
-                    std::vector<CPostingLine>& postings, double& total, bool& any);
+    BOOL SettleStatement(Counts counts, PostingsOf postingsOf, const char* none);
 
     // The header refresh of the main account: the personal-account and
     // counterparty fields shown by its dimensions' books, the default
@@ -152,8 +161,19 @@ protected:
     afx_msg void OnLinesCellMoved(short col, short row);
 
     BOOL m_bLoading = FALSE;
+    CBankStatementRecord m_record;
 
 private:
+    BOOL LoadStored(int& branch);
+    // The fields put into the controls in the order the header refresh needs
+    // and the filled rows marked. FALSE: the form closed.
+    BOOL ShowLoaded(int branch);
+    // The header checks of a save shared by both forms, in their order, with
+    // the normalised date and the main account as a code. FALSE stops.
+    BOOL CheckHeader(CString& date, CString& main);
+    // The header as the rows' postings take it.
+    CBankHeader Header(const CString& date, const CString& main) const;
+    void FillRecord(const CBankHeader& header, double total, std::vector<CPostingLine> postings);
     void ShowGroup(std::initializer_list<UINT> ids, BOOL show);
 
     CBankLayout m_layout;
@@ -163,27 +183,42 @@ private:
 };
 
 template <class Counts, class PostingsOf>
-BOOL CBankStatementView::SettleRows(Counts counts, PostingsOf postingsOf, const CBankHeader& header,
-                                    std::vector<CPostingLine>& postings, double& total, bool& any)
+BOOL CBankStatementView::SettleStatement(Counts counts, PostingsOf postingsOf, const char* none)
 {
-    // The rows name the same accounts: the scripts read the chart once.
-    appcore::CScriptReadCache reads;
-    for (long row = 0; row < m_grid.GetNRows(); ++row) {
-        const CBankRow cells = Row(row);
-        if (!counts(cells))
-            continue;
-        any = true;
-        // A row without its account has no posting: it stops the save
-        // whether it was tested before or not.
-        const std::vector<CPostingLine> lines = postingsOf(header, cells);
-        if (lines.empty() || (!RowPassed(row) && !TestPostingLines(lines, header.date, header.branch))) {
-            FocusRow(row);
-            return FALSE;
+    CString date, main;
+    if (!CheckHeader(date, main))
+        return FALSE;
+    const CBankHeader header = Header(date, main);
+    std::vector<CPostingLine> postings;
+    double total = 0;
+    bool any = false;
+    CChartFacts chart;
+    {
+        // The rows name the same accounts: the scripts read the chart once.
+        appcore::CScriptReadCache reads;
+        for (long row = 0; row < m_grid.GetNRows(); ++row) {
+            const CBankRow cells = Row(row);
+            if (!counts(cells))
+                continue;
+            any = true;
+            // A row without its account has no posting: it stops the save
+            // whether it was tested before or not.
+            const std::vector<CPostingLine> lines = postingsOf(chart, header, cells);
+            if (lines.empty() || (!RowPassed(row) && !TestPostingLines(lines, header.date, header.branch))) {
+                FocusRow(row);
+                return FALSE;
+            }
+            MarkRowPassed(row);
+            total += atof(DecimalPoint(cells[m_layout.sum]));
+            postings.insert(postings.end(), lines.begin(), lines.end());
         }
-        MarkRowPassed(row);
-        total += atof(DecimalPoint(cells[m_layout.sum]));
-        postings.insert(postings.end(), lines.begin(), lines.end());
     }
+    if (!any) {
+        AfxMessageBox(none);
+        m_grid.SetFocus();
+        return FALSE;
+    }
+    FillRecord(header, total, std::move(postings));
     return TRUE;
 }
 

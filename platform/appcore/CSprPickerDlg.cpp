@@ -3,6 +3,7 @@
 #include "ChoiceDelivery.h"
 #include "res/AppcoreResource.h"
 
+#include <QListWidget>
 #include <QSet>
 
 CSprPickerDlg::CSprPickerDlg(const appcore::PickerSetup& setup, appcore::PickerRows rows, CWnd* parent)
@@ -26,6 +27,9 @@ BOOL CSprPickerDlg::OnInitDialog()
     if (!m_setup.title.IsEmpty())
         SetWindowText(m_setup.title);
     SetDlgItemText(IDC_PICKER_SEARCH, m_setup.search);
+    // Every row is one line of text: the list need not measure each of them.
+    if (auto* list = qobject_cast<QListWidget*>(List()->GetQWidget()))
+        list->setUniformItemSizes(true);
     FillList();
     GotoDlgCtrl(m_setup.search.IsEmpty() ? static_cast<CWnd*>(List()) : GetDlgItem(IDC_PICKER_SEARCH));
     return FALSE;

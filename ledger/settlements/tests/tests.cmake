@@ -29,3 +29,8 @@ add_suite_test(ledger_bank_finans_test DATABASE GUI
   SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/BankFinansViewTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_bank_finans_test ../core/res/nLedmark.rc ../core/res/resource.h)
+
+add_suite_test(ledger_bank_spis_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/BankSpisViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_bank_spis_test ../core/res/nLedmark.rc ../core/res/resource.h)
