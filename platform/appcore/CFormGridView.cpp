@@ -44,7 +44,7 @@ void CFormGridView::FillFromScript()
 {
     CderivedDocument* document = GetDocument();
     CString context = appcore::FormContext(GetDocumentName(), 0);
-    CInterpriter* interpriter = CInterpriter::GetMain();
+    CInterpriter* interpriter = CInterpriter::GetCurrent();
     if (!document || document->IsFilledByCaller() || !interpriter || !interpriter->HasContext(context))
         return;
     // A form without a Fill of its own shows an empty list.

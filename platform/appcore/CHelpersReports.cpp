@@ -66,7 +66,7 @@ int CHelpers::EXEC_ShowExternalReport(const char* path, const char* call)
 {
     QString file = AfxNativePath(Text(path));
     QFile script(file);
-    CInterpriter* interpriter = CInterpriter::GetMain();
+    CInterpriter* interpriter = CInterpriter::GetCurrent();
     if (!script.open(QIODevice::ReadOnly)) {
         AfxMessageBox(CString(QStringLiteral("Не найден файл отчета ") + Text(path)), MB_OK | MB_ICONSTOP);
         return 0;

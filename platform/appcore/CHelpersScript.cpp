@@ -1,4 +1,4 @@
-// CHelpers: evaluation of script calls with the application's interpreter.
+// CHelpers: evaluation of script calls with the calling thread's interpreter.
 #include "CHelpers.h"
 
 #include "CInterpriter.h"
@@ -10,10 +10,15 @@ namespace {
 
 CInterpriter* Interpriter(const char* call)
 {
-    CInterpriter* main = CInterpriter::GetMain();
-    if (!main)
+    CInterpriter* current = CInterpriter::GetCurrent();
+    if (current)
+        return current;
+    if (CInterpriter::GetMain())
+        appcore::ScriptReportError(std::string("Сценарий не выполнен: у потока нет своего интерпретатора "
+                                               "(CThreadInterpriter):\n") + (call ? call : ""));
+    else
         appcore::ScriptReportError(std::string("Сценарий не выполнен, интерпретатор не запущен:\n") + (call ? call : ""));
-    return main;
+    return nullptr;
 }
 
 } // namespace
@@ -21,15 +26,15 @@ CInterpriter* Interpriter(const char* call)
 int CHelpers::EXEC_GetFunctionValue(const char* call, CString& result, const char* context)
 {
     result.Empty();
-    CInterpriter* main = Interpriter(call);
-    return main && main->Evaluate(call, context, result) ? 1 : 0;
+    CInterpriter* current = Interpriter(call);
+    return current && current->Evaluate(call, context, result) ? 1 : 0;
 }
 
 int CHelpers::EXEC_Execute(const char* text, const char* context)
 {
-    CInterpriter* main = Interpriter(text);
+    CInterpriter* current = Interpriter(text);
     std::string answer;
-    if (!main || !main->Evaluate(text, context, answer))
+    if (!current || !current->Evaluate(text, context, answer))
         return 0;
     if (answer.empty())
         return 1;

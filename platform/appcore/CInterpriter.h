@@ -8,7 +8,10 @@
 // every global function while their own functions stay theirs.
 //
 // The application keeps one interpreter for the user-interface thread (the
-// static mcc_dll_* members); a worker thread creates an instance of its own.
+// static mcc_dll_* members); a worker thread takes one of its own with a
+// CThreadInterpriter. A Lua state is never shared between threads: every
+// script call evaluates in the calling thread's current interpreter
+// (GetCurrent).
 #pragma once
 
 #include <string>
@@ -51,6 +54,10 @@ public:
     static int mcc_dll_execute_Command(const char* name);
     // The application's interpreter; null before mcc_dll_Global_init0 and after uninit.
     static CInterpriter* GetMain();
+    // The interpreter of the calling thread: the one a CThreadInterpriter made
+    // current on it; else, on the thread that started the application's
+    // interpreter, that one; null on any other thread.
+    static CInterpriter* GetCurrent();
 
     // Loads every script of a configuration into this interpreter (global
     // scripts first); false when one fails (reported).

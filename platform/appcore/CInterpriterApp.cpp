@@ -4,10 +4,13 @@
 #include "CInterpriter.h"
 #include "CModuleLoader.h"
 #include "ConfigGlobals.h"
+#include "CThreadInterpriter.h"
 #include "ScriptHooks.h"
 
+#include <atomic>
 #include <cstring>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -15,6 +18,13 @@ std::unique_ptr<CInterpriter>& MainInterpriter()
 {
     static std::unique_ptr<CInterpriter> main;
     return main;
+}
+
+// The thread that started the application's interpreter: the only one that uses it.
+std::atomic<std::thread::id>& MainThread()
+{
+    static std::atomic<std::thread::id> thread;
+    return thread;
 }
 
 } // namespace
@@ -50,9 +60,17 @@ CInterpriter* CInterpriter::GetMain()
     return MainInterpriter().get();
 }
 
+CInterpriter* CInterpriter::GetCurrent()
+{
+    if (CInterpriter* own = CThreadInterpriter::OfThisThread())
+        return own;
+    return MainThread().load() == std::this_thread::get_id() ? MainInterpriter().get() : nullptr;
+}
+
 int CInterpriter::mcc_dll_Global_init0()
 {
     MainInterpriter() = std::make_unique<CInterpriter>();
+    MainThread() = std::this_thread::get_id();
     return 1;
 }
 
@@ -98,7 +116,7 @@ void CInterpriter::mcc_dll_Global_uninit()
 
 int CInterpriter::mcc_dll_execute_Command(const char* name)
 {
-    CInterpriter* main = GetMain();
+    CInterpriter* main = GetCurrent();
     const CCommandRecord* command = GetDataArchive()->FindCommand(name ? name : "");
     if (!command) {
         appcore::ScriptReportError(std::string("Команда «") + (name ? name : "") + "» не описана в конфигурации.");

@@ -24,6 +24,7 @@
 #include "CModuleLoader.h"
 #include "CSprEditView.h"
 #include "CSprPickerDlg.h"
+#include "CThreadInterpriter.h"
 #include "ChoiceDelivery.h"
 #include "CommandPictures.h"
 #include "ConfigGlobals.h"

@@ -1,0 +1,39 @@
+#include "CThreadInterpriter.h"
+
+#include "CDataArchive.h"
+#include "ConfigGlobals.h"
+#include "ScriptHooks.h"
+
+namespace {
+
+thread_local CInterpriter* threadInterpriter = nullptr;
+
+} // namespace
+
+CThreadInterpriter::CThreadInterpriter()
+    : m_own(std::make_unique<CInterpriter>()), m_current(m_own.get()), m_previous(threadInterpriter)
+{
+    threadInterpriter = m_current;
+    const CDataArchive* archive = GetDataArchive();
+    if (!archive->IsLoaded()) {
+        appcore::ScriptReportError("Конфигурация не загружена: сценарии потока не могут быть запущены.");
+        return;
+    }
+    m_ready = m_own->LoadConfiguration(*archive);
+}
+
+CThreadInterpriter::CThreadInterpriter(CInterpriter& interpriter)
+    : m_current(&interpriter), m_previous(threadInterpriter), m_ready(true)
+{
+    threadInterpriter = m_current;
+}
+
+CThreadInterpriter::~CThreadInterpriter()
+{
+    threadInterpriter = m_previous;
+}
+
+CInterpriter* CThreadInterpriter::OfThisThread()
+{
+    return threadInterpriter;
+}
