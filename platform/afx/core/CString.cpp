@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <ostream>
 #include <stdexcept>
 
@@ -61,24 +63,30 @@ CString::CString(const std::string& text)
 {
 }
 
-CString::CString(const CString& other)
-    : m_text(other.m_text), m_utf8(other.m_utf8), m_utf8Fresh(other.m_utf8Fresh)
+CString::CString(const CString& other) : m_text(other.m_text)
 {
+    if (other.utf8Fresh()) {
+        m_utf8 = other.m_utf8;
+        m_utf8Fresh.store(true, std::memory_order_relaxed);
+    }
 }
 
 CString::CString(CString&& other) noexcept
-    : m_text(std::move(other.m_text)), m_utf8(std::move(other.m_utf8)), m_utf8Fresh(other.m_utf8Fresh)
+    : m_text(std::move(other.m_text)), m_utf8(std::move(other.m_utf8)),
+      m_utf8Fresh(other.m_utf8Fresh.load(std::memory_order_relaxed))
 {
     other.m_text.clear();
-    other.m_utf8Fresh = false;
+    other.changed();
 }
 
 CString& CString::operator=(const CString& other)
 {
     if (this != &other) {
         m_text = other.m_text;
-        m_utf8 = other.m_utf8;
-        m_utf8Fresh = other.m_utf8Fresh;
+        const bool fresh = other.utf8Fresh();
+        if (fresh)
+            m_utf8 = other.m_utf8;
+        m_utf8Fresh.store(fresh, std::memory_order_relaxed);
     }
     return *this;
 }
@@ -88,18 +96,33 @@ CString& CString::operator=(CString&& other) noexcept
     if (this != &other) {
         m_text = std::move(other.m_text);
         m_utf8 = std::move(other.m_utf8);
-        m_utf8Fresh = other.m_utf8Fresh;
+        m_utf8Fresh.store(other.m_utf8Fresh.load(std::memory_order_relaxed), std::memory_order_relaxed);
         other.m_text.clear();
-        other.m_utf8Fresh = false;
+        other.changed();
     }
     return *this;
 }
 
+namespace {
+
+// The locks under which the UTF-8 forms are built: a few shared by all
+// strings, chosen by the string's address.
+std::mutex& Utf8Lock(const void* text)
+{
+    static std::mutex locks[64];
+    return locks[(reinterpret_cast<std::uintptr_t>(text) >> 4) % 64];
+}
+
+} // namespace
+
 const char* CString::GetString() const
 {
-    if (!m_utf8Fresh) {
-        m_utf8 = m_text.toUtf8();
-        m_utf8Fresh = true;
+    if (!utf8Fresh()) {
+        std::lock_guard lock(Utf8Lock(this));
+        if (!m_utf8Fresh.load(std::memory_order_relaxed)) {
+            m_utf8 = m_text.toUtf8();
+            m_utf8Fresh.store(true, std::memory_order_release);
+        }
     }
     return m_utf8.constData();
 }

@@ -4,8 +4,10 @@
 // characters, not bytes: GetLength, Mid, Find and MakeUpper work on Cyrillic as
 // on Latin. A CString converts implicitly to `const char*` as UTF-8, so it passes
 // wherever an LPCTSTR is taken; that pointer stays valid while the CString lives
-// and is not changed. `const char*` input is read as UTF-8. Reading one CString
-// from two threads at once is not safe (the UTF-8 form is built on demand).
+// and is not changed. `const char*` input is read as UTF-8. The UTF-8 form is
+// built on first demand, once, under a lock: several threads may read one
+// CString at once (a shared text of the program read by a worker and by the
+// user-interface thread); changing it while another thread reads it is not safe.
 //
 // A character of the text is XCHAR (char16_t): it compares with plain literals
 // such as '-' and also holds Cyrillic letters (u'я').
@@ -19,6 +21,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <compare>
 #include <concepts>
 #include <functional>
@@ -151,12 +154,14 @@ public:
 private:
     void assignText(const QString& text);
     void appendText(const QString& text);
-    void changed() { m_utf8Fresh = false; }
+    void changed() { m_utf8Fresh.store(false, std::memory_order_relaxed); }
+    // The UTF-8 form is fresh: m_utf8 is read, never written, until the next change.
+    bool utf8Fresh() const { return m_utf8Fresh.load(std::memory_order_acquire); }
     CString& trim(const QString& chars, bool left, bool right, bool whitespace);
 
     QString m_text;
     mutable QByteArray m_utf8;
-    mutable bool m_utf8Fresh = false;
+    mutable std::atomic<bool> m_utf8Fresh{false};
     QByteArray m_buffer;
 };
 
