@@ -75,5 +75,6 @@
 #include "ctl/CTabCtrl.h"
 #include "dlg/AfxMessageBox.h"
 #include "dlg/AfxInteraction.h"
+#include "dlg/AfxMessageHold.h"
 #include "dlg/CDialog.h"
 #include "dlg/CDataExchange.h"

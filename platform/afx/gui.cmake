@@ -33,6 +33,7 @@ set(AFX_GUI_SOURCES
   ctl/CStatic.cpp
   ctl/CTabCtrl.cpp
   dlg/AfxInteraction.cpp
+  dlg/AfxMessageHold.cpp
   dlg/AfxMessageBox.cpp
   dlg/CDataExchange.cpp
   dlg/CDialog.cpp

@@ -28,8 +28,8 @@ CString DbErrorMessage(DbErrorKind kind)
 {
     switch (kind) {
     case DbErrorKind::ConnectionLost:
-        return "Нет связи с сервером базы данных. Проверьте сеть и параметры подключения; "
-               "последние изменения не сохранены.";
+        return "Нет связи с сервером базы данных: соединение прервано, и открыть его заново не удалось. "
+               "Проверьте сеть и параметры подключения.";
     case DbErrorKind::Constraint:
         return "Изменения не сохранены: данные нарушают правила базы данных (повтор ключа, "
                "незаполненное обязательное поле, ссылка на несуществующую запись или недопустимое значение).";
@@ -38,6 +38,12 @@ CString DbErrorMessage(DbErrorKind kind)
     default:
         return "Ошибка при работе с базой данных.";
     }
+}
+
+CString DbLostDuringSaveMessage()
+{
+    return "Связь с сервером базы данных прервалась во время записи: последние изменения не сохранены. "
+           "Повторите запись; программа подключится к серверу заново.";
 }
 
 DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context)
@@ -56,9 +62,14 @@ DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context)
     return report;
 }
 
+void ReportDBError(const DbErrorReport& report)
+{
+    AfxShowWhenFree([report] { Hook().load()(report); });
+}
+
 void ReportDBError(const _com_error& error, int, LPCTSTR context)
 {
-    Hook().load()(MakeDbErrorReport(error, context));
+    ReportDBError(MakeDbErrorReport(error, context));
 }
 
 void ReportDBProblem(DbErrorKind kind, LPCTSTR message, LPCTSTR details)
@@ -67,7 +78,7 @@ void ReportDBProblem(DbErrorKind kind, LPCTSTR message, LPCTSTR details)
     report.kind = kind;
     report.message = message;
     report.details = details ? details : "";
-    Hook().load()(report);
+    ReportDBError(report);
 }
 
 void LogDbWarning(LPCTSTR text)

@@ -4,7 +4,10 @@
 //
 // The report goes through a hook: by default it is written to stderr; the
 // windows half installs one that shows it (marshalled to the user-interface
-// thread). Tests install one that records reports.
+// thread). Tests install one that records reports. While the calling thread
+// holds a transaction open, the hook is called only after the transaction
+// has ended (AfxShowWhenFree): no report waits for the user while the
+// database holds locks.
 #pragma once
 #include "afx.h"
 #include "ado.h"
@@ -22,11 +25,15 @@ DbErrorHook SetDbErrorHook(DbErrorHook hook);
 
 // The Russian message of a kind of failure.
 CString DbErrorMessage(DbErrorKind kind);
+// The message of a connection that broke while changes were being written.
+CString DbLostDuringSaveMessage();
 DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context = nullptr);
 
 // Shows a database error. The second and third arguments of the original
 // (always 1 and NULL) are kept; a non-empty third one names what was being done.
 void ReportDBError(const _com_error& error, int show = 1, LPCTSTR context = nullptr);
+// Shows a report made ready by the layer.
+void ReportDBError(const DbErrorReport& report);
 // A failure that is not the driver's (a refused driver, an unusable value).
 void ReportDBProblem(DbErrorKind kind, LPCTSTR message, LPCTSTR details = nullptr);
 // A value the layer could not use and replaced (a date or number that did not

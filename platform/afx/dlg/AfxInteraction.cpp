@@ -1,4 +1,5 @@
 #include "dlg/AfxInteraction.h"
+#include "dlg/AfxMessageHold.h"
 #include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
@@ -25,6 +26,13 @@ int AfxRunModal(AfxModalRequest& req)
         if (prevFocus)
             prevFocus->setFocus();
     };
+    if (AfxMessagesHeld()) {
+        // A step that needs an answer cannot wait while the database holds locks.
+        qCritical("a modal step while the database holds locks, refused without showing it: %s \"%s\"",
+                  req.kind == AfxModalKind::Message ? "message" : "window",
+                  (const char*)(req.kind == AfxModalKind::Message ? req.text : req.caption));
+        return 0;
+    }
     if (!g_driver && QGuiApplication::platformName() == QLatin1String("offscreen")) {
         // Nobody can answer a window that is never seen: a test without an
         // interaction script must not hang on it.

@@ -1,5 +1,6 @@
 #include "dlg/AfxMessageBox.h"
 #include "dlg/AfxInteraction.h"
+#include "dlg/AfxMessageHold.h"
 #include "res/AfxResources.h"
 #include "wnd/AfxMessages.h"
 #include "wnd/CWnd.h"
@@ -74,11 +75,33 @@ int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type
     return clicked ? clicked->property("afx_id").toInt() : IDCANCEL;
 }
 
+// The answer of a question that could not be asked.
+int refusedAnswer(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_YESNO: return IDNO;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    default: return IDCANCEL;
+    }
+}
+
 } // namespace
 
 int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
     CString text(lpszText ? lpszText : "");
+    if (AfxMessagesHeld()) {
+        CString caption(lpszCaption ? lpszCaption : "");
+        if ((nType & MB_TYPEMASK) != MB_OK) {
+            qCritical("a question while the database holds locks, answered as refused without asking: \"%s\"",
+                      (const char*)text);
+            return refusedAnswer(nType);
+        }
+        AfxShowWhenFree([text, caption, nType] {
+            AfxMessageBoxFor(nullptr, text, caption.IsEmpty() ? nullptr : (LPCTSTR)caption, nType);
+        });
+        return IDOK;
+    }
     if (!qApp) {
         // No windows at all (a tool run without the interface): the text goes to stderr.
         std::fprintf(stderr, "%s\n", (const char*)text);
