@@ -135,8 +135,9 @@ CString BuildConnectionString(long driverId, LPCTSTR server, LPCTSTR database, L
         + QuoteOdbcValue(CString(password).ToQString());
     SqlDialect dialect;
     DialectOfDriver(driverId, dialect);
-    if (dialect == SqlDialect::MySql)  // several statements in one call, full Unicode
-        text += QStringLiteral(";OPTION=67108864;CHARSET=utf8mb4");
+    if (dialect == SqlDialect::MySql)  // several statements in one call, full Unicode, the session's SQL mode
+        text += QStringLiteral(";OPTION=67108864;CHARSET=utf8mb4;INITSTMT=")
+            + QuoteOdbcValue(QStringLiteral("SET SESSION sql_mode='") + QLatin1String(kSessionSqlMode) + QLatin1Char('\''));
     else if (dialect == SqlDialect::SqlServer)
         text += QStringLiteral(";TDS_Version=7.4;ClientCharset=UTF-8");
     return CString(text);

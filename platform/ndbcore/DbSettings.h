@@ -27,6 +27,12 @@ CString GetODBCDriverName(long driverId);
 long DriverIdOfODBCName(LPCTSTR odbcDriverName);
 // Why an id cannot connect, in Russian; empty for a supported id.
 CString RefusedDriverMessage(long driverId);
+// The SQL mode every MariaDB/MySQL session of the program works in, whatever
+// the server's default: strict, and backslash escapes in texts (the literal
+// helpers double backslashes) with double quotes as text quotes, so neither
+// NO_BACKSLASH_ESCAPES nor ANSI_QUOTES.
+constexpr const char* kSessionSqlMode = "STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION";
 // The full connection string of a driver id; empty for a refused id. The
-// password never appears in any message.
+// password never appears in any message. A MariaDB/MySQL connection sets the
+// session's SQL mode (kSessionSqlMode) as soon as it is open.
 CString BuildConnectionString(long driverId, LPCTSTR server, LPCTSTR database, LPCTSTR user, LPCTSTR password);
