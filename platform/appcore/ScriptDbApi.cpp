@@ -15,19 +15,14 @@ namespace appcore {
 
 namespace {
 
-// Runs a query on the shared connection; a failure is reported by nDbcore
-// and thrown on as already reported.
+// Runs a query on the thread's session (a broken connection is opened again);
+// a failure is reported by nDbcore and thrown on as already reported.
 _RecordsetPtr Query(const std::string& sql)
 {
-    _ConnectionPtr connection = GetConnection();
-    if (!connection)
-        throw ScriptError("нет соединения с базой данных");
-    try {
-        return connection->Execute(sql.c_str());
-    } catch (const _com_error& e) {
-        ReportDBError(e);
+    _RecordsetPtr rows = ExecuteRows(sql.c_str());
+    if (!rows)
         throw ScriptReportedError("ошибка базы данных");
-    }
+    return rows;
 }
 
 // The answer kept for `key` in an open read cache, else the one `read` gives

@@ -12,7 +12,9 @@ CDbTransaction::CDbTransaction()
         }
         ++session.scopeDepth;
         return true;
-    });
+    }, DbRetry::Write);
+    if (began_ && outermost_)
+        AfxBeginMessageHold();
 }
 
 CDbTransaction::~CDbTransaction()
@@ -23,9 +25,11 @@ CDbTransaction::~CDbTransaction()
 
 BOOL CDbTransaction::IsUsable() const
 {
-    DbSession& session = CurrentSession();
-    std::lock_guard lock(session.mutex);
-    return began_ && !ended_ && !session.scopeFailed;
+    DbSession* session = SessionOfThisThread();
+    if (!session)
+        return FALSE;
+    std::lock_guard lock(session->mutex);
+    return began_ && !ended_ && !session->scopeFailed;
 }
 
 BOOL CDbTransaction::Commit()
@@ -45,21 +49,42 @@ bool CDbTransaction::End(bool commit)
         return false;
     }
     ended_ = true;
-    return RunReported(false, [this, commit](DbSession& session) {
-        if (session.scopeDepth == 0)  // the connection was closed under the scope
-            return false;
-        --session.scopeDepth;
-        const bool keep = commit && !session.scopeFailed;
-        if (!outermost_) {
-            session.scopeFailed = session.scopeFailed || !keep;
-            return keep;
+    DbSession& session = *SessionOfThisThread();  // the thread that began the scope
+    std::optional<DbErrorReport> report;
+    bool kept = false;
+    {
+        std::lock_guard lock(session.mutex);
+        if (session.scopeDepth > 0) {  // 0: the connection was closed under the scope
+            --session.scopeDepth;
+            const bool keep = commit && !session.scopeFailed;
+            if (!outermost_) {
+                session.scopeFailed = session.scopeFailed || !keep;
+                kept = keep;
+            } else {
+                const bool failedBefore = session.scopeFailed;
+                session.scopeFailed = false;
+                try {
+                    _Connection& connection = OpenConnectionOf(session);
+                    if (keep)
+                        connection.CommitTrans();
+                    else
+                        connection.RollbackTrans();
+                    kept = keep;
+                } catch (const _com_error& e) {
+                    const bool broken = e.Kind() == DbErrorKind::ConnectionLost;
+                    if (broken)
+                        session.lost = true;
+                    // A broken connection has been rolled back by the server; a
+                    // scope that failed has been reported once already.
+                    if (keep || (!broken && !failedBefore))
+                        report = dbsession::ReportOf(session, e, DbRetry::Write);
+                }
+            }
         }
-        session.scopeFailed = false;
-        _Connection& connection = OpenConnectionOf(session);
-        if (keep)
-            connection.CommitTrans();
-        else
-            connection.RollbackTrans();
-        return keep;
-    });
+    }
+    if (report)
+        ReportDBError(*report);
+    if (outermost_)
+        AfxEndMessageHold();
+    return kept;
 }

@@ -8,8 +8,14 @@
 //
 // Commit is explicit; a scope left without it rolls back. A call inside the
 // scope that fails (and is reported) leaves the scope able only to roll back:
-// Commit then rolls back and answers FALSE. Scopes nest: only the outermost
-// one ends the transaction. A scope belongs to the thread that made it.
+// later calls inside it fail at once without a second report, and Commit
+// rolls back and answers FALSE. Scopes nest: only the outermost one ends the
+// transaction. A scope belongs to the thread that made it.
+//
+// While the outermost scope is open the thread holds its messages
+// (AfxMessageHold.h): script warnings, database error reports and plain
+// message boxes are shown once the transaction has ended, so no window waits
+// for the user while the transaction holds locks.
 #pragma once
 #include "afx.h"
 

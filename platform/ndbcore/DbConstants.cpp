@@ -56,7 +56,7 @@ int SetConstant(LPCTSTR name, LPCTSTR value, LPCTSTR)
     return RunReported(0, [&](DbSession& session) {
         RunBatch(session, OpenConnectionOf(session), sql);
         return 1;
-    });
+    }, DbRetry::Write);
 }
 
 int SetConstantIf(LPCTSTR name, LPCTSTR expected, LPCTSTR value)
@@ -76,5 +76,5 @@ int SetConstantIf(LPCTSTR name, LPCTSTR expected, LPCTSTR value)
             return ScalarOf(connection, QStringLiteral("select val from system_const where name=") + key).text()
                        == CString(value).ToQString() ? 1 : 0;
         return changed > 0 ? 1 : 0;
-    });
+    }, DbRetry::Write);
 }

@@ -12,7 +12,7 @@ int ExecuteSql(LPCTSTR sql, _Connection* connection, int, int, int)
     return RunReported(0, [&](DbSession& session) {
         RunBatch(session, ConnectionFor(session, connection), text);
         return 1;
-    });
+    }, DbRetry::Write);
 }
 
 int ExecuteSql(LPCTSTR sql, int, int, int)
@@ -43,6 +43,14 @@ long long ExecuteCount(LPCTSTR sql, _Connection* connection, int)
         if (value.vt == VT_R8 || value.vt == VT_R4 || value.vt == VT_DECIMAL)
             return static_cast<long long>(std::trunc(value.toDouble()));
         return value.toInt64();
+    });
+}
+
+_RecordsetPtr ExecuteRows(LPCTSTR sql)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(_RecordsetPtr(), [&](DbSession& session) {
+        return OpenConnectionOf(session).Execute(_bstr_t(text), nullptr, adCmdText);
     });
 }
 

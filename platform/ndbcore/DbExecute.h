@@ -22,6 +22,10 @@ CString ExecuteString(LPCTSTR sql, int unused = -1);
 // cut off as atol would); 0 for NULL, no row or a text that is no number.
 // Signed, so a stored -2 comes back as -2; callers may cast it.
 long long ExecuteCount(LPCTSTR sql, _Connection* connection = nullptr, int unused = 0);
+// The rows of a query, read as they are reached (a forward-only recordset of
+// the session's connection); null on a failure, which has been reported.
+// Reading on may still throw _com_error, which the reader reports.
+_RecordsetPtr ExecuteRows(LPCTSTR sql);
 // The first column of the first row as an amount: two decimals, "." and no
 // grouping ("1234.50"); "" for NULL or no row.
 CString ExecuteMony(LPCTSTR sql);

@@ -4,6 +4,9 @@
 #include "DbScalar.h"
 #include "DbSettings.h"
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 DbSession& SharedSession()
@@ -12,20 +15,73 @@ DbSession& SharedSession()
     return *session;
 }
 
+// The thread that opened the shared session (the user-interface thread).
+std::atomic<std::thread::id>& SharedSessionThread()
+{
+    static std::atomic<std::thread::id> thread;
+    return thread;
+}
+
 thread_local DbSession* threadSession = nullptr;
+
+_com_error NotOpen()
+{
+    return _com_error(E_FAIL, QStringLiteral("Нет подключения к базе данных"), QString(),
+                      {DbDiagnostic{QStringLiteral("08003"), 0, QStringLiteral("Соединение не открыто")}});
+}
+
+// Opens a connection with the current settings; throws _com_error.
+_ConnectionPtr Connect()
+{
+    const long driverId = GetDriverId(-1);
+    const CString refused = RefusedDriverMessage(driverId);
+    if (!refused.IsEmpty())
+        throw _com_error(E_FAIL, refused.ToQString());
+    const CString text = BuildConnectionString(driverId, GetServerName("127.0.0.1"), GetDataBaseName(),
+                                               GetUserID("root"), GetUserPassword());
+    _ConnectionPtr connection;
+    connection.CreateInstance(__uuidof(Connection));
+    connection->Open(text.GetString());
+    return connection;
+}
+
+void CloseQuietly(_ConnectionPtr& connection)
+{
+    if (connection && connection->GetState() == adStateOpen) {
+        try {
+            connection->Close();
+        } catch (const _com_error&) {
+            // A connection that is already broken needs no closing.
+        }
+    }
+    connection = nullptr;
+}
+
+// The broken connection stays (marked lost) until a new one is open.
+void Reconnect(DbSession& session)
+{
+    _ConnectionPtr fresh = Connect();
+    CloseQuietly(session.connection);
+    session.connection = fresh;
+    session.lost = false;
+}
 
 }  // namespace
 
-DbSession& CurrentSession()
+DbSession* SessionOfThisThread()
 {
-    return threadSession ? *threadSession : SharedSession();
+    if (threadSession)
+        return threadSession;
+    const std::thread::id owner = SharedSessionThread().load();
+    if (owner == std::thread::id() || owner == std::this_thread::get_id())
+        return &SharedSession();
+    return nullptr;
 }
 
 _Connection& OpenConnectionOf(DbSession& session)
 {
     if (!session.connection || session.connection->GetState() != adStateOpen)
-        throw _com_error(E_FAIL, QStringLiteral("Нет подключения к базе данных"), QString(),
-                         {DbDiagnostic{QStringLiteral("08003"), 0, QStringLiteral("Соединение не открыто")}});
+        throw NotOpen();
     return *session.connection;
 }
 
@@ -37,13 +93,8 @@ _ConnectionPtr OpenConfiguredConnection()
         ReportDBProblem(DbErrorKind::Other, refused);
         return nullptr;
     }
-    const CString text = BuildConnectionString(driverId, GetServerName("127.0.0.1"), GetDataBaseName(),
-                                               GetUserID("root"), GetUserPassword());
     try {
-        _ConnectionPtr connection;
-        connection.CreateInstance(__uuidof(Connection));
-        connection->Open(text.GetString());
-        return connection;
+        return Connect();
     } catch (const _com_error& e) {
         ReportDBError(e, 1, CString("Подключение к серверу ") + GetServerName("127.0.0.1") + ", база "
                                 + GetDataBaseName());
@@ -51,9 +102,48 @@ _ConnectionPtr OpenConfiguredConnection()
     }
 }
 
+namespace dbsession {
+
+void Prepare(DbSession& session, DbRetry retry)
+{
+    if (retry == DbRetry::Session || !session.connection)
+        return;  // a call bound to its connection, or a session never opened, gets no new one
+    if (session.lost || session.connection->GetState() != adStateOpen) {
+        Reconnect(session);
+        return;
+    }
+    if (retry != DbRetry::Write)
+        return;
+    try {
+        RunCommand(*session.connection, QStringLiteral("select 1"));
+    } catch (const _com_error& e) {
+        if (e.Kind() != DbErrorKind::ConnectionLost)
+            throw;
+        Reconnect(session);
+    }
+}
+
+DbErrorReport ReportOf(const DbSession& session, const _com_error& error, DbRetry retry)
+{
+    DbErrorReport report = MakeDbErrorReport(error);
+    if (report.kind == DbErrorKind::ConnectionLost && (session.scopeDepth > 0 || retry == DbRetry::Write))
+        report.message = DbLostDuringSaveMessage();
+    return report;
+}
+
+void ReportForeignThread()
+{
+    ReportDBProblem(DbErrorKind::Other,
+                    "Обращение к базе данных отклонено: рабочий поток программы не открыл своего соединения.",
+                    "Поток без CDbThreadSession обратился к соединению окна программы.");
+}
+
+}  // namespace dbsession
+
 int InitDll()
 {
     UnInitDll();
+    SharedSessionThread() = std::this_thread::get_id();
     _ConnectionPtr connection = OpenConfiguredConnection();
     if (!connection)
         return 0;
@@ -67,32 +157,30 @@ void UnInitDll()
 {
     DbSession& session = SharedSession();
     std::lock_guard lock(session.mutex);
-    if (session.connection && session.connection->GetState() == adStateOpen) {
-        try {
-            session.connection->Close();
-        } catch (const _com_error&) {
-            // A connection that is already broken needs no closing.
-        }
-    }
-    session.connection = nullptr;
+    CloseQuietly(session.connection);
     session.scopeDepth = 0;
     session.scopeFailed = false;
+    session.lost = false;
 }
 
 void CloseMono() {}
 
 _ConnectionPtr GetConnection()
 {
-    DbSession& session = CurrentSession();
-    std::lock_guard lock(session.mutex);
-    return session.connection;
+    DbSession* session = SessionOfThisThread();
+    if (!session) {
+        dbsession::ReportForeignThread();
+        return nullptr;
+    }
+    std::lock_guard lock(session->mutex);
+    return session->connection;
 }
 
 long GetServerId()
 {
     return RunReported(0L, [](DbSession& session) {
         return static_cast<long>(ScalarOf(OpenConnectionOf(session), SqlSessionId()).toInt64());
-    });
+    }, DbRetry::Session);
 }
 
 long LastInsertId()
@@ -100,7 +188,7 @@ long LastInsertId()
     return RunReported(0L, [](DbSession& session) {
         const _variant_t key = ScalarOf(OpenConnectionOf(session), SqlLastInsertId());
         return key.isNull() || key.isEmpty() ? 0L : static_cast<long>(key.toInt64());
-    });
+    }, DbRetry::Session);
 }
 
 CDbThreadSession::CDbThreadSession() : previous_(threadSession)
@@ -112,12 +200,7 @@ CDbThreadSession::CDbThreadSession() : previous_(threadSession)
 CDbThreadSession::~CDbThreadSession()
 {
     threadSession = previous_;
-    if (session_.connection && session_.connection->GetState() == adStateOpen) {
-        try {
-            session_.connection->Close();
-        } catch (const _com_error&) {
-        }
-    }
+    CloseQuietly(session_.connection);
 }
 
 BOOL CDbThreadSession::IsOpen() const

@@ -14,5 +14,5 @@ long GetNextDocId()
             id = ScalarOf(connection, QStringLiteral("select last_id from system_doc_counter where id=1")).toInt64();
         });
         return static_cast<long>(id);
-    });
+    }, DbRetry::Write);
 }

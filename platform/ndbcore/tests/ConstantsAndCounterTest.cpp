@@ -49,7 +49,10 @@ TEST_F(ConstantsAndCounterTest, CounterWaitsForAnotherUsersSave)
     other->BeginTrans();
     other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
     long ours = 0;
-    std::thread user([&] { ours = GetNextDocId(); });
+    std::thread user([&] {
+        CDbThreadSession own;
+        ours = GetNextDocId();
+    });
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     other->CommitTrans();
     user.join();

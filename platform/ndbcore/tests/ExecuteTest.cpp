@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -162,20 +163,73 @@ TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
 
 namespace {
 
-// The server drops our connection (an administrator's KILL, a restart): the
-// next call is reported as a lost connection, and InitDll connects again.
-TEST_F(ExecuteTest, LostConnectionIsReportedAsSuch)
-{
+// The server drops our connection (an administrator's KILL). Outside a
+// transaction the next call opens a new connection with the same settings and
+// runs; inside one the transaction fails once, with one report that says the
+// changes were not saved, and the call after it connects again.
+class DroppedConnection : public ExecuteTest {
+protected:
+    void Drop()
+    {
+        CString kill;
+        kill.Format("kill %d", GetServerId());
+        administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
+    }
     _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
-    CString kill;
-    kill.Format("kill %d", GetServerId());
-    administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
-    EXPECT_EQ(ExecuteString("select 1"), CString(""));
+};
+
+TEST_F(DroppedConnection, CallsOutsideATransactionConnectAgainAndRun)
+{
+    Drop();
+    EXPECT_EQ(ExecuteString("select 1"), CString("1")) << "a read is run again on a new connection";
+    Drop();
+    EXPECT_NE(ExecuteSql("insert into x_rows (id) values (1)"), 0) << "a write tests the connection first";
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 1) << "and is written once";
+    EXPECT_TRUE(reports.reports().empty());
+}
+
+TEST_F(DroppedConnection, ATransactionFailsOnceWithOneReportAndTheNextCallConnects)
+{
+    {
+        CDbTransaction save;
+        ASSERT_TRUE(save.IsUsable());
+        ASSERT_NE(ExecuteSql("insert into x_rows (id) values (1)"), 0);
+        Drop();
+        EXPECT_EQ(ExecuteSql("insert into x_rows (id) values (2)"), 0);
+        EXPECT_EQ(ExecuteSql("insert into x_rows (id) values (3)"), 0);
+        EXPECT_EQ(LastInsertId(), 0);
+        EXPECT_FALSE(save.Commit());
+    }
     ASSERT_EQ(reports.reports().size(), 1u);
     EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::ConnectionLost) << (LPCTSTR)reports.reports()[0].details;
-    EXPECT_EQ(reports.reports()[0].message, DbErrorMessage(DbErrorKind::ConnectionLost));
-    ASSERT_EQ(InitDll(), 1);
-    EXPECT_EQ(ExecuteString("select 1"), CString("1"));
+    EXPECT_EQ(reports.reports()[0].message, DbLostDuringSaveMessage());
+    EXPECT_NE(reports.reports()[0].message.Find("последние изменения не сохранены"), -1);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0) << "nothing of the transaction stays";
+    EXPECT_EQ(reports.reports().size(), 1u);
+}
+
+// A worker thread that forgot its own session is refused: it never joins the
+// user's open transaction on the shared connection.
+TEST_F(ExecuteTest, AWorkerWithoutASessionOfItsOwnIsRefused)
+{
+    CDbTransaction users;
+    ASSERT_NE(ExecuteSql("insert into x_rows (id) values (1)"), 0);
+    int written = -1;
+    std::thread worker([&] { written = ExecuteSql("insert into x_rows (id) values (2)"); });
+    worker.join();
+    EXPECT_EQ(written, 0);
+    users.Rollback();
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_NE(reports.reports()[0].message.Find("рабочий поток"), -1) << (LPCTSTR)reports.reports()[0].message;
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
+
+    std::thread own([&] {
+        CDbThreadSession session;
+        written = ExecuteSql("insert into x_rows (id) values (3)");
+    });
+    own.join();
+    EXPECT_EQ(written, 1);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 1);
 }
 
 }  // namespace
