@@ -115,8 +115,12 @@ void AfxSetWidgetText(QWidget* w, const CString& text)
     QString q = text.ToQString();
     if (auto* t = dynamic_cast<AfxTextWidget*>(w))
         t->setWindowText(text);
-    else if (auto* e = qobject_cast<QLineEdit*>(w))
+    else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        // As a window text set by the program, the field shows its beginning
+        // (a long name is not shown by its end).
         e->setText(q);
+        e->setCursorPosition(0);
+    }
     else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
         p->setPlainText(q.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     else if (auto* c = qobject_cast<QComboBox*>(w)) {

@@ -202,6 +202,9 @@ TEST(DialogTest, DataExchangeRoundTrip)
         list->GetText(0, first);
         EXPECT_EQ(first, CString("Март")) << "LBS_SORT keeps the list in order";
         EXPECT_EQ(list->GetCurSel(), 0);
+        d.window()->SetDlgItemText(IDC_AMOUNT, "1234567890123456789012345678901234567890");
+        EXPECT_EQ(qobject_cast<QLineEdit*>(d.item(IDC_AMOUNT)->GetQWidget())->cursorPosition(), 0)
+            << "a text set by the program shows its beginning";
         d.type(IDC_AMOUNT, QStringLiteral("12,75"));  // a decimal comma is taken
         d.click(IDC_RADIO_C);
         EXPECT_FALSE(d.window()->IsDlgButtonChecked(IDC_RADIO_B)) << "auto radio buttons form a group";
