@@ -3,7 +3,26 @@
 #include "gridbase.h"
 #include "ndbcore.h"
 
+#include <algorithm>
+
 namespace appcore {
+
+namespace {
+
+// The query's columns share the grid's width by the length of their longest
+// text (caption or cell), so a name is not cut to the width of a number.
+void WidenColumnsToTheirTexts(CCellwork& grid)
+{
+    constexpr int kCharWidth = 8, kMinChars = 4, kMaxChars = 60;
+    for (long col = 0; col < grid.GetNCols(); ++col) {
+        int chars = grid.GetColCaption(col).GetLength();
+        for (long row = 0; row < grid.GetNRows(); ++row)
+            chars = std::max(chars, grid.GetCellValue(col, row).GetLength());
+        grid.SetColWidth(col, std::clamp(chars, kMinChars, kMaxChars) * kCharWidth);
+    }
+}
+
+} // namespace
 
 BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns)
 {
@@ -32,6 +51,8 @@ BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns)
         ReportDBError(e, 1, nullptr);
         return FALSE;
     }
+    if (takeColumns)
+        WidenColumnsToTheirTexts(grid);
     grid.SetBCheckAll(0);
     return TRUE;
 }

@@ -12,8 +12,9 @@ namespace appcore {
 
 // Fills the grid with the rows of `sql`, the columns in query order. With
 // `takeColumns` the grid gets the query's columns and their names as
-// captions; otherwise the grid keeps its own columns and takes as many of
-// the query's as it has. The rows' check marks start cleared. FALSE, after
+// captions, each column as wide as its longest text; otherwise the grid
+// keeps its own columns and takes as many of the query's as it has. The
+// rows' check marks start cleared. FALSE, after
 // reporting it, when the query fails (the grid is then empty).
 BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns);
 
