@@ -4,6 +4,7 @@
 
 #include "CHelpers.h"
 #include "CodeRows.h"
+#include "FormLayout.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"
@@ -214,20 +215,8 @@ LRESULT CBudgAsegView::OnEkrAnswer(WPARAM, LPARAM lParam)
 void CBudgAsegView::OnSize(UINT nType, int cx, int cy)
 {
     CBudgetDocView::OnSize(nType, cx, cy);
-    if (!m_grid.GetSafeHwnd())
-        return;
-    CRect client;
-    GetClientRect(&client);
-    m_grid.MoveWindow(0, 200, client.Width(), client.Height() - 275);
-    const int bottom = client.Height();
-    if (CWnd* label = GetDlgItem(IDC_BUDG_NOTE_LABEL))
-        label->SetWindowPos(nullptr, 10, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    m_editPrim.SetWindowPos(nullptr, 110, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    const std::pair<UINT, int> buttons[] = {
-        {IDOK, 10}, {IDC_BUDG_DELETE, 110}, {ID_DELETE_LINE, 210}, {ID_BUH_SPRAVKA, 310}, {IDCANCEL, 410}};
-    for (const auto& [id, x] : buttons)
-        if (CWnd* button = GetDlgItem(id))
-            button->SetWindowPos(nullptr, x, bottom - 25, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PlaceFormParts(this, &m_grid, {200, 75, IDC_BUDG_NOTE_LABEL, IDC_BUDG_NOTE, 110, 60, 25},
+                   {{IDOK, 10}, {IDC_BUDG_DELETE, 110}, {ID_DELETE_LINE, 210}, {ID_BUH_SPRAVKA, 310}, {IDCANCEL, 410}});
 }
 
 } // namespace nledmark

@@ -2,6 +2,7 @@
 #include "CBudgObyazView.h"
 
 #include "CHelpers.h"
+#include "FormLayout.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"
@@ -185,19 +186,8 @@ void CBudgObyazView::OnContractChange()
 void CBudgObyazView::OnSize(UINT nType, int cx, int cy)
 {
     CBudgetDocView::OnSize(nType, cx, cy);
-    if (!m_grid.GetSafeHwnd())
-        return;
-    CRect client;
-    GetClientRect(&client);
-    const int bottom = client.Height();
-    m_grid.MoveWindow(0, 225, client.Width(), bottom - 310);
-    if (CWnd* label = GetDlgItem(IDC_BUDG_NOTE_LABEL))
-        label->SetWindowPos(nullptr, 10, bottom - 75, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    m_editPrim.SetWindowPos(nullptr, 110, bottom - 75, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    const std::pair<UINT, int> buttons[] = {{IDOK, 10}, {IDC_BUDG_DELETE, 110}, {ID_BUH_SPRAVKA, 310}, {IDCANCEL, 410}};
-    for (const auto& [id, x] : buttons)
-        if (CWnd* button = GetDlgItem(id))
-            button->SetWindowPos(nullptr, x, bottom - 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PlaceFormParts(this, &m_grid, {225, 85, IDC_BUDG_NOTE_LABEL, IDC_BUDG_NOTE, 110, 75, 40},
+                   {{IDOK, 10}, {IDC_BUDG_DELETE, 110}, {ID_BUH_SPRAVKA, 310}, {IDCANCEL, 410}});
 }
 
 } // namespace nledmark

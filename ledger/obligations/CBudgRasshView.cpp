@@ -3,6 +3,7 @@
 #include "CBudgRasshView.h"
 
 #include "CHelpers.h"
+#include "FormLayout.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "ndbcore.h"
@@ -54,10 +55,11 @@ void CBudgRasshView::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_BUDG_NOTE, m_strPrim);
 }
 
+// The grid keeps its columns' widths and scrolls across: twelve amounts
+// squeezed into the form's width would be cut.
 void CBudgRasshView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
-    m_grid.KeepRatio();
     PostMessage(WM_SIZE);
     SetSql();
 }
@@ -175,19 +177,8 @@ void CBudgRasshView::OnClearLine()
 void CBudgRasshView::OnSize(UINT nType, int cx, int cy)
 {
     CPostingDocView::OnSize(nType, cx, cy);
-    if (!m_grid.GetSafeHwnd())
-        return;
-    CRect client;
-    GetClientRect(&client);
-    const int bottom = client.Height();
-    m_grid.MoveWindow(0, 90, client.Width(), bottom - 162);
-    if (CWnd* label = GetDlgItem(IDC_BUDG_NOTE_LABEL))
-        label->SetWindowPos(nullptr, 10, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    m_editPrim.SetWindowPos(nullptr, 110, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    const std::pair<UINT, int> buttons[] = {{IDOK, 10}, {IDC_BUDG_DELETE, 110}, {ID_DELETE_LINE, 310}, {IDCANCEL, 410}};
-    for (const auto& [id, x] : buttons)
-        if (CWnd* button = GetDlgItem(id))
-            button->SetWindowPos(nullptr, x, bottom - 25, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PlaceFormParts(this, &m_grid, {90, 72, IDC_BUDG_NOTE_LABEL, IDC_BUDG_NOTE, 110, 60, 25},
+                   {{IDOK, 10}, {IDC_BUDG_DELETE, 110}, {ID_DELETE_LINE, 310}, {IDCANCEL, 410}});
 }
 
 } // namespace nledmark

@@ -3,6 +3,7 @@
 #include "CBudgZayavView.h"
 
 #include "CHelpers.h"
+#include "FormLayout.h"
 #include "CLedmark.h"
 #include "ConfigGlobals.h"
 #include "gridbase.h"
@@ -298,20 +299,14 @@ LRESULT CBudgZayavView::OnTrailingRow(WPARAM, LPARAM)
 void CBudgZayavView::OnSize(UINT nType, int cx, int cy)
 {
     CPostingDocView::OnSize(nType, cx, cy);
-    if (!m_grid.GetSafeHwnd())
-        return;
-    CRect client;
-    GetClientRect(&client);
-    const int bottom = client.Height();
-    m_grid.MoveWindow(0, 210, client.Width(), bottom - 250);
-    if (CWnd* label = GetDlgItem(IDC_REQ_NOTE_LABEL))
-        label->SetWindowPos(nullptr, 10, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    m_editPrim.SetWindowPos(nullptr, 100, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    const std::pair<UINT, int> buttons[] = {{IDOK, 10},           {ID_DOCUMENT_PRINT, 110}, {IDC_BUDG_DELETE, 210},
-                                            {ID_DELETE_LINE, 310}, {ID_BUH_SPRAVKA, 410},   {IDCANCEL, 510}};
-    for (const auto& [id, x] : buttons)
-        if (CWnd* button = GetDlgItem(id))
-            button->SetWindowPos(nullptr, x, bottom - 25, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // The grid ends above the note, which stands 60 pixels above the bottom.
+    PlaceFormParts(this, &m_grid, {210, 65, IDC_REQ_NOTE_LABEL, IDC_BUDG_NOTE, 100, 60, 25},
+                   {{IDOK, 10},
+                    {ID_DOCUMENT_PRINT, 110},
+                    {IDC_BUDG_DELETE, 210},
+                    {ID_DELETE_LINE, 310},
+                    {ID_BUH_SPRAVKA, 410},
+                    {IDCANCEL, 510}});
 }
 
 } // namespace nledmark

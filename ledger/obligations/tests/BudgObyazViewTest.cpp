@@ -86,6 +86,7 @@ TEST_F(BudgObyazView, ANewObligationShowsTheRememberedAccountsAndTwelveMonths)
     afxtest::typeInto(view, IDC_BUDG_NOTE, QStringLiteral("Поставка"));
     EXPECT_EQ(afxtest::text(view, IDC_BUDG_DEBIT), QStringLiteral("150103000"));
 
+    view->m_strIcn = "Обязательство 'по договору' \\ 7";
     Fill(view, "2", "226000", "2");
     EXPECT_EQ(afxtest::text(view, IDC_BUDG_CONTRACT_NAME), QStringLiteral("Поставка продуктов питания"));
     EXPECT_EQ(afxtest::text(view, IDC_BUDG_EKR_NAME), QStringLiteral("Прочие работы, услуги"));
@@ -93,6 +94,8 @@ TEST_F(BudgObyazView, ANewObligationShowsTheRememberedAccountsAndTwelveMonths)
     EXPECT_EQ(Postings(), CString("1|150103226|226000|2|150201226|226000|2|2|4000.25|Поставка продуктов питания"));
     EXPECT_EQ(Text("select concat_ws('|',deb,kred,ekr,dogovor,prd,s) as str from ledmark_budg_obyaz"),
               CString("150103000|150201000|226000|2|2|4000.25"));
+    EXPECT_EQ(Text("select icn as str from ledmark_budg_obyaz"), CString("Обязательство 'по договору' \\ 7"))
+        << "texts reach SQL as literals";
 
     // The next obligation starts with the accounts just posted; the form keeps them whole.
     CBudgObyazView* next = OpenNew();

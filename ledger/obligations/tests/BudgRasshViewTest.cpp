@@ -188,11 +188,19 @@ TEST_F(BudgRasshView, ANewBreakdownRenewsTheFormAStoredOneClosesIt)
     // place and its form closes.
     const long realId = (long)Count("select real_id as cnt from ledmark_budg_rassh");
     ASSERT_EQ(CHelpers::FN_OpenDocument0("Расшифровки к договорам", 0, nullptr), 1);
+    Settle();
     auto* list = Active<CFormGridView>();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->m_grid.GetNRows(), 1);
     EXPECT_EQ(list->m_grid.GetCellValue(0, 0), FormatText("%d", realId));
-    list->m_grid.SetCurCell(0, 0);
+    EXPECT_GT(list->m_grid.GetColWidth(3), 2 * list->m_grid.GetColWidth(0)) << "the contract is not cut to a code";
+    // The next breakdown saved in the form still open joins the list, newest first.
+    SetContract(view, "4");
+    Line(view, 0, "221000", 1, {"3000"}, "1", "2");
+    ASSERT_FALSE(SaveYes(view));
+    ASSERT_EQ(list->m_grid.GetNRows(), 2);
+    EXPECT_EQ(list->m_grid.GetCellValue(0, 0), FormatText("%d", realId + 1));
+    list->m_grid.SetCurCell(0, 1);
     ASSERT_TRUE(list->Choose());
     Settle();
     auto* stored = Active<CBudgRasshView>();
@@ -207,8 +215,9 @@ TEST_F(BudgRasshView, ANewBreakdownRenewsTheFormAStoredOneClosesIt)
     save.verify();
     Settle();
     EXPECT_EQ(ChildCount(), 2) << "the stored breakdown's form closed, the new one and the list stay";
-    EXPECT_EQ(Count("select count(*) as cnt from ledmark_budg_rassh"), 1);
-    EXPECT_EQ(Text("select s as str from ledmark_budg_rassh"), CString("50001.50"));
+    EXPECT_EQ(list->m_grid.GetCellValue(4, 1), CString("50001.50")) << "the list shows the update";
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_budg_rassh"), 2);
+    EXPECT_EQ(Text(FormatText("select s as str from ledmark_budg_rassh where real_id=%d", realId)), CString("50001.50"));
 }
 
 TEST_F(BudgRasshView, PictureOfTheFormWithTwoLines)
