@@ -30,6 +30,8 @@ BenchOptions ParseBenchOptions(const QStringList& args, int rounds)
             options.dir = args[i + 1];
         else if (args[i] == QLatin1String("--port"))
             options.port = args[i + 1];
+        else if (args[i] == QLatin1String("--buffer-pool"))
+            options.bufferPool = args[i + 1];
         else if (args[i] == QLatin1String("--rounds"))
             options.rounds = std::max(1, args[i + 1].toInt());
     }
@@ -38,7 +40,10 @@ BenchOptions ParseBenchOptions(const QStringList& args, int rounds)
 
 bool StartBenchDatabase(const BenchOptions& options, const QString& database)
 {
-    if (!Localdb({"start", "--dir", options.dir, "--port", options.port, "--db", database})
+    QStringList start{"start", "--dir", options.dir, "--port", options.port, "--db", database};
+    if (!options.bufferPool.isEmpty())
+        start << "--buffer-pool" << options.bufferPool;
+    if (!Localdb(start)
         || !Localdb({"newdb", database, "--dir", options.dir}))
         return false;
     SetDriverId(1);

@@ -1,4 +1,5 @@
-// What the benchmark programs share: their options (--dir, --port, --rounds),
+// What the benchmark programs share: their options (--dir, --port, --rounds,
+// --buffer-pool),
 // a fresh database on the local server of tools/localdb with the database
 // layer connected to it, the application's interpreter with the built
 // configuration, and the median of the rounds.
@@ -11,6 +12,7 @@ struct BenchOptions {
     QString dir;
     QString port = QStringLiteral("33390");
     int rounds = 9;
+    QString bufferPool;  // --buffer-pool: the server's buffer pool when it starts ("" the default)
 };
 
 BenchOptions ParseBenchOptions(const QStringList& arguments, int rounds);

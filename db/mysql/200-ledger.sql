@@ -192,14 +192,18 @@ CREATE TABLE ledmark_provodki (
   s DECIMAL(18,2) NOT NULL DEFAULT 0,
   prim VARCHAR(500) NULL,
   fil_id INT NOT NULL DEFAULT 1,
-  -- The journal lists a period and documents are replaced by id. Balances and
+  -- The journal lists a period in the order of dates, documents and lines and
+  -- reads the screen it shows by that key, so its last screen costs the same
+  -- over any number of postings; documents are replaced by id. Balances and
   -- turnovers read one index range per account side (synthetic, analytic, source,
-  -- KOSGU, then the date); the index also holds the amount, quantity, branch, KBK
-  -- and first analytic value, so a year of postings is summed without reading rows.
-  KEY ledmark_provodki_d (d),
+  -- KOSGU, then the date); the journal filtered by an account reads the same
+  -- range in its own order (date, document, line follow the account). The index
+  -- also holds the amount, quantity, branch, KBK and first analytic value, so a
+  -- year of postings is summed without reading rows.
+  KEY ledmark_provodki_order (d, id, npp),
   KEY ledmark_provodki_id (id, npp),
-  KEY ledmark_provodki_deb (deb1, deb2, deb0, deb3, d, s, kol, fil_id, kbk_deb, deb_sb1),
-  KEY ledmark_provodki_kred (kred1, kred2, kred0, kred3, d, s, kol, fil_id, kbk_kred, kred_sb1)
+  KEY ledmark_provodki_deb (deb1, deb2, deb0, deb3, d, id, npp, s, kol, fil_id, kbk_deb, deb_sb1),
+  KEY ledmark_provodki_kred (kred1, kred2, kred0, kred3, d, id, npp, s, kol, fil_id, kbk_kred, kred_sb1)
 );
 
 -- ---------------------------------------------------------------------------

@@ -45,6 +45,7 @@ const JournalColumn kColumns[] = {
 };
 
 constexpr long kGridRows = 32;
+const char* const kJournalKey = "ledmark_provodki.d,ledmark_provodki.id,ledmark_provodki.npp";
 constexpr int kVkReturn = 13;
 
 bool IsOpen(const _RecordsetPtr& rs)
@@ -104,6 +105,9 @@ void CProvodkiView::SetUpGrid()
         m_grid.SetColHidden(0, 1);
     m_grid.SetConnectionType(0);
     m_grid.SetUpdatable(0);
+    // The journal's query is ordered by date, document and line: the grid reads
+    // only the screens it shows, at the same cost over any number of postings.
+    m_grid.SetOrderKey(kJournalKey);
     m_grid.KeepRatio();
 }
 
@@ -151,14 +155,19 @@ void CProvodkiView::SetSql(int force)
 
 void CProvodkiView::Reload(const CJournalFilter& filter, long rememberedRow, long rememberedCol, long keptPosition)
 {
-    const CString where = JournalWhere(filter, CHelpers::GL_SqlDeb(), CHelpers::GL_SqlKred());
+    const CString where = JournalWhere(filter, JournalDebit(), JournalCredit());
     const CString sql =
         GL_SqlProvodki(ChangeDateUS0(GetDPV1(), 0), ChangeDateUS0(GetDPV2(), 0), where, 1);
     if (sql.IsEmpty())
         return; // the script has told the user why
+    // A posting has one document: without the date filter the postings alone give the count.
+    m_grid.SetCountTable(filter.dateAfter.IsEmpty() ? "ledmark_provodki" : "");
     m_grid.Connect(GetODBCDriverName(GetDriverId(-1)), GetServerName(nullptr), GetDataBaseName(nullptr), sql,
                    GetUserID(nullptr), GetUserPassword(nullptr));
     _RecordsetPtr rs = m_grid.GetRecordSet();
+    // The last screen needs no count; a kept position is counted from the top.
+    if (keptPosition > 0)
+        m_grid.CountRecords();
     if (!IsOpen(rs) || rs->GetRecordCount() <= 0)
         return;
     const CJournalPlace place = PlaceJournal(rs->GetRecordCount(), m_grid.GetNRows(), rememberedRow, keptPosition);
@@ -235,8 +244,7 @@ void CProvodkiView::FillAccountList(CComboBox& list, bool debitSide)
     list.GetWindowText(shown);
     list.ResetContent();
     list.AddString("");
-    const CString sql = AccountListQuery(debitSide, CurrentFilter(), GetDPV1(), GetDPV2(), CHelpers::GL_SqlDeb(),
-                                         CHelpers::GL_SqlKred());
+    const CString sql = AccountListQuery(debitSide, CurrentFilter(), GetDPV1(), GetDPV2(), JournalDebit(), JournalCredit());
     _RecordsetPtr rs;
     rs.CreateInstance(__uuidof(Recordset));
     rs->Open((const char*)sql, GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);

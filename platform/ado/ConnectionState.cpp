@@ -42,6 +42,7 @@ void ConnectionState::open(const QString& connectionString, long loginTimeoutSec
         throw _com_error(E_FAIL, text, doing, std::move(diagnostics));
     }
     connected_ = true;
+    connectionString_ = connectionString;
     depth_ = 0;
     SQLWCHAR name[64] = {};
     SQLSMALLINT nameLength = 0;

@@ -23,6 +23,8 @@ public:
     void open(const QString& connectionString, long loginTimeoutSeconds);
     void close();
     bool isOpen() const { return connected_; }
+    // The text the connection was opened with (for a second connection of the same user).
+    const QString& connectionString() const { return connectionString_; }
     SQLHDBC dbc() const { return static_cast<SQLHDBC>(dbc_.get()); }
     std::recursive_mutex& mutex() { return mutex_; }
 
@@ -46,6 +48,7 @@ private:
     _com_error withServerErrorNumber(const _com_error& error);
 
     std::recursive_mutex mutex_;
+    QString connectionString_;
     OdbcHandle dbc_;
     bool connected_ = false;
     bool mariaDb_ = false;

@@ -8,7 +8,7 @@ void RecordCursor::requireOpen() const
         throw _com_error(adErrObjectClosed, QStringLiteral("Набор записей закрыт"));
 }
 
-const RowSource::Row& RecordCursor::current() const
+const RecordRows::Row& RecordCursor::current() const
 {
     requireOpen();
     if (position < 0 || !source->has(position))

@@ -1,7 +1,7 @@
 // The position of one recordset in its rows. The recordset, its fields and
 // its clones' fields reach the rows through it.
 #pragma once
-#include "RowSource.h"
+#include "RecordRows.h"
 #include "com_error.h"
 
 #include <memory>
@@ -9,7 +9,7 @@
 namespace vornal::ado {
 
 struct RecordCursor {
-    std::shared_ptr<RowSource> source;   // null while closed
+    std::shared_ptr<RecordRows> source;   // null while closed
     long long position = 0;              // 0-based; -1 is before the first row
     bool forwardOnly = false;
 
@@ -18,7 +18,7 @@ struct RecordCursor {
     bool atEnd() const { return !source || !source->has(position); }
     bool atStart() const { return position < 0; }
     // The current row; throws adErrNoCurrentRecord at either end.
-    const RowSource::Row& current() const;
+    const RecordRows::Row& current() const;
     int columnOf(const _variant_t& index) const;
 };
 

@@ -2,7 +2,9 @@
 
 #include "Connection.h"
 #include "ConnectionState.h"
+#include "KeyedRows.h"
 #include "RecordCursor.h"
+#include "RowSource.h"
 
 using vornal::ado::RecordCursor;
 using vornal::ado::RowSource;
@@ -15,7 +17,7 @@ _Recordset::_Recordset()
 _Recordset::~_Recordset() = default;
 
 void _Recordset::Attach(std::shared_ptr<vornal::ado::ConnectionState> connection, const QString& sql,
-                        std::shared_ptr<RowSource> source, bool forwardOnly)
+                        std::shared_ptr<vornal::ado::RecordRows> source, bool forwardOnly)
 {
     connection_ = std::move(connection);
     sql_ = sql;
@@ -195,4 +197,40 @@ _RecordsetPtr _Recordset::Clone(long) const
     clone->cursor_->source = cursor_->source;
     clone->cursor_->position = cursor_->position;
     return _RecordsetPtr(clone);
+}
+
+bool _Recordset::OpenKeyed(const QString& sql, _Connection* connection, const QStringList& key, int pageRows,
+                           long countHint, const QString& countTable)
+{
+    if (cursor_->open())
+        throw _com_error(adErrObjectOpen, QStringLiteral("Набор записей уже открыт"));
+    if (!connection || connection->GetState() != adStateOpen)
+        throw _com_error(adErrObjectClosed, QStringLiteral("Для набора записей не задано открытое соединение"));
+    vornal::ado::KeyedQuery query;
+    if (!query.split(sql, key))
+        return false;
+    query.setCountTable(countTable);
+    auto rows = std::make_shared<vornal::ado::KeyedRows>(connection->state(), query, pageRows, countHint);
+    if (!rows->open())
+        return false;
+    Attach(connection->state(), sql, std::move(rows), false);
+    return true;
+}
+
+bool _Recordset::IsCounted() const
+{
+    auto* keyed = dynamic_cast<vornal::ado::KeyedRows*>(cursor_->source.get());
+    return !keyed || keyed->counted();
+}
+
+void _Recordset::OnCounted(std::function<void()> listener)
+{
+    if (auto* keyed = dynamic_cast<vornal::ado::KeyedRows*>(cursor_->source.get()))
+        keyed->setCountListener(std::move(listener));
+}
+
+long _Recordset::TakeShift(bool wait)
+{
+    auto* keyed = dynamic_cast<vornal::ado::KeyedRows*>(cursor_->source.get());
+    return keyed ? static_cast<long>(keyed->takeShift(wait)) : 0;
 }

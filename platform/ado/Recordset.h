@@ -16,12 +16,13 @@
 #include "Field.h"
 #include "variant_t.h"
 
+#include <functional>
 #include <memory>
 
 namespace vornal::ado {
 struct RecordCursor;
 class ConnectionState;
-class RowSource;
+class RecordRows;
 }
 
 class _Connection;
@@ -74,6 +75,31 @@ public:
     // A second position over the same rows.
     _RecordsetPtr Clone(long lockType = adLockUnspecified) const;
 
+    // This platform's own: an ordered query read a page at a time by its key
+    // (a list that opens on its last screen at the same cost over any number
+    // of rows; KeyedRows.h in this library tells how). `key` names the
+    // columns of the query's closing "order by", which must order by them
+    // ascending and by nothing else; rows must differ in them and they must
+    // not be null. False, with nothing opened, when the query is not one that
+    // is read so (or its result lacks a key column); throws _com_error when
+    // it fails. `countHint` is the
+    // provisional count until the rows are counted (the last count of the
+    // same list, or 0); `countTable`, when given, is counted alone under the
+    // query's condition (KeyedQuery::count).
+    bool OpenKeyed(const QString& sql, _Connection* connection, const QStringList& key, int pageRows,
+                   long countHint = 0, const QString& countTable = QString());
+    // Whether the rows are counted: always, unless the recordset is keyed and
+    // its count is still being made.
+    bool IsCounted() const;
+    // A keyed recordset calls `listener` (on another thread) once its count
+    // is there, so the list takes it (TakeShift).
+    void OnCounted(std::function<void()> listener);
+    // For a keyed recordset: takes the count once it is there (waiting for
+    // it with `wait`) and gives how far the rows' positions moved since the
+    // last call; the rows keep their place from the end of the list. The
+    // recordset's own position is not moved. 0 for any other recordset.
+    long TakeShift(bool wait = false);
+
     long GetCursorLocation() const { return cursorLocation_; }
     void PutCursorLocation(const long& location) { cursorLocation_ = location; }
 
@@ -101,7 +127,7 @@ public:
 
     // Used by _Connection::Execute: a recordset over a result already produced.
     void Attach(std::shared_ptr<vornal::ado::ConnectionState> connection, const QString& sql,
-                std::shared_ptr<vornal::ado::RowSource> source, bool forwardOnly);
+                std::shared_ptr<vornal::ado::RecordRows> source, bool forwardOnly);
 
 private:
     void MoveTo(long long position);

@@ -6,8 +6,8 @@
 // cursor whose size the driver knows) reads any row by its position, so a list
 // that opens at its last screen reads that screen and not the rows before it.
 #pragma once
-#include "ColumnReader.h"
 #include "ConnectionState.h"
+#include "RecordRows.h"
 
 #include <QHash>
 #include <deque>
@@ -16,31 +16,30 @@
 
 namespace vornal::ado {
 
-class RowSource {
+class RowSource : public RecordRows {
 public:
-    using Row = std::vector<_variant_t>;
 
     // `scrollable`: the statement's cursor is static, so rows may be read by position.
     RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sql, bool scrollable = false);
     RowSource(const RowSource&) = delete;
     RowSource& operator=(const RowSource&) = delete;
 
-    int columnCount() const { return static_cast<int>(columns_.size()); }
-    const ColumnInfo& column(int index) const { return columns_[static_cast<std::size_t>(index)]; }
+    int columnCount() const override { return static_cast<int>(columns_.size()); }
+    const ColumnInfo& column(int index) const override { return columns_[static_cast<std::size_t>(index)]; }
     // -1 when there is no column of that name (compared without case).
-    int columnIndex(const QString& name) const;
+    int columnIndex(const QString& name) const override;
 
     // True when the row (0-based) exists; reads from the driver as far as needed.
-    bool has(long long index);
-    const Row& row(long long index);
-    long long count();
+    bool has(long long index) override;
+    const Row& row(long long index) override;
+    long long count() override;
     // Rows before the index may be forgotten (forward-only reading).
-    void forgetBefore(long long index);
-    long long firstKept() const { return first_; }
-    void close();
-    bool closed() const { return !statement_; }
+    void forgetBefore(long long index) override;
+    long long firstKept() const override { return first_; }
+    void close() override;
+    bool closed() const override { return !statement_; }
     // How many rows were read from the driver so far.
-    long long rowsRead() const { return read_; }
+    long long rowsRead() const override { return read_; }
 
 private:
     bool fetchOne();

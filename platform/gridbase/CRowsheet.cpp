@@ -47,6 +47,28 @@ void CRowsheet::Connect(LPCTSTR odbcDriver, LPCTSTR server, LPCTSTR database, LP
     v->connectTo(connection.ToQString(), AfxQ(sql));
 }
 
+void CRowsheet::SetOrderKey(LPCTSTR columns)
+{
+    QStringList key;
+    for (const QString& column : AfxQ(columns).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (!column.trimmed().isEmpty())
+            key << column.trimmed();
+    if (RowsheetView* v = View())
+        v->setOrderKey(key);
+}
+
+void CRowsheet::SetCountTable(LPCTSTR table)
+{
+    if (RowsheetView* v = View())
+        v->setCountTable(AfxQ(table));
+}
+
+void CRowsheet::CountRecords()
+{
+    if (RowsheetView* v = View())
+        v->adoptCount(true);
+}
+
 _RecordsetPtr CRowsheet::GetRecordSet() const
 {
     RowsheetView* v = View();

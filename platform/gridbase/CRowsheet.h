@@ -12,6 +12,15 @@
 // put a record back on the same visible row after a refresh; Connect keeps the
 // first visible record too.
 //
+// A form that names the ordering key of its query (SetOrderKey) gets a list
+// read a page at a time by that key: the grid reads the screen it shows with
+// "order by <key> desc limit n", opens on its last screen, and counts the
+// records for the scroll bar beside the first screen, on a connection of its
+// own (until then RecordCount is provisional; CountRecords waits for it).
+// Positions, bookmarks, clones and fields work as on a static recordset. A
+// query that does not end with "order by" the key is read whole, as is any
+// query of a form that names no key.
+//
 // In a dialog template the grid is a control of the class "Rowsheet"; its
 // columns are set in code (SetNCols, SetColField, SetColCaption, ...).
 //
@@ -41,6 +50,17 @@ public:
     // shows it. Throws _com_error when the connection or the query fails.
     void Connect(LPCTSTR odbcDriver, LPCTSTR server, LPCTSTR database, LPCTSTR sql, LPCTSTR user,
                  LPCTSTR password);
+    // The columns the form's queries are ordered by, as the query names them,
+    // separated by "," ("ledmark_provodki.d,ledmark_provodki.id"); "" for none.
+    // Their values must tell the records apart and never be null.
+    void SetOrderKey(LPCTSTR columns);
+    // The table whose rows meeting the query's condition are the records,
+    // when its joins add columns and never records and its condition names
+    // that table alone: the count reads that table alone. "" when the whole
+    // query decides.
+    void SetCountTable(LPCTSTR table);
+    // Makes RecordCount exact: a list read by its key waits for its count.
+    void CountRecords();
     // The recordset shown (null before Connect).
     _RecordsetPtr GetRecordSet() const;
     _variant_t GetRowBookMark(long row) const;

@@ -26,6 +26,19 @@ void RowsheetModel::setRecordset(const _RecordsetPtr& rs)
     endResetModel();
 }
 
+void RowsheetModel::renumber(long shift)
+{
+    beginResetModel();
+    m_records = m_rs && m_rs->GetState() == adStateOpen ? static_cast<int>(m_rs->GetRecordCount()) : 0;
+    QHash<int, COLORREF> moved;
+    for (auto it = m_colors.constBegin(); it != m_colors.constEnd(); ++it)
+        if (it.key() + shift >= 0 && it.key() + shift < m_records)
+            moved.insert(it.key() + static_cast<int>(shift), it.value());
+    m_colors.swap(moved);
+    m_cachedRecord = -1;
+    endResetModel();
+}
+
 void RowsheetModel::bind()
 {
     m_fieldOf.assign(m_cols.size(), -1);
@@ -41,7 +54,8 @@ void RowsheetModel::bind()
             continue;
         }
         for (long f = 0; f < count; ++f) {
-            if (fields->GetItem(f)->GetName().qstring().compare(name, Qt::CaseInsensitive) == 0) {
+            // The name alone: the field's arrow would read the current record too.
+            if (fields->GetItem(f).GetInterfacePtr()->GetName().qstring().compare(name, Qt::CaseInsensitive) == 0) {
                 m_fieldOf[c] = static_cast<int>(f);
                 break;
             }

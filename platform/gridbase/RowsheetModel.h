@@ -46,6 +46,10 @@ public:
             emit dataChanged(index(0, col), index(rowCount() - 1, col));
     }
 
+    // The recordset's records moved by `shift` places (a keyed list took its
+    // count): the colours move with them and the count is read again.
+    void renumber(long shift);
+
     // Text colour of a record (counted from 0); 0 (black) until one is set.
     COLORREF recordColor(int record) const;
     void setRecordColor(int record, COLORREF color);

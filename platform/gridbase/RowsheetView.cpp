@@ -3,6 +3,7 @@
 #include "GridColumnWidths.h"
 #include "RowsheetModel.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -48,7 +49,12 @@ _RecordsetPtr RowsheetView::openRecordset(const QString& connectionText, const Q
     rs.CreateInstance(__uuidof(Recordset));
     rs->PutCursorLocation(adUseClient);
     try {
-        rs->Open(_variant_t(sql), m_connection.GetInterfacePtr(), adOpenStatic, adLockReadOnly, adCmdText);
+        // Three screens a page: scrolling a screen either way reads nothing.
+        const long hint = sql == m_lastSql ? m_lastCount : 0;
+        if (m_key.isEmpty()
+            || !rs->OpenKeyed(sql, m_connection.GetInterfacePtr(), m_key, std::max(64, 3 * pageRows()), hint,
+                            m_countTable))
+            rs->Open(_variant_t(sql), m_connection.GetInterfacePtr(), adOpenStatic, adLockReadOnly, adCmdText);
     } catch (const _com_error&) {
         // A kept connection may have been lost since the last refresh: one more try on a new one.
         if (!reused)
@@ -61,15 +67,52 @@ _RecordsetPtr RowsheetView::openRecordset(const QString& connectionText, const Q
 
 void RowsheetView::connectTo(const QString& connectionText, const QString& sql)
 {
-    const int keepTop = top();
+    int keepTop = top();
     _RecordsetPtr rs = openRecordset(connectionText, sql);
     m_connecting = true;
     m_model->setRecordset(rs);
+    if (!rs->IsCounted()) {
+        // Before the count the rows read are those at the end.
+        keepTop = std::max(0, m_model->rowCount() - pageRows());
+        QPointer<RowsheetView> self(this);
+        rs->OnCounted([self] {
+            QMetaObject::invokeMethod(qApp, [self] {
+                if (self)
+                    self->adoptCount(false);
+            }, Qt::QueuedConnection);
+        });
+    }
     showFrom(keepTop);
     m_connecting = false;
     m_synced = rs->GetState() == adStateOpen ? rs->GetAbsolutePosition() : 0;
+    m_lastSql = sql;
+    m_lastCount = rs->GetState() == adStateOpen && rs->IsCounted() ? rs->GetRecordCount() : 0;
     m_announced.clear();
     applyWidths();
+    announceRows();
+}
+
+void RowsheetView::adoptCount(bool wait)
+{
+    const _RecordsetPtr rs = m_model->recordset();
+    if (!rs || rs->GetState() != adStateOpen)
+        return;
+    const long shift = rs->TakeShift(wait);
+    if (rs->IsCounted())
+        m_lastCount = rs->GetRecordCount();
+    if (shift == 0 && rs->GetRecordCount() == m_model->rowCount())
+        return;
+    const int first = top();
+    const QModelIndex current = currentIndex();
+    m_connecting = true;
+    m_model->renumber(shift);
+    showFrom(std::max(0, first + (int)shift));
+    if (current.isValid() && m_model->rowCount() > 0)
+        setCurrentIndex(m_model->index(std::clamp(current.row() + (int)shift, 0, m_model->rowCount() - 1),
+                                       current.column()));
+    showFrom(std::max(0, first + (int)shift));
+    m_connecting = false;
+    m_announced.clear();
     announceRows();
 }
 
@@ -178,6 +221,12 @@ void RowsheetView::mouseDoubleClickEvent(QMouseEvent* event)
 bool RowsheetView::viewportEvent(QEvent* event)
 {
     const bool handled = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Paint) {
+        // Paging may have found rows another user added or removed.
+        const _RecordsetPtr& rs = m_model->recordset();
+        if (rs && rs->GetState() == adStateOpen && rs->GetRecordCount() != m_model->rowCount())
+            QMetaObject::invokeMethod(this, [this] { adoptCount(false); }, Qt::QueuedConnection);
+    }
     if (event->type() == QEvent::Resize) {
         if (m_keepRatio)
             applyWidths();

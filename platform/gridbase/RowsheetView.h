@@ -6,6 +6,7 @@
 #include "afx.h"
 #include "ado.h"
 
+#include <QStringList>
 #include <QTableView>
 #include <vector>
 
@@ -23,8 +24,17 @@ public:
 
     RowsheetModel* records() const { return m_model; }
     // Runs the query on the grid's connection (opened again when its text
-    // changed or it was lost) and shows it, keeping the first visible record.
+    // changed or it was lost) and shows it, keeping the first visible record;
+    // a list read by its key opens on its last screen.
     void connectTo(const QString& connectionText, const QString& sql);
+    // The columns the queries are ordered by ("" for none): a query that ends
+    // with "order by" them is read a page at a time by its key.
+    void setOrderKey(const QStringList& key) { m_key = key; }
+    // The table whose rows the records are ("" when the query's joins decide).
+    void setCountTable(const QString& table) { m_countTable = table; }
+    // Takes the count of a keyed list once it is there (waiting for it with
+    // `wait`): the records shown stay where they are.
+    void adoptCount(bool wait);
 
     int top() const;
     int pageRows() const;
@@ -58,6 +68,10 @@ private:
     std::vector<int> m_announced;   // per visible row, the record event 12 was raised for
     bool m_keepRatio = false;
     bool m_connecting = false;
+    QStringList m_key;
+    QString m_countTable;
+    QString m_lastSql;              // the last query shown, and its count
+    long m_lastCount = 0;
 };
 
 } // namespace gridbase

@@ -30,6 +30,27 @@ TEST(JournalRules, FiltersMakeTheWhereClause)
         EXPECT_EQ(JournalWhere(c.filter, kDeb, kKred), CString(c.where));
 }
 
+TEST(JournalRules, AFullAccountIsMatchedColumnByColumn)
+{
+    const CJournalSide debit(kDeb, "p.deb0", "p.deb1", "p.deb2", "p.deb3");
+    const CJournalSide credit(kKred, "p.kred0", "p.kred1", "p.kred2", "p.kred3");
+    struct Case {
+        const char* account;
+        const char* condition;
+    } cases[] = {
+        {"230211000", "p.deb0='2' and p.deb1='302' and p.deb2='11' and p.deb3='000'"},
+        {"2302110", "D(x)='2302110'"},        // not a full account: its text
+        {"23021100a", "D(x)='23021100a'"},
+        {"2302 1000", "D(x)='2302 1000'"},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AccountCondition(debit, c.account), CString(c.condition)) << c.account;
+    EXPECT_EQ(JournalWhere({"", "120111610", ""}, debit, credit),
+              CString("where p.kred0='1' and p.kred1='201' and p.kred2='11' and p.kred3='610' "
+                      "and ledmark_provodki.d is not null"));
+}
+
 TEST(JournalRules, FilterListsAreNarrowedByTheOtherSide)
 {
     const CJournalFilter filter{"120134510", "120111610", ""};

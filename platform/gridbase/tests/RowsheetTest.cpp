@@ -18,6 +18,10 @@ const int kPostings = 100000;
 const char* const kJournalSql =
     "select fil_id, d, concat('Справка ', id) as doc_name, id as number, npp, kol, s, prim as so "
     "from ledmark_provodki order by id, npp";
+// The same list with the columns of its key, read by that key.
+const char* const kKeyedJournalSql =
+    "select fil_id, d, concat('Справка ', id) as doc_name, id as number, npp, kol, s, prim as so, id "
+    "from ledmark_provodki order by id, npp";
 
 class JournalForm : public CDialog {
 public:
@@ -44,12 +48,12 @@ public:
         m_grid.KeepRatio();
         afxtest::showActive(this);
     }
-    void connect()
+    void connect(const char* sql = kJournalSql)
     {
         vornal::testing::TestServer server;
         ASSERT_TRUE(vornal::testing::CreateFreshDatabase(&server));
         m_grid.Connect(GetODBCDriverName(1), CString(QStringLiteral("127.0.0.1:%1").arg(server.port)),
-                       CString(server.database), kJournalSql, "root", "");
+                       CString(server.database), sql, "root", "");
     }
     // What the journal does after a refresh: back to the kept position on the
     // remembered row, or the last record on the last row.
@@ -153,6 +157,51 @@ TEST_F(RowsheetTest, ARefreshKeepsTheRecordOnItsVisibleRow)
     EXPECT_EQ(form.m_grid.GetCurRow(), 3);
     EXPECT_EQ(rs->GetCollect("number").text(), QStringLiteral("1500"));
     EXPECT_EQ(form.m_grid.GetRowBookMark(3).lVal, 1500);
+}
+
+TEST_F(RowsheetTest, AListReadByItsKeyOpensOnItsLastScreenAndCountsBesideIt)
+{
+    JournalForm form;
+    form.open();
+    form.m_grid.SetOrderKey("id,npp");
+    form.connect(kJournalSql);
+    EXPECT_TRUE(form.m_grid.GetRecordSet()->IsCounted()) << "a query without the key's fields is read whole";
+    form.connect(kKeyedJournalSql);
+    _RecordsetPtr rs = form.m_grid.GetRecordSet();
+    form.position(0, 0, 3);
+    const long rows = form.m_grid.GetNRows();
+    auto* view = qobject_cast<QTableView*>(form.m_grid.GetQWidget());
+    EXPECT_EQ(form.m_grid.GetCurRow(), rows - 1);
+    EXPECT_EQ(rs->GetCollect("number").text(), QString::number(kPostings));
+    EXPECT_LT(rs->GetRowsRead(), 4 * std::max(rows, 64L)) << "only the last screens were read";
+    // The count comes: the records stay on their rows and the list has them all.
+    form.m_grid.CountRecords();
+    EXPECT_EQ(rs->RecordCount, kPostings);
+    EXPECT_EQ(view->model()->rowCount(), kPostings);
+    EXPECT_EQ(form.m_grid.GetCurRow(), rows - 1);
+    EXPECT_EQ(form.m_grid.GetRowBookMark(rows - 1).lVal, kPostings);
+    EXPECT_EQ(rs->GetCollect("number").text(), QString::number(kPostings));
+    for (long row = 0; row < rows; ++row) {
+        const long record = form.m_grid.GetRowBookMark(row).lVal;
+        EXPECT_EQ(form.m_grid.GetRowFgClr(row), record % 7 == 0 || record % 10 == 0 ? 255u : 0u) << record;
+    }
+    // To the top and back.
+    view->scrollToTop();
+    EXPECT_EQ(view->model()->index(0, 1).data().toString(), QStringLiteral("1"));
+    view->scrollToBottom();
+    EXPECT_EQ(view->model()->index(kPostings - 1, 1).data().toString(), QString::number(kPostings));
+
+    // A refresh with a kept position counts first, and keeps the record on its row.
+    rs->Bookmark = _variant_t(1497L);
+    form.m_grid.SetCurCell(1, 3);
+    ASSERT_EQ(rs->GetCollect("number").text(), QStringLiteral("1500"));
+    const long kept = rs->AbsolutePosition;
+    form.connect(kKeyedJournalSql);
+    form.m_grid.CountRecords();
+    form.position(kept, 3, 1);
+    rs = form.m_grid.GetRecordSet();
+    EXPECT_EQ(form.m_grid.GetCurRow(), 3);
+    EXPECT_EQ(rs->GetCollect("number").text(), QStringLiteral("1500"));
 }
 
 TEST_F(RowsheetTest, DoubleClickAndEnterReachTheForm)
