@@ -112,6 +112,8 @@ bool MeasureRound(Rounds& r, const std::vector<std::string>& statements, const s
     bool ok = true;
     ExecuteSql(kClear);
     r.save.push_back(Seconds([] {
+        // As the form saves: one read cache for the checks and the statements.
+        appcore::CScriptReadCache reads;
         COperByHandRecord op = Operation();
         COperLineFault fault;
         long realId = -1;

@@ -56,8 +56,13 @@ int GL_Verify_SB(const char* account, short n, const char* code)
     CString table = I_GetSprTableName(book);
     if (table.IsEmpty())
         return 0;
-    return int(ExecuteCount(FormatText("select count(*) as cnt from %s where %s", table,
-                                       SqlKeyIs(I_GetSprFieldId(book), code)), nullptr, 0));
+    // The posting script has usually just asked the same: its answer is kept
+    // while the document's lines are checked.
+    const CString sql = FormatText("select count(*) as cnt from %s where %s", table, SqlKeyIs(I_GetSprFieldId(book), code));
+    long long count = 0;
+    if (!appcore::CScriptReadCache::FindCount(sql.ToStdString(), count))
+        count = ExecuteCount(sql, nullptr, 0);
+    return int(count);
 }
 
 namespace {

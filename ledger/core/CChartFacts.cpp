@@ -1,7 +1,12 @@
 #include "CChartFacts.h"
 
 #include "AccountDimensions.h"
+#include "ScriptReadCache.h"
+#include "appcore.h"
 #include "ledmark.h"
+#include "ndbcore.h"
+
+#include <set>
 
 namespace nledmark {
 
@@ -46,6 +51,58 @@ CString CChartFacts::Tail(const CString& account, const CString& ekr, int side)
     if (found == m_tails.end())
         found = m_tails.emplace(key, GL_GetTailFromEKR(account, ekr, side)).first;
     return found->second;
+}
+
+namespace {
+
+// The test of one value as GL_Verify_SB and the posting script write it: the
+// key compared as text (a number column compared with a text would take the
+// text's leading digits).
+CString ValueCountSql(const CString& table, const CString& key, const CString& value)
+{
+    return FormatText("select count(*) as cnt from %s where concat(%s,'')='%s'", table, key, MakeSqlStr(value));
+}
+
+} // namespace
+
+void CChartFacts::LookUpValues(const std::vector<ValueAsk>& asks)
+{
+    if (!appcore::CScriptReadCache::Active())
+        return;
+    std::map<int, std::set<CString>> byBook;
+    for (const ValueAsk& ask : asks) {
+        if (ask.account.IsEmpty() || ask.value.IsEmpty() || ask.k < 1 || ask.k > 3)
+            continue;
+        const int book = Of(ask.account).book[ask.k - 1];
+        if (book != 0)
+            byBook[book].insert(ask.value);
+    }
+    for (const auto& [book, values] : byBook) {
+        const CString table = I_GetSprTableName(book);
+        const CString key = I_GetSprFieldId(book);
+        if (table.IsEmpty() || key.IsEmpty())
+            continue;
+        // One pass over the book, each value counted by the same comparison as its own query.
+        CString columns;
+        int n = 0;
+        for (const CString& value : values) {
+            columns += FormatText("%ssum(concat(%s,'')='%s') as c%d", n ? "," : "", key, MakeSqlStr(value), n);
+            ++n;
+        }
+        try {
+            _RecordsetPtr rs = GetConnection()->Execute((const char*)FormatText("select %s from %s", columns, table));
+            if (rs->GetadoEOF())
+                continue;
+            long column = 0;
+            for (const CString& value : values) {
+                const _variant_t found = rs->GetCollect(column++);
+                appcore::CScriptReadCache::KeepCount(ValueCountSql(table, key, value).ToStdString(),
+                                                     found.isNull() || found.isEmpty() ? 0 : (long long)found);
+            }
+        } catch (const _com_error&) {
+            // Each value is asked on its own, and a failure is reported there.
+        }
+    }
 }
 
 } // namespace nledmark

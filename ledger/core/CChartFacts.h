@@ -6,6 +6,7 @@
 #include "afx.h"
 
 #include <map>
+#include <vector>
 
 namespace nledmark {
 
@@ -26,6 +27,18 @@ public:
     // The KOSGU code of an economic code for the account on a side
     // (GL_GetTailFromEKR).
     CString Tail(const CString& account, const CString& ekr, int side);
+
+    // An analytic value a document names: of dimension k (1..3) of the account.
+    struct ValueAsk {
+        CString account;
+        short k;
+        CString value;
+    };
+    // Looks the values up in their reference books, one query per book, and
+    // keeps the answers in the open script read cache, where the posting
+    // script and ValueExists find them. A failed query keeps nothing: each
+    // value is then looked up (and the failure reported) on its own.
+    void LookUpValues(const std::vector<ValueAsk>& asks);
 
 private:
     std::map<CString, Account> m_accounts;

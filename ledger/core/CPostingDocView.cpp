@@ -1,6 +1,7 @@
 #include "CPostingDocView.h"
 
 #include "CCellwork.h"
+#include "ScriptReadCache.h"
 #include "dlgkit.h"
 #include "gridbase.h"
 #include "ledmark.h"
@@ -30,6 +31,10 @@ CPostingDocView::~CPostingDocView() = default;
 int CPostingDocView::Write(int ask)
 {
     CWaitCursor wait;
+    // One read cache for the whole save: the checks and the posting statements
+    // read the same chart rows and reference books, and the save writes only
+    // the document's own rows, which none of them reads.
+    appcore::CScriptReadCache reads;
     if (!UpdateData(TRUE) || !CheckStoredDate() || !ValidateDocument())
         return 0;
     if (RemembersBeforeQuestion())

@@ -99,10 +99,30 @@ bool IsEmptyOperLine(const COperLine& line)
            && NumberOf(line[OPER_SUM]) == 0;
 }
 
+namespace {
+
+// The analytic values the non-empty lines name.
+std::vector<CChartFacts::ValueAsk> AnalyticValues(const std::vector<COperLine>& lines)
+{
+    std::vector<CChartFacts::ValueAsk> asks;
+    for (const COperLine& l : lines) {
+        if (IsEmptyOperLine(l))
+            continue;
+        for (short k = 1; k <= 3; ++k) {
+            asks.push_back({l[OPER_DEBIT], k, l[OPER_DEB_SB1 + k - 1]});
+            asks.push_back({l[OPER_CREDIT], k, l[OPER_KRED_SB1 + k - 1]});
+        }
+    }
+    return asks;
+}
+
+} // namespace
+
 BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int branch, COperLineFault& fault)
 {
     fault = COperLineFault();
-    // The checks only read: the chart and the reference books are read once per query.
+    // The checks only read: the chart and the reference books are read once per
+    // query (the save keeps one scope for its checks and statements).
     appcore::CScriptReadCache reads;
     CChartFacts chart;
     bool any = false;
@@ -110,11 +130,14 @@ BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int bran
         COperLine& l = lines[row];
         if (IsEmptyOperLine(l))
             continue;
-        any = true;
         if (!PassesPostingTest(l, date, branch)) {
             fault.row = row;
             return FALSE;
         }
+        // Once the chart answers, the values of all lines are read, a book at a time.
+        if (!any)
+            chart.LookUpValues(AnalyticValues(lines));
+        any = true;
         if (!CheckAccounts(l, row, chart, fault) || !CheckAnalytics(l, row, OPER_DEBIT, "дебету", chart, fault)
             || !CheckAnalytics(l, row, OPER_CREDIT, "кредиту", chart, fault)
             || !CheckQuantityAndAmount(l, row, chart, fault))

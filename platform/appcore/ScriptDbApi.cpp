@@ -53,7 +53,7 @@ _variant_t ReadFirstValue(const std::string& sql)
 
 _variant_t FirstValue(const std::string& sql)
 {
-    return CachedRead<_variant_t>("1:" + sql, [&] { return ReadFirstValue(sql); });
+    return CachedRead<_variant_t>(CScriptReadCache::ScalarKey(sql), [&] { return ReadFirstValue(sql); });
 }
 
 std::string VariantText(const _variant_t& value)

@@ -1,5 +1,7 @@
 #include "ScriptReadCache.h"
 
+#include "ado.h"
+
 #include <atomic>
 #include <map>
 
@@ -65,6 +67,21 @@ void CScriptReadCache::Forget()
     ReadCache& cache = ThreadCache();
     cache.answers.clear();
     cache.generation = NextGeneration();
+}
+
+bool CScriptReadCache::FindCount(const std::string& sql, long long& count)
+{
+    const std::any* kept = Find(ScalarKey(sql));
+    if (!kept)
+        return false;
+    const _variant_t& value = std::any_cast<const _variant_t&>(*kept);
+    count = value.isNull() || value.isEmpty() ? 0 : static_cast<long long>(value);
+    return true;
+}
+
+void CScriptReadCache::KeepCount(const std::string& sql, long long count)
+{
+    Keep(ScalarKey(sql), _variant_t(count));
 }
 
 unsigned long long CScriptReadCache::Generation()

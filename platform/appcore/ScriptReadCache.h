@@ -34,6 +34,13 @@ public:
     // The generation of the open scope: never the same twice in a process;
     // 0 when no scope is open on this thread.
     static unsigned long long Generation();
+
+    // The scripts' scalar reads (db.string, db.count, db.money) keep the first
+    // value of a query's text; code of the program that runs the same text
+    // shares their answer through these. FindCount: false when none is kept.
+    static bool FindCount(const std::string& sql, long long& count);
+    static void KeepCount(const std::string& sql, long long count);
+    static std::string ScalarKey(const std::string& sql) { return "1:" + sql; }
 };
 
 } // namespace appcore

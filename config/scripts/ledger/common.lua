@@ -257,6 +257,14 @@ function L.remembered(key, make)
     return value
 end
 
+-- What is remembered under the key, without making it (nil when nothing is).
+local function recalled(key)
+    if db.read_generation() ~= remembered.generation then
+        return nil
+    end
+    return remembered.values[key]
+end
+
 local function chart_row(fields)
     if not fields then
         return nil
@@ -272,11 +280,16 @@ local function chart_row(fields)
 end
 
 -- The row of an account that may be posted: the exact code under its source.
+-- Inside a read cache the rows that the posting test read for a pair of
+-- accounts answer too (false stands for "no such row").
 function L.posting_account(code)
-    local source, synthetic, analytic, kosgu = L.parts(code)
-    return chart_row(L.row(string.format(
-        "select %s from spr_plan_sch where col0=%d and col1='%s' and col2='%s' and col3='%s'",
-        CHART_COLUMNS, tonumber(source), synthetic, analytic, kosgu)))
+    local row = L.remembered("posting_account|" .. code, function()
+        local source, synthetic, analytic, kosgu = L.parts(code)
+        return chart_row(L.row(string.format(
+            "select %s from spr_plan_sch where col0=%d and col1='%s' and col2='%s' and col3='%s'",
+            CHART_COLUMNS, tonumber(source), synthetic, analytic, kosgu))) or false
+    end)
+    return row or nil
 end
 
 -- The row that describes an account at the most precise level the chart has:
@@ -325,7 +338,24 @@ end
 
 function L.posting_accounts(first, second)
     return L.remembered("posting_accounts|" .. tostring(first) .. "|" .. tostring(second), function()
-        return read_posting_accounts(first, second)
+        -- Accounts whose rows were read one by one need no query of the pair.
+        local rows, known = {}, true
+        for _, code in pairs({first, second}) do
+            local row = recalled("posting_account|" .. code)
+            if row == nil then
+                known = false
+            elseif row then
+                rows[code] = row
+            end
+        end
+        if known then
+            return rows
+        end
+        rows = read_posting_accounts(first, second)
+        for _, code in pairs({first, second}) do
+            L.remembered("posting_account|" .. code, function() return rows[code] or false end)
+        end
+        return rows
     end)
 end
 
