@@ -1,6 +1,7 @@
 #include "CInterpriter.h"
 
 #include "ScriptAnswer.h"
+#include "ScriptCallText.h"
 #include "ScriptApi.h"
 #include "ScriptHooks.h"
 #include "ScriptLuaCall.h"
@@ -142,6 +143,30 @@ bool CInterpriter::LoadScript(const char* context, const char* chunkName, const 
     return true;
 }
 
+bool CInterpriter::PushParsedCall(const char* call, const char* context, int& arguments)
+{
+    appcore::ScriptCallText parsed;
+    if (!appcore::ParseScriptCallText(call, parsed) || !PushContext(context))
+        return false;
+    lua_State* L = m_state;
+    // The name as the compiled call would find it: the context, then the globals.
+    lua_getfield(L, -1, parsed.function.c_str());
+    lua_remove(L, -2);
+    if (!lua_isfunction(L, -1)) {
+        lua_pop(L, 1);
+        return false;  // compiled, the call reports what the name is
+    }
+    luaL_checkstack(L, static_cast<int>(parsed.arguments.size()) + 1, "аргументы вызова");
+    for (const appcore::ScriptCallArgument& argument : parsed.arguments) {
+        if (argument.isText)
+            lua_pushlstring(L, argument.text.data(), argument.text.size());
+        else
+            lua_pushinteger(L, static_cast<lua_Integer>(argument.integer));
+    }
+    arguments = static_cast<int>(parsed.arguments.size());
+    return true;
+}
+
 // Compiles a call text as an expression ("return <call>"), or, when it is not
 // one, as statements. Leaves the chunk on the stack.
 bool CInterpriter::Compile(const char* call, std::string& failure)
@@ -171,7 +196,16 @@ bool CInterpriter::Evaluate(const char* call, const char* context, std::string& 
     std::string failure;
     bool ok = false;
     lua_pushcfunction(L, MessageHandler);
-    if (!Compile(call, failure)) {
+    int arguments = 0;
+    if (PushParsedCall(call, context, arguments)) {
+        if (lua_pcall(L, arguments, 1, top + 1) != LUA_OK)
+            failure = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+        else if (!appcore::ScriptValueText(L, -1, answer))
+            failure = std::string("функция вернула значение типа ") + luaL_typename(L, -1)
+                      + ", а ожидался текст или число";
+        else
+            ok = true;
+    } else if (!Compile(call, failure)) {
         failure = "синтаксическая ошибка: " + failure;
     } else if (!PushContext(context)) {
         failure = "контекст сценария не найден";

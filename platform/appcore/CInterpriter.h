@@ -66,6 +66,10 @@ public:
 private:
     bool PushContext(const char* context) const;
     bool Compile(const char* call, std::string& failure);
+    // Pushes the function and the arguments of a call of the bridges' simple
+    // form whose name is a function in the context; false (nothing pushed)
+    // for any other call. Gives the number of arguments.
+    bool PushParsedCall(const char* call, const char* context, int& arguments);
     static int CopyHashKey(char* key, size_t size);
 
     lua_State* m_state = nullptr;

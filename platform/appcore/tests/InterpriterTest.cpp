@@ -8,6 +8,7 @@
 #include "ConfigGlobals.h"
 #include "HookRecorder.h"
 #include "MakeParam.h"
+#include "ScriptCallText.h"
 #include "ScriptLuaCall.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,12 @@ function FailsEmpty() error("") end
 function GL_GetOborot(a) return "10@20" end
 function Shared() return "общая" end
 function Echo(note, flag) return note .. "|" .. flag end
+function Kinds(...)
+    local parts = {}
+    for _, v in ipairs({...}) do parts[#parts + 1] = math.type(v) or type(v) end
+    return select("#", ...) .. ":" .. table.concat(parts, ",")
+end
+NotAFunction = 5
 )";
 
 const char kWorkplaceScript[] = R"(
@@ -125,6 +132,47 @@ TEST_F(InterpriterTest, FailuresAreReportedAndNeverAnswered)
         EXPECT_NE(local.errors[0].find("Ошибка сценария"), std::string::npos);
     }
     EXPECT_EQ(Eval("Int()"), "42"); // the state is sound after the failures
+}
+
+// A bridge's call of literal arguments reaches its function without being
+// compiled; it answers as the compiled text does (the same text in
+// parentheses is compiled), and any other text is compiled as before.
+TEST_F(InterpriterTest, LiteralCallsAnswerAsCompiledOnes)
+{
+    struct Case {
+        const char* call;
+        bool parsed;
+    } const cases[] = {
+        {R"(Kinds("a",1,-2,"",007))", true},
+        {R"(Echo("\\\"\n\r\t\065\0931\'",7))", true},
+        {"Kinds()", true},
+        {R"(Kinds("x");)", true},
+        {"Kinds(123456789012345678)", true},
+        {"Kinds(1234567890123456789)", false},  // Lua reads it as a float
+        {"Kinds(1.5,0x10,1e3)", false},
+        {"Kinds(x)", false},
+        {R"(Kinds("a", 1))", false},             // blanks are the compiler's
+        {R"(Kinds("\x41\u{42}"))", false},
+        {"not(1)", false},
+        {"Kinds(1) .. Kinds(2)", false},
+        {"Own()", true},                          // found through the workplace's context
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.call);
+        appcore::ScriptCallText parsed;
+        EXPECT_EQ(appcore::ParseScriptCallText(c.call, parsed), c.parsed);
+        const std::string compiled = std::string("(") + c.call + ")";
+        if (std::string(c.call).back() != ';')
+            EXPECT_EQ(Eval(c.call, "Arm.А"), Eval(compiled.c_str(), "Arm.А"));
+    }
+    EXPECT_EQ(Eval(R"(Kinds("a",1,-2,"",007))"), "5:string,integer,integer,string,integer");
+    // A name that is no function is compiled, so the failure reads as before.
+    HookRecorder local;
+    std::string answer;
+    EXPECT_FALSE(interpriter.Evaluate("NotAFunction(1)", nullptr, answer));
+    ASSERT_EQ(local.errors.size(), 1u);
+    EXPECT_NE(local.errors[0].find("global 'NotAFunction'"), std::string::npos) << local.errors[0];
+    EXPECT_TRUE(hooks.errors.empty());
 }
 
 TEST_F(InterpriterTest, MakeParamCarriesHostileTextThroughARealCallUnchanged)
