@@ -1,5 +1,6 @@
 #include "CPerso.h"
 
+#include "CLichKartView.h"
 #include "CVenz.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -14,7 +15,9 @@ namespace {
 // joins this list in the change that builds it.
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
-    static const std::vector<appcore::ModuleTemplate> rows = {};
+    static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDD_LICH_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLichKartView)},
+    };
     return rows;
 }
 

@@ -144,3 +144,50 @@ CREATE TABLE perso_trv (
   PRIMARY KEY (tn, npp, d),
   KEY perso_trv_tn_d (tn, d)
 ) ENGINE=InnoDB;
+
+-- Reference books of the personal card: regions, nationalities, education and
+-- family status.
+CREATE TABLE kreg (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+CREATE TABLE nash (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+CREATE TABLE ob (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+CREATE TABLE spl (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- Districts, cities and settlements of the regions. A district's row has no
+-- city and no settlement; a city's or a settlement's row names its district,
+-- or none (a city of the region itself). City and settlement codes are unique
+-- within their region and district only.
+CREATE TABLE spr_rayon (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  reg INT NOT NULL,                            -- region (kreg)
+  rayon INT NULL,                              -- district
+  r_name VARCHAR(250) NULL,
+  g INT NULL,                                  -- city
+  g_name VARCHAR(250) NULL,
+  s INT NULL,                                  -- settlement
+  s_name VARCHAR(250) NULL,
+  dt_del DATE NULL,                            -- set when the entry is deleted
+  KEY spr_rayon_reg (reg, rayon)
+) ENGINE=InnoDB;
+
+-- Kinds of address elements; level 5 are those of a street ("ул", "пер"),
+-- written as the street's last word.
+CREATE TABLE ELEMadr (
+  id VARCHAR(20) NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  level INT NOT NULL
+) ENGINE=InnoDB;

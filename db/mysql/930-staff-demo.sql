@@ -174,3 +174,61 @@ JOIN (SELECT @m1 + INTERVAL (tens.n * 10 + units.n) DAY AS d
       WHERE tens.n * 10 + units.n < DAY(LAST_DAY(@m1))) days
   ON a.d1 <= days.d AND (a.d2 IS NULL OR a.d2 >= days.d)
 WHERE WEEKDAY(days.d) < 5 AND a.tn <> 31;
+
+-- The personal card's books: regions, nationalities, education, family status
+-- and the kinds of address elements (the street's are of level 5).
+INSERT INTO kreg (id, name) VALUES
+  (1, 'Ольмарский край'),
+  (2, 'Северная область');
+
+INSERT INTO nash (id, name) VALUES
+  (1, 'Русский'), (2, 'Татарин'), (3, 'Украинец'), (4, 'Башкир'), (5, 'Чуваш');
+
+INSERT INTO ob (id, name) VALUES
+  (1, 'Высшее'), (2, 'Неполное высшее'), (3, 'Среднее профессиональное'), (4, 'Среднее общее'),
+  (5, 'Основное общее');
+
+INSERT INTO spl (id, name) VALUES
+  (1, 'Замужем (женат)'), (2, 'Не замужем (холост)'), (3, 'Разведена (разведен)'), (4, 'Вдова (вдовец)');
+
+INSERT INTO ELEMadr (id, name, level) VALUES
+  ('ул', 'улица', 5), ('пер', 'переулок', 5), ('пр-кт', 'проспект', 5), ('б-р', 'бульвар', 5),
+  ('ш', 'шоссе', 5), ('пл', 'площадь', 5), ('проезд', 'проезд', 5),
+  ('г', 'город', 4), ('с', 'село', 6), ('д', 'деревня', 6);
+
+-- The region's two districts; its cities Ольмарск and Северогорск belong to no
+-- district, while each district has a town of its own under the same code 1;
+-- settlements of both districts and one of the region itself. A district of
+-- the neighbouring region with a deleted settlement.
+INSERT INTO spr_rayon (reg, rayon, r_name, g, g_name, s, s_name, dt_del) VALUES
+  (1, 1, 'Заречный район', NULL, NULL, NULL, NULL, NULL),
+  (1, 2, 'Лесной район', NULL, NULL, NULL, NULL, NULL),
+  (1, NULL, NULL, 1, 'Ольмарск', NULL, NULL, NULL),
+  (1, NULL, NULL, 2, 'Северогорск', NULL, NULL, NULL),
+  (1, 1, 'Заречный район', 1, 'пгт Заречный', NULL, NULL, NULL),
+  (1, 2, 'Лесной район', 1, 'Лесогорск', NULL, NULL, NULL),
+  (1, 1, 'Заречный район', NULL, NULL, 1, 'с. Берёзовка', NULL),
+  (1, 1, 'Заречный район', NULL, NULL, 2, 'д. Ключи', NULL),
+  (1, 2, 'Лесной район', NULL, NULL, 1, 'пос. Сосновый', NULL),
+  (1, NULL, NULL, NULL, NULL, 3, 'пос. Приозёрный', NULL),
+  (2, 1, 'Полярный район', NULL, NULL, NULL, NULL, NULL),
+  (2, NULL, NULL, 1, 'Северск', NULL, NULL, NULL),
+  (2, 1, 'Полярный район', NULL, NULL, 1, 'д. Старая', CURDATE());
+
+-- Employees' photos are copied into the folder "photos" under the user's
+-- profile folder. The head's card is filled in whole, with her photo there
+-- (tools/run puts the demo photos into the folder).
+INSERT INTO system_const (name, val) VALUES ('pics_lich_kart', 'photos');
+
+UPDATE tn SET
+  MRosn = 1, NN = 1, OB = 1, SPL = 1, MR1 = 'г. Ольмарск',
+  SerP = '0405', NOp = '123456', KV1 = 'ОВД Центрального района г. Ольмарска', DVpus = '2016-09-20',
+  inn = '770412345601', SNo = '112-233-445 95', TEL = '8 (3852) 22-14-07',
+  da1 = '656000', DAreg = 1, da2 = 1, DAyl = 'Садовая ул', DAd = '12', DAkor = '', DAkv = '34',
+  UZ1 = 'Ольмарский государственный педагогический университет', FAK = 'Дошкольного образования',
+  GO = '1994', SP = 'Дошкольная педагогика и психология', KV = 'Преподаватель дошкольной педагогики и психологии',
+  NO = 'ЭВ 123456', OT = '1994-06-28', OPR = 'Педагог',
+  OS = '1994-08-15', NS = '1998-09-01', SRPS = '1994-08-15', SRPD = MAKEDATE(@y - 5, 10),
+  PMR1 = 'Детский сад № 12, старший воспитатель', DRB = MAKEDATE(@y - 5, 9),
+  image_path = 'photos/3.png'
+WHERE tn = 3;

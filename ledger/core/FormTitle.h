@@ -1,14 +1,9 @@
-// The caption of a ledger form that its opener gave no title: the form's own
-// name, as the bookkeeper knows it, in place of the template's document name
-// with a number.
+// The ledger's forms take their captions as every form does (FormCaption.h).
 #pragma once
-#include "afx.h"
-
-class CView;
+#include "FormCaption.h"
 
 namespace nledmark {
 
-// Sets the document's title to `title` unless the opener gave one.
-void SetFormTitle(CView* view, const char* title);
+using appcore::SetFormTitle;
 
 } // namespace nledmark

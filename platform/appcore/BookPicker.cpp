@@ -86,9 +86,14 @@ bool BookPickerSetup(const char* book, const char* filter, PickerSetup& setup)
     QString base = BaseQuery(spr, table);
     switch (kind) {
     case FilterKind::Select:
+        // A book of the configuration answers its key column and shows its
+        // columns from the query too (those the query has); any other query
+        // answers its first column and shows them all.
         setup.sql = CString(condition);
-        setup.keyField.Empty();
-        setup.columns.clear();
+        if (!spr) {
+            setup.keyField.Empty();
+            setup.columns.clear();
+        }
         break;
     case FilterKind::Where:
         setup.sql = CString(base + QStringLiteral(" ") + condition);

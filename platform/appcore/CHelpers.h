@@ -32,7 +32,8 @@ public:
 
     // The reference-book picker. `book` is a picker key (I_GetSprSU_Id), a
     // table or a book name of the configuration, or a plain table. `filter`:
-    // null/empty for all rows; "select ..." the whole list query; "where ..."
+    // null/empty for all rows; "select ..." the whole list query (a book of
+    // the configuration answers its key column from it); "where ..."
     // a condition on the book's table; " and ..." a condition added to the
     // table's rows; any other text a search fragment the list opens with.
     // The choice is written into control `ctrlId` of `parent` (its change

@@ -29,6 +29,7 @@
 #include "CommandPictures.h"
 #include "ConfigGlobals.h"
 #include "DocumentKinds.h"
+#include "FormCaption.h"
 #include "FormScript.h"
 #include "GridQuery.h"
 #include "MakeParam.h"

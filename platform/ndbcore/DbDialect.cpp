@@ -161,6 +161,16 @@ CString SqlNextNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where)
     return text;
 }
 
+CString SqlLockRow(LPCTSTR column, LPCTSTR table, LPCTSTR where)
+{
+    CString text;
+    if (CurrentDialect() == SqlDialect::SqlServer)
+        text.Format("select %s from %s with (updlock, rowlock, holdlock) where %s", column, table, where);
+    else
+        text.Format("select %s from %s where %s for update", column, table, where);
+    return text;
+}
+
 CString SqlLastInsertId()
 {
     switch (CurrentDialect()) {

@@ -45,6 +45,11 @@ CString SqlLikeText(LPCTSTR column, LPCTSTR text, SqlLikeMatch match);
 CString SqlFullName();
 // The next free number of a column: coalesce(max(column), 0) + 1 over the table and condition.
 CString SqlNextNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where = nullptr);
+// A query of one column of the rows of `where` that takes their update lock
+// until the transaction ends: a save reads its stored row so first, and a row
+// another user deleted meanwhile gives no row ("... for update"; on SQL
+// Server the table hint updlock).
+CString SqlLockRow(LPCTSTR column, LPCTSTR table, LPCTSTR where);
 // Queries of the key the session last generated and of the session's server-side id.
 CString SqlLastInsertId();
 CString SqlSessionId();

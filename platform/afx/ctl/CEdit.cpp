@@ -69,9 +69,9 @@ LRESULT proc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool& handl
     case EM_GETSEL:
         return (LRESULT)edit->GetSel();
     case EM_SCROLLCARET:
-        if (QLineEdit* e = line(pWnd))
-            e->setCursorPosition(e->cursorPosition());
-        else if (QPlainTextEdit* p = multi(pWnd))
+        // A line edit keeps its caret in view by itself; moving the caret
+        // there would drop the selection that usually comes just before.
+        if (QPlainTextEdit* p = multi(pWnd))
             p->ensureCursorVisible();
         return TRUE;
     case EM_LIMITTEXT:

@@ -79,6 +79,19 @@ TEST_F(SqlLiteralsTest, ReservedColumnNameIsQuotedWhereTheDialectReservesIt)
     }
 }
 
+TEST_F(SqlLiteralsTest, RowLockInEveryDialect)
+{
+    const std::pair<long, const char*> cases[] = {
+        {0, "select npp from perso_tn_nip with (updlock, rowlock, holdlock) where tn=1 and npp=2"},
+        {1, "select npp from perso_tn_nip where tn=1 and npp=2 for update"},
+        {2, "select npp from perso_tn_nip where tn=1 and npp=2 for update"},
+    };
+    for (const auto& [driver, text] : cases) {
+        SetDriverId(driver);
+        EXPECT_EQ(SqlLockRow("npp", "perso_tn_nip", "tn=1 and npp=2"), CString(text)) << "driver " << driver;
+    }
+}
+
 TEST_F(SqlLiteralsTest, LikeTextKeepsLikesSignsLiteralInEveryDialect)
 {
     struct Case {

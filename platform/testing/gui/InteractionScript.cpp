@@ -29,6 +29,13 @@ InteractionScript& InteractionScript::message(const QString& text, int answer)
     return *this;
 }
 
+InteractionScript& InteractionScript::message(const QString& text, int answer, std::function<void()> meanwhile)
+{
+    m_steps.push_back(Step { AfxModalKind::Message, text, false, false, answer,
+                             [meanwhile = std::move(meanwhile)](DialogStep&) { meanwhile(); } });
+    return *this;
+}
+
 InteractionScript& InteractionScript::messageContaining(const QString& part, int answer)
 {
     m_steps.push_back(Step { AfxModalKind::Message, part, true, false, answer, {} });
@@ -112,6 +119,10 @@ void InteractionScript::run(AfxModalRequest& req)
     m_steps.pop_front();
     m_currentUnexpected = false;
     if (req.kind == AfxModalKind::Message) {
+        if (step.steps) {
+            DialogStep d(req);
+            step.steps(d);
+        }
         for (QAbstractButton* b : req.widget->findChildren<QAbstractButton*>()) {
             if (b->property("afx_id").toInt() == step.answer) {
                 b->click();

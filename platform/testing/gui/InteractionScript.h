@@ -48,6 +48,9 @@ public:
     // A message box whose text is `text` (exactly), answered with IDYES, IDNO, IDOK...
     InteractionScript& message(const QString& text, int answer);
     InteractionScript& messageContaining(const QString& part, int answer);
+    // The same, with something done while the message is shown (another
+    // user's change while the question waits), before it is answered.
+    InteractionScript& message(const QString& text, int answer, std::function<void()> meanwhile);
     // A modal dialog by its template id or its caption; the steps must close it.
     InteractionScript& dialog(UINT templateId, Steps steps);
     InteractionScript& dialogCaption(const QString& caption, Steps steps);

@@ -1,6 +1,6 @@
-#include "FormTitle.h"
+#include "FormCaption.h"
 
-namespace nledmark {
+namespace appcore {
 
 void SetFormTitle(CView* view, const char* title)
 {
@@ -19,4 +19,4 @@ void SetFormTitle(CView* view, const char* title)
     document->SetTitle(title);
 }
 
-} // namespace nledmark
+} // namespace appcore
