@@ -1,6 +1,7 @@
 #include "CPerso.h"
 
 #include "CLichKartView.h"
+#include "CNipView.h"
 #include "CVenz.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -16,6 +17,7 @@ namespace {
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDD_NIP_VIEW, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipView)},
         {IDD_LICH_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLichKartView)},
     };
     return rows;

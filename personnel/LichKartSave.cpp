@@ -5,6 +5,7 @@
 #include "CLichKartView.h"
 
 #include "LichKartRecord.h"
+#include "NipForm.h"
 #include "PhotoStore.h"
 #include "StaffNumbers.h"
 #include "gridbase.h"
@@ -61,15 +62,7 @@ void CLichKartView::ReadCard(CardRecord& record)
 
 bool CLichKartView::Refuse(const char* message, int field, bool select)
 {
-    AfxMessageBox(message);
-    if (CWnd* control = GetDlgItem(field)) {
-        control->SetFocus();
-        if (select) {
-            control->SendMessage(EM_SETSEL, 0, LPARAM(-1));
-            control->SendMessage(EM_SCROLLCARET, 0, 0);
-        }
-    }
-    return false;
+    return nvenzol::RefuseField(this, message, field, select);
 }
 
 bool CLichKartView::CheckCard(CardRecord& record)

@@ -2,6 +2,7 @@
 
 #include "CNipListDoc.h"
 #include "CNipListView.h"
+#include "CNipView.h"
 #include "appcore.h"
 #include "gridbase.h"
 #include "ndbcore.h"
@@ -20,6 +21,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
         {IDD_NIP_LIST, RUNTIME_CLASS(CNipListDoc), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipListView)},
+        {IDD_NIP_VIEW_VENZ, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipView)},
     };
     return rows;
 }

@@ -3,7 +3,10 @@
 #include "StaffNumbers.h"
 #include "ndbcore.h"
 
+#include <QString>
+
 #include <algorithm>
+#include <vector>
 
 namespace nvenzol {
 
@@ -31,21 +34,55 @@ CString Quoted(const CString& text)
     return "'" + MakeSqlStr(text) + "'";
 }
 
-// The appointment values of an assignment; false when a code is no number.
-struct NipValues {
-    CString tn, npp, st, kpr, d1, d2, prd, kat, dol, noprik, dprik;
-};
-
-bool Values(const NipFields& nip, NipValues& v)
+// The SQL value of a column's text as its kind writes it; false when the
+// text is none of that kind (a key or code that is no whole number, a
+// number or date that is none).
+bool Value(const NipColumn& column, const CString& text, CString& sql)
 {
-    if (!NipKey(nip.tn, nip.npp, v.tn, v.npp) || !Code(nip.kpr, v.kpr) || !Code(nip.prd, v.prd)
-        || !Code(nip.kat, v.kat) || !Code(nip.dol, v.dol))
-        return false;
-    v.st = nip.st.ToQString().trimmed().isEmpty() ? CString("1") : DB_Digit(nip.st);
-    v.d1 = ChangeDateUS0(nip.d1, 0);
-    v.d2 = ChangeDateUS0(nip.d2, 0);
-    v.dprik = ChangeDateUS0(nip.dprik, 0);
-    v.noprik = Quoted(nip.noprik);
+    const bool blank = text.ToQString().trimmed().isEmpty();
+    switch (column.value) {
+    case NipValue::Key:
+        return CheckedNumber(text, sql);
+    case NipValue::Code:
+        return Code(text, sql);
+    case NipValue::Rates:
+    case NipValue::Number: {
+        if (blank) {
+            sql = column.value == NipValue::Rates ? "1" : "NULL";
+            return true;
+        }
+        QString number;
+        if (!NormalizeNumberText(text.ToQString(), number))
+            return false;
+        sql = CString(number);
+        return true;
+    }
+    case NipValue::Date:
+        sql = ChangeDateUS0(text, 0);
+        return blank || sql != "NULL";
+    case NipValue::Text:
+        sql = Quoted(text);
+        return true;
+    case NipValue::NullText:
+        sql = NullStr(text);
+        return true;
+    case NipValue::Flag:
+        sql = text.ToQString().trimmed() == "1" ? "1" : "0";
+        return true;
+    }
+    return false;
+}
+
+// The values of the set's columns in its order; false when one is none.
+bool Values(const NipColumnSet& set, const NipRecord& nip, std::vector<CString>& values)
+{
+    for (const NipColumn& column : set.columns) {
+        const auto found = nip.find(column.name);
+        CString sql;
+        if (!Value(column, found == nip.end() ? CString() : found->second, sql))
+            return false;
+        values.push_back(sql);
+    }
     return true;
 }
 
@@ -76,32 +113,51 @@ CString NipNextNumberSql(const CString& tn)
     return SqlNextNumber("npp", "perso_tn_nip", "tn=" + number);
 }
 
-CString NipInsertSql(const NipFields& nip)
+CString NipInsertSql(const NipColumnSet& set, const NipRecord& nip)
 {
-    NipValues v;
-    if (!Values(nip, v))
+    std::vector<CString> values;
+    if (!Values(set, nip, values))
         return CString();
-    return FormatText("insert into perso_tn_nip (tn,npp,st,kpr,d1,d2,prd,kat,dol,noprik,Dprik) "
-                      "values (%s,%s,%s,%s,%s,%s,%s,%s,%s,%s,%s)",
-                      v.tn, v.npp, v.st, v.kpr, v.d1, v.d2, v.prd, v.kat, v.dol, v.noprik, v.dprik);
+    CString names, list;
+    for (size_t i = 0; i < values.size(); ++i) {
+        names += (i ? "," : "") + CString(set.columns[i].name);
+        list += (i ? "," : "") + values[i];
+    }
+    return "insert into perso_tn_nip (" + names + ") values (" + list + ")";
 }
 
-CString NipUpdateSql(const NipFields& nip)
+CString NipUpdateSql(const NipColumnSet& set, const NipRecord& nip)
 {
-    NipValues v;
-    if (!Values(nip, v))
+    std::vector<CString> values;
+    if (!Values(set, nip, values))
         return CString();
-    return FormatText("update perso_tn_nip set st=%s,kpr=%s,d1=%s,d2=%s,prd=%s,kat=%s,dol=%s,noprik=%s,Dprik=%s "
-                      "where tn=%s and npp=%s",
-                      v.st, v.kpr, v.d1, v.d2, v.prd, v.kat, v.dol, v.noprik, v.dprik, v.tn, v.npp);
+    CString assignments, key;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const NipColumn& column = set.columns[i];
+        if (column.value == NipValue::Key) {
+            key += (key.IsEmpty() ? " where " : " and ") + CString(column.name) + "=" + values[i];
+            continue;
+        }
+        assignments += (assignments.IsEmpty() ? "" : ",") + CString(column.name) + "=" + values[i];
+    }
+    return "update perso_tn_nip set " + assignments + key;
+}
+
+CString NipLockSql(const CString& tn, const CString& npp)
+{
+    CString t, n;
+    if (!NipKey(tn, npp, t, n))
+        return CString();
+    return SqlLockRow("1 as cnt", "perso_tn_nip", FormatText("tn=%s and npp=%s", t, n));
 }
 
 CString NipColumnSql(const char* column, const CString& tn, const CString& npp)
 {
-    static const char* const columns[] = {"st", "kpr", "d1", "d2", "prd", "kat", "dol", "noprik", "Dprik"};
+    const NipColumnSet& all = VenzNipColumns();
     CString t, n;
     const CString name(column ? column : "");
-    const bool known = std::any_of(std::begin(columns), std::end(columns), [&](const char* c) { return name == c; });
+    const bool known = std::any_of(all.columns.begin(), all.columns.end(),
+                                   [&](const NipColumn& c) { return c.value != NipValue::Key && name == c.name; });
     if (!known || !NipKey(tn, npp, t, n))
         return CString();
     return FormatText("select %s as str from perso_tn_nip where tn=%s and npp=%s", name, t, n);
@@ -112,7 +168,7 @@ CString FirstCurrentNipSql(const CString& tn, const CString& periodStart, bool s
     CString number;
     if (!CheckedNumber(tn, number))
         return CString();
-    return FormatText("select npp as str from perso_tn_nip where tn=%s and (d2 is null or d2%s%s) order by d1",
+    return FormatText("select npp as str from perso_tn_nip where tn=%s and (d2 is null or d2%s%s) order by d1,npp",
                       number, strictlyAfter ? ">" : ">=", ChangeDateUS0(periodStart, 0));
 }
 

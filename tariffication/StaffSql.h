@@ -5,31 +5,32 @@
 // literal helpers, dates (dd.mm.yyyy) as date literals. A builder answers ""
 // when a personnel or running number is no number, and nothing is run then.
 #pragma once
+#include "NipColumns.h"
 #include "VenzExport.h"
 #include "afx.h"
 
 namespace nvenzol {
-
-// An assignment as the personnel forms write it.
-struct NipFields {
-    CString tn, npp, st, kpr, d1, d2, prd, kat, dol, noprik, dprik;
-};
 
 // How many rows the assignment (tn, npp) has (0 or 1), as "cnt".
 NVENZOL_EXPORT CString NipCountSql(const CString& tn, const CString& npp);
 // The next running number of the employee: one above the highest, 1 for an
 // employee without assignments, in the dialect of the current driver.
 NVENZOL_EXPORT CString NipNextNumberSql(const CString& tn);
-// The appointment columns written: a new row, or the row (tn, npp) changed.
-// An empty number of rates is written as 1.
-NVENZOL_EXPORT CString NipInsertSql(const NipFields& nip);
-NVENZOL_EXPORT CString NipUpdateSql(const NipFields& nip);
-// One appointment column of the row (st, kpr, d1, d2, prd, kat, dol, noprik,
-// Dprik) as "str"; "" for any other column.
+// The set's columns of an assignment written: a new row, or the row (tn, npp)
+// changed; columns outside the set stay as they are. An empty number of
+// rates is written as 1, an empty number, code or date as NULL, a number with
+// "," or "." as the number; "" when a key, code, number or date is none.
+NVENZOL_EXPORT CString NipInsertSql(const NipColumnSet& set, const NipRecord& nip);
+NVENZOL_EXPORT CString NipUpdateSql(const NipColumnSet& set, const NipRecord& nip);
+// The row (tn, npp) read under its update lock, as "cnt" (1, or 0 when it is
+// gone): a change takes it first.
+NVENZOL_EXPORT CString NipLockSql(const CString& tn, const CString& npp);
+// One column of the row as "str", for any column an assignment form edits
+// (VenzNipColumns); "" for any other column.
 NVENZOL_EXPORT CString NipColumnSql(const char* column, const CString& tn, const CString& npp);
 // The employee's first assignment current at the period's first day (as
-// "str", oldest start first): without an end or ending on or after that day;
-// `strictlyAfter` asks for an end after it (the position time sheet's rule).
+// "str", oldest start first, of one day's the lowest number): without an end
+// or ending on or after that day; `strictlyAfter` asks for an end after it (the position time sheet's rule).
 NVENZOL_EXPORT CString FirstCurrentNipSql(const CString& tn, const CString& periodStart, bool strictlyAfter);
 
 // A time-sheet mark: the assignment, the day and the mark (hours or a code of uo).

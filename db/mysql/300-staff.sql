@@ -54,6 +54,14 @@ CREATE TABLE perso_tn_nip (
   PRIMARY KEY (tn, npp)
 ) ENGINE=InnoDB;
 
+-- Forms of tariffication: the kind of pay form of an assignment (vf) and the
+-- type (tp, 1 to 4) by which the tariffication list groups it.
+CREATE TABLE spr_venz_vf (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  tp INT NOT NULL DEFAULT 1
+) ENGINE=InnoDB;
+
 -- Coefficients of the pay grades, each in force from its date d.
 CREATE TABLE spr_venz_kof (
   raz INT NOT NULL,                            -- pay grade

@@ -153,6 +153,22 @@ INSERT INTO perso_tn_nip (tn, npp, st, kpr, d1, d2, prd, kat, dol, noprik, Dprik
   (31, 1, 1.00, NULL, MAKEDATE(@y, 1), NULL, 3, 1, 3, NULL, NULL, 9800.00, 1.866),
   (31, 2, 0.50, NULL, MAKEDATE(@y, 1), NULL, 3, 2, 4, NULL, NULL, 5100.00, 1.090);
 
+-- The forms of tariffication, one of each type, and the pay data of the
+-- assignments: the teachers' form with their category allowance, the heads'
+-- with a supplement, the others' plain; the head's main assignment also
+-- counts as a district post.
+INSERT INTO spr_venz_vf (id, name, tp) VALUES
+  (1, 'Педагогические работники', 1),
+  (2, 'Медицинские работники', 2),
+  (3, 'Руководители', 3),
+  (4, 'Прочие работники', 4);
+
+UPDATE perso_tn_nip SET vf = CASE WHEN dol IN (1, 2) THEN 3 WHEN kat = 1 THEN 1 ELSE 4 END;
+UPDATE perso_tn_nip SET plus_kat = 15.00, raz1 = 1.00, date_kat = MAKEDATE(@y - 2, 120), no_kat = '112-п'
+  WHERE kat = 1 AND d1 < MAKEDATE(@y - 1, 1);
+UPDATE perso_tn_nip SET plus_dopl = 20.00, premiya = 25.00 WHERE vf = 3;
+UPDATE perso_tn_nip SET uch = 1, plus_opas = 4.00 WHERE tn = 20 AND npp = 1;
+
 -- A month of marks: on each weekday of the working month every assignment in
 -- force that day has its hours (eight for a whole rate, four for a part), with
 -- a few days of sick leave, holiday and a business trip given as codes.

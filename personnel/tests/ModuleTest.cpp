@@ -67,7 +67,10 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
     CModuleLoader::SetFolder(std::getenv("VORNAL_BIN"));
 
     ASSERT_EQ(LoadNamed("nVenzol"), 1);
-    EXPECT_EQ(Templates(app), (std::vector<Registered>{{303, "CNipListDoc", "CderivedFrame", "CNipListView"}}));
+    EXPECT_EQ(Templates(app), (std::vector<Registered>{
+                                  {303, "CNipListDoc", "CderivedFrame", "CNipListView"},
+                                  {561, "CderivedDocument", "CderivedFrame", "CNipView"},
+                              }));
     {
         afxtest::InteractionScript script;
         script.message("Форма «NipListView» не найдена в конфигурации", IDOK);
@@ -77,6 +80,8 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
     ASSERT_EQ(LoadNamed("nPersoClasses"), 1);
     EXPECT_EQ(Templates(app), (std::vector<Registered>{
                                   {303, "CNipListDoc", "CderivedFrame", "CNipListView"},
+                                  {561, "CderivedDocument", "CderivedFrame", "CNipView"},
+                                  {302, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {307, "CderivedDocument", "CderivedFrame", "CLichKartView"},
                               }));
     EXPECT_TRUE(OpenNipList());

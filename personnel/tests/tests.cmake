@@ -30,3 +30,8 @@ add_suite_test(perso_lich_kart_test DATABASE GUI
   SOURCES ${STAFF_TESTS_DIR}/LichKartViewTest.cpp ${STAFF_TESTS_DIR}/LichKartSaveTest.cpp
   DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
 staff_test_resources(perso_lich_kart_test)
+
+add_suite_test(perso_nip_view_test DATABASE GUI
+  SOURCES ${STAFF_TESTS_DIR}/NipViewTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
+staff_test_resources(perso_nip_view_test)

@@ -39,3 +39,10 @@
 #define IDC_DA2_BTN                     1209
 #define IDC_DANP                        1211
 #define IDC_DANP_BTN                    1212
+// The other appointment fields of both assignment forms: the order's date and
+// number, the number of staff rates, the first and last day of work.
+#define IDC_NIP_DPRIK                   1066
+#define IDC_NIP_NOPRIK                  1102
+#define IDC_NIP_ST                      1001
+#define IDC_NIP_D1                      1234
+#define IDC_NIP_D2                      1235
