@@ -2,8 +2,10 @@
 // benchmarks of the staff forms (the position lists and the time sheets). It
 // replaces the demo staff of a fresh bench database (StartBenchDatabase), the
 // demo user (1) kept: 500 employees in 12 departments and 3 categories, 60
-// positions, about 600 assignments (second positions held in combination, a
-// few ended, ten vacancies) and a month of time-sheet marks.
+// positions with their rates on four pay statements, four tariffication
+// forms of types 1 to 4, about 600 assignments (second positions held in
+// combination, a few ended, ten vacancies) spread over the forms, and a month
+// of time-sheet marks.
 #pragma once
 
 // Fills the staff for the working month (year, month); false when a statement
@@ -16,3 +18,6 @@ constexpr int kBenchDepartments = 12;
 constexpr int kBenchCategories = 3;
 constexpr int kBenchPositions = 60;
 constexpr int kBenchVacancies = 10;
+constexpr int kBenchForms = 4;
+// The pay statements the positions have rates on (statement 4 is left alone).
+constexpr int kBenchStatements[] = {1, 2, 3, 5};

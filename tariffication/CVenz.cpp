@@ -3,6 +3,8 @@
 #include "CNipListDoc.h"
 #include "CNipListView.h"
 #include "CNipView.h"
+#include "CPrnVenzolView.h"
+#include "CSprDolView.h"
 #include "appcore.h"
 #include "gridbase.h"
 #include "ndbcore.h"
@@ -20,8 +22,10 @@ namespace {
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDD_VENZ_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
         {IDD_NIP_LIST, RUNTIME_CLASS(CNipListDoc), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipListView)},
         {IDD_NIP_VIEW_VENZ, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipView)},
+        {IDD_PRN_VENZOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnVenzolView)},
     };
     return rows;
 }

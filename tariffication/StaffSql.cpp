@@ -18,17 +18,6 @@ bool NipKey(const CString& tn, const CString& npp, CString& tnNumber, CString& n
     return CheckedNumber(tn, tnNumber) && CheckedNumber(npp, nppNumber);
 }
 
-// A code of a reference book: NULL when empty, else a checked number; false
-// for a text that is no number.
-bool Code(const CString& text, CString& sql)
-{
-    if (text.ToQString().trimmed().isEmpty()) {
-        sql = "NULL";
-        return true;
-    }
-    return CheckedNumber(text, sql);
-}
-
 CString Quoted(const CString& text)
 {
     return "'" + MakeSqlStr(text) + "'";
@@ -44,19 +33,15 @@ bool Value(const NipColumn& column, const CString& text, CString& sql)
     case NipValue::Key:
         return CheckedNumber(text, sql);
     case NipValue::Code:
-        return Code(text, sql);
+        return CodeLiteral(text, sql);
     case NipValue::Rates:
-    case NipValue::Number: {
         if (blank) {
-            sql = column.value == NipValue::Rates ? "1" : "NULL";
+            sql = "1";
             return true;
         }
-        QString number;
-        if (!NormalizeNumberText(text.ToQString(), number))
-            return false;
-        sql = CString(number);
-        return true;
-    }
+        return NumberLiteral(text, sql);
+    case NipValue::Number:
+        return NumberLiteral(text, sql);
     case NipValue::Date:
         sql = ChangeDateUS0(text, 0);
         return blank || sql != "NULL";

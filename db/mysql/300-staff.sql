@@ -2,10 +2,38 @@
 -- positions, the kinds of orders and the tariff scale (coefficients of the
 -- pay grades, the salary of grade 1 and the decimals salaries keep).
 
--- Staff positions (the positions of the staff list).
+-- Staff positions (the positions of the staff list), with the category of
+-- the position, its grade, the harmful-conditions allowance in percent and
+-- the salary group (spr_venz_gr).
 CREATE TABLE ssv (
   id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  kat VARCHAR(30) NULL,
+  raz VARCHAR(10) NULL,
+  vr DECIMAL(9,2) NULL,
+  gr INT NULL
+) ENGINE=InnoDB;
+
+-- Pay statements (the payroll's statements by which salaries are paid).
+CREATE TABLE nv (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
   name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- A position's number of rates and contract amount under a pay statement;
+-- a row only where either is given.
+CREATE TABLE ssv1 (
+  id INT NOT NULL,                             -- position (ssv)
+  nv INT NOT NULL,                             -- pay statement (nv)
+  st DECIMAL(9,2) NULL,                        -- staff rates
+  s DECIMAL(15,2) NULL,                        -- contract amount
+  PRIMARY KEY (id, nv)
+) ENGINE=InnoDB;
+
+-- Salary groups: the salary of a group of positions.
+CREATE TABLE spr_venz_gr (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  s DECIMAL(15,2) NOT NULL
 ) ENGINE=InnoDB;
 
 -- Kinds of orders by which employees are appointed, moved and dismissed.

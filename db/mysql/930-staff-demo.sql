@@ -6,20 +6,44 @@
 
 SET @y = YEAR(CURDATE());
 
-INSERT INTO ssv (id, name) VALUES
-  (1, 'Заведующий'),
-  (2, 'Главный бухгалтер'),
-  (3, 'Воспитатель'),
-  (4, 'Младший воспитатель'),
-  (5, 'Повар'),
-  (6, 'Кухонный рабочий'),
-  (7, 'Музыкальный руководитель'),
-  (8, 'Медицинская сестра'),
-  (9, 'Делопроизводитель'),
-  (10, 'Дворник'),
-  (11, 'Рабочий по обслуживанию здания'),
-  (12, 'Кладовщик'),
-  (13, 'Педагог-психолог');
+INSERT INTO ssv (id, name, kat, raz, vr, gr) VALUES
+  (1, 'Заведующий', 'высшая', '14', NULL, 2),
+  (2, 'Главный бухгалтер', NULL, '13', NULL, 2),
+  (3, 'Воспитатель', 'первая', '11', NULL, 1),
+  (4, 'Младший воспитатель', NULL, '5', NULL, 1),
+  (5, 'Повар', NULL, '6', 12.00, 1),
+  (6, 'Кухонный рабочий', NULL, '2', 12.00, 1),
+  (7, 'Музыкальный руководитель', 'первая', '10', NULL, 1),
+  (8, 'Медицинская сестра', 'вторая', '9', 15.00, 1),
+  (9, 'Делопроизводитель', NULL, '6', NULL, 1),
+  (10, 'Дворник', NULL, '1', NULL, 1),
+  (11, 'Рабочий по обслуживанию здания', NULL, '3', 4.00, 1),
+  (12, 'Кладовщик', NULL, '4', NULL, 1),
+  (13, 'Педагог-психолог', 'вторая', '11', NULL, 1),
+  (14, 'Инструктор по физической культуре', NULL, '9', NULL, 1),
+  (15, 'Сторож', NULL, '2', NULL, 1);
+
+-- Two salary groups and the pay statements; the positions' rates per
+-- statement: the main staff under statement 1, second positions under 2, paid
+-- services under 3, a contract under 5, and one row of statement 4, which the
+-- position book leaves alone.
+INSERT INTO spr_venz_gr (id, s) VALUES (1, 9000.00), (2, 14500.00);
+
+INSERT INTO nv (id, name) VALUES
+  (1, 'Основной персонал'),
+  (2, 'Совместители'),
+  (3, 'Платные услуги'),
+  (4, 'Гражданско-правовые договоры'),
+  (5, 'Целевые средства');
+
+INSERT INTO ssv1 (id, nv, st, s) VALUES
+  (1, 1, 1.00, NULL), (2, 1, 1.00, NULL), (3, 1, 12.00, NULL), (4, 1, 6.00, NULL), (5, 1, 3.00, NULL),
+  (6, 1, 3.00, NULL), (7, 1, 1.50, NULL), (8, 1, 1.00, NULL), (9, 1, 1.00, NULL), (10, 1, 1.00, NULL),
+  (11, 1, 2.00, NULL), (12, 1, 1.00, NULL), (13, 1, 1.00, NULL), (14, 1, 0.50, NULL), (15, 1, 2.00, NULL),
+  (3, 2, 2.00, NULL), (4, 2, 1.50, NULL), (6, 2, 0.50, NULL), (7, 2, 0.25, NULL), (11, 2, 0.50, NULL),
+  (3, 3, 1.00, 18000.00), (7, 3, 0.50, 9000.00),
+  (10, 4, NULL, 6000.00),
+  (8, 5, 0.50, 12500.00);
 
 INSERT INTO spr_paymar_kat (id, name) VALUES
   (1, 'Педагогические работники'),
@@ -235,6 +259,9 @@ INSERT INTO spr_rayon (reg, rayon, r_name, g, g_name, s, s_name, dt_del) VALUES
 -- profile folder. The head's card is filled in whole, with her photo there
 -- (tools/run puts the demo photos into the folder).
 INSERT INTO system_const (name, val) VALUES ('pics_lich_kart', 'photos');
+
+-- The tariffication commission: the head, the chief accountant and two teachers.
+INSERT INTO system_const (name, val) VALUES ('venzol_chlens', '3,1,2,5');
 
 UPDATE tn SET
   MRosn = 1, NN = 1, OB = 1, SPL = 1, MR1 = 'г. Ольмарск',

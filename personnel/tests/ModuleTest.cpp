@@ -68,8 +68,10 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
 
     ASSERT_EQ(LoadNamed("nVenzol"), 1);
     EXPECT_EQ(Templates(app), (std::vector<Registered>{
+                                  {493, "CderivedDocument", "CderivedFrame", "CSprDolView"},
                                   {303, "CNipListDoc", "CderivedFrame", "CNipListView"},
                                   {561, "CderivedDocument", "CderivedFrame", "CNipView"},
+                                  {306, "CderivedDocument", "CderivedFrame", "CPrnVenzolView"},
                               }));
     {
         afxtest::InteractionScript script;
@@ -79,8 +81,10 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
 
     ASSERT_EQ(LoadNamed("nPersoClasses"), 1);
     EXPECT_EQ(Templates(app), (std::vector<Registered>{
+                                  {493, "CderivedDocument", "CderivedFrame", "CSprDolView"},
                                   {303, "CNipListDoc", "CderivedFrame", "CNipListView"},
                                   {561, "CderivedDocument", "CderivedFrame", "CNipView"},
+                                  {306, "CderivedDocument", "CderivedFrame", "CPrnVenzolView"},
                                   {302, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {307, "CderivedDocument", "CderivedFrame", "CLichKartView"},
                               }));

@@ -42,3 +42,35 @@
 #define IDC_VENZ_UCH                    2008
 #define IDC_VENZ_UCH_VRED               2010
 #define IDC_VENZ_UCH_STAJ               2011
+
+// The staff position book: the position's code and name are the form base's
+// position fields (IDC_DOL, IDC_DOL_BTN, IDC_DOL_NAME, editable here).
+#define IDC_SPR_DOL_KAT                 1084
+#define IDC_SPR_DOL_RAZ                 1085
+#define IDC_SPR_DOL_VR                  1086
+#define IDC_SPR_DOL_GR                  2018
+#define IDC_SPR_DOL_GR_BTN              1082
+#define IDC_SPR_DOL_GRID                10051
+#define IDC_SPR_DOL_WHO                 1171
+
+// The tariffication list's print form: the four members of the commission
+// (personnel number, name, chooser), the dates, the statements and forms
+// grids and the two options.
+#define IDC_PRN_CHLEN1                  112
+#define IDC_PRN_CHLEN2                  113
+#define IDC_PRN_CHLEN3                  114
+#define IDC_PRN_CHLEN4                  115
+#define IDC_PRN_CHLEN1_NAME             10101
+#define IDC_PRN_CHLEN2_NAME             10102
+#define IDC_PRN_CHLEN3_NAME             10103
+#define IDC_PRN_CHLEN4_NAME             10104
+#define IDC_PRN_CHLEN1_BTN              1018
+#define IDC_PRN_CHLEN2_BTN              1019
+#define IDC_PRN_CHLEN3_BTN              1020
+#define IDC_PRN_CHLEN4_BTN              1021
+#define IDC_PRN_D1                      1010
+#define IDC_PRN_D2                      1011
+#define IDC_PRN_NV_GRID                 2001
+#define IDC_PRN_VF_GRID                 2000
+#define IDC_PRN_FIO_FULL                2014
+#define IDC_PRN_VREDN                   2017

@@ -15,3 +15,8 @@ staff_test_resources(venz_nip_list_test)
 add_suite_test(venz_staff_sql_test DATABASE
   SOURCES ${VENZ_TESTS_DIR}/StaffSqlTest.cpp
   DEPENDS nvenzol_core staff_test_db testing_main)
+
+add_suite_test(venz_position_book_test DATABASE GUI
+  SOURCES ${VENZ_TESTS_DIR}/PositionBookTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
+staff_test_resources(venz_position_book_test)
