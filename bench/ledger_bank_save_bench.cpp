@@ -13,6 +13,7 @@
 #include "BankRows.h"
 #include "BenchSupport.h"
 #include "CBankStatementRecord.h"
+#include "PostingBench.h"
 #include "RawOdbcInsert.h"
 #include "ScriptReadCache.h"
 
@@ -20,9 +21,7 @@
 #include <ndbcore.h>
 
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -92,31 +91,19 @@ bool SaveThroughProtocol()
     return SettleRows(record) && SaveStoredDocument(record, realId);
 }
 
-double Seconds(const std::function<bool()>& body, bool& ok)
-{
-    const auto start = std::chrono::steady_clock::now();
-    ok = body() && ok;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The raw run's statements: the same header row and the statements the
 // posting script makes for the same postings.
 std::vector<std::string> RawStatements()
 {
     CBankPostupRecord record = Statement();
-    std::vector<std::string> statements{record.HeaderInsertSql(900000).ToStdString()};
     const CBankHeader header = Header();
-    std::vector<CPostingLine> postings;
     CChartFacts chart;
+    std::vector<CPostingLine> postings;
     for (int n = 0; n < 100; ++n) {
         const std::vector<CPostingLine> lines = ReceiptPostings(chart, header, RowOf(n));
         postings.insert(postings.end(), lines.begin(), lines.end());
     }
-    CString batch;
-    AppendPostingStatements(900000, header.date, header.branch, postings, batch);
-    for (const QString& line : batch.ToQString().split('\n', Qt::SkipEmptyParts))
-        statements.push_back(line.toStdString());
-    return statements;
+    return RawDocumentStatements(record.HeaderInsertSql(900000), 900000, header.date, header.branch, postings);
 }
 
 const char* const kClear = "delete from ledmark_bank_postup\ndelete from ledmark_provodki";
@@ -144,7 +131,7 @@ int main(int argc, char** argv)
     bool ok = true;
     for (int round = 0; round < options.rounds && ok; ++round) {
         ExecuteSql(kClear);
-        saves.push_back(Seconds(SaveThroughProtocol, ok));
+        saves.push_back(TimedSeconds(SaveThroughProtocol, ok));
         const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
         ExecuteSql(kClear);
         std::string error;

@@ -19,6 +19,7 @@
 #include "CBankSpisView.h"
 #include "CBankStatementRecord.h"
 #include "LedgerBenchProgram.h"
+#include "PostingBench.h"
 #include "RawOdbcInsert.h"
 #include "RawOdbcRead.h"
 #include "ScriptReadCache.h"
@@ -29,10 +30,8 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <chrono>
 #include <clocale>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -109,7 +108,6 @@ bool SaveThroughProtocol()
 std::vector<std::string> RawStatements()
 {
     CBankSpisRecord record = Statement();
-    std::vector<std::string> statements{record.HeaderInsertSql(900000).ToStdString()};
     const CBankHeader header = Header();
     CChartFacts chart;
     std::vector<CPostingLine> postings;
@@ -118,18 +116,7 @@ std::vector<std::string> RawStatements()
         const std::vector<CPostingLine> lines = PaymentPostings(chart, header, RowOf(n), fault);
         postings.insert(postings.end(), lines.begin(), lines.end());
     }
-    CString batch;
-    AppendPostingStatements(900000, header.date, header.branch, postings, batch);
-    for (const QString& line : batch.ToQString().split('\n', Qt::SkipEmptyParts))
-        statements.push_back(line.toStdString());
-    return statements;
-}
-
-double Seconds(const std::function<bool()>& body, bool& ok)
-{
-    const auto start = std::chrono::steady_clock::now();
-    ok = body() && ok;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return RawDocumentStatements(record.HeaderInsertSql(900000), 900000, header.date, header.branch, postings);
 }
 
 // The bookkeeper at the chooser: the first order of the list, chosen.
@@ -188,7 +175,7 @@ int main(int argc, char** argv)
     bool ok = true;
     for (int round = 0; round < options.rounds && ok; ++round) {
         ExecuteSql("delete from ledmark_bank_spis\ndelete from ledmark_provodki");
-        saves.push_back(Seconds(SaveThroughProtocol, ok));
+        saves.push_back(TimedSeconds(SaveThroughProtocol, ok));
         const long long postings = ExecuteCount("select count(*) from ledmark_provodki");
         ExecuteSql("delete from ledmark_bank_spis\ndelete from ledmark_provodki");
         std::string error;
@@ -215,7 +202,7 @@ int main(int argc, char** argv)
     std::vector<double> lists, reads;
     for (int round = 0; round < options.rounds && ok; ++round) {
         view->m_grid.SetCellValue(SPIS_PLPOR, 0, "");
-        lists.push_back(Seconds([&] {
+        lists.push_back(TimedSeconds([&] {
             AfxFireEvent(&view->m_grid, 5, {AfxEventArg(short(SPIS_PLPOR)), AfxEventArg(short(0))});
             return chooser.listed == kOrders && !view->m_grid.GetCellValue(SPIS_PLPOR, 0).IsEmpty();
         }, ok));

@@ -24,4 +24,12 @@ void FillRowsWithCodes(CCellwork& grid, int col, long first, const CString& code
     grid.SetFillingGrid(0);
 }
 
+void KeepOneEmptyRow(CCellwork& grid, int col)
+{
+    for (long row = 0; row < grid.GetNRows(); ++row)
+        if (grid.GetCellValue(col, row).IsEmpty())
+            return;
+    grid.SetNRows(grid.GetNRows() + 1);
+}
+
 } // namespace nledmark

@@ -18,4 +18,8 @@ namespace nledmark {
 void FillRowsWithCodes(CCellwork& grid, int col, long first, const CString& codes,
                        const std::function<void(long)>& filled);
 
+// Adds a row at the end when no row's cell in column `col` is empty, so the
+// grid keeps one empty row for the next entry.
+void KeepOneEmptyRow(CCellwork& grid, int col);
+
 } // namespace nledmark

@@ -192,10 +192,7 @@ void CBudgAsegView::OnLinesChanged()
 
 LRESULT CBudgAsegView::OnTrailingRow(WPARAM, LPARAM)
 {
-    for (long row = 0; row < m_grid.GetNRows(); ++row)
-        if (Cell(ASEG_EKR, row).IsEmpty())
-            return 0;
-    m_grid.SetNRows(m_grid.GetNRows() + 1);
+    KeepOneEmptyRow(m_grid, ASEG_EKR);
     return 0;
 }
 

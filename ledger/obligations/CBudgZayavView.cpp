@@ -5,6 +5,7 @@
 #include "CHelpers.h"
 #include "FormLayout.h"
 #include "CLedmark.h"
+#include "CodeRows.h"
 #include "ConfigGlobals.h"
 #include "gridbase.h"
 #include "ledmark.h"
@@ -289,10 +290,7 @@ void CBudgZayavView::OnLinesChanged()
 
 LRESULT CBudgZayavView::OnTrailingRow(WPARAM, LPARAM)
 {
-    for (long row = 0; row < m_grid.GetNRows(); ++row)
-        if (m_grid.GetCellValue(ZAYAV_NAME, row).IsEmpty())
-            return 0;
-    m_grid.SetNRows(m_grid.GetNRows() + 1);
+    KeepOneEmptyRow(m_grid, ZAYAV_NAME);
     return 0;
 }
 

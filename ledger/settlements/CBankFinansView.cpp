@@ -179,10 +179,7 @@ void CBankFinansView::OnHeaderChange()
 
 LRESULT CBankFinansView::OnTrailingRow(WPARAM, LPARAM)
 {
-    for (long row = 0; row < m_grid.GetNRows(); ++row)
-        if (Cell(FINANS_EKR, row).IsEmpty())
-            return 0;
-    m_grid.SetNRows(m_grid.GetNRows() + 1);
+    KeepOneEmptyRow(m_grid, FINANS_EKR);
     return 0;
 }
 

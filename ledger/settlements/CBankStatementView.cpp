@@ -8,6 +8,7 @@
 #include "CHelpers.h"
 #include "CLedmark.h"
 #include "CodeRows.h"
+#include "FormLayout.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"
@@ -285,10 +286,7 @@ void CBankStatementView::OnContrChange()
 
 LRESULT CBankStatementView::OnTrailingRow(WPARAM, LPARAM)
 {
-    for (long row = 0; row < m_grid.GetNRows(); ++row)
-        if (Cell(0, row).IsEmpty())
-            return 0;
-    m_grid.SetNRows(m_grid.GetNRows() + 1);
+    KeepOneEmptyRow(m_grid, 0);
     return 0;
 }
 
@@ -558,21 +556,8 @@ void CBankStatementView::RememberDefaults()
 
 void LayOutBankForm(CWnd* form, CCellwork& grid, int gridMargin)
 {
-    if (!grid.GetSafeHwnd())
-        return;
-    CRect client;
-    form->GetClientRect(&client);
-    grid.MoveWindow(0, 140, client.Width(), client.Height() - gridMargin);
-    const int bottom = client.Height();
-    if (CWnd* label = form->GetDlgItem(IDC_BANK_NOTE_LABEL))
-        label->SetWindowPos(nullptr, 10, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    if (CWnd* note = form->GetDlgItem(IDC_BANK_NOTE))
-        note->SetWindowPos(nullptr, 100, bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    const std::pair<UINT, int> buttons[] = {
-        {IDOK, 10}, {IDC_BANK_DELETE, 110}, {ID_DELETE_LINE, 210}, {ID_BUH_SPRAVKA, 310}, {IDCANCEL, 410}};
-    for (const auto& [id, x] : buttons)
-        if (CWnd* button = form->GetDlgItem(id))
-            button->SetWindowPos(nullptr, x, bottom - 25, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PlaceFormParts(form, &grid, {140, gridMargin - 140, IDC_BANK_NOTE_LABEL, IDC_BANK_NOTE, 100, 60, 25},
+                   {{IDOK, 10}, {IDC_BANK_DELETE, 110}, {ID_DELETE_LINE, 210}, {ID_BUH_SPRAVKA, 310}, {IDCANCEL, 410}});
 }
 
 void CBankStatementView::OnSize(UINT nType, int cx, int cy)

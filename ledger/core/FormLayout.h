@@ -1,4 +1,4 @@
-// The layout the budget documents share: the grid across the form between a
+// The layout the ledger's document forms share: the grid across the form between a
 // header of fixed height and the note, the note's label and field, and a row
 // of buttons, all placed from the bottom of the form's client area.
 #pragma once
