@@ -2,6 +2,7 @@
 
 #include "NipForm.h"
 #include "StaffNumbers.h"
+#include "TariffList.h"
 #include "appcore.h"
 #include "naddviews.h"
 #include "ndbcore.h"
@@ -254,12 +255,31 @@ void CPrnVenzolView::OnChlen4btn() { PickMember(3); }
 
 void CPrnVenzolView::PrintList(int nv, int vf, int tp)
 {
-    m_printed.push_back({nv, vf, tp, false});
+    Print(nv, vf, tp, false);
 }
 
 void CPrnVenzolView::PrintListNew(int nv, int vf, int tp)
 {
-    m_printed.push_back({nv, vf, tp, true});
+    Print(nv, vf, tp, true);
+}
+
+void CPrnVenzolView::Print(int nv, int vf, int tp, bool newVariant)
+{
+    m_printed.push_back({nv, vf, tp, newVariant});
+    UpdateData(TRUE);
+    TariffListRequest request;
+    request.nv = nv;
+    request.vf = vf;
+    request.tp = tp;
+    request.newVariant = newVariant;
+    request.d1 = DMGtoStr(m_d1);
+    request.d2 = DMGtoStr(m_d2);
+    for (int i = 0; i < 4; ++i)
+        GetDlgItemText(kMemberFields[i], request.members[i]);
+    request.fioFull = m_bFIOFull != FALSE;
+    TariffListPage page;
+    if (BuildTariffList(request, page) && page.total != 0)
+        CHelpers::DisplayMessage(page.html, "Тарификационный список", 1, 8, "#f5f5FF", -1, -1);
 }
 
 } // namespace nvenzol

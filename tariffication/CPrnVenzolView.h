@@ -36,7 +36,7 @@ public:
     void PrintList(int nv, int vf, int tp);
     void PrintListNew(int nv, int vf, int tp);
 
-    // Every list asked for, in order.
+    // Every list asked for, in order (shown when its total is not 0).
     struct PrintedList {
         int nv, vf, tp;
         bool newVariant;
@@ -73,6 +73,7 @@ protected:
     DECLARE_EVENTSINK_MAP()
 
 private:
+    void Print(int nv, int vf, int tp, bool newVariant);
     void ShowMember(int index);
     void PickMember(int index);
     // The commission's numbers joined by ","; false, with the field refused,

@@ -193,6 +193,21 @@ UPDATE perso_tn_nip SET plus_kat = 15.00, raz1 = 1.00, date_kat = MAKEDATE(@y - 
 UPDATE perso_tn_nip SET plus_dopl = 20.00, premiya = 25.00 WHERE vf = 3;
 UPDATE perso_tn_nip SET uch = 1, plus_opas = 4.00 WHERE tn = 20 AND npp = 1;
 
+-- For the tariffication list: the nurse is a district post under the medical
+-- form, with district seniority and interruption days on her card; a few
+-- teachers take their coefficient from the scale (no kof of their own); one
+-- assignment does not count seniority; medical seniority of 2, 4 and 6
+-- years and more.
+UPDATE perso_tn_nip SET vf = 2, uch = 1, zasVR = 10.00 WHERE tn = 11 AND npp = 1;
+UPDATE perso_tn_nip SET kof = NULL, okl = NULL WHERE tn IN (2, 5, 6) AND npp = 1;
+UPDATE perso_tn_nip SET UchStaj = 1 WHERE tn = 12 AND npp = 1;
+UPDATE tn SET nsr = CURDATE() - INTERVAL 2 YEAR - INTERVAL 40 DAY WHERE tn = 2;
+UPDATE tn SET nsr = CURDATE() - INTERVAL 4 YEAR - INTERVAL 3 MONTH WHERE tn = 5;
+UPDATE tn SET nsr = CURDATE() - INTERVAL 6 YEAR - INTERVAL 2 MONTH - INTERVAL 11 DAY WHERE tn = 6;
+UPDATE tn SET nsr = CURDATE() - INTERVAL 9 YEAR, nsr_u = CURDATE() - INTERVAL 7 YEAR - INTERVAL 20 DAY,
+              dnbs = 45, dnbs_u = 10 WHERE tn = 11;
+UPDATE tn SET nsr = CURDATE() - INTERVAL 12 YEAR WHERE tn IN (3, 13, 21);
+
 -- A month of marks: on each weekday of the working month every assignment in
 -- force that day has its hours (eight for a whole rate, four for a part), with
 -- a few days of sick leave, holiday and a business trip given as codes.

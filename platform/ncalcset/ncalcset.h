@@ -5,3 +5,4 @@
 
 #include "EmployeeData.h"
 #include "FormPieces.h"
+#include "PayScale.h"

@@ -20,3 +20,8 @@ add_suite_test(venz_position_book_test DATABASE GUI
   SOURCES ${VENZ_TESTS_DIR}/PositionBookTest.cpp
   DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
 staff_test_resources(venz_position_book_test)
+
+add_suite_test(venz_tariff_list_test DATABASE GUI
+  SOURCES ${VENZ_TESTS_DIR}/TariffListTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
+staff_test_resources(venz_tariff_list_test)
