@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <map>
 #include <stdexcept>
+#include <string>
+
+#include <QString>
 
 namespace nvenzol {
 
@@ -30,52 +33,72 @@ CString Field(_RecordsetPtr& rows, const char* name)
     return SafeArayToString(rows->GetCollect(name));
 }
 
-// A number column: its start value when NULL.
-double Number(_RecordsetPtr& rows, const char* name, double start = 0)
-{
-    const CString text = Field(rows, name);
-    return text.IsEmpty() ? start : atof(text);
-}
+// The columns of the employee statement by name, looked up once per
+// statement rather than at every value of every row.
+class RowReader {
+public:
+    explicit RowReader(_RecordsetPtr& rows) : m_rows(rows)
+    {
+        FieldsPtr fields = rows->GetFields();
+        for (long i = 0; i < fields->GetCount(); ++i)
+            m_index.emplace(QString(fields->GetItem(i)->GetName()).toLower().toStdString(), i);
+    }
+    CString Text(const char* name) const
+    {
+        const auto found = m_index.find(QString::fromUtf8(name).toLower().toStdString());
+        return found == m_index.end() ? CString() : SafeArayToString(m_rows->GetCollect(_variant_t(found->second)));
+    }
+    // A number column: its start value when NULL.
+    double Number(const char* name, double start = 0) const
+    {
+        const CString text = Text(name);
+        return text.IsEmpty() ? start : atof(text);
+    }
 
-TariffInput ReadRow(_RecordsetPtr& rows, bool newVariant)
+private:
+    _RecordsetPtr& m_rows;
+    std::map<std::string, long> m_index;  // the first column of each name
+};
+
+TariffInput ReadRow(const RowReader& r, bool newVariant)
 {
     TariffInput in;
-    in.tn = Field(rows, "tn");
-    in.npp = Field(rows, "npp");
-    in.fio = Field(rows, "fio");
-    in.idol = Field(rows, "idol");
-    in.raz = Field(rows, "raz");
-    in.raz1 = Field(rows, "raz1");
-    in.raz2 = Field(rows, "raz2");
-    in.raz3 = Field(rows, "raz3");
-    in.ktgr = Field(rows, "ktgr");
-    in.dateKat = Field(rows, "date_kat");
-    in.noKat = Field(rows, "no_kat");
-    in.du = Field(rows, "du");
-    in.nsr = Field(rows, "nsr");
-    in.nsrU = Field(rows, "nsr_u");
-    in.kof = Number(rows, "kof");
-    in.st = Number(rows, "st", 1);
-    in.vr = Number(rows, "vr");
-    in.okl = Number(rows, "okl");
-    in.zasRAB = Number(rows, "zasRAB");
-    in.zasVRNull = Field(rows, "zasVR").IsEmpty();
-    in.zasVR = Number(rows, "zasVR");
-    in.prZv = Number(rows, "pr_zv");
-    in.premiya = Number(rows, "premiya");
-    in.prRab = double(long(Number(rows, "pr_rab")));
-    in.plusKat = Number(rows, "plus_kat");
-    in.plusUchSt = Number(rows, "plus_uch_st");
-    in.plusZv = Number(rows, "plus_zv");
-    in.plusOpas = Number(rows, "plus_opas");
-    in.plusDopl = Number(rows, "plus_dopl");
-    in.dnbs = atol(Field(rows, "dnbs"));
-    in.dnbsU = atol(Field(rows, "dnbs_u"));
-    in.uch = Number(rows, "uch") != 0;
-    in.uchVred = Number(rows, "uch_vred") != 0;
-    in.uchStaj = Number(rows, "UchStaj") != 0;
+    in.tn = r.Text("tn");
+    in.npp = r.Text("npp");
+    in.fio = r.Text("fio");
+    in.idol = r.Text("idol");
+    in.raz = r.Text("raz");
+    in.raz1 = r.Text("raz1");
+    in.raz2 = r.Text("raz2");
+    in.raz3 = r.Text("raz3");
+    in.ktgr = r.Text("ktgr");
+    in.dateKat = r.Text("date_kat");
+    in.noKat = r.Text("no_kat");
+    in.du = r.Text("du");
+    in.nsr = r.Text("nsr");
+    in.nsrU = r.Text("nsr_u");
+    in.kof = r.Number("kof");
+    in.st = r.Number("st", 1);
+    in.vr = r.Number("vr");
+    in.okl = r.Number("okl");
+    in.zasRAB = r.Number("zasRAB");
+    in.zasVRNull = r.Text("zasVR").IsEmpty();
+    in.zasVR = r.Number("zasVR");
+    in.prZv = r.Number("pr_zv");
+    in.premiya = r.Number("premiya");
+    in.prRab = double(long(r.Number("pr_rab")));
+    in.plusKat = r.Number("plus_kat");
+    in.plusUchSt = r.Number("plus_uch_st");
+    in.plusZv = r.Number("plus_zv");
+    in.plusOpas = r.Number("plus_opas");
+    in.plusDopl = r.Number("plus_dopl");
+    in.dnbs = atol(r.Text("dnbs"));
+    in.dnbsU = atol(r.Text("dnbs_u"));
+    in.uch = r.Number("uch") != 0;
+    in.uchVred = r.Number("uch_vred") != 0;
+    in.uchStaj = r.Number("UchStaj") != 0;
     if (newVariant)
-        in.oklGr = Number(rows, "OklGr");
+        in.oklGr = r.Number("OklGr");
     return in;
 }
 
@@ -264,6 +287,13 @@ private:
     TariffContext m_list;
     std::map<int, double> m_kof;
     CString m_d1, m_d2, m_html;
+    std::vector<CString> m_statements;
+
+    _RecordsetPtr Open(const CString& sql)
+    {
+        m_statements.push_back(sql);
+        return GetConnection()->Execute(_bstr_t(sql), nullptr, adCmdText);
+    }
 };
 
 bool Builder::Build(TariffListPage& page)
@@ -304,13 +334,11 @@ bool Builder::Build(TariffListPage& page)
     Totals list;
     std::vector<std::pair<CString, CString>> categories;
     {
-        _RecordsetPtr rows = GetConnection()->Execute(
-            _bstr_t(FormatText("select distinct perso_tn_nip.kat,spr_paymar_kat.name as ikat from perso_tn_nip left "
+        _RecordsetPtr rows = Open(FormatText("select distinct perso_tn_nip.kat,spr_paymar_kat.name as ikat from perso_tn_nip left "
                                "join ssv on ssv.id=perso_tn_nip.dol right join ssv1 on ssv1.id=ssv.id left join "
                                "spr_paymar_kat on spr_paymar_kat.id=perso_tn_nip.kat where %s group by "
                                "perso_tn_nip.kat,spr_paymar_kat.name order by perso_tn_nip.kat",
-                               Scope(m_r, m_d1, m_d2))),
-            nullptr, adCmdText);
+                               Scope(m_r, m_d1, m_d2)));
         for (; !rows->GetadoEOF(); rows->MoveNext())
             categories.emplace_back(Field(rows, "kat"), Field(rows, "ikat"));
     }
@@ -321,6 +349,7 @@ bool Builder::Build(TariffListPage& page)
     m_html += Commission(m_r);
     page.html = m_html;
     page.total = list.T();
+    page.statements = m_statements;
     return true;
 }
 
@@ -335,14 +364,12 @@ void Builder::Category(const CString& kat, const CString& ikat, Totals& list)
     m_html += FormatText("<tr height=20><td align=center colspan=%d>&nbsp;%s&nbsp;</td></tr>", columns, upper);
     std::vector<std::pair<CString, CString>> departments;
     {
-        _RecordsetPtr rows = GetConnection()->Execute(
-            _bstr_t(FormatText("select distinct perso_tn_nip.prd,spr_prd.name as iprd,spr_prd.Real_npp from "
+        _RecordsetPtr rows = Open(FormatText("select distinct perso_tn_nip.prd,spr_prd.name as iprd,spr_prd.Real_npp from "
                                "perso_tn_nip left join ssv on ssv.id=perso_tn_nip.dol right join ssv1 on "
                                "ssv1.id=ssv.id left join spr_prd on spr_prd.id=perso_tn_nip.prd where %s and "
                                "perso_tn_nip.kat=%s group by perso_tn_nip.prd,spr_prd.name,spr_prd.Real_npp "
                                "order by spr_prd.Real_npp",
-                               Scope(m_r, m_d1, m_d2), checked)),
-            nullptr, adCmdText);
+                               Scope(m_r, m_d1, m_d2), checked));
         for (; !rows->GetadoEOF(); rows->MoveNext())
             departments.emplace_back(Field(rows, "prd"), Field(rows, "iprd"));
     }
@@ -374,9 +401,10 @@ void Builder::Department(const CString& kat, const CString& prd, const CString& 
         fio, group, groupJoin, kat, m_d2, Scope(m_r, m_d1, m_d2), checked);
     std::vector<TariffInput> inputs;
     {
-        _RecordsetPtr rows = GetConnection()->Execute(_bstr_t(sql), nullptr, adCmdText);
+        _RecordsetPtr rows = Open(sql);
+        const RowReader reader(rows);
         for (; !rows->GetadoEOF(); rows->MoveNext())
-            inputs.push_back(ReadRow(rows, m_r.newVariant));
+            inputs.push_back(ReadRow(reader, m_r.newVariant));
     }
     Totals department;
     for (const TariffInput& in : inputs) {

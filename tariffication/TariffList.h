@@ -8,6 +8,8 @@
 #include "VenzExport.h"
 #include "afx.h"
 
+#include <vector>
+
 namespace nvenzol {
 
 struct TariffListRequest {
@@ -21,6 +23,7 @@ struct TariffListRequest {
 struct TariffListPage {
     CString html;
     double total = 0;  // the list's Итого; a list of 0 is not shown
+    std::vector<CString> statements;  // the categories', departments' and rows' statements run
 };
 
 // The page of the list, or false when there is none to show: a form type
