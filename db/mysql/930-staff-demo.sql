@@ -201,6 +201,8 @@ UPDATE perso_tn_nip SET uch = 1, plus_opas = 4.00 WHERE tn = 20 AND npp = 1;
 UPDATE perso_tn_nip SET vf = 2, uch = 1, zasVR = 10.00 WHERE tn = 11 AND npp = 1;
 UPDATE perso_tn_nip SET kof = NULL, okl = NULL WHERE tn IN (2, 5, 6) AND npp = 1;
 UPDATE perso_tn_nip SET UchStaj = 1 WHERE tn = 12 AND npp = 1;
+-- The vacancies are staffed by the order kind the list takes, so it shows them.
+UPDATE perso_tn_nip SET kpr = 1 WHERE tn = 31;
 UPDATE tn SET nsr = CURDATE() - INTERVAL 2 YEAR - INTERVAL 40 DAY WHERE tn = 2;
 UPDATE tn SET nsr = CURDATE() - INTERVAL 4 YEAR - INTERVAL 3 MONTH WHERE tn = 5;
 UPDATE tn SET nsr = CURDATE() - INTERVAL 6 YEAR - INTERVAL 2 MONTH - INTERVAL 11 DAY WHERE tn = 6;

@@ -235,6 +235,7 @@ TEST_F(TariffListOnDemo, TheListGroupsTotalsAndSignsOrShowsNothing)
     EXPECT_EQ(Count(page.html, "Члены Тарификационной комиссии:"), 1);
     EXPECT_EQ(Count(page.html, "Смирнова Елена Викторовна"), 1) << "a member signs";
     EXPECT_EQ(Count(page.html, "Форма № 4"), 1);
+    EXPECT_EQ(Count(page.html, "Вакансия"), 1) << "the vacancy's row";
 
     // A department whose rows total 0 gets no total row; a list of 0 shows nothing.
     Run("update perso_tn_nip set okl=0, kof=0.0001 where vf=4 and prd=2");
