@@ -1,6 +1,7 @@
 // The one public header of the shared views library: the choosers of
 // employees, accounts, reference books and documents that the modules open,
-// and the selection forms of employees, departments and pay sheets.
+// the fragment searches of the form bases, and the selection forms of
+// employees, departments and pay sheets.
 #pragma once
 
 #include "CExtFuncs.h"
@@ -10,3 +11,4 @@
 #include "CSelectPrdNvView.h"
 #include "CSelectTN.h"
 #include "CSelectionView.h"
+#include "FragmentSearch.h"
