@@ -99,7 +99,7 @@ const char kTables[] =
     "(3, 'Столовая', null), (4, 'Гараж', '2020-01-01'), (5, 'Прачечная', null);\n"
     "create table if not exists nv (id int primary key, name varchar(100));\n"
     "delete from nv;\n"
-    "insert into nv values (1, 'Основная'), (2, 'Совместители'), (3, 'Договоры');\n"
+    "insert into nv (id, name) values (1, 'Основная'), (2, 'Совместители'), (3, 'Договоры');\n"
     "create table if not exists test_sheet_source (prd int, nv int, g int, ms int);\n"
     "delete from test_sheet_source;\n"
     "insert into test_sheet_source values (1, 1, 2026, 3), (3, 2, 2026, 3), (2, 3, 2026, 4), (4, 1, 2026, 3), "

@@ -1,0 +1,33 @@
+#include "CStovan.h"
+
+#include "CPrixodView.h"
+#include "appcore.h"
+#include "res/resource.h"
+
+#include <vector>
+
+namespace nstovan {
+
+namespace {
+
+// Every view of the module, in the order the module registers them; each is
+// a CderivedDocument in a CderivedFrame. A view joins this list in the change
+// that builds it.
+const std::vector<appcore::ModuleTemplate>& Templates()
+{
+    static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDD_PRIXOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrixodView)},
+    };
+    return rows;
+}
+
+} // namespace
+
+CStovan::~CStovan() = default;
+
+int CStovan::Init()
+{
+    return appcore::AddModuleTemplates(Templates().data(), Templates().size());
+}
+
+} // namespace nstovan

@@ -1,0 +1,146 @@
+// The receipt's lines: the grid filled from a record, price and sum following
+// each other, the cells' numbers normalised, the material chosen in its book
+// (button, F3) or found by a fragment (F7), and an empty line appended once
+// every line is complete.
+#include "CPrixodView.h"
+
+#include "appcore.h"
+#include "naddviews.h"
+#include "ndbcore.h"
+#include "res/resource.h"
+
+#include <cstdlib>
+
+namespace nstovan {
+
+namespace {
+
+enum Column { kNumber = 0, kCode = 1, kName = 2, kUnit = 3, kPrice = 4, kQuantity = 5, kSum = 6 };
+
+double Read(const CString& text)
+{
+    CString number = text;
+    number.Replace(GetNumberDelimiter(), ".");
+    number.Replace(",", ".");
+    return std::atof(number);
+}
+
+CString UnitOf(const CString& material)
+{
+    return GetFromSPR("spr_ei", GetFromSPR("spr_stovan_mat", material, "ei"), nullptr);
+}
+
+} // namespace
+
+void CPrixodView::FillLines(const CPrixodRecord& record)
+{
+    m_grid.SetNRows(long(record.lines.size()));
+    for (long row = 0; row < long(record.lines.size()); ++row) {
+        const CPrixodLine& line = record.lines[size_t(row)];
+        m_grid.SetCellValue(kNumber, row, utoa(row + 1));
+        m_grid.SetCellValue(kCode, row, line.id);
+        m_grid.SetCellValue(kName, row, line.name);
+        m_grid.SetCellValue(kUnit, row, line.unit);
+        m_grid.SetCellValue(kPrice, row, line.price);
+        m_grid.SetCellValue(kQuantity, row, line.kol);
+        m_grid.SetCellValue(kSum, row, line.s);
+    }
+}
+
+void CPrixodView::OnLinesEdited(short col, short row, short key, CString* text)
+{
+    if (col == kCode || col == kQuantity)
+        PostMessage(WM_USER + 1);
+    auto value = [&](int c) { return c == col ? *text : m_grid.GetCellValue(c, row); };
+    if (col == kQuantity || col == kSum) {
+        const double kol = Read(value(kQuantity));
+        const double s = Read(value(kSum));
+        m_grid.SetCellValue(kPrice, row, kol == 0 || s == 0 ? CString() : ftoa(s / kol));
+    } else if (col == kPrice && value(kSum).Trim().IsEmpty()) {
+        const double price = Read(value(kPrice));
+        const double kol = Read(value(kQuantity));
+        m_grid.SetCellValue(kSum, row, price == 0 || kol == 0 ? CString() : ftoa(price * kol));
+    }
+}
+
+void CPrixodView::OnLinesCellChanged(short col, short row, CString* text)
+{
+    CString value = *text;
+    if (col == kCode && !m_bLoading) {
+        m_grid.SetCellValue(kName, row, GetFromSPR("spr_stovan_mat", value, nullptr));
+        m_grid.SetCellValue(kUnit, row, UnitOf(value));
+    } else if ((col == kPrice || col == kSum) && !value.Trim().IsEmpty()) {
+        value = ftoa(Read(value));
+    } else if (col == kQuantity && !value.Trim().IsEmpty()) {
+        value = FormatNumber(Read(value), "-", 4);
+    }
+    if (value != *text && (col == kPrice || col == kSum || col == kQuantity))
+        *text = value;
+}
+
+LRESULT CPrixodView::OnAppendCheck(WPARAM, LPARAM)
+{
+    if (Text(IDC_DATE).Trim().IsEmpty() || Text(IDC_PRD).Trim().IsEmpty() || Text(IDC_NV).Trim().IsEmpty())
+        return 0;
+    for (long row = 0; row < m_grid.GetNRows(); ++row)
+        if (!SprOk("spr_stovan_mat", m_grid.GetCellValue(kCode, row)) || Read(m_grid.GetCellValue(kQuantity, row)) == 0)
+            return 0;
+    const long rows = m_grid.GetNRows();
+    m_grid.SetNRows(rows + 1);
+    m_grid.SetCellValue(kNumber, rows, utoa(rows + 1));
+    return 0;
+}
+
+void CPrixodView::OnLinesChooser(short col, short row)
+{
+    if (col == kCode)
+        ChooseMaterial(row, nullptr);
+}
+
+void CPrixodView::ChooseMaterial(long row, const char* fragment)
+{
+    m_nMaterialRow = short(row);
+    CExtFuncs::ShowSpr("spr_stovan_mat", this, 1, 0, naddviews::FragmentFilter(fragment), nullptr,
+                       WM_MATERIAL_CHOSEN, 0);
+}
+
+LRESULT CPrixodView::OnMaterialChosen(WPARAM, LPARAM lParam)
+{
+    const long row = m_nMaterialRow;
+    if (row < 0 || row >= m_grid.GetNRows())
+        return 0;
+    m_grid.SetCellValue(kCode, row, FormatText("%d", int(lParam)));
+    m_grid.SetCurCell(kCode, row);
+    m_grid.SetFocus();
+    PostMessage(WM_USER + 1);
+    return 0;
+}
+
+void CPrixodView::SearchMaterial()
+{
+    naddviews::SearchMemory& memory = m_memories[0];
+    if (!naddviews::AskFragment(this, CString(), memory))
+        return;
+    naddviews::DropQueuedKeys();
+    CWaitCursor wait;
+    long id = 0;
+    const long row = m_grid.GetCurRow();
+    switch (SuUniqByName("spr_stovan_mat", memory.text, id)) {
+    case 0:
+        AfxMessageBox("По запросу ничего нет: " + memory.text);
+        break;
+    case 1:
+        if (row >= 0 && row < m_grid.GetNRows()) {
+            m_grid.SetCellValue(kCode, row, FormatText("%u", unsigned(id)));
+            PostMessage(WM_USER + 1);
+        }
+        break;
+    case 2:
+        ChooseMaterial(row, memory.text);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace nstovan

@@ -1,0 +1,66 @@
+// Ids of the resources of the warehouse module nStovan_r: the templates of its
+// views (the template's string has the view's document name as its second
+// field; each view is built on the dialog of the same id) and the controls of
+// its forms.
+#pragma once
+
+// Templates and dialogs, in the order the module registers them.
+#define IDD_PRIXOD                      335
+#define IDD_RASHOD                      337
+#define IDD_PRN_ORG                     338
+#define IDD_PRN_KSV                     339
+#define IDD_PRN_OR                      340
+#define IDD_PRN_TREB                    341
+#define IDD_PRN_PRIX_RASX               342
+#define IDD_PRN_OK                      348
+
+// The paired fields of the form base: a code, the edit of its name, its
+// chooser button. 1019 is the treatment-method code on forms with that pair
+// and the cabinet's chooser button on forms with the cabinet pair; 1018 is
+// the employee's chooser button on the documents and the material's name on
+// forms with the material pair.
+#define IDC_PRD                         1114
+#define IDC_PRD_NAME                    1115
+#define IDC_PRD_BTN                     1054
+#define IDC_NV                          1028
+#define IDC_NV_NAME                     1032
+#define IDC_NV_BTN                      1051
+#define IDC_ORG                         1033
+#define IDC_ORG_NAME                    1031
+#define IDC_ORG_BTN                     1052
+#define IDC_TN                          112
+#define IDC_FIO                         10101
+#define IDC_TN_BTN                      1018
+#define IDC_KAB                         113
+#define IDC_KAB_NAME                    10102
+#define IDC_KAB_BTN                     1019
+#define IDC_MAT                         1016
+#define IDC_MAT_NAME                    1018
+#define IDC_MAT_EI                      1022
+#define IDC_MAT_BTN                     1017
+#define IDC_VR                          1023
+#define IDC_VR_NAME                     1025
+#define IDC_VR_BTN                      1024
+#define IDC_VL                          1019
+#define IDC_VL_NAME                     1021
+#define IDC_VL_BTN                      1020
+
+// The search command of the forms (the core's).
+#define IDC_SIRCH                       10002
+
+// The receipt: date, н/п, the supplier's document number, the lines, the
+// hidden edit the date's chooser answers into and the receipt's choosers.
+#define IDC_DATE                        1043
+#define IDC_NPP                         1116
+#define IDC_NDOC                        1102
+#define IDC_LINES                       10051
+#define IDC_DAY_ANSWER                  1156
+#define IDC_DAY_PRD_NV_BTN              1053
+#define IDC_NPP_BTN                     1055
+#define IDC_DAY_BTN                     1056
+#define IDC_DAY_PRD_BTN                 1057
+#define IDC_DAY_NV_BTN                  1058
+#define ID_DELETE_RECEIPT               32790
+
+// The material chosen in its reference book for a line of the grid.
+#define WM_MATERIAL_CHOSEN              1148
