@@ -2,6 +2,7 @@
 
 #include "NipForm.h"
 #include "StaffNumbers.h"
+#include "StatementGrid.h"
 #include "TariffList.h"
 #include "appcore.h"
 #include "naddviews.h"
@@ -24,16 +25,6 @@ const int kMemberNames[] = {IDC_PRN_CHLEN1_NAME, IDC_PRN_CHLEN2_NAME, IDC_PRN_CH
 // rates of their positions.
 const char* const kInForce = "from perso_tn_nip left join ssv on ssv.id=perso_tn_nip.dol "
                              "right join ssv1 on ssv1.id=ssv.id ";
-
-// A check mark's rows, in grid order.
-std::vector<long> Checked(CCellwork& grid)
-{
-    std::vector<long> rows;
-    for (long row = 0; row < grid.GetNRows(); ++row)
-        if (grid.GetBCheck(row))
-            rows.push_back(row);
-    return rows;
-}
 
 } // namespace
 
@@ -106,16 +97,7 @@ void CPrnVenzolView::FillNvGrid()
         const CString members = GetConstant(kMembersConstant, 0);
         for (int i = 0; i < 4; ++i)
             SetDlgItemText(kMemberFields[i], GetPart(members, ",", i + 1));
-        const CString sql = FormatText("select distinct ssv1.nv,nv.name as inv %sleft join nv on nv.id=ssv1.nv "
-                                       "where kpr=1 and d1<=%s and (d2 is null or d2>=%s) order by ssv1.nv",
-                                       kInForce, ChangeDateUS0(DMGtoStr(m_d1), 0), ChangeDateUS0(DMGtoStr(m_d2), 0));
-        _RecordsetPtr rows = GetConnection()->Execute(_bstr_t(sql), nullptr, adCmdText);
-        for (; !rows->GetadoEOF(); rows->MoveNext()) {
-            const long row = m_nvGrid.GetNRows();
-            m_nvGrid.SetNRows(row + 1);
-            m_nvGrid.SetCellValue(NV_CODE, row, SafeArayToString(rows->GetCollect("nv")));
-            m_nvGrid.SetCellValue(NV_NAME, row, SafeArayToString(rows->GetCollect("inv")));
-        }
+        FillStatementGrid(m_nvGrid, m_d1, m_d2);
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
@@ -128,7 +110,7 @@ void CPrnVenzolView::FillNvGrid()
 CString CPrnVenzolView::GetNvFilter()
 {
     CString filter;
-    for (long row : Checked(m_nvGrid)) {
+    for (long row : CheckedRows(m_nvGrid)) {
         CString nv;
         if (!CheckedNumber(m_nvGrid.GetCellValue(NV_CODE, row), nv))
             continue;
@@ -196,13 +178,13 @@ void CPrnVenzolView::OnOK()
     AfxGetApp()->WriteProfileString(kConstants, "prn_venzol_d2", DMGtoStr(m_d2));
     AfxGetApp()->WriteProfileInt(kConstants, "m_bFIOFull", m_bFIOFull);
     AfxGetApp()->WriteProfileInt(kConstants, "m_bVredn", m_bVredn);
-    const std::vector<long> statements = Checked(m_nvGrid);
+    const std::vector<long> statements = CheckedRows(m_nvGrid);
     if (statements.empty()) {
         AfxMessageBox("Выберите ведомость");
         m_nvGrid.SetFocus0();
         return;
     }
-    const std::vector<long> forms = Checked(m_vfGrid);
+    const std::vector<long> forms = CheckedRows(m_vfGrid);
     if (forms.empty()) {
         AfxMessageBox("Выберите форму");
         m_vfGrid.SetFocus0();

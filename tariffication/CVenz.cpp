@@ -3,6 +3,7 @@
 #include "CNipListDoc.h"
 #include "CNipListView.h"
 #include "CNipView.h"
+#include "CPrnSvodVenzView.h"
 #include "CPrnVenzolView.h"
 #include "CSprDolView.h"
 #include "appcore.h"
@@ -26,6 +27,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDD_NIP_LIST, RUNTIME_CLASS(CNipListDoc), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipListView)},
         {IDD_NIP_VIEW_VENZ, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipView)},
         {IDD_PRN_VENZOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnVenzolView)},
+        {IDD_PRN_VENZOL_SVOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnSvodVenzView)},
     };
     return rows;
 }

@@ -8,12 +8,12 @@
 
 namespace nvenzol {
 
-namespace {
-
 bool Vacancy(const TariffInput& row)
 {
     return row.fio.Find("Вакансия") >= 0;
 }
+
+namespace {
 
 // Steps shared by both arithmetics: the seniority percent and text. A
 // vacancy gets 15 % and no text; "Не учитывать стаж" leaves both empty; a

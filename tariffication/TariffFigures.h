@@ -40,6 +40,8 @@ struct TariffFigures {
     CString Stext;
 };
 
+// A vacancy: the row's name holds "Вакансия".
+NVENZOL_EXPORT bool Vacancy(const TariffInput& row);
 // The amount rounded to the list's decimals, as it is printed and read back.
 NVENZOL_EXPORT double RoundAmount(double value, int digits);
 // The classic arithmetic; false when the grade's coefficient could not be had.

@@ -4,6 +4,7 @@
 #include "StaffNumbers.h"
 #include "TariffFigures.h"
 #include "TariffListColumns.h"
+#include "TariffRows.h"
 #include "gridbase.h"
 #include "ncalcset.h"
 #include "ndbcore.h"
@@ -13,7 +14,6 @@
 #include <stdexcept>
 #include <string>
 
-#include <QString>
 
 namespace nvenzol {
 
@@ -31,75 +31,6 @@ CString Scope(const TariffListRequest& r, const CString& d1, const CString& d2)
 CString Field(_RecordsetPtr& rows, const char* name)
 {
     return SafeArayToString(rows->GetCollect(name));
-}
-
-// The columns of the employee statement by name, looked up once per
-// statement rather than at every value of every row.
-class RowReader {
-public:
-    explicit RowReader(_RecordsetPtr& rows) : m_rows(rows)
-    {
-        FieldsPtr fields = rows->GetFields();
-        for (long i = 0; i < fields->GetCount(); ++i)
-            m_index.emplace(QString(fields->GetItem(i)->GetName()).toLower().toStdString(), i);
-    }
-    CString Text(const char* name) const
-    {
-        const auto found = m_index.find(QString::fromUtf8(name).toLower().toStdString());
-        return found == m_index.end() ? CString() : SafeArayToString(m_rows->GetCollect(_variant_t(found->second)));
-    }
-    // A number column: its start value when NULL.
-    double Number(const char* name, double start = 0) const
-    {
-        const CString text = Text(name);
-        return text.IsEmpty() ? start : atof(text);
-    }
-
-private:
-    _RecordsetPtr& m_rows;
-    std::map<std::string, long> m_index;  // the first column of each name
-};
-
-TariffInput ReadRow(const RowReader& r, bool newVariant)
-{
-    TariffInput in;
-    in.tn = r.Text("tn");
-    in.npp = r.Text("npp");
-    in.fio = r.Text("fio");
-    in.idol = r.Text("idol");
-    in.raz = r.Text("raz");
-    in.raz1 = r.Text("raz1");
-    in.raz2 = r.Text("raz2");
-    in.raz3 = r.Text("raz3");
-    in.ktgr = r.Text("ktgr");
-    in.dateKat = r.Text("date_kat");
-    in.noKat = r.Text("no_kat");
-    in.du = r.Text("du");
-    in.nsr = r.Text("nsr");
-    in.nsrU = r.Text("nsr_u");
-    in.kof = r.Number("kof");
-    in.st = r.Number("st", 1);
-    in.vr = r.Number("vr");
-    in.okl = r.Number("okl");
-    in.zasRAB = r.Number("zasRAB");
-    in.zasVRNull = r.Text("zasVR").IsEmpty();
-    in.zasVR = r.Number("zasVR");
-    in.prZv = r.Number("pr_zv");
-    in.premiya = r.Number("premiya");
-    in.prRab = double(long(r.Number("pr_rab")));
-    in.plusKat = r.Number("plus_kat");
-    in.plusUchSt = r.Number("plus_uch_st");
-    in.plusZv = r.Number("plus_zv");
-    in.plusOpas = r.Number("plus_opas");
-    in.plusDopl = r.Number("plus_dopl");
-    in.dnbs = atol(r.Text("dnbs"));
-    in.dnbsU = atol(r.Text("dnbs_u"));
-    in.uch = r.Number("uch") != 0;
-    in.uchVred = r.Number("uch_vred") != 0;
-    in.uchStaj = r.Number("UchStaj") != 0;
-    if (newVariant)
-        in.oklGr = r.Number("OklGr");
-    return in;
 }
 
 double Value(C cell, const TariffFigures& f)
@@ -285,7 +216,6 @@ private:
     const TariffListRequest& m_r;
     const TariffColumnSet& m_set;
     TariffContext m_list;
-    std::map<int, double> m_kof;
     CString m_d1, m_d2, m_html;
     std::vector<CString> m_statements;
 
@@ -298,25 +228,8 @@ private:
 
 bool Builder::Build(TariffListPage& page)
 {
-    bool ok = false;
-    m_list.digits = CVenz::GetDigitFormatOkl(m_r.d1, ok);
-    if (!ok)
+    if (!OpenTariffContext(m_r.d1, m_r.d2, m_list))
         return false;
-    m_list.d1 = m_r.d1;
-    m_list.d2 = m_r.d2;
-    m_list.scale = ReadPayScale(m_r.d1);
-    m_list.gradeKof = [this](int grade, double& kof) {
-        const auto found = m_kof.find(grade);
-        if (found != m_kof.end()) {
-            kof = found->second;
-            return true;
-        }
-        bool answered = false;
-        kof = CVenz::GetKof(grade, m_r.d2, answered);
-        if (answered)
-            m_kof[grade] = kof;
-        return answered;
-    };
     m_d1 = ChangeDateUS0(m_r.d1, 0);
     m_d2 = ChangeDateUS0(m_r.d2, 0);
 

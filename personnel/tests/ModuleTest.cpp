@@ -72,6 +72,7 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
                                   {303, "CNipListDoc", "CderivedFrame", "CNipListView"},
                                   {561, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {306, "CderivedDocument", "CderivedFrame", "CPrnVenzolView"},
+                                  {571, "CderivedDocument", "CderivedFrame", "CPrnSvodVenzView"},
                               }));
     {
         afxtest::InteractionScript script;
@@ -85,6 +86,7 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
                                   {303, "CNipListDoc", "CderivedFrame", "CNipListView"},
                                   {561, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {306, "CderivedDocument", "CderivedFrame", "CPrnVenzolView"},
+                                  {571, "CderivedDocument", "CderivedFrame", "CPrnSvodVenzView"},
                                   {302, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {307, "CderivedDocument", "CderivedFrame", "CLichKartView"},
                               }));

@@ -25,3 +25,8 @@ add_suite_test(venz_tariff_list_test DATABASE GUI
   SOURCES ${VENZ_TESTS_DIR}/TariffListTest.cpp
   DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
 staff_test_resources(venz_tariff_list_test)
+
+add_suite_test(venz_tariff_summary_test DATABASE GUI
+  SOURCES ${VENZ_TESTS_DIR}/TariffSummaryTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program testing_main)
+staff_test_resources(venz_tariff_summary_test)
