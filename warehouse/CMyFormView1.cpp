@@ -145,6 +145,30 @@ void CMyFormView1::OnNVbtn() { Choose(this, kStatement.code, kStatement.table); 
 void CMyFormView1::OnChangeNv() { ShowName(this, kStatement); }
 void CMyFormView1::OnVLbtn() { Choose(this, kTreatment.code, kTreatment.table); }
 
+BOOL CMyFormView1::Refuse(int field, const char* message, bool select)
+{
+    if (message)
+        AfxMessageBox(message);
+    if (CWnd* wnd = GetDlgItem(field)) {
+        wnd->SetFocus();
+        if (select)
+            wnd->SendMessage(EM_SETSEL, 0, (LPARAM)-1);
+    }
+    return FALSE;
+}
+
+void CMyFormView1::TabOverOther(int filled, int other)
+{
+    CString text;
+    GetDlgItemText(filled, text);
+    if (CWnd* field = GetDlgItem(other)) {
+        if (text.IsEmpty())
+            field->ModifyStyle(0, WS_TABSTOP);
+        else
+            field->ModifyStyle(WS_TABSTOP, 0);
+    }
+}
+
 void CMyFormView1::OnUpdateButtonSirch(CCmdUI* pCmdUI)
 {
     CWnd* focus = GetFocus();

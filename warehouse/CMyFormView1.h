@@ -59,6 +59,12 @@ protected:
 
     void SearchSurname();
     void SearchBook(const char* table, int field);
+    // A refused field: the message (none when null), the focus on the field,
+    // its whole text selected when asked. Always FALSE.
+    BOOL Refuse(int field, const char* message, bool select);
+    // Keeps the other supplier's field (organisation or employee) out of the
+    // tab order while this one is filled.
+    void TabOverOther(int filled, int other);
 
 private:
     void ForceF3();

@@ -1,10 +1,10 @@
 #include "CPrixodView.h"
 
+#include "MaterialLines.h"
 #include "appcore.h"
 #include "ndbcore.h"
 #include "res/resource.h"
 
-#include <QApplication>
 
 namespace nstovan {
 
@@ -113,33 +113,16 @@ void CPrixodView::OnChangeKey()
     LoadReceipt();
 }
 
-namespace {
-
-// Keeps the other supplier's field out of the tab order while this one is filled.
-void TabOverOther(CWnd* form, int filled, int other)
-{
-    CString text;
-    form->GetDlgItemText(filled, text);
-    if (CWnd* field = form->GetDlgItem(other)) {
-        if (text.IsEmpty())
-            field->ModifyStyle(0, WS_TABSTOP);
-        else
-            field->ModifyStyle(WS_TABSTOP, 0);
-    }
-}
-
-} // namespace
-
 void CPrixodView::OnChangeOrg()
 {
     CMyFormView1::OnChangeOrg();
-    TabOverOther(this, IDC_ORG, IDC_TN);
+    TabOverOther(IDC_ORG, IDC_TN);
 }
 
 void CPrixodView::OnChangeTn()
 {
     CMyFormView1::OnChangeTn();
-    TabOverOther(this, IDC_TN, IDC_ORG);
+    TabOverOther(IDC_TN, IDC_ORG);
 }
 
 void CPrixodView::OnChangePrd()
@@ -154,13 +137,6 @@ void CPrixodView::OnChangeNv()
     LoadReceipt();
 }
 
-bool CPrixodView::FocusInGrid() const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    const QWidget* grid = m_grid.GetQWidget();
-    return focus && grid && (focus == grid || grid->isAncestorOf(focus));
-}
-
 BOOL CPrixodView::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_F3 || pMsg->wParam == VK_F7)) {
@@ -173,7 +149,7 @@ BOOL CPrixodView::PreTranslateMessage(MSG* pMsg)
             PostMessage(WM_COMMAND, IDC_NPP_BTN);
             return TRUE;
         }
-        if (FocusInGrid()) {
+        if (nstovan::FocusInGrid(m_grid)) {
             if (pMsg->wParam == VK_F3)
                 ChooseMaterial(m_grid.GetCurRow(), nullptr);
             else

@@ -44,14 +44,12 @@ protected:
     // FALSE after the message, with the focus on the field.
     BOOL CheckKey();
     BOOL CheckDay();
-    BOOL Refuse(int field, const char* message, bool select);
     CString Text(int id) const;
 
     // The lines.
     void FillLines(const CPrixodRecord& record);
     void ChooseMaterial(long row, const char* fragment);
     void SearchMaterial();
-    bool FocusInGrid() const;
 
     // The choosers of the day's receipts.
     void OpenDayChooser(int button);

@@ -1,6 +1,7 @@
 #include "CStovan.h"
 
 #include "CPrixodView.h"
+#include "CRashodView.h"
 #include "appcore.h"
 #include "res/resource.h"
 
@@ -17,6 +18,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
         {IDD_PRIXOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrixodView)},
+        {IDD_RASHOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CRashodView)},
     };
     return rows;
 }

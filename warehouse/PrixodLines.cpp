@@ -4,6 +4,7 @@
 // every line is complete.
 #include "CPrixodView.h"
 
+#include "MaterialLines.h"
 #include "appcore.h"
 #include "naddviews.h"
 #include "ndbcore.h"
@@ -19,15 +20,7 @@ enum Column { kNumber = 0, kCode = 1, kName = 2, kUnit = 3, kPrice = 4, kQuantit
 
 double Read(const CString& text)
 {
-    CString number = text;
-    number.Replace(GetNumberDelimiter(), ".");
-    number.Replace(",", ".");
-    return std::atof(number);
-}
-
-CString UnitOf(const CString& material)
-{
-    return GetFromSPR("spr_ei", GetFromSPR("spr_stovan_mat", material, "ei"), nullptr);
+    return ReadNumber(text);
 }
 
 } // namespace
@@ -68,7 +61,7 @@ void CPrixodView::OnLinesCellChanged(short col, short row, CString* text)
     CString value = *text;
     if (col == kCode && !m_bLoading) {
         m_grid.SetCellValue(kName, row, GetFromSPR("spr_stovan_mat", value, nullptr));
-        m_grid.SetCellValue(kUnit, row, UnitOf(value));
+        m_grid.SetCellValue(kUnit, row, MaterialUnit(value));
     } else if ((col == kPrice || col == kSum) && !value.Trim().IsEmpty()) {
         value = ftoa(Read(value));
     } else if (col == kQuantity && !value.Trim().IsEmpty()) {
@@ -99,9 +92,7 @@ void CPrixodView::OnLinesChooser(short col, short row)
 
 void CPrixodView::ChooseMaterial(long row, const char* fragment)
 {
-    m_nMaterialRow = short(row);
-    CExtFuncs::ShowSpr("spr_stovan_mat", this, 1, 0, naddviews::FragmentFilter(fragment), nullptr,
-                       WM_MATERIAL_CHOSEN, 0);
+    OpenMaterialBook(this, m_nMaterialRow, row, fragment);
 }
 
 LRESULT CPrixodView::OnMaterialChosen(WPARAM, LPARAM lParam)
@@ -118,29 +109,8 @@ LRESULT CPrixodView::OnMaterialChosen(WPARAM, LPARAM lParam)
 
 void CPrixodView::SearchMaterial()
 {
-    naddviews::SearchMemory& memory = m_memories[0];
-    if (!naddviews::AskFragment(this, CString(), memory))
-        return;
-    naddviews::DropQueuedKeys();
-    CWaitCursor wait;
-    long id = 0;
-    const long row = m_grid.GetCurRow();
-    switch (SuUniqByName("spr_stovan_mat", memory.text, id)) {
-    case 0:
-        AfxMessageBox("По запросу ничего нет: " + memory.text);
-        break;
-    case 1:
-        if (row >= 0 && row < m_grid.GetNRows()) {
-            m_grid.SetCellValue(kCode, row, FormatText("%u", unsigned(id)));
-            PostMessage(WM_USER + 1);
-        }
-        break;
-    case 2:
-        ChooseMaterial(row, memory.text);
-        break;
-    default:
-        break;
-    }
+    if (nstovan::SearchMaterial(this, m_grid, kCode, m_memories[0], m_nMaterialRow))
+        PostMessage(WM_USER + 1);
 }
 
 } // namespace nstovan

@@ -9,18 +9,6 @@
 
 namespace nstovan {
 
-BOOL CPrixodView::Refuse(int field, const char* message, bool select)
-{
-    if (message)
-        AfxMessageBox(message);
-    if (CWnd* wnd = GetDlgItem(field)) {
-        wnd->SetFocus();
-        if (select)
-            wnd->SendMessage(EM_SETSEL, 0, (LPARAM)-1);
-    }
-    return FALSE;
-}
-
 BOOL CPrixodView::CheckDay()
 {
     if (Text(IDC_DATE).Trim().IsEmpty())

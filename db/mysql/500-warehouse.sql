@@ -72,3 +72,35 @@ CREATE TABLE stovan_prx1 (
   KEY stovan_prx1_receipt (d, prd, nv, npp),
   KEY stovan_prx1_stock (prd, nv, id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Issue requisitions: materials issued from a department's stock under a
+-- statement to an employee or an organisation, for a cabinet. ntreb counts
+-- from 1 per department and month (ym, kept by the server), so one number
+-- stands for one requisition of a department in a month.
+CREATE TABLE stovan_rsx0 (
+  ntreb INT NOT NULL,
+  d DATE NOT NULL,
+  prd INT NOT NULL,
+  nv INT NOT NULL,
+  kab VARCHAR(10) NULL,
+  org INT NULL,
+  tn INT NULL,
+  ym INT AS (YEAR(d) * 100 + MONTH(d)) PERSISTENT,
+  PRIMARY KEY (d, prd, ntreb),
+  UNIQUE KEY stovan_rsx0_month (ym, prd, ntreb)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- The requisition's lines: material id, quantity kol and the stock left
+-- after the line as the form computed it (ost).
+CREATE TABLE stovan_rsx1 (
+  line_id BIGINT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  ntreb INT NOT NULL,
+  d DATE NOT NULL,
+  prd INT NOT NULL,
+  nv INT NOT NULL,
+  id INT NOT NULL,
+  kol DECIMAL(19,6) NOT NULL,
+  ost DECIMAL(19,6) NULL,
+  KEY stovan_rsx1_requisition (d, prd, ntreb),
+  KEY stovan_rsx1_stock (prd, nv, id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

@@ -72,3 +72,19 @@ INSERT INTO stovan_prx1 (d, prd, nv, npp, id, price, kol, s) VALUES
   (@m1 + INTERVAL 5 DAY, 1, 1, 1, 5, NULL, 2, NULL);
 INSERT INTO stovan_prx1 (d, prd, nv, npp, id, price, kol, s)
 SELECT @m1 + INTERVAL 2 DAY, 2, 3, 1, id, 52.00, 15.25, 793.00 FROM spr_stovan_mat WHERE name = 'Хлеб пшеничный';
+
+-- Requisitions of both months: departments 1 and 2 share number 1 in each
+-- month; to employees and to an organisation, for several cabinets.
+INSERT INTO stovan_rsx0 (ntreb, d, prd, nv, kab, org, tn) VALUES
+  (1, @p1 + INTERVAL 14 DAY, 1, 1, '11', NULL, 12),
+  (1, @p1 + INTERVAL 15 DAY, 2, 3, '49', NULL, 4),
+  (1, @m1 + INTERVAL 3 DAY, 1, 1, '41', NULL, 5),
+  (1, @m1 + INTERVAL 3 DAY, 2, 3, '43', 1, NULL),
+  (2, @m1 + INTERVAL 6 DAY, 1, 1, '20', NULL, 11);
+INSERT INTO stovan_rsx1 (ntreb, d, prd, nv, id, kol, ost) VALUES
+  (1, @p1 + INTERVAL 14 DAY, 1, 1, 1, 2, 8),
+  (1, @p1 + INTERVAL 14 DAY, 1, 1, 2, 3, 9),
+  (1, @p1 + INTERVAL 15 DAY, 2, 3, 3, 30, 90),
+  (1, @m1 + INTERVAL 3 DAY, 1, 1, 5, 4, 16),
+  (1, @m1 + INTERVAL 3 DAY, 2, 3, 4, 10, 50),
+  (2, @m1 + INTERVAL 6 DAY, 1, 1, 2, 2, 13);

@@ -62,5 +62,12 @@
 #define IDC_DAY_NV_BTN                  1058
 #define ID_DELETE_RECEIPT               32790
 
+// The requisition: its number, the journal of the month's requisitions (F3 on
+// the number), the hidden edit the journal answers into, the print button.
+#define IDC_NTREB                       1005
+#define IDC_JOURNAL_BTN                 1055
+#define IDC_JOURNAL_ANSWER              1157
+#define ID_PRINT_REQUISITION            32792
+
 // The material chosen in its reference book for a line of the grid.
 #define WM_MATERIAL_CHOSEN              1148

@@ -38,6 +38,7 @@ std::vector<Registered> Templates(CWinApp& app)
 // The views of the module in the order it registers them.
 const std::vector<Registered> kViews = {
     {IDD_PRIXOD, "CderivedDocument", "CderivedFrame", "CPrixodView"},
+    {IDD_RASHOD, "CderivedDocument", "CderivedFrame", "CRashodView"},
 };
 
 } // namespace

@@ -28,3 +28,8 @@ add_suite_test(stock_receipt_test DATABASE GUI
   SOURCES ${STOCK_TESTS_DIR}/PrixodTest.cpp
   DEPENDS stock_program appcore_chooser_form testing_main)
 stock_test_resources(stock_receipt_test)
+
+add_suite_test(stock_requisition_test DATABASE GUI
+  SOURCES ${STOCK_TESTS_DIR}/RashodTest.cpp
+  DEPENDS stock_program appcore_chooser_form testing_main)
+stock_test_resources(stock_requisition_test)
