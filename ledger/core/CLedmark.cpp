@@ -17,6 +17,11 @@
 #include "CKnigaPokView.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
+#include "CPrnLboIspView.h"
+#include "CPrnLboKartView.h"
+#include "CPrnLboMesFaktView.h"
+#include "CPrnLboMesView.h"
+#include "CPrnOstDogovoraView.h"
 #include "CProvodkiView.h"
 #include "CSprFilsView.h"
 #include "CSprJrnOperView.h"
@@ -48,6 +53,13 @@ const TemplateRow* Templates(size_t& count)
         {IDR_BUDG_OBYAZ, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgObyazView)},
         {IDR_BUDG_RASSH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgRasshView)},
         {IDR_BUDG_ZAYAV, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBudgZayavView)},
+        {IDR_PRN_LBO_MES, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnLboMesView)},
+        {IDR_PRN_LBO_MES_FAKT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnLboMesFaktView)},
+        {IDR_PRN_LBO_ISP, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnLboIspView)},
+        {IDR_PRN_LBO_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnLboKartView)},
+        {IDR_PRN_OST_DOGOVORA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnOstDogovoraView)},
         // Cash, bank and settlements.
         {IDR_AVANS_OTCH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CAvansOtchView)},
         {IDR_DOV_POLUCH_CHECKA, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),

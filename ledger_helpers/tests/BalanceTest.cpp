@@ -104,6 +104,12 @@ TEST_F(Balances, TurnoversOfAPeriod)
     }
     EXPECT_EQ(GL_GetOborotEx("01.01.2024", "31.03.2024", "020134000", "", "", "", "", "1,2", "", ""),
               CString("1550.00@300.00"));
+    // The KBK "null" takes the postings without a KBK on the account's side.
+    const std::pair<const char*, const char*> kbks[] = {
+        {"null", "50.00@300.00"}, {"1", "1000.00@0.00"}, {"1,2", "1000.00@0.00"}, {"", "1050.00@300.00"}};
+    for (const auto& [kbk, expected] : kbks)
+        EXPECT_EQ(GL_GetOborot("01.01.2024", "31.01.2024", "120134000", "", "", "", "", -2, kbk, ""), CString(expected))
+            << kbk;
 }
 
 TEST_F(Balances, BadArgumentsFailTheCallInsteadOfGivingFigures)

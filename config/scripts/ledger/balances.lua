@@ -31,7 +31,9 @@ local function filters(call, account, values, branches, kbk, document)
         error(call .. ": неверный счет \"" .. L.text(account) .. "\"")
     end
     local fils = L.integer_list(branches)
-    local kbks = L.integer_list(kbk)
+    -- "null" stands for the postings without a KBK.
+    local no_kbk = L.text(kbk):lower() == "null"
+    local kbks = no_kbk and "" or L.integer_list(kbk)
     local skip = L.text(document)
     if not fils then
         error(call .. ": неверный список филиалов \"" .. L.text(branches) .. "\"")
@@ -60,7 +62,9 @@ local function filters(call, account, values, branches, kbk, document)
                 where = where .. string.format(" and %s_sb%d=%s", side, k, L.sql_text(values[k]))
             end
         end
-        if kbks ~= "" then
+        if no_kbk then
+            where = where .. string.format(" and kbk_%s is null", side)
+        elseif kbks ~= "" then
             where = where .. string.format(" and kbk_%s in (%s)", side, kbks)
         end
         sides[side] = where
@@ -113,7 +117,8 @@ end
 
 -- Turnovers of account A from `from` to `to` (dd.mm.yyyy, both included) for its
 -- analytic values v1..v3, in correspondence with account B when one is given:
--- "debit turnover@credit turnover" of A.
+-- "debit turnover@credit turnover" of A. The KBK is a list of ids, or "null"
+-- for the postings without a KBK on A's side.
 function GL_GetOborot(from_text, to_text, account, v1, v2, v3, correspondent, branches, kbk, document)
     local from, to = L.date(from_text), L.date(to_text)
     if not from or not to then

@@ -187,6 +187,30 @@
 #define IDC_REQ_KRED_SB3_NAME           2001
 #define IDC_BUDG_PRINT                  32792
 
+// Reports on limits of budget obligations: the monthly reports on dialog 598,
+// the execution report and the limits card on dialog 596.
+#define IDC_LBO_PRD_NAME                115
+#define IDC_LBO_PRD_PICK                117
+#define IDC_LBO_FROM                    1010
+#define IDC_LBO_TO                      1011
+#define IDC_LBO_SOURCE                  1016
+#define IDC_LBO_PRD                     1028
+#define IDC_LBO_SOURCE_NAME             1050
+#define IDC_LBO_BRANCH                  1115
+#define IDC_LBO_KBK                     1143
+#define IDC_LBO_PRD_LABEL               1147
+#define IDC_LBO_KBK_PICK                1161
+#define IDC_LBO_KBK_LABEL               1162
+
+// Budget obligations and balances by contract (583), beside the branch and the
+// source of the reports on limits.
+#define IDC_OST_SELECT_ALL              1014
+#define IDC_OST_CLEAR_ALL               1017
+#define IDC_OST_EKR_PICK                1020
+#define IDC_OST_EKR_NAME                1078
+#define IDC_OST_EKR                     1095
+#define IDC_OST_GRID                    10051
+
 // Bank statements: receipts (577), payments (576), financing received (642).
 #define IDC_BANK_NOTE                   1001
 #define IDC_BANK_MAIN_PICK              1018

@@ -1,0 +1,203 @@
+// The reports on limits of budget obligations over a year of 200,000
+// postings (limits, obligations, financing and cash expenses on 50 KOSGU
+// codes and two KBKs), each against the database work it stands on read
+// through plain unixODBC: the monthly limits and their execution against
+// their queries read to the end, the execution of the limits (100 pairs)
+// against its 900 turnover aggregates.
+//
+//   ledger_lbo_reports_bench --dir <server dir> --port <port> [--rounds N]
+#include "BenchSupport.h"
+#include "LboMonthPages.h"
+#include "LboPeriodPages.h"
+#include "LedgerBenchProgram.h"
+#include "PostingBench.h"
+#include "RawOdbcRead.h"
+
+#include <appcore.h>
+#include <ndbcore.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+using namespace nledmark;
+
+constexpr int kYear = 2024;
+
+// Five kinds of posting in turn: limits 501.05/501.03, obligations
+// 501.03/502.01, financing 201.01/304.04, cash expenses 304.05/201.01, and
+// limits of source 2; KOSGU 200-249 and their economic codes, KBK 1 and 2.
+const char* const kPostings =
+    "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,kbk_deb,kred0,kred1,kred2,kred3,"
+    "kred_sb1,kred_sb2,kbk_kred,s,prim,fil_id) "
+    "select seq div 4 + 1, seq mod 4 + 1, '2024-01-01' + interval (seq mod 366) day, if(k=5,'2','1'), "
+    "elt(k,'501','501','201','304','501'), elt(k,'05','03','01','05','05'), kosgu, code, '1', kbk, if(k=5,'2','1'), "
+    "elt(k,'501','502','304','201','501'), elt(k,'03','01','04','01','03'), if(k=3,'000',kosgu), code, '1', kbk, "
+    "1 + (seq * 37) mod 100000 / 100, 'Операция', 1 "
+    "from (select seq, 1 + seq mod 5 as k, 200 + (seq div 5) mod 50 as kosgu, (200 + (seq div 5) mod 50) * 1000 as code, "
+    "1 + (seq div 250) mod 2 as kbk from seq_0_to_199999) q";
+
+bool FillYear()
+{
+    CString codes = "insert ignore into spr_ekr (id,name) values ";
+    for (int k = 0; k < 50; ++k)
+        codes += FormatText("%s(%d,'Код %d')", k ? "," : "", (200 + k) * 1000, (200 + k) * 1000);
+    // Assignments for the year and each quarter, 50 codes each.
+    CString grid;
+    for (int k = 0; k < 50; ++k)
+        grid += FormatText("%s%d%s%d%s", k ? (LPCTSTR)GetDelimiter() : "", (200 + k) * 1000, (LPCTSTR)GetDelimiter0(),
+                           1000 + k, (LPCTSTR)GetDelimiter0());
+    CString assignments = "insert into ledmark_budg_assig (id,number,d,tiplim,ifin,kbk_deb,kbk_kred,grid,fil_id) values ";
+    const char* const dates[] = {"2024-01-01", "2024-01-15", "2024-04-01", "2024-07-10", "2024-10-01"};
+    for (int n = 0; n < 5; ++n)
+        assignments += FormatText("%s(%d,'%d','%s',%d,1,1,1,%s,1)", n ? "," : "", n + 1, n + 1, dates[n], n ? 1 : 2,
+                                  (LPCTSTR)NullStr(grid));
+    return ExecuteSql("delete from ledmark_provodki\ndelete from ledmark_budg_assig") && ExecuteSql(codes)
+        && ExecuteSql(assignments) && ExecuteSql(kPostings);
+}
+
+// The aggregate the turnover script runs for account A (against B) over a
+// period, KBK on A's side: the yardstick of one turnover call.
+std::string SideMatch(const char* side, const CString& code)
+{
+    CString terms = FormatText("%s1='%s'", side, (LPCTSTR)code.Mid(1, 3));
+    if (code.Mid(4, 2) != "00")
+        terms += FormatText(" and %s2='%s'", side, (LPCTSTR)code.Mid(4, 2));
+    if (code.Mid(6, 3) != "000")
+        terms += FormatText(" and %s3='%s'", side, (LPCTSTR)code.Mid(6, 3));
+    if (code.Left(1) != "0")
+        terms += FormatText(" and %s0='%s'", side, (LPCTSTR)code.Left(1));
+    return terms.ToStdString();
+}
+
+std::string TurnoverAggregate(const char* from, const char* to, const CString& a, const CString& b, const CString& kbk)
+{
+    std::string deb = SideMatch("deb", a) + " and kbk_deb in (" + kbk.ToStdString() + ")";
+    std::string kred = SideMatch("kred", a) + " and kbk_kred in (" + kbk.ToStdString() + ")";
+    if (!b.IsEmpty()) {
+        deb += " and " + SideMatch("kred", b);
+        kred += " and " + SideMatch("deb", b);
+    }
+    const std::string period = std::string(" and d>='") + from + "' and d<='" + to + "'";
+    return "select coalesce(sum(ds),0) as ds,coalesce(sum(ks),0) as ks,coalesce(sum(dq),0) as dq,coalesce(sum(kq),0) "
+           "as kq from (select sum(s) as ds,0 as ks,sum(kol) as dq,0 as kq from ledmark_provodki where "
+           + deb + period + " union all select 0,sum(s),0,sum(kol) from ledmark_provodki where " + kred + period
+           + ") q";
+}
+
+// The nine turnovers of each of the 100 pairs, as the report makes them.
+std::vector<std::string> PairAggregates()
+{
+    std::vector<std::string> queries;
+    for (int kbk = 1; kbk <= 2; ++kbk)
+        for (int k = 200; k < 250; ++k) {
+            const CString kosgu = FormatText("%d", k), kbkText = FormatText("%d", kbk);
+            const CString limit = "150105" + kosgu, transit = "150103000", obligation = "150201" + kosgu;
+            const CString spent = "130405" + kosgu, received = "120101" + kosgu, financing = "130404000";
+            const std::pair<CString, CString> calls[] = {{limit, transit},     {limit, transit},
+                                                         {obligation, transit}, {spent, ""},
+                                                         {received, financing}, {financing, received},
+                                                         {spent, ""},           {received, ""},
+                                                         {received, financing}};
+            for (const auto& [a, b] : calls)
+                queries.push_back(TurnoverAggregate("2024-01-01", "2024-12-31", a, b, kbkText));
+        }
+    return queries;
+}
+
+double RawReads(const std::string& connection, const std::vector<std::string>& queries, bool& ok)
+{
+    double seconds = 0;
+    for (const std::string& sql : queries) {
+        const RawReadResult raw = RunRawOdbcRead(connection, sql);
+        if (raw.seconds < 0) {
+            std::fprintf(stderr, "plain ODBC read failed: %s\n%s\n", raw.error.c_str(), sql.c_str());
+            ok = false;
+            return 0;
+        }
+        seconds += raw.seconds;
+    }
+    return seconds;
+}
+
+std::vector<std::string> Texts(const std::vector<CString>& queries)
+{
+    std::vector<std::string> texts;
+    for (const CString& sql : queries)
+        texts.push_back(sql.ToStdString());
+    texts.push_back(kEkrOrderSql);
+    return texts;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir profile;
+    qputenv("VORNAL_PROFILE_DIR", profile.path().toUtf8());
+    QApplication qt(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const BenchOptions options = ParseBenchOptions(qt.arguments(), 5);
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_lbo_reports_bench"))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")) || !FillYear())
+        return 1;
+    CMDIFrameWnd* frame = StartLedgerProgram(kYear);
+    if (!frame)
+        return 1;
+    const std::string connection =
+        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+
+    LboMonthFilter month;
+    month.year = kYear;
+    month.source = 1;
+    LboPeriodFilter period;
+    period.from = COleDateTime(kYear, 1, 1, 0, 0, 0);
+    period.to = COleDateTime(kYear, 12, 31, 0, 0, 0);
+    period.source = 1;
+    const std::vector<std::string> planQueries = Texts(PlannedLimitsQueries(month));
+    const std::vector<std::string> factQueries = Texts(LimitsExecutionQueries(month));
+    const std::vector<std::string> turnovers = PairAggregates();
+
+    std::vector<double> plans, planRaws, facts, factRaws, isps, ispRaws;
+    bool ok = true;
+    int pairs = 0;
+    for (int round = 0; round < options.rounds && ok; ++round) {
+        plans.push_back(TimedSeconds([&] { return PlannedLimitsPage(month).complete; }, ok));
+        planRaws.push_back(RawReads(connection, planQueries, ok));
+        facts.push_back(TimedSeconds([&] { return LimitsExecutionPage(month).complete; }, ok));
+        factRaws.push_back(RawReads(connection, factQueries, ok));
+        LimitPage isp;
+        isps.push_back(TimedSeconds([&] {
+            isp = LimitsExecutionReportPage(period);
+            return isp.complete;
+        }, ok));
+        pairs = isp.html.ToQString().count("<tr><td align=center>&nbsp;");
+        ispRaws.push_back(RawReads(connection, turnovers, ok));
+    }
+    if (!ok || pairs != 100) {
+        std::fprintf(stderr, "a report failed (%d pairs)\n", pairs);
+        return 1;
+    }
+    const double plan = Median(plans), planRaw = Median(planRaws), fact = Median(facts), factRaw = Median(factRaws);
+    const double isp = Median(isps), ispRaw = Median(ispRaws);
+    std::printf("reports on limits over 200,000 postings, median of %d rounds\n", options.rounds);
+    std::printf("  planned limits by month, page:                %8.2f ms\n", plan * 1000);
+    std::printf("  its 14 queries read to the end (ODBC):        %8.2f ms\n", planRaw * 1000);
+    std::printf("  ratio:                                        %8.3f (target <= 1.5)\n", plan / planRaw);
+    std::printf("  execution of limits by month, page:           %8.2f ms\n", fact * 1000);
+    std::printf("  its 13 queries read to the end (ODBC):        %8.2f ms\n", factRaw * 1000);
+    std::printf("  ratio:                                        %8.3f (target <= 1.5)\n", fact / factRaw);
+    std::printf("  execution of limits, 100 pairs, page:         %8.2f ms\n", isp * 1000);
+    std::printf("  its 900 turnover aggregates (ODBC):           %8.2f ms\n", ispRaw * 1000);
+    std::printf("  ratio:                                        %8.3f (target <= 1.5)\n", isp / ispRaw);
+    AfxGetApp()->CloseAllDocuments(TRUE);
+    frame->DestroyWindow();
+    CInterpriter::mcc_dll_Global_uninit();
+    UnInitDll();
+    return plan / planRaw <= 1.5 && fact / factRaw <= 1.5 && isp / ispRaw <= 1.5 ? 0 : 2;
+}
