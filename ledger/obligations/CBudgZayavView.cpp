@@ -2,6 +2,7 @@
 // analytic rows, and the indicators.
 #include "CBudgZayavView.h"
 
+#include "AnalyticRows.h"
 #include "CHelpers.h"
 #include "FormLayout.h"
 #include "CLedmark.h"
@@ -40,10 +41,6 @@ const char* const kSelectFil = "select_fil";
 const char* const kDebitKey = "ledmark_budg_zayavka_deb";
 const char* const kCreditKey = "ledmark_budg_zayavka_kred";
 
-// The controls of one analytic dimension of an account.
-struct CAnalyticRow {
-    UINT value, button, label, name;
-};
 const CAnalyticRow kDebitRows[3] = {
     {IDC_REQ_DEB_SB1, IDC_REQ_DEB_SB1_PICK, IDC_REQ_DEB_SB1_LABEL, IDC_REQ_DEB_SB1_NAME},
     {IDC_REQ_DEB_SB2, IDC_REQ_DEB_SB2_PICK, IDC_REQ_DEB_SB2_LABEL, IDC_REQ_DEB_SB2_NAME},
@@ -69,17 +66,6 @@ bool FindAnalytic(UINT id, bool& debit, short& n)
         }
     }
     return false;
-}
-
-// The reference-book class of dimension n of an account, read from the chart.
-int DimensionBook(const CString& account, int n)
-{
-    if (account.GetLength() < 9)
-        return 0;
-    return (int)ExecuteCount(FormatText("select sb%d as cnt from spr_plan_sch where col0='%s' and col1='%s' and "
-                                        "col2='%s' and col3='%s'",
-                                        n, MakeSqlStr(GetFromTo(account, 0, 0)), MakeSqlStr(GetFromTo(account, 1, 3)),
-                                        MakeSqlStr(GetFromTo(account, 4, 5)), MakeSqlStr(GetFromTo(account, 6, 8))));
 }
 
 } // namespace
@@ -192,17 +178,7 @@ void CBudgZayavView::RefreshAnalytics(bool debit)
 {
     CString account;
     GetDlgItemText(debit ? IDC_REQ_DEBIT : IDC_REQ_CREDIT, account);
-    const CAnalyticRow* rows = debit ? kDebitRows : kCreditRows;
-    for (int k = 0; k < 3; ++k) {
-        const CString caption = I_GetSprName(DimensionBook(account, k + 1));
-        const BOOL shown = !caption.IsEmpty();
-        SetDlgItemText(rows[k].label, caption);
-        for (UINT id : {rows[k].label, rows[k].value, rows[k].button, rows[k].name})
-            if (CWnd* control = GetDlgItem(id))
-                control->ShowWindow(shown ? SW_SHOW : SW_HIDE);
-        if (!shown)
-            SetDlgItemText(rows[k].value, "");
-    }
+    ShowAnalyticRows(this, account, debit ? kDebitRows : kCreditRows);
 }
 
 void CBudgZayavView::OnDebitChange()
