@@ -23,6 +23,9 @@
 #include "CPrnLboMesView.h"
 #include "CPrnOstDogovoraView.h"
 #include "CProvodkiView.h"
+#include "CRodNuchOstView.h"
+#include "CRodNuchView.h"
+#include "CRodPostView.h"
 #include "CSprFilsView.h"
 #include "CSprJrnOperView.h"
 #include "CSprNormPitView.h"
@@ -74,6 +77,10 @@ const TemplateRow* Templates(size_t& count)
         {IDR_BANK_FINANS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CBankFinansView)},
         {IDR_BANK_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CBankSpisView)},
+        {IDR_ROD_NUCH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CRodNuchView)},
+        {IDR_ROD_NUCH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CRodNuchOstView)},
+        {IDR_ROD_POST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CRodPostView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -77,7 +77,7 @@ TEST_F(PickerForms, AChosenRowAnswersByMessageAsTextAndTheFormCloses)
     // The analytic form of the synthetic account, answered the same way.
     CLedmark::GetAnalit(&caller, UINT(-1), 0x466, "201");
     ASSERT_NE(Form(), nullptr);
-    EXPECT_EQ(Codes(Form()), QStringList({"01", "03", "11", "21", "34", "35"}));
+    EXPECT_EQ(Codes(Form()), QStringList({"01", "03", "04", "11", "21", "34", "35"}));
     ASSERT_TRUE(ChooseCode(Form(), "34"));
     Settle();
     ASSERT_EQ(caller.answers.size(), 2u);

@@ -99,8 +99,8 @@ TEST_F(Pickers, TheFormsListTheLevelsOfTheChart)
     EXPECT_FALSE(GridRows(grid).contains("34"));
 
     ASSERT_TRUE(FillChartGrid(grid, ChartLevel::Analytic, "201", ""));
-    EXPECT_EQ(GridRows(grid), QStringList({"01", "03", "11", "21", "34", "35"}));
-    EXPECT_EQ(grid.GetCellValue(1, 4), CString("Касса"));
+    EXPECT_EQ(GridRows(grid), QStringList({"01", "03", "04", "11", "21", "34", "35"}));
+    EXPECT_EQ(grid.GetCellValue(1, 5), CString("Касса"));
     ASSERT_TRUE(FillChartGrid(grid, ChartLevel::Analytic, "000", ""));
     EXPECT_EQ(GridRows(grid), QStringList({"00", "01"})) << "the synthetic 000 keeps its row 00";
 

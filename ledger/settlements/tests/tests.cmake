@@ -34,3 +34,8 @@ add_suite_test(ledger_bank_spis_test DATABASE GUI
   SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/BankSpisViewTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_bank_spis_test ../core/res/nLedmark.rc ../core/res/resource.h)
+
+add_suite_test(ledger_rod_fees_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/RodNuchViewTest.cpp ${LEDGER_SETTLEMENTS_TESTS_DIR}/RodPostViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_rod_fees_test ../core/res/nLedmark.rc ../core/res/resource.h)
