@@ -2,6 +2,8 @@
 
 #include "CLichKartView.h"
 #include "CNipView.h"
+#include "CPrnTrvView.h"
+#include "CSprSubView.h"
 #include "CVenz.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -17,8 +19,10 @@ namespace {
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDD_SPR_SUB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprSubView)},
         {IDD_NIP_VIEW, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipView)},
         {IDD_LICH_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLichKartView)},
+        {IDD_PRN_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnTrvView)},
     };
     return rows;
 }

@@ -181,6 +181,17 @@ CREATE TABLE perso_trv (
   KEY perso_trv_tn_d (tn, d)
 ) ENGINE=InnoDB;
 
+-- The calendar lists of single days that payroll leaves out of a sick-leave
+-- count: the days off and public holidays, and the other non-working days.
+-- A day is in a list when its row is; the key keeps it there once.
+CREATE TABLE spr_vix_prazd (
+  d DATE NOT NULL PRIMARY KEY
+) ENGINE=InnoDB;
+
+CREATE TABLE spr_sub (
+  d DATE NOT NULL PRIMARY KEY
+) ENGINE=InnoDB;
+
 -- Reference books of the personal card: regions, nationalities, education and
 -- family status.
 CREATE TABLE kreg (

@@ -232,6 +232,19 @@ JOIN (SELECT @m1 + INTERVAL (tens.n * 10 + units.n) DAY AS d
   ON a.d1 <= days.d AND (a.d2 IS NULL OR a.d2 >= days.d)
 WHERE WEEKDAY(days.d) < 5 AND a.tn <> 31;
 
+-- The days off and public holidays of the working year: every Saturday and
+-- Sunday, the New Year holidays and the public holidays.
+INSERT INTO spr_vix_prazd (d)
+WITH RECURSIVE days AS (
+  SELECT MAKEDATE(@y, 1) AS d
+  UNION ALL
+  SELECT d + INTERVAL 1 DAY FROM days WHERE d < MAKEDATE(@y + 1, 1) - INTERVAL 1 DAY
+)
+SELECT d FROM days
+WHERE DAYOFWEEK(d) IN (1, 7)
+   OR (MONTH(d) = 1 AND DAY(d) <= 8)
+   OR (MONTH(d), DAY(d)) IN ((2, 23), (3, 8), (5, 1), (5, 9), (6, 12), (11, 4));
+
 -- The personal card's books: regions, nationalities, education, family status
 -- and the kinds of address elements (the street's are of level 5).
 INSERT INTO kreg (id, name) VALUES

@@ -14,6 +14,16 @@
 #define IDD_TRV_F                       304
 #define IDD_PRN_TRV                     301
 
+// The calendar list's grid of days.
+#define IDC_SPR_SUB_GRID                10051
+
+// The time sheet print: its dates, departments and the two tick buttons.
+#define IDC_PRN_TRV_D1                  1010
+#define IDC_PRN_TRV_D2                  1011
+#define IDC_PRN_TRV_GRID                10052
+#define IDC_PRN_TRV_ALL                 1129
+#define IDC_PRN_TRV_CLEAR               1130
+
 // The string of the tariffication module's position list, kept here.
 #define IDS_NIP_LIST                    303
 

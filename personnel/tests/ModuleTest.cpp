@@ -87,8 +87,10 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
                                   {561, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {306, "CderivedDocument", "CderivedFrame", "CPrnVenzolView"},
                                   {571, "CderivedDocument", "CderivedFrame", "CPrnSvodVenzView"},
+                                  {648, "CderivedDocument", "CderivedFrame", "CSprSubView"},
                                   {302, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {307, "CderivedDocument", "CderivedFrame", "CLichKartView"},
+                                  {301, "CderivedDocument", "CderivedFrame", "CPrnTrvView"},
                               }));
     EXPECT_TRUE(OpenNipList());
     EXPECT_EQ(frame->GetMdiArea()->subWindowList().size(), 1);

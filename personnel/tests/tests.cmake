@@ -35,3 +35,13 @@ add_suite_test(perso_nip_view_test DATABASE GUI
   SOURCES ${STAFF_TESTS_DIR}/NipViewTest.cpp
   DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
 staff_test_resources(perso_nip_view_test)
+
+add_suite_test(perso_calendar_test DATABASE GUI
+  SOURCES ${STAFF_TESTS_DIR}/CalendarTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program testing_main)
+staff_test_resources(perso_calendar_test)
+
+add_suite_test(perso_prn_trv_test DATABASE GUI
+  SOURCES ${STAFF_TESTS_DIR}/PrnTrvTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program testing_main)
+staff_test_resources(perso_prn_trv_test)
