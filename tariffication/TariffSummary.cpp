@@ -95,6 +95,7 @@ public:
         html += "<tr height=20 align=center><td>ИТОГО</td>" + Cells(total) + "</td></tr></table>";
         page.html = html;
         page.total = total;
+        page.statements = m_statements;
         return true;
     }
 
@@ -160,11 +161,16 @@ private:
         return sums;
     }
 
-    _RecordsetPtr Open(const CString& sql) { return GetConnection()->Execute(_bstr_t(sql), nullptr, adCmdText); }
+    _RecordsetPtr Open(const CString& sql)
+    {
+        m_statements.push_back(sql);
+        return GetConnection()->Execute(_bstr_t(sql), nullptr, adCmdText);
+    }
 
     const TariffSummaryRequest& m_r;
     TariffContext m_list;
     CString m_d1, m_d2;
+    std::vector<CString> m_statements;
 };
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "VenzExport.h"
 #include "afx.h"
 
+#include <vector>
+
 namespace nvenzol {
 
 struct TariffSummaryRequest {
@@ -27,6 +29,7 @@ struct TariffSums {
 struct TariffSummaryPage {
     CString html;
     TariffSums total;
+    std::vector<CString> statements;  // the forms', categories' and rows' statements run
 };
 
 // The page, or false when the script could not give a figure (its reason
