@@ -3,10 +3,12 @@
 // codes and two KBKs), each against the database work it stands on read
 // through plain unixODBC: the monthly limits and their execution against
 // their queries read to the end, the execution of the limits (100 pairs)
-// against its 900 turnover aggregates.
+// against its 900 turnover aggregates; the balances by contract (10 codes, 3
+// contracts) against its 360 turnover aggregates.
 //
 //   ledger_lbo_reports_bench --dir <server dir> --port <port> [--rounds N]
 #include "BenchSupport.h"
+#include "ContractBalancePage.h"
 #include "LboMonthPages.h"
 #include "LboPeriodPages.h"
 #include "LedgerBenchProgram.h"
@@ -17,6 +19,7 @@
 #include <ndbcore.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QTemporaryDir>
 #include <clocale>
 #include <cstdio>
@@ -35,7 +38,8 @@ const char* const kPostings =
     "kred_sb1,kred_sb2,kbk_kred,s,prim,fil_id) "
     "select seq div 4 + 1, seq mod 4 + 1, '2024-01-01' + interval (seq mod 366) day, if(k=5,'2','1'), "
     "elt(k,'501','501','201','304','501'), elt(k,'05','03','01','05','05'), kosgu, code, '1', kbk, if(k=5,'2','1'), "
-    "elt(k,'501','502','304','201','501'), elt(k,'03','01','04','01','03'), if(k=3,'000',kosgu), code, '1', kbk, "
+    "elt(k,'501','502','304','201','501'), elt(k,'03','01','04','01','03'), if(k=3,'000',kosgu), code, "
+    "if(k=2, 1 + (seq div 5) mod 3, '1'), kbk, "
     "1 + (seq * 37) mod 100000 / 100, 'Операция', 1 "
     "from (select seq, 1 + seq mod 5 as k, 200 + (seq div 5) mod 50 as kosgu, (200 + (seq div 5) mod 50) * 1000 as code, "
     "1 + (seq div 250) mod 2 as kbk from seq_0_to_199999) q";
@@ -55,8 +59,21 @@ bool FillYear()
     for (int n = 0; n < 5; ++n)
         assignments += FormatText("%s(%d,'%d','%s',%d,1,1,1,%s,1)", n ? "," : "", n + 1, n + 1, dates[n], n ? 1 : 2,
                                   (LPCTSTR)NullStr(grid));
-    return ExecuteSql("delete from ledmark_provodki\ndelete from ledmark_budg_assig") && ExecuteSql(codes)
-        && ExecuteSql(assignments) && ExecuteSql(kPostings);
+    // Breakdowns of contracts 1-3 for codes 200000-209000, source 1.
+    CString breakdowns = "insert into ledmark_budg_rassh (number,d,dogovor,grid,fil_id) values ";
+    for (int contract = 1; contract <= 3; ++contract) {
+        CString rows;
+        for (int k = 0; k < 10; ++k) {
+            CString row = FormatText("%d", (200 + k) * 1000);
+            for (int m = 0; m < 12; ++m)
+                row += GetDelimiter0() + FormatText("%d", 100 + k);
+            rows += (k ? GetDelimiter() : CString()) + row + GetDelimiter0() + "1" + GetDelimiter0() + "1";
+        }
+        breakdowns += FormatText("%s('%d','2024-01-20',%d,%s,1)", contract > 1 ? "," : "", contract, contract,
+                                 (LPCTSTR)NullStr(rows));
+    }
+    return ExecuteSql("delete from ledmark_provodki\ndelete from ledmark_budg_assig\ndelete from ledmark_budg_rassh")
+        && ExecuteSql(codes) && ExecuteSql(assignments) && ExecuteSql(kPostings) && ExecuteSql(breakdowns);
 }
 
 // The aggregate the turnover script runs for account A (against B) over a
@@ -73,10 +90,18 @@ std::string SideMatch(const char* side, const CString& code)
     return terms.ToStdString();
 }
 
-std::string TurnoverAggregate(const char* from, const char* to, const CString& a, const CString& b, const CString& kbk)
+std::string TurnoverAggregate(const char* from, const char* to, const CString& a, const CString& b, const CString& kbk,
+                              const CString& v1 = CString(), const CString& v2 = CString())
 {
-    std::string deb = SideMatch("deb", a) + " and kbk_deb in (" + kbk.ToStdString() + ")";
-    std::string kred = SideMatch("kred", a) + " and kbk_kred in (" + kbk.ToStdString() + ")";
+    std::string deb = SideMatch("deb", a), kred = SideMatch("kred", a);
+    if (!v1.IsEmpty()) {
+        deb += " and deb_sb1='" + v1.ToStdString() + "' and deb_sb2='" + v2.ToStdString() + "'";
+        kred += " and kred_sb1='" + v1.ToStdString() + "' and kred_sb2='" + v2.ToStdString() + "'";
+    }
+    if (!kbk.IsEmpty()) {
+        deb += " and kbk_deb in (" + kbk.ToStdString() + ")";
+        kred += " and kbk_kred in (" + kbk.ToStdString() + ")";
+    }
     if (!b.IsEmpty()) {
         deb += " and " + SideMatch("kred", b);
         kred += " and " + SideMatch("deb", b);
@@ -105,6 +130,22 @@ std::vector<std::string> PairAggregates()
             for (const auto& [a, b] : calls)
                 queries.push_back(TurnoverAggregate("2024-01-01", "2024-12-31", a, b, kbkText));
         }
+    return queries;
+}
+
+// The twelve monthly turnovers of each code and contract of the balances by contract.
+std::vector<std::string> ContractAggregates()
+{
+    std::vector<std::string> queries;
+    for (int k = 0; k < 10; ++k)
+        for (int contract = 1; contract <= 3; ++contract)
+            for (int m = 1; m <= 12; ++m) {
+                const std::string from = FormatText("2024-%02d-01", m).ToStdString();
+                const std::string to =
+                    FormatText("2024-%02d-%02d", m, QDate(kYear, m, 1).daysInMonth()).ToStdString();
+                queries.push_back(TurnoverAggregate(from.c_str(), to.c_str(), "150201000", "", "",
+                                                    FormatText("%d", (200 + k) * 1000), FormatText("%d", contract)));
+            }
     return queries;
 }
 
@@ -162,8 +203,13 @@ int main(int argc, char** argv)
     const std::vector<std::string> planQueries = Texts(PlannedLimitsQueries(month));
     const std::vector<std::string> factQueries = Texts(LimitsExecutionQueries(month));
     const std::vector<std::string> turnovers = PairAggregates();
+    const std::vector<std::string> contractTurnovers = ContractAggregates();
+    ContractBalanceFilter contracts;
+    contracts.year = kYear;
+    contracts.source = 1;
+    contracts.contracts = {1, 2, 3};
 
-    std::vector<double> plans, planRaws, facts, factRaws, isps, ispRaws;
+    std::vector<double> plans, planRaws, facts, factRaws, isps, ispRaws, balances, balanceRaws;
     bool ok = true;
     int pairs = 0;
     for (int round = 0; round < options.rounds && ok; ++round) {
@@ -178,6 +224,8 @@ int main(int argc, char** argv)
         }, ok));
         pairs = isp.html.ToQString().count("<tr><td align=center>&nbsp;");
         ispRaws.push_back(RawReads(connection, turnovers, ok));
+        balances.push_back(TimedSeconds([&] { return ContractBalancePage(contracts).complete; }, ok));
+        balanceRaws.push_back(RawReads(connection, contractTurnovers, ok));
     }
     if (!ok || pairs != 100) {
         std::fprintf(stderr, "a report failed (%d pairs)\n", pairs);
@@ -185,6 +233,7 @@ int main(int argc, char** argv)
     }
     const double plan = Median(plans), planRaw = Median(planRaws), fact = Median(facts), factRaw = Median(factRaws);
     const double isp = Median(isps), ispRaw = Median(ispRaws);
+    const double balance = Median(balances), balanceRaw = Median(balanceRaws);
     std::printf("reports on limits over 200,000 postings, median of %d rounds\n", options.rounds);
     std::printf("  planned limits by month, page:                %8.2f ms\n", plan * 1000);
     std::printf("  its 14 queries read to the end (ODBC):        %8.2f ms\n", planRaw * 1000);
@@ -195,9 +244,12 @@ int main(int argc, char** argv)
     std::printf("  execution of limits, 100 pairs, page:         %8.2f ms\n", isp * 1000);
     std::printf("  its 900 turnover aggregates (ODBC):           %8.2f ms\n", ispRaw * 1000);
     std::printf("  ratio:                                        %8.3f (target <= 1.5)\n", isp / ispRaw);
+    std::printf("  balances by contract, 10 codes x 3, page:     %8.2f ms\n", balance * 1000);
+    std::printf("  its 360 turnover aggregates (ODBC):           %8.2f ms\n", balanceRaw * 1000);
+    std::printf("  ratio:                                        %8.3f (target <= 1.5)\n", balance / balanceRaw);
     AfxGetApp()->CloseAllDocuments(TRUE);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
-    return plan / planRaw <= 1.5 && fact / factRaw <= 1.5 && isp / ispRaw <= 1.5 ? 0 : 2;
+    return plan / planRaw <= 1.5 && fact / factRaw <= 1.5 && isp / ispRaw <= 1.5 && balance / balanceRaw <= 1.5 ? 0 : 2;
 }
