@@ -22,6 +22,10 @@
 #include "CPrnLboMesFaktView.h"
 #include "CPrnLboMesView.h"
 #include "CPrnOstDogovoraView.h"
+#include "CPrnKassaBookView.h"
+#include "CPrnKassaKO_3View.h"
+#include "CPrnPkoView.h"
+#include "CPrnRkoView.h"
 #include "CProvodkiView.h"
 #include "CRodNuchOstView.h"
 #include "CRodNuchView.h"
@@ -81,6 +85,12 @@ const TemplateRow* Templates(size_t& count)
         {IDR_ROD_NUCH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CRodNuchOstView)},
         {IDR_ROD_POST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CRodPostView)},
+        {IDR_PRN_PKO, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CPrnPkoView)},
+        {IDR_PRN_RKO, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CPrnRkoView)},
+        {IDR_PRN_KASSA_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnKassaBookView)},
+        {IDR_PRN_KASSA_KO_3, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnKassaKO_3View)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -6,13 +6,17 @@
 
 namespace nledmark {
 
-BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines)
+BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
+                    size_t* refused)
 {
     unsigned npp = 0;
     for (const CPostingLine& l : lines) {
         if (!GL_InsertProvodka((unsigned)id, ++npp, date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1,
-                               l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit, l.kbkCredit, branch, 0))
+                               l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit, l.kbkCredit, branch, 0)) {
+            if (refused)
+                *refused = npp - 1;
             return FALSE;
+        }
     }
     return TRUE;
 }

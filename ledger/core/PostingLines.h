@@ -22,9 +22,11 @@ struct CPostingLine {
 
 // Writes the lines one by one through GL_InsertProvodka under document `id`
 // dated `date` (dd.mm.yyyy) for the branch; FALSE at the first refused line
-// (the script has told the user why). Inside the save's transaction a refusal
-// takes back the lines already written.
-BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines);
+// (the script has told the user why), whose index goes into `refused` when
+// given. Inside the save's transaction a refusal takes back the lines already
+// written.
+BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
+                    size_t* refused = nullptr);
 
 // Tests the lines as the posting script will write them (GL_TestProvodka,
 // the user told why a line is refused); FALSE at the first refused line.

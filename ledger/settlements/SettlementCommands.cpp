@@ -6,9 +6,9 @@
 
 namespace nledmark {
 
-void OnCNbtn(CWnd* form)
+void OnCNbtn(CWnd* form, const char* filter)
 {
-    CHelpers::GetInSpr("spr_cn", form, kSourceCodeId, "where id<20000", UINT(-1), 0, 0, nullptr, nullptr, 0);
+    CHelpers::GetInSpr("spr_cn", form, kSourceCodeId, filter, UINT(-1), 0, 0, nullptr, nullptr, 0);
 }
 
 // The table of personal accounts keeps the account's number in column

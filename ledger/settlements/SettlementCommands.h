@@ -16,9 +16,9 @@ constexpr UINT kOrgCodeId = 1033;       // organisation (spr_org)
 constexpr UINT kOrgNameId = 1031;
 constexpr UINT kFioId = 10101;          // full name of the employee of edit 112
 
-// The chooser of the sources of cash receipts below 20000, answering into
-// field 1021.
-void OnCNbtn(CWnd* form);
+// The chooser of the target purposes (spr_cn), answering into field 1021:
+// those of cash receipts, below 20000, unless `filter` names others.
+void OnCNbtn(CWnd* form, const char* filter = "where id<20000");
 // Field 1028 changed: field 1032 shows the number of that personal account.
 void OnChangeLs(CWnd* form);
 // The organisation chooser, answering into field 1033.

@@ -11,6 +11,8 @@ local L = Ledger
 -- is left out.
 Ledger.document_kinds = {
     {table = "ledmark_oper_by_hand", docId = "<вручную>", docType = 0, id = 1, title = "prim", icn = "prim"},
+    {table = "ledmark_rko", docId = "Расх.орд", docType = 0, id = 2, title = "'Расходный кассовый ордер'", icn = "fio"},
+    {table = "ledmark_pko", docId = "Прих.орд.", docType = 0, id = 3, title = "'Приходный кассовый ордер'", icn = "fio"},
     {table = "ledmark_avans_otch", docId = "Аванс.отчет", docType = 0, id = 4, title = "'Авансовый отчет'", icn = "icn"},
     {table = "ledmark_bank_spis", docId = "Банк спис.", docType = 0, id = 5, title = "'Банковская выписка (списание)'", icn = "icn"},
     {table = "ledmark_bank_postup0", docId = "Финансир.", docType = 0, id = 6, title = "'Финансирование'", icn = "icn",

@@ -309,6 +309,40 @@
 #define IDC_SET_PRINT                   32792
 #define IDC_SET_NEW                     40020
 
+// Cash orders: receipt (504) and expense (503). The branch, number, date,
+// sum and lines, the target purpose and the employee are the common ids above.
+#define IDC_CO_MAIN_PICK                1018
+#define IDC_CO_MAIN                     1020
+#define IDC_CO_DOC                      1024
+#define IDC_CO_OSN                      1025
+#define IDC_CO_PRIL                     1026
+#define IDC_CO_PRD0                     1028
+#define IDC_CO_PRD0_PICK                1029
+#define IDC_CO_PRD0_NAME                1030
+#define IDC_CO_PRD1                     1031
+#define IDC_CO_PRD1_PICK                1032
+#define IDC_CO_PRD1_NAME                1033
+#define IDC_CO_PRIM                     1133
+#define IDC_CO_KBK_DEBIT_PICK           1160
+#define IDC_CO_KBK_CREDIT_PICK          1161
+#define IDC_CO_KBK_DEBIT                1164
+#define IDC_CO_KBK_CREDIT               1165
+#define IDC_CO_OSN_LABEL                1241
+
+// Cash book sheet (template 520 on dialog 450) and the journal of cash
+// documents (519); the branch list, its label and button and the dates are
+// the report forms' ids above.
+#define IDD_PRN_KASSA_BOOK              450
+#define IDC_KB_TITLE                    1044
+#define IDC_KB_SHEET                    1047
+#define IDC_KB_LAST_DAY                 1048
+#define IDC_KB_MONTH_COUNT              1049
+#define IDC_KB_MONTH_LABEL              1050
+#define IDC_KB_YEAR_COUNT               1051
+#define IDC_KB_YEAR_LABEL               1052
+#define IDC_KB_KBK                      1143
+#define IDC_KB_KBK_PICK                 1161
+
 // Advance report (511).
 #define IDC_AV_ACCOUNT_PICK             1019
 #define IDC_AV_PRD                      1028

@@ -39,3 +39,14 @@ add_suite_test(ledger_rod_fees_test DATABASE GUI
   SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/RodNuchViewTest.cpp ${LEDGER_SETTLEMENTS_TESTS_DIR}/RodPostViewTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_rod_fees_test ../core/res/nLedmark.rc ../core/res/resource.h)
+add_suite_test(ledger_cash_order_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/CashOrderViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_cash_order_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_cash_order_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
+
+add_suite_test(ledger_cash_book_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/CashBookViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_cash_book_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_cash_book_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
