@@ -163,6 +163,9 @@ TEST_F(CashOrderView, AnExpenseOrderDebitsItsLinesAndNamesTheRecipientsPassport)
     view->GetDlgItem(IDC_NUMBER)->SetFocus();
     EXPECT_EQ(afxtest::text(view, IDC_CO_MAIN), QStringLiteral("220104610"));
 
+    // The passports of the fixture: one whole, one without its second line, one empty.
+    Run("update tn set serp='4508',nop='112233',kv1='ОВД Центрального района г. Ольмарска',kv2=NULL where tn=3\n"
+        "update tn set serp=NULL,nop=NULL,kv1=NULL,kv2=NULL where tn=4");
     struct Person {
         const char* tn;
         const char* fio;
