@@ -2,7 +2,7 @@
 // constant that is "1" once the step is done: "system_spr_del" renames the
 // old column date_deleted of the reference-book tables to dt_del, and
 // "system_mono" creates the table system_mono. Each SQL dialect gets its own
-// statements (the MariaDB texts are the original ones).
+// statements.
 #pragma once
 #include "afx.h"
 #include "ndbcore.h"

@@ -14,7 +14,7 @@ public:
     AdoPtr(std::nullptr_t) {}
     AdoPtr(std::shared_ptr<T> object) : object_(std::move(object)) {}
 
-    // Creates a fresh object; the class id argument of the original is accepted and ignored.
+    // Creates a fresh object; the class id argument is accepted and ignored.
     template <class... Ignored>
     HRESULT CreateInstance(Ignored&&...)
     {

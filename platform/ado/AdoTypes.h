@@ -6,7 +6,7 @@
 // Shared with the MFC subset: whichever header comes first defines them.
 #ifndef VORNAL_COM_BASE_TYPES
 #define VORNAL_COM_BASE_TYPES
-typedef std::int32_t HRESULT;  // negative on failure, as on the original platform
+typedef std::int32_t HRESULT;  // negative on failure
 typedef double DATE;            // days since 30.12.1899, the fraction is the time of day
 typedef short VARIANT_BOOL;
 typedef unsigned short VARTYPE;

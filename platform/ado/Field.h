@@ -26,7 +26,7 @@ public:
     const long Precision;
     const long NumericScale;
 
-    // Throws _com_error at either end of the recordset, as the original did.
+    // Throws _com_error at either end of the recordset: callers test adoEOF first.
     _variant_t GetValue() const;
     _bstr_t GetName() const { return Name; }
     long GetType() const { return Type; }

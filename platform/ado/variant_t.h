@@ -1,7 +1,8 @@
 // _variant_t: one field value of the ADO subset. The type tag `vt` and the
 // numeric members read as the modules expect (v.vt == VT_NULL, v.lVal ...);
 // text and exact decimals are kept beside them. Conversions to numbers throw
-// _com_error for NULL and for text that is no number, as the original did.
+// _com_error for NULL and for text that is no number, so a missing value never
+// reads as 0.
 //
 // Text form (SafeArayToString, ExecuteString and the like rely on it):
 // NULL and empty give "", dates dd.mm.yyyy, date-times dd.mm.yyyy hh:mm:ss,

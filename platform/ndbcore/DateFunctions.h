@@ -3,7 +3,7 @@
 #pragma once
 #include "afx.h"
 
-// A date value of a text; an invalid status means no date. The flag of the original has no effect.
+// A date value of a text; an invalid status means no date. The flag has no effect.
 COleDateTime qwDMG(LPCTSTR text, int unused = 1);
 // The date moved by whole years, then months (the day kept, or the month's
 // last day when it has fewer), then days: AddDate(d, 0, 0, 1) is the day after.

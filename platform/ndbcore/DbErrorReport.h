@@ -29,8 +29,8 @@ CString DbErrorMessage(DbErrorKind kind);
 CString DbLostDuringSaveMessage();
 DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context = nullptr);
 
-// Shows a database error. The second and third arguments of the original
-// (always 1 and NULL) are kept; a non-empty third one names what was being done.
+// Shows a database error. The second argument has no effect (callers pass 1);
+// a non-empty third one names what was being done.
 void ReportDBError(const _com_error& error, int show = 1, LPCTSTR context = nullptr);
 // Shows a report made ready by the layer.
 void ReportDBError(const DbErrorReport& report);

@@ -9,7 +9,7 @@
 
 // Runs a statement or a batch (statements separated by ";" or line feeds, see
 // SqlBatch.h) as one unit; nonzero on success, 0 on a failure, after which
-// nothing of the batch remains. The three numbers of the original have no effect.
+// nothing of the batch remains. The three trailing numbers have no effect.
 int ExecuteSql(LPCTSTR sql, _Connection* connection = nullptr, int flag = 1, int unused1 = 1, int unused2 = -1);
 // The four-number form some callers write: (sql, 1, 1, -1) is (sql, NULL, 1, 1, -1).
 int ExecuteSql(LPCTSTR sql, int flag, int unused1, int unused2);

@@ -28,7 +28,7 @@ const ParseCase kCases[] = {
     // Only connection parameters: the login dialog still runs.
     {"- - -1 -secret -buh -root -127.0.0.1 -", "", "", "1", "secret", "buh", "root", "127.0.0.1", "", false},
     {"- - -2 -x -buh  -sa -srv -", "", "", "2", "x", "buh", "sa", "srv", "", false},
-    // A "-" inside a value does not cut it (the original split at every "-").
+    // A "-" inside a value does not cut it (splitting at every "-" would cut it).
     {"- - -1 - -db-2024 -root -db-1.local -", "", "", "1", "", "db-2024", "root", "db-1.local", "", false},
     {"-7 -a-b-c -1 - - - - -3", "7", "a-b-c", "1", "", "", "", "", "3", true},
     // A password beginning with "-", and one with a blank inside.

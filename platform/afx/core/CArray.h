@@ -1,6 +1,6 @@
 // CArray: a growable array with the MFC operations, over std::vector.
 // Elements are passed as const TYPE& whatever ARG_TYPE says, so a temporary can be
-// added (the original compiler allowed it through ARG_TYPE = TYPE&).
+// added even where a caller names ARG_TYPE = TYPE&.
 // Indexes out of range throw std::out_of_range instead of corrupting memory.
 // Unlike MFC's, an array can be copied (element by element).
 #pragma once
