@@ -16,7 +16,7 @@ void RunBatch(DbSession& session, _Connection& connection, const QString& text)
         for (const QString& part : JoinForServer(statements, dialect))
             RunCommand(connection, part);
     };
-    if (statements.size() <= 1)  // one statement is atomic by itself
+    if (CountSqlStatements(text, dialect) <= 1)  // one statement is atomic by itself
         runAll();
     else
         RunAtomically(session, connection, runAll);

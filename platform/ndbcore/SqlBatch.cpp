@@ -102,6 +102,11 @@ QStringList SplitSqlBatch(const QString& text, SqlDialect dialect)
     return Splitter(text, dialect).run();
 }
 
+int CountSqlStatements(const QString& text, SqlDialect dialect)
+{
+    return int(Splitter(text, dialect).run().size());
+}
+
 QStringList JoinForServer(const QStringList& statements, SqlDialect dialect)
 {
     if (dialect != SqlDialect::MySql)

@@ -8,6 +8,10 @@
 #include <QStringList>
 
 QStringList SplitSqlBatch(const QString& text, SqlDialect dialect);
+// The statements a batch holds, whatever piece it is sent as: a whole T-SQL
+// batch of several statements counts as several, so it runs in one
+// transaction like every other batch of more than one statement.
+int CountSqlStatements(const QString& text, SqlDialect dialect);
 
 // Statements joined into texts that the server runs in one call each, to save
 // a round trip per statement: MySQL runs several statements of one call in

@@ -39,4 +39,11 @@ TEST(SqlBatch, SplitsAtSeparatorsOutsideQuotesAndComments)
         EXPECT_EQ(SplitSqlBatch(QString::fromUtf8(c.batch), c.dialect), c.statements) << c.what;
 }
 
+TEST(SqlBatch, AWholeTSqlBatchCountsTheStatementsItHolds)
+{
+    EXPECT_EQ(CountSqlStatements("declare @id int\nset @id=1;select @id", SqlDialect::SqlServer), 3);
+    EXPECT_EQ(CountSqlStatements("update a set t='x;\ny' where id=1", SqlDialect::SqlServer), 1);
+    EXPECT_EQ(CountSqlStatements("insert into a values (1);\n-- note\n", SqlDialect::MySql), 1);
+}
+
 }  // namespace
