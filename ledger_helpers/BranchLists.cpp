@@ -4,8 +4,6 @@
 
 namespace {
 
-const char kUnhandled[] = "*** Unhandled Exception from FillFils ***";
-
 // A comma-separated list of whole numbers, written back as checked SQL text;
 // false when an item is not a number.
 bool CheckedIdList(const CString& list, CString& sql)
@@ -58,7 +56,7 @@ bool AddRows(CComboBox* combo, const char* sql, int selected, int& count)
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox(kUnhandled);
+        AfxReportCurrentException("FillFils");
     }
     return false;
 }
@@ -132,7 +130,7 @@ CString GetFilName(const char* ids)
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox(kUnhandled);
+        AfxReportCurrentException("FillFils");
     }
     return names;
 }

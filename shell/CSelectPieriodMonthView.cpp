@@ -74,7 +74,7 @@ void CSelectPieriodMonthView::FillYears()
     } catch (const _com_error& e) {
         ReportDBError(e, 1, NULL);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from OtpView***");
+        AfxReportCurrentException("OtpView");
     }
     m_years.SetWindowText(typed);
 }
@@ -103,7 +103,7 @@ void CSelectPieriodMonthView::FillGrid()
     } catch (const _com_error& e) {
         ReportDBError(e, 1, NULL);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from SprView***");
+        AfxReportCurrentException("SprView");
     }
 }
 

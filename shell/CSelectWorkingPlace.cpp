@@ -50,7 +50,7 @@ void CSelectWorkingPlace::FillWorkplaces()
     } catch (const _com_error& e) {
         ReportDBError(e, 1, NULL);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from CSelectWorkingPlace***");
+        AfxReportCurrentException("CSelectWorkingPlace");
     }
     for (const CString& arm : arms)
         AddWorkplaceRow(arm);

@@ -147,7 +147,7 @@ void CProvodkiView::SetSql(int force)
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from CProvodkiView::SetSql ***");
+        AfxReportCurrentException("CProvodkiView::SetSql");
     }
     m_grid.Invalidate();
     m_grid.SetFocus();
@@ -194,7 +194,7 @@ void CProvodkiView::OnAfterRowValueChangedRowsheetctrl1(short row)
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from CProvodkiView::OnAfterRowValueChangedRowsheetctrl1 ***");
+        AfxReportCurrentException("CProvodkiView::OnAfterRowValueChangedRowsheetctrl1");
     }
 }
 
@@ -221,7 +221,7 @@ void CProvodkiView::OnDblClickRowsheetctrl1()
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from CProvodkiView::OnDblClickRowsheetctrl1 ***");
+        AfxReportCurrentException("CProvodkiView::OnDblClickRowsheetctrl1");
     }
 }
 
@@ -265,7 +265,7 @@ void CProvodkiView::OnDropdownDeb()
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from CProvodkiView::OnDropdownDeb ***");
+        AfxReportCurrentException("CProvodkiView::OnDropdownDeb");
     }
 }
 
@@ -276,7 +276,7 @@ void CProvodkiView::OnDropdownKred()
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from CProvodkiView::OnDropdownKred ***");
+        AfxReportCurrentException("CProvodkiView::OnDropdownKred");
     }
 }
 

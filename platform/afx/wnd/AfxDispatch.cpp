@@ -117,9 +117,24 @@ CString AfxClassNameOf(const CWnd* pWnd)
     return CString(name.toUtf8().constData());
 }
 
-void AfxReportException(std::exception_ptr error, const CWnd* pWnd)
+CString AfxUnhandledExceptionText(const char* where, std::exception_ptr error)
 {
-    CString name = AfxClassNameOf(pWnd);
+    CString text;
+    text.Format("*** Unhandled Exception from %s ***", where ? where : "?");
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        if (e.what() && *e.what())
+            text += CString("\n") + e.what();
+    } catch (...) {
+    }
+    return text;
+}
+
+namespace {
+
+void ReportException(std::exception_ptr error, const CString& name)
+{
     if (reporter() && reporter()(error, name))
         return;
     // MFC's exceptions travel as pointers: the user was already told of a
@@ -139,7 +154,17 @@ void AfxReportException(std::exception_ptr error, const CWnd* pWnd)
             return;
     } catch (...) {
     }
-    CString text;
-    text.Format("*** Unhandled Exception from %s ***", (const char*)name);
-    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    AfxMessageBox(AfxUnhandledExceptionText(name, error), MB_OK | MB_ICONSTOP);
+}
+
+} // namespace
+
+void AfxReportException(std::exception_ptr error, const CWnd* pWnd)
+{
+    ReportException(error, AfxClassNameOf(pWnd));
+}
+
+void AfxReportCurrentException(const char* where)
+{
+    ReportException(std::current_exception(), where ? where : "?");
 }

@@ -29,10 +29,17 @@ const MSG* AfxCurrentMessage();
 void AfxGuardedCall(CWnd* pWnd, const std::function<void()>& fn);
 
 // Reports an exception that escaped a handler. The default shows
-// "*** Unhandled Exception from <class> ***"; the database layer installs a
-// reporter that shows its own errors and hands the rest back (returns false).
+// "*** Unhandled Exception from <class> ***" with the exception's own message
+// under it; a reporter may be installed that shows its own errors and hands
+// the rest back (returns false).
 typedef std::function<bool(std::exception_ptr error, const char* className)> AfxExceptionReporter;
 void AfxSetExceptionReporter(AfxExceptionReporter reporter);
 void AfxReportException(std::exception_ptr error, const CWnd* pWnd);
+// The same for the exception being handled, inside a catch block of a form:
+// `where` names the form and handler ("COperByHandView::SetSql").
+void AfxReportCurrentException(const char* where);
+// "*** Unhandled Exception from <where> ***", then the exception's own message
+// on the next line when it has one: the cause is never dropped.
+CString AfxUnhandledExceptionText(const char* where, std::exception_ptr error);
 // The class name of a window object, without namespaces.
 CString AfxClassNameOf(const CWnd* pWnd);

@@ -288,7 +288,7 @@ TEST(DispatchTest, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn)
     ThrowingWnd w;
     ASSERT_TRUE(w.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 100, 100), nullptr, 0));
     afxtest::InteractionScript script;
-    script.message("*** Unhandled Exception from ThrowingWnd ***", IDOK).messageContaining("отчет.html", IDOK);
+    script.message("*** Unhandled Exception from ThrowingWnd ***\nlost connection", IDOK).messageContaining("отчет.html", IDOK);
     // One at a time: a message box takes pending posted messages, as a modal loop does.
     for (UINT id : { ID_SAVE, ID_DELETE /* the user was told already: nothing more */, ID_PAGE_FIRST }) {
         w.PostMessage(WM_COMMAND, id, 0);
