@@ -2,10 +2,13 @@
 
 #include "GridSql.h"
 #include "gdi/AfxGdi.h"
+#include "ndbcore.h"
 
 #include <QtDebug>
 
 namespace gridbase {
+
+const QString RowsheetModel::kUnreadRow = QStringLiteral("<строка не прочитана>");
 
 RowsheetModel::RowsheetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -17,7 +20,7 @@ void RowsheetModel::setRecordset(const _RecordsetPtr& rs)
     m_records = 0;
     m_colors.clear();
     m_cachedRecord = -1;
-    m_reported = false;
+    m_incomplete = false;
     if (m_rs && m_rs->GetState() == adStateOpen) {
         m_reader = m_rs->Clone();
         m_records = static_cast<int>(m_rs->GetRecordCount());
@@ -90,10 +93,16 @@ const QStringList& RowsheetModel::texts(int record) const
         for (int field : m_fieldOf)
             m_cached << (field < 0 ? QString() : SafeArayToString(m_reader->GetCollect(static_cast<long>(field))).ToQString());
     } catch (const _com_error& e) {
-        // A list being drawn cannot stop for a message: the row stays empty.
-        if (!m_reported)
-            qWarning("Rowsheet: record %d cannot be read: %s", record + 1, qPrintable(e.Description().qstring()));
-        m_reported = true;
+        // A list being drawn cannot stop for a message: the row is marked as
+        // unread, and the failure is shown once, after the drawing.
+        if (!m_incomplete) {
+            const DbErrorReport report = MakeDbErrorReport(e, "Список показан не полностью: не все строки прочитаны");
+            QMetaObject::invokeMethod(const_cast<RowsheetModel*>(this), [report] { ReportDBError(report); },
+                                      Qt::QueuedConnection);
+        }
+        m_incomplete = true;
+        m_cached.clear();
+        m_cached << kUnreadRow;
         while (m_cached.size() < static_cast<qsizetype>(m_fieldOf.size()))
             m_cached << QString();
     }

@@ -50,6 +50,12 @@ public:
     // count): the colours move with them and the count is read again.
     void renumber(long shift);
 
+    // A record could not be read since the recordset was set: the list is not
+    // whole. Such a record shows kUnreadRow in its first column, never blanks
+    // that read as empty data, and the failure is reported once.
+    bool incomplete() const { return m_incomplete; }
+    static const QString kUnreadRow;
+
     // Text colour of a record (counted from 0); 0 (black) until one is set.
     COLORREF recordColor(int record) const;
     void setRecordColor(int record, COLORREF color);
@@ -67,7 +73,7 @@ private:
     QHash<int, COLORREF> m_colors;
     mutable int m_cachedRecord = -1;
     mutable QStringList m_cached;
-    mutable bool m_reported = false;
+    mutable bool m_incomplete = false;
 };
 
 } // namespace gridbase

@@ -2,8 +2,10 @@
 // screen shown without reading the records before it, rows coloured through
 // event 12, a record kept on its visible row across a refresh, and the double
 // click and Enter that open a document.
+#include "DbReportRecorder.h"
 #include "FreshDatabase.h"
 #include "GuiDriver.h"
+#include "RowsheetModel.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 #include "res/resource.h"
@@ -219,6 +221,33 @@ TEST_F(RowsheetTest, DoubleClickAndEnterReachTheForm)
     EXPECT_EQ(form.log, QStringList({ "dbl " + number, "key 13" }));
     EXPECT_TRUE(form.IsWindowVisible()) << "Enter is the journal's, not the default button's";
     EXPECT_EQ(form.m_grid.GetCurRow(), 1);
+}
+
+// Records that cannot be read (the table went while the list was open) are
+// marked as unread, never shown as blank rows, and the failure is shown once.
+TEST_F(RowsheetTest, RecordsThatCannotBeReadAreMarkedAndReportedOnce)
+{
+    JournalForm form;
+    form.open();
+    form.m_grid.SetOrderKey("id,npp");
+    form.connect(kKeyedJournalSql);
+    form.m_grid.CountRecords();
+    auto* view = qobject_cast<QTableView*>(form.m_grid.GetQWidget());
+    auto* records = qobject_cast<gridbase::RowsheetModel*>(view->model());
+    ASSERT_NE(records, nullptr);
+    EXPECT_FALSE(records->incomplete());
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->Execute("rename table ledmark_provodki to ledmark_provodki_away", nullptr, adExecuteNoRecords);
+    vornal::testing::DbReportRecorder reports;
+    const QString first = view->model()->index(0, 0).data().toString();
+    const QString second = view->model()->index(5000, 0).data().toString();
+    other->Execute("rename table ledmark_provodki_away to ledmark_provodki", nullptr, adExecuteNoRecords);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(first, gridbase::RowsheetModel::kUnreadRow);
+    EXPECT_EQ(second, gridbase::RowsheetModel::kUnreadRow);
+    EXPECT_TRUE(records->incomplete());
+    ASSERT_EQ(reports.reports().size(), 1u) << "one report for the list, not one per row";
+    EXPECT_NE(reports.reports()[0].details.Find("не полностью"), -1);
 }
 
 } // namespace
