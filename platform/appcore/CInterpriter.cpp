@@ -8,6 +8,9 @@
 
 #include <lua.hpp>
 
+#include <atomic>
+#include <cstring>
+
 namespace {
 
 // The registry key of the table of contexts: name -> environment table.
@@ -29,6 +32,74 @@ int MessageHandler(lua_State* L)
     lua_pushfstring(L, "(ошибка: значение типа %s)", luaL_typename(L, 1));
     return 1;
 }
+
+// Pushes the environment of the Lua function that called the running C
+// function: its _ENV upvalue (a workplace's or form's context), else the globals.
+void PushCallerEnvironment(lua_State* L)
+{
+    lua_Debug ar;
+    if (lua_getstack(L, 1, &ar) && lua_getinfo(L, "f", &ar)) {
+        for (int i = 1;; ++i) {
+            const char* name = lua_getupvalue(L, -1, i);
+            if (!name)
+                break;
+            if (std::strcmp(name, "_ENV") == 0) {
+                lua_remove(L, -2);
+                return;
+            }
+            lua_pop(L, 1);
+        }
+        lua_pop(L, 1);
+    }
+    lua_rawgeti(L, LUA_REGISTRYINDEX, LUA_RIDX_GLOBALS);
+}
+
+// load(chunk [, name [, mode [, env]]]) of the scripts: text chunks only,
+// whatever mode is asked (a compiled chunk can corrupt the interpreter), and
+// without `env` in the calling function's context. Upvalue 1: Lua's own load.
+int TextOnlyLoad(lua_State* L)
+{
+    const bool withEnvironment = lua_gettop(L) >= 4;
+    lua_settop(L, 4);
+    lua_pushvalue(L, lua_upvalueindex(1));
+    lua_pushvalue(L, 1);
+    lua_pushvalue(L, 2);
+    lua_pushliteral(L, "t");
+    if (withEnvironment)
+        lua_pushvalue(L, 4);
+    else
+        PushCallerEnvironment(L);
+    lua_call(L, 4, LUA_MULTRET);
+    return lua_gettop(L) - 4;
+}
+
+// The steps a call text (or a script chunk) may take before it is stopped: a
+// runaway loop must not hang the program. Counted per thread from the
+// outermost evaluation; nested evaluations share their caller's budget.
+constexpr int kStepsPerCount = 10000;
+std::atomic<long long> stepLimit{2'000'000'000};
+thread_local long long stepsLeft = 0;
+thread_local int evaluationDepth = 0;
+
+void CountSteps(lua_State* L, lua_Debug*)
+{
+    stepsLeft -= kStepsPerCount;
+    if (stepsLeft < 0)
+        luaL_error(L, "сценарий остановлен: он выполнил больше %I шагов и, вероятно, зациклился",
+                   static_cast<lua_Integer>(stepLimit.load()));
+}
+
+class StepBudget {
+public:
+    StepBudget()
+    {
+        if (evaluationDepth++ == 0)
+            stepsLeft = stepLimit.load();
+    }
+    ~StepBudget() { --evaluationDepth; }
+    StepBudget(const StepBudget&) = delete;
+    StepBudget& operator=(const StepBudget&) = delete;
+};
 
 void OpenLibraries(lua_State* L)
 {
@@ -54,6 +125,10 @@ void OpenLibraries(lua_State* L)
         lua_setfield(L, -2, name);
     }
     lua_pop(L, 1);
+    lua_getglobal(L, "load");
+    lua_pushcclosure(L, TextOnlyLoad, 1);
+    lua_setglobal(L, "load");
+    lua_sethook(L, CountSteps, LUA_MASKCOUNT, kStepsPerCount);
 }
 
 std::string ContextTitle(const char* context)
@@ -119,8 +194,14 @@ bool CInterpriter::PushContext(const char* context) const
     return true;
 }
 
+void CInterpriter::SetStepLimit(long long steps)
+{
+    stepLimit = steps > 0 ? steps : 2'000'000'000;
+}
+
 bool CInterpriter::LoadScript(const char* context, const char* chunkName, const std::string& text)
 {
+    StepBudget budget;
     lua_State* L = m_state;
     int top = lua_gettop(L);
     AddContext(context);
@@ -189,6 +270,7 @@ bool CInterpriter::Evaluate(const char* call, const char* context, std::string& 
     answer.clear();
     if (call == nullptr)
         call = "";
+    StepBudget budget;
     if (const auto& observer = appcore::GetScriptHooks().evaluating)
         observer(call, context ? context : "");
     lua_State* L = m_state;

@@ -44,6 +44,13 @@ public:
 
     lua_State* State() const { return m_state; }
 
+    // The scripts' sandbox: no files, processes or libraries of the machine
+    // (io, package, debug, loadfile, dofile and the process calls of os are
+    // absent), `load` takes text chunks only, and an evaluation that runs
+    // more than a generous number of steps (2 000 000 000 by default) is
+    // stopped with an error instead of hanging the program.
+    static void SetStepLimit(long long steps);
+
     // The application's interpreter (user-interface thread).
     static int mcc_dll_Global_init0();
     static int mcc_dll_Global_init_HashKey(CString& key);

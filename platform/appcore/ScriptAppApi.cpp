@@ -9,6 +9,7 @@
 #include "ScriptHooks.h"
 #include "ScriptLuaCall.h"
 #include "TextFileSave.h"
+#include "ndbcore.h"
 
 namespace appcore {
 
@@ -147,6 +148,30 @@ int InWords(lua_State* L)
     return 1;
 }
 
+// An amount as the program writes amounts: app.money(amount), amount a number
+// or its text ("," read as the decimal point), nil as 0. Rounded to kopecks
+// half away from zero on its decimal text (2.675 gives "2.68", where "%.2f"
+// would give its binary neighbour's "2.67"), "." and no grouping, "0.00"
+// rather than "-0.00".
+int Money(lua_State* L)
+{
+    if (lua_isnoneornil(L, 1)) {
+        ScriptPushText(L, "0.00");
+        return 1;
+    }
+    if (lua_type(L, 1) == LUA_TNUMBER) {
+        ScriptPushText(L, ftoa0(lua_tonumber(L, 1)).ToStdString());
+        return 1;
+    }
+    std::string text = ScriptArgText(L, 1, "app.money");
+    const QString rounded = RoundDecimalText(QString::fromStdString(text).trimmed().replace(QLatin1Char(','),
+                                                                                            QLatin1Char('.')), 2);
+    if (rounded.isEmpty())
+        throw ScriptError("app.money: аргумент 1 должен быть числом, а передано \"" + text + "\"");
+    ScriptPushText(L, rounded.toStdString());
+    return 1;
+}
+
 } // namespace
 
 void RegisterScriptAppApi(lua_State* L)
@@ -164,6 +189,7 @@ void RegisterScriptAppApi(lua_State* L)
         {"open_document", ScriptHostFunction<OpenDocument>},
         {"save_text", ScriptHostFunction<SaveText>},
         {"in_words", ScriptHostFunction<InWords>},
+        {"money", ScriptHostFunction<Money>},
         {nullptr, nullptr},
     };
     luaL_newlib(L, functions);

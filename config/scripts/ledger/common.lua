@@ -71,13 +71,10 @@ function L.integer_list(value)
     return table.concat(items, ",")
 end
 
--- Money as the answers carry it: two decimals with ".", no grouping.
+-- Money as the answers carry it: two decimals with ".", no grouping, rounded
+-- to kopecks as the program rounds them (half away from zero: 2.675 is "2.68").
 function L.money(value)
-    local text = string.format("%.2f", value or 0)
-    if text == "-0.00" then
-        text = "0.00"
-    end
-    return text
+    return app.money(value or 0)
 end
 
 -- A quantity: up to three decimals, trailing zeros dropped.

@@ -97,6 +97,51 @@ TEST_F(InterpriterTest, PrintedFormsWriteAmountsAndCountsInWords)
     EXPECT_EQ(hooks.errors.size(), 1u);
 }
 
+TEST_F(InterpriterTest, AmountsRoundToKopecksAsTheProgramRoundsThem)
+{
+    struct Case { const char* call; const char* answer; };
+    const Case cases[] = {
+        {"app.money(2.675)", "2.68"},     {"app.money(\"2,675\")", "2.68"}, {"app.money(-2.675)", "-2.68"},
+        {"app.money(1.005)", "1.01"},     {"app.money(-0.001)", "0.00"},     {"app.money(nil)", "0.00"},
+        {"app.money(1234567.895)", "1234567.90"}, {"app.money(\"7\")", "7.00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Eval(c.call), c.answer) << c.call;
+    std::string answer;
+    EXPECT_FALSE(interpriter.Evaluate("app.money(\"два\")", nullptr, answer));
+    EXPECT_EQ(hooks.errors.size(), 1u);
+}
+
+// The scripts reach nothing of the machine but the host API; `load` takes
+// text alone, in the caller's context; a runaway loop is stopped.
+TEST_F(InterpriterTest, TheSandboxKeepsScriptsToTheHostApi)
+{
+    struct Case { const char* call; const char* answer; };
+    const Case absent[] = {
+        {"type(io)", "nil"},          {"type(package)", "nil"},     {"type(debug)", "nil"},
+        {"type(require)", "nil"},     {"type(loadfile)", "nil"},    {"type(dofile)", "nil"},
+        {"type(os.execute)", "nil"},  {"type(os.exit)", "nil"},     {"type(os.remove)", "nil"},
+        {"type(os.rename)", "nil"},   {"type(os.getenv)", "nil"},   {"type(os.tmpname)", "nil"},
+        {"type(collectgarbage)", "function"},  // what stays works
+        {"load(\"return 1 + 1\")()", "2"},
+        {"select(2, load(string.dump(function() return 1 end)))", "attempt to load a binary chunk (mode is 't')"},
+        {"select(2, load(string.dump(function() return 1 end), \"x\", \"b\"))",
+         "attempt to load a binary chunk (mode is 't')"},
+    };
+    for (const Case& c : absent)
+        EXPECT_EQ(Eval(c.call), c.answer) << c.call;
+    ASSERT_TRUE(interpriter.LoadScript("Arm.Б", "b.lua", "Mine = \"своё\"\nfunction Loaded() return load(\"return Mine\")() end"));
+    EXPECT_EQ(Eval("Loaded()", "Arm.Б"), "своё") << "a loaded chunk sees the context it was loaded from";
+
+    CInterpriter::SetStepLimit(5'000'000);
+    std::string answer;
+    EXPECT_FALSE(interpriter.Evaluate("(function() while true do end end)()", nullptr, answer));
+    CInterpriter::SetStepLimit(0);
+    ASSERT_EQ(hooks.errors.size(), 1u);
+    EXPECT_NE(hooks.errors[0].find("зациклился"), std::string::npos) << hooks.errors[0];
+    EXPECT_EQ(Eval("Int()"), "42") << "the interpreter goes on after a stopped script";
+}
+
 TEST_F(InterpriterTest, WorkplaceAndFormContextsSeeTheGlobalsButKeepTheirOwn)
 {
     EXPECT_EQ(Eval("Own()", "Arm.А"), "своя переопределена");
