@@ -5,6 +5,7 @@
 #include "ModuleEntry.h"
 #include "ScriptHooks.h"
 
+#include <algorithm>
 #include <dlfcn.h>
 #include <sys/stat.h>
 
@@ -77,9 +78,19 @@ int CModuleLoader::Load(const CModuleRecord& module)
 
 int CModuleLoader::LoadAll(const std::vector<CModuleRecord>& modules)
 {
-    for (const CModuleRecord& module : modules)
+    std::vector<std::string> listed;
+    for (const CModuleRecord& module : modules) {
+        // A module started twice would register its forms twice: the second
+        // Init runs in the same library, over the same statics.
+        const std::string name = module.m_strName.ToStdString();
+        if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
+            appcore::ScriptReportError("Модуль " + name + " указан в конфигурации дважды: второй раз он не загружается.");
+            return 0;
+        }
+        listed.push_back(name);
         if (!Load(module))
             return 0;
+    }
     return 1;
 }
 

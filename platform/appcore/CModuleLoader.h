@@ -19,7 +19,8 @@ public:
     static std::string GetFolder();
 
     // Loads and starts the modules in order. Every problem is reported;
-    // returns 0 at the first module that fails, 1 when all are up.
+    // returns 0 at the first module that fails, 1 when all are up. A module
+    // listed twice is refused: it is started once per application.
     static int LoadAll(const std::vector<CModuleRecord>& modules);
     static int Load(const CModuleRecord& module);
     // Names of the modules started so far.

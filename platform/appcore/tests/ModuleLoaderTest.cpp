@@ -81,3 +81,19 @@ TEST(ModuleLoader, StopsAtTheFirstModuleThatFails)
     EXPECT_EQ(hooks.errors.size(), 1u);
     CModuleLoader::SetFolder("");
 }
+
+TEST(ModuleLoader, AModuleListedTwiceIsStartedOnceAndRefused)
+{
+    HookRecorder hooks;
+    CModuleLoader::SetFolder(std::getenv("VORNAL_BIN"));
+    std::vector<CModuleRecord> modules(2);
+    modules[0].m_strName = "appcore_test_module";
+    modules[1].m_strName = "appcore_test_module";
+    EXPECT_EQ(CModuleLoader::LoadAll(modules), 0);
+    EXPECT_EQ(std::count_if(hooks.logs.begin(), hooks.logs.end(),
+                            [](const std::string& line) { return line.find("test module Init 1") != std::string::npos; }),
+              1);
+    ASSERT_EQ(hooks.errors.size(), 1u);
+    EXPECT_TRUE(Contains(hooks.errors, "указан в конфигурации дважды"));
+    CModuleLoader::SetFolder("");
+}
