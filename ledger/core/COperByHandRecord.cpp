@@ -1,5 +1,6 @@
 #include "COperByHandRecord.h"
 
+#include "StoredHeader.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 
@@ -8,11 +9,6 @@ namespace nledmark {
 const char* const COperByHandRecord::kTable = "ledmark_oper_by_hand";
 
 namespace {
-
-CString Scalar(const char* query, long realId)
-{
-    return ExecuteString(FormatText(query, realId));
-}
 
 CString Field(_RecordsetPtr& rs, const char* name)
 {
@@ -40,30 +36,33 @@ COperLine LineOfPosting(_RecordsetPtr& rs)
 
 BOOL COperByHandRecord::Load(long realId)
 {
-    branch = (int)ExecuteCount(FormatText("select fil_id as cnt from ledmark_oper_by_hand where real_id=%d", realId));
-    date = Scalar("select d as str from ledmark_oper_by_hand where real_id=%d", realId);
-    number = Scalar("select cast(number as char) from ledmark_oper_by_hand where real_id=%d", realId);
-    prim = Scalar("select prim as str from ledmark_oper_by_hand where real_id=%d", realId);
-    sum = Scalar("select s as str from ledmark_oper_by_hand where real_id=%d", realId);
-    id = (long)ExecuteCount(FormatText("select id as cnt from ledmark_oper_by_hand where real_id=%d", realId));
     lines.clear();
+    proposedNumber.Empty();
+    CStoredHeader row;
+    if (!row.Read(kTable, realId, "fil_id,d,cast(number as char) as number,prim,s,id"))
+        return FALSE;
+    branch = row.Int("fil_id", 1);
+    date = row["d"];
+    number = row["number"];
+    prim = row["prim"];
+    sum = row["s"];
+    id = row.Int("id", 0);
     return id > 0 ? LoadLines() : TRUE;
 }
 
 BOOL COperByHandRecord::LoadLines()
 {
+    _RecordsetPtr rs = ExecuteRows(FormatText("select * from ledmark_provodki where id=%d order by npp", id));
+    if (!rs)
+        return FALSE;
     try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((const char*)FormatText("select * from ledmark_provodki where id=%d order by npp", id),
-                 GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
         for (; !rs->adoEOF; rs->MoveNext())
             lines.push_back(LineOfPosting(rs));
-        rs->Close();
         return TRUE;
     } catch (const _com_error& e) {
         ReportDBError(e, 1, nullptr);
     }
+    lines.clear();
     return FALSE;
 }
 

@@ -18,12 +18,13 @@ public:
     CString prim;    // the name of the operation document ("Справка")
     int branch = 1;
     long id = 0;     // document id as stored
+    CString proposedNumber;  // the number the form proposed, while the user keeps it
     std::vector<COperLine> lines;
 
-    // Reads the stored row `realId` field by field, then its postings in
-    // line order. The postings are read only for an operation that has an id
-    // of its own: an id 0 is shared by nothing. FALSE when reading the
-    // postings failed (reported); what was read stays.
+    // Reads the stored row `realId` in one query, then its postings in line
+    // order. The postings are read only for an operation that has an id of
+    // its own: an id 0 is shared by nothing. FALSE when the row is gone or a
+    // read failed (reported): the operation was not read whole.
     BOOL Load(long realId);
 
     CString HeaderTable() const override { return kTable; }
@@ -32,6 +33,8 @@ public:
     CString HeaderUpdateSql(long documentId, long realId) override;
     // The non-empty lines as one batch of posting statements.
     BOOL WritePostings(long documentId) override;
+    CString* Number() override { return &number; }
+    CString ProposedNumber() const override { return proposedNumber; }
 
 private:
     BOOL LoadLines();

@@ -66,7 +66,7 @@ UINT COperByHandView::NumberFieldId() const
     return IDC_NUMBER;
 }
 
-void COperByHandView::SetSql()
+BOOL COperByHandView::LoadDocument()
 {
     CWaitCursor wait;
     m_grid.SetFillingGrid(1);
@@ -77,11 +77,13 @@ void COperByHandView::SetSql()
     if (GetRealId() == -1) {
         m_strSum.Empty();
         m_grid.SetCurRow(0);
-        m_strNumber = GL_NextNumber(COperByHandRecord::kTable, 1);
+        m_strNumber = ProposeNumber(GL_NextNumber(COperByHandRecord::kTable, 1));
         date = DMGtoStr(COleDateTime::GetCurrentTime());
         m_strPrim = "Справка";
-    } else {
-        LoadStored(branch, date);
+    } else if (!LoadStored(branch, date)) {
+        m_bLoading = FALSE;
+        m_grid.SetFillingGrid(0);
+        return FALSE;
     }
     m_date = qwDMG(date, 1);
     UpdateData(FALSE);
@@ -91,17 +93,20 @@ void COperByHandView::SetSql()
     m_grid.ShowFirstUnLockedCol0();
     FocusField(IDC_NUMBER, TRUE);
     m_grid.SetFillingGrid(0);
+    return TRUE;
 }
 
-// A stored operation, field by field, and its postings as lines. Whatever
-// goes wrong, the form shows the header and the lines read so far.
-void COperByHandView::LoadStored(int& branch, CString& date)
+// A stored operation, its header in one query and its postings as lines;
+// FALSE when it could not be read whole (the reason has been shown).
+BOOL COperByHandView::LoadStored(int& branch, CString& date)
 {
     COperByHandRecord record;
     try {
-        record.Load(GetRealId());
+        if (!record.Load(GetRealId()))
+            return FALSE;
     } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from COperByHandView::SetSql ***");
+        AfxReportCurrentException("COperByHandView::SetSql");
+        return FALSE;
     }
     branch = record.branch;
     date = record.date;
@@ -111,6 +116,7 @@ void COperByHandView::LoadStored(int& branch, CString& date)
     m_strSum = record.sum;
     ShowLines(record.lines);
     m_grid.SetFocus();
+    return TRUE;
 }
 
 void COperByHandView::ShowLines(const std::vector<COperLine>& lines)
@@ -160,6 +166,7 @@ BOOL COperByHandView::ValidateDocument()
     }
     m_record.date = date;
     m_record.number = m_strNumber;
+    m_record.proposedNumber = KeptProposal(m_strNumber);
     m_record.sum = sum;
     m_record.prim = m_strPrim;
     m_record.branch = branch;

@@ -20,7 +20,6 @@ public:
     ~COperByHandView() override;
 
     void OnInitialUpdate() override;
-    void SetSql() override;
 
     // The stored side: the record the checks filled.
     CString HeaderTable() const override { return m_record.HeaderTable(); }
@@ -28,6 +27,8 @@ public:
     CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
+    CString* Number() override { return m_record.Number(); }
+    CString ProposedNumber() const override { return m_record.ProposedNumber(); }
 
     CCellwork m_grid;
     CderivedEdit m_editPrim;
@@ -42,6 +43,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL LoadDocument() override;
     BOOL ValidateDocument() override;
     CString DocumentDate() const override { return m_record.date; }
     void RememberDefaults() override;
@@ -62,7 +64,7 @@ protected:
 
 private:
     // Loading (COperByHandView.cpp).
-    void LoadStored(int& branch, CString& date);
+    BOOL LoadStored(int& branch, CString& date);
     void ShowLines(const std::vector<COperLine>& lines);
     std::vector<COperLine> ReadLines() const;
     void ShowCheckedLines(const std::vector<COperLine>& lines);

@@ -28,9 +28,35 @@ CPostingDocView::CPostingDocView(UINT nIDTemplate, HINSTANCE hModule) : CDocumen
 
 CPostingDocView::~CPostingDocView() = default;
 
+void CPostingDocView::SetSql()
+{
+    m_unread = FALSE;
+    if (!LoadDocument())
+        CloseUnreadDocument();
+}
+
+void CPostingDocView::CloseUnreadDocument()
+{
+    m_unread = TRUE;
+    OnCancel();
+}
+
+CString CPostingDocView::ProposeNumber(const CString& number)
+{
+    m_proposedNumber = number;
+    return number;
+}
+
+CString CPostingDocView::KeptProposal(const CString& number) const
+{
+    return GetRealId() == -1 && !m_proposedNumber.IsEmpty() && number == m_proposedNumber ? number : CString();
+}
+
 int CPostingDocView::Write(int ask)
 {
     CWaitCursor wait;
+    if (m_unread)
+        return 0;
     // One read cache for the whole save: the checks and the posting statements
     // read the same chart rows and reference books, and the save writes only
     // the document's own rows, which none of them reads.
@@ -46,10 +72,20 @@ int CPostingDocView::Write(int ask)
     if (!RemembersBeforeQuestion())
         RememberDefaults();
     long realId = GetRealId();
-    if (!SaveStoredDocument(*this, realId))
+    const CString proposed = ProposedNumber();
+    CString taken;
+    if (!SaveStoredDocument(*this, realId, nullptr, &taken))
         return 0;
     SetRealId(realId);
     SetLoadedDate(DocumentDate());
+    m_proposedNumber.Empty();
+    if (!taken.IsEmpty()) {
+        SetDlgItemText(NumberFieldId(), taken);
+        UpdateData(TRUE);
+        AfxMessageBox(FormatText("Номер %s уже занят другим документом: документ записан под номером %s.", proposed,
+                                 taken),
+                      MB_OK | MB_ICONINFORMATION);
+    }
     AfterSave();
     return 1;
 }

@@ -17,6 +17,15 @@
 // the remembered row gets it and becomes current. Command 32860 deletes the
 // current line after asking.
 //
+// The load (SetSql): the view shows a new document with its defaults or reads
+// its stored one (LoadDocument). A stored document that cannot be read whole
+// (its row is gone, or any of its reads failed and was reported) does not
+// open for editing: the form closes and saves nothing, so a save can never
+// replace stored lines or postings with the few that were read. A view that
+// proposes a number for a new document (ProposeNumber) has it checked at the
+// save: when another document took it meanwhile, the save takes the next free
+// number and the form says so.
+//
 // Commands 32790 (delete) and 32861 ("Бух.Справка") work on the view's own
 // HeaderTable(), not on the table of its document kind: one form may keep its
 // documents in the table its mode names. The delete removes the postings,
@@ -55,6 +64,9 @@ class CPostingDocView : public CDocumentView, public IStoredDocument {
 public:
     // The save of the protocol; `ask` 0 writes without the question.
     int Write(int ask) override;
+    // The load of the protocol: LoadDocument, and the form closes when a
+    // stored document could not be read whole.
+    void SetSql() override;
 
     CString StoredTable() const override { return HeaderTable(); }
     BOOL DeleteStored(long realId) override;
@@ -62,6 +74,20 @@ public:
 protected:
     explicit CPostingDocView(UINT nIDTemplate, HINSTANCE hModule = AFX_CALLER_MODULE);
     ~CPostingDocView() override;
+
+    // Shows a new document (GetRealId() -1) with its defaults, or reads the
+    // stored one and shows it. FALSE when the stored document could not be
+    // read whole (the reason has been shown). Views with a SetSql of their own
+    // call CloseUnreadDocument themselves.
+    virtual BOOL LoadDocument() { return TRUE; }
+    // A stored document that could not be read whole: the form closes and,
+    // until it has closed, saves nothing.
+    void CloseUnreadDocument();
+    // Remembers the number proposed for a new document and gives it back;
+    // KeptProposal answers it while the form shows a new document whose number
+    // is still that one ("" otherwise: a typed number is kept as typed).
+    CString ProposeNumber(const CString& number);
+    CString KeptProposal(const CString& number) const;
 
     // What the view supplies to the save.
     // Checks its fields and lines, in its order, after the stored date.
@@ -142,6 +168,8 @@ private:
 
     std::vector<std::pair<UINT, long>> m_chooserRows;
     std::vector<UINT> m_watched;
+    BOOL m_unread = FALSE;
+    CString m_proposedNumber;
 
     DECLARE_MESSAGE_MAP()
 };

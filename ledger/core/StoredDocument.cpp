@@ -1,19 +1,13 @@
 #include "StoredDocument.h"
 
+#include "DocumentActions.h"
 #include "DocumentKinds.h"
+#include "ledmark.h"
 #include "ndbcore.h"
 
 namespace nledmark {
 
 namespace {
-
-BOOL RowExists(const CString& table, long realId)
-{
-    if (ExecuteCount(FormatText("select count(*) as cnt from %s where real_id=%d", table, realId)) > 0)
-        return TRUE;
-    AfxMessageBox("Документ не найден в базе данных: его удалил другой пользователь.", MB_OK | MB_ICONSTOP);
-    return FALSE;
-}
 
 // The id under which a stored document writes its postings: its own, or a
 // fresh one when the row carries none.
@@ -23,8 +17,39 @@ long IdForStoredRow(const CString& table, long realId)
     return id > 0 ? id : I_GetNextDoc_Ptr();
 }
 
-BOOL WriteNew(IStoredDocument& document, long& id, long& key)
+// Numbering of new documents: saves that keep a proposed number take the
+// document counter's row first, so two of them never look for free numbers at
+// once. Another document of the table that took the proposed number in the
+// working year makes the save take the next free one. FALSE when a read
+// failed (reported).
+BOOL KeepNumberFree(IStoredDocument& document, CString& taken)
 {
+    CString* number = document.Number();
+    const CString proposed = document.ProposedNumber();
+    if (!number || proposed.IsEmpty() || *number != proposed)
+        return TRUE;
+    CDbTransaction scope;
+    ExecuteCount(SqlLockRow("last_id", "system_doc_counter", "id=1"));
+    CString inYear;
+    if (g_lYear > 0)
+        inYear = FormatText(" and d>=%s and d<=%s", ChangeDateUS0(FormatText("01.01.%d", g_lYear), 0),
+                            ChangeDateUS0(FormatText("31.12.%d", g_lYear), 0));
+    const long long others = ExecuteCount(FormatText("select count(*) as cnt from %s where number='%s'%s",
+                                                     document.HeaderTable(), MakeSqlStr(proposed), inYear));
+    if (scope.IsUsable() && others > 0) {
+        const CString next = GL_NextNumber(document.HeaderTable(), 1);
+        if (next.IsEmpty())
+            return FALSE;
+        *number = next;
+        taken = next;
+    }
+    return scope.IsUsable() && scope.Commit();
+}
+
+BOOL WriteNew(IStoredDocument& document, long& id, long& key, CString& taken)
+{
+    if (!KeepNumberFree(document, taken))
+        return FALSE;
     id = document.HasPostings() ? I_GetNextDoc_Ptr() : 0;
     if (document.HasPostings() && id <= 0)
         return FALSE;
@@ -34,10 +59,12 @@ BOOL WriteNew(IStoredDocument& document, long& id, long& key)
     return key > 0;
 }
 
+// The stored row is locked first: another user can neither change nor
+// delete it until the save ends, and a row already gone is refused.
 BOOL WriteStored(IStoredDocument& document, long& id, long realId)
 {
     const CString table = document.HeaderTable();
-    if (!RowExists(table, realId))
+    if (appcore::LockStoredRow(table, realId) != 1)
         return FALSE;
     id = 0;
     if (document.HasPostings()) {
@@ -68,40 +95,35 @@ long StoredDocumentId(const CString& table, long realId)
     return (long)ExecuteCount(FormatText("select id as cnt from %s where real_id=%d", table, realId));
 }
 
-BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId)
+BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, CString* takenNumber)
 {
+    CString* number = document.Number();
+    const CString typed = number ? *number : CString();
+    CString taken;
     CDbTransaction save;
     if (!save.IsUsable())
         return FALSE;
     long id = 0;
     long key = realId;
-    const BOOL written = realId == -1 ? WriteNew(document, id, key) : WriteStored(document, id, realId);
-    if (!written || !WriteLineRows(document, key) || (document.HasPostings() && !document.WritePostings(id))
-        || !save.Commit())
+    BOOL written = realId == -1 ? WriteNew(document, id, key, taken) : WriteStored(document, id, realId);
+    written = written && WriteLineRows(document, key) && (!document.HasPostings() || document.WritePostings(id))
+              && save.Commit();
+    if (!written) {
+        if (number)
+            *number = typed;  // a save that fails changes nothing, the number neither
         return FALSE;
+    }
     realId = key;
     if (savedId)
         *savedId = id;
+    if (takenNumber)
+        *takenNumber = taken;
     return TRUE;
 }
 
 BOOL DeleteStoredDocument(IStoredDocument& document, long realId)
 {
-    const CString table = document.HeaderTable();
-    CDbTransaction removal;
-    if (!removal.IsUsable())
-        return FALSE;
-    // The stored id, whatever the form shows now: a document whose "do not
-    // post" box was ticked after its last save still has its postings.
-    const long id = StoredDocumentId(table, realId);
-    if (id > 0 && !ExecuteSql(FormatText("delete from ledmark_provodki where id=%d", id)))
-        return FALSE;
-    if (!ExecuteSql(FormatText("delete from %s where real_id=%d", table, realId)))
-        return FALSE;
-    const CString lines = document.LineTablesDeleteSql(realId);
-    if (!lines.IsEmpty() && !ExecuteSql(lines))
-        return FALSE;
-    return removal.Commit();
+    return appcore::DeleteDocumentRow(document.HeaderTable(), realId, document.LineTablesDeleteSql(realId));
 }
 
 } // namespace nledmark

@@ -6,7 +6,10 @@
 // posting are written together or not at all. A refused posting or a failed
 // statement in the middle leaves the document and its postings as they were
 // before the save, and a new document keeps its key -1 (the next save inserts
-// again); the document counter gives its number back too.
+// again); the document counter gives its number back too. A stored row is
+// locked first, so another user cannot delete it under the save; one already
+// deleted is refused and nothing is written. Messages raised inside the save
+// are shown after its transaction has ended.
 //
 // A document may keep rows of its own line tables beside its header: they
 // carry the header's key and are written in the same transaction, after the
@@ -38,6 +41,12 @@ public:
     // Writes the rows of the document's own line tables under the header's
     // key `realId` (nothing by default).
     virtual CString LineTablesInsertSql(long realId) { return CString(); }
+    // The number the save writes (null for a document without one) and the
+    // number the form proposed, when the user kept it ("" for a typed number
+    // and for a stored document). A new document whose proposed number
+    // another document took meanwhile is saved under the next free number.
+    virtual CString* Number() { return nullptr; }
+    virtual CString ProposedNumber() const { return CString(); }
 };
 
 // Saves the document as one transaction. `realId` is -1 for a new document
@@ -45,11 +54,15 @@ public:
 // document keeps its key. `savedId` receives the document id used: the stored
 // one, or a fresh one for a new document and for a stored row whose id is 0,
 // so the postings of no other document are touched. FALSE when nothing was
-// written (the reason has been shown).
-BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId = nullptr);
+// written (the reason has been shown) and the document's number is as it
+// was. `takenNumber` receives the number taken in place of a proposed one
+// that another document took ("" when the number was kept).
+BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId = nullptr,
+                        CString* takenNumber = nullptr);
 
 // Deletes a stored document with its postings (those of the id the row
-// carries) and line rows in one transaction.
+// carries) and line rows in one transaction, through the document forms' one
+// delete (appcore::DeleteDocumentRow).
 BOOL DeleteStoredDocument(IStoredDocument& document, long realId);
 
 // The document id stored in the row (0 when the row has none or is gone).

@@ -14,7 +14,7 @@ namespace appcore {
 
 namespace {
 
-// The document id stored in the row (0 when none); -1 when it could not be read.
+// The document id stored in the row (0 when none or when it could not be read).
 long StoredId(const CString& table, long realId)
 {
     CString sql;
@@ -57,18 +57,40 @@ BOOL ConfirmDocumentDelete(const CString& table, long realId, const CString& loa
     return PeriodOpen(loadedDate);
 }
 
-BOOL DeleteDocumentRow(const CString& table, long realId)
+int LockStoredRow(const CString& table, long realId)
 {
-    CDbTransaction transaction;
-    long id = StoredId(table, realId);
+    CString where;
+    where.Format("real_id=%ld", realId);
+    CDbTransaction scope;  // joins the caller's transaction; tells a failed query from a missing row
+    const long long locked = ExecuteCount(SqlLockRow("real_id", table, where));
+    if (!scope.IsUsable())
+        return -1;
+    if (locked != realId) {
+        AfxMessageBox("Документ не найден в базе данных: его удалил другой пользователь.", MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    scope.Commit();
+    return 1;
+}
+
+BOOL DeleteDocumentRow(const CString& table, long realId, const CString& lineTablesSql)
+{
+    CDbTransaction removal;
+    if (!removal.IsUsable() || LockStoredRow(table, realId) != 1)
+        return FALSE;
+    // The stored id, whatever the form shows now: a document whose "do not
+    // post" box was ticked after its last save still has its postings.
+    const long id = StoredId(table, realId);
     CString sql;
     if (id > 0) {
         sql.Format("delete from ledmark_provodki where id=%ld", id);
         if (!ExecuteSql(sql))
             return FALSE;
     }
+    if (!lineTablesSql.IsEmpty() && !ExecuteSql(lineTablesSql))
+        return FALSE;
     sql.Format("delete from %s where real_id=%ld", (LPCTSTR)table, realId);
-    return ExecuteSql(sql) && transaction.Commit();
+    return ExecuteSql(sql) && removal.Commit();
 }
 
 void ShowDocumentPostings(const CString& table, long realId)

@@ -17,9 +17,19 @@ CString DocumentTable(const CString& documentName);
 // or one whose kept date lies in a closed period (GL_Verify_Date0) is not.
 BOOL ConfirmDocumentDelete(const CString& table, long realId, const CString& loadedDate);
 
-// Deletes the row `realId` of `table` and the postings of its document id in
-// one transaction; FALSE (reported) when nothing was deleted.
-BOOL DeleteDocumentRow(const CString& table, long realId);
+// Locks the stored row `realId` of `table` until the open transaction ends,
+// so no other user changes or deletes it meanwhile: 1 locked, 0 the row is
+// gone ("Документ не найден в базе данных: его удалил другой пользователь."
+// is shown once the transaction has ended), -1 the query failed (reported as
+// the failure it is). Call it first inside the transaction.
+int LockStoredRow(const CString& table, long realId);
+
+// The one way a stored document is deleted, in one transaction: its row
+// locked first, then the postings of the document id it carries, the rows of
+// its line tables (`lineTablesSql`, statements for the row; "" when it has
+// none) and the row itself. When any statement fails nothing is removed; a
+// row another user deleted is refused. FALSE (reported) when nothing was deleted.
+BOOL DeleteDocumentRow(const CString& table, long realId, const CString& lineTablesSql = CString());
 
 // Opens the postings of the stored row `realId` of `table` ("doc_prov").
 void ShowDocumentPostings(const CString& table, long realId);

@@ -5,6 +5,7 @@
 // names its cell, and a picture of the form with three filled lines.
 #include "COperByHandView.h"
 #include "ChooserForm.h"
+#include "FreshDatabase.h"
 #include "GuiDriver.h"
 #include "InteractionScript.h"
 #include "LedgerProgram.h"
@@ -213,6 +214,56 @@ TEST_F(OperByHandView, ALineFaultShowsItsMessageOnItsCell)
     view->m_grid.ClearGrid();
     afxtest::click(view, IDOK);
     empty.verify();
+}
+
+// Another user saved an operation under the number this form proposed: the
+// save takes the next free number and says which.
+TEST_F(OperByHandView, AProposedNumberAnotherUserTookIsReplacedAndTheFormSaysSo)
+{
+    Run("delete from ledmark_oper_by_hand");
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->m_strNumber, CString("1"));
+    Fill(view, 0, "120134510", "120111610", "1", "10");
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->Execute(_bstr_t(FormatText("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (0,%s,'1',1)",
+                                      ChangeDateUS0(ThisYear("01.02"), 0))),
+                   nullptr, adExecuteNoRecords);
+    afxtest::InteractionScript save;
+    save.message(kSaveQuestion, IDYES)
+        .message(QStringLiteral("Номер 1 уже занят другим документом: документ записан под номером 2."), IDOK)
+        .message(kNewQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    save.verify();
+    EXPECT_EQ(view->m_strNumber, CString("2"));
+    EXPECT_EQ(Text(FormatText("select number as str from ledmark_oper_by_hand where real_id=%d", view->GetRealId())),
+              CString("2"));
+}
+
+// A stored operation whose lines cannot be read does not open for editing:
+// the failure is reported and the form closes, so no save can replace its
+// postings with none.
+TEST_F(OperByHandView, AnOperationWhoseLinesCannotBeReadDoesNotOpen)
+{
+    Run("delete from ledmark_oper_by_hand\ndelete from ledmark_provodki where id=9201");
+    Run(FormatText("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (9201,%s,'3',1)\n"
+                   "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,s,fil_id) "
+                   "values (9201,1,%s,'1','201','34','510',5,1)",
+                   ChangeDateUS0(ThisYear("01.02"), 0), ChangeDateUS0(ThisYear("01.02"), 0)));
+    const long realId = (long)Count("select max(real_id) as cnt from ledmark_oper_by_hand");
+    struct Hidden {  // the postings out of the form's reach while it opens
+        Hidden() { EXPECT_NE(ExecuteSql("rename table ledmark_provodki to ledmark_provodki_away"), 0); }
+        ~Hidden() { EXPECT_NE(ExecuteSql("rename table ledmark_provodki_away to ledmark_provodki"), 0); }
+    };
+    {
+        Hidden hidden;
+        CHelpers::I_OpenDocument(realId, nullptr, "<вручную>", 0);
+        Settle();
+    }
+    EXPECT_EQ(ChildCount(), 0) << "the form does not stay open";
+    EXPECT_EQ(dbReports.reports().size(), 1u);
+    dbReports.clear();
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki where id=9201"), 1);
 }
 
 TEST_F(OperByHandView, PictureOfTheFormWithThreeLines)

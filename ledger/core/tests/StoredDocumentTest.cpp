@@ -4,7 +4,9 @@
 // statement in the middle leaving everything as it was. Rows of a document's
 // own line table written with the header's key; a row saved without postings
 // losing those it had; and the form's delete and "Бух.Справка" working on the
-// form's own table.
+// form's own table. Two users at once: a row deleted under a save, a refusal's
+// message while the save's transaction holds locks, two new documents with
+// one proposed number.
 #include "CDocProvView.h"
 #include "COperByHandRecord.h"
 #include "CPostingDocView.h"
@@ -16,7 +18,14 @@
 #include "res/resource.h"
 #include "tests/LedgerDatabase.h"
 
+#include <FreshDatabase.h>
+#include <appcore.h>
+#include <ledmark.h>
 #include <ndbcore.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -348,6 +357,157 @@ TEST_F(LineTables, DeletingTakesTheLineRowsTooOrNothingAtAll)
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki"), 0);
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_lines"), 0);
+}
+
+// Another user deletes the row while it is being saved: the save holds the
+// row's lock from its start, so the other user waits, and no posting is ever
+// written without its header.
+class DeletedMidSave : public DirectDocument {
+public:
+    std::function<void()> midSave;
+    CString HeaderUpdateSql(long id, long realId) override
+    {
+        if (midSave)
+            midSave();
+        return DirectDocument::HeaderUpdateSql(id, realId);
+    }
+};
+
+TEST_F(StoredDocument, AnotherUserDeletingTheRowDuringASaveWaitsForIt)
+{
+    DeletedMidSave doc;
+    doc.lines = {PostingOfOperLine(CashLine("1"))};
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(doc, realId, &id));
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->Execute("set session innodb_lock_wait_timeout=1", nullptr, adExecuteNoRecords);
+    bool otherDeleted = false;
+    doc.midSave = [&] {
+        try {
+            other->Execute(_bstr_t(FormatText("delete from ledmark_oper_by_hand where real_id=%d", realId)), nullptr,
+                           adExecuteNoRecords);
+            otherDeleted = true;
+        } catch (const _com_error&) {
+            // A lock-wait timeout: the row is the save's until it ends.
+        }
+    };
+    doc.lines = {PostingOfOperLine(CashLine("2"))};
+    long key = realId;
+    EXPECT_TRUE(SaveStoredDocument(doc, key));
+    EXPECT_FALSE(otherDeleted);
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|2.00", id));
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki p where not exists "
+                    "(select 1 from ledmark_oper_by_hand o where o.id=p.id)"),
+              0)
+        << "no posting without its header";
+}
+
+// A document whose header lives in a table the server does not have.
+class UnreadableDocument : public DirectDocument {
+public:
+    CString HeaderTable() const override { return "ledmark_no_such_table"; }
+};
+
+TEST_F(StoredDocument, ARowGoneIsRefusedAndAFailedReadIsReportedAsTheFailureItIs)
+{
+    DirectDocument doc;
+    doc.lines = {PostingOfOperLine(CashLine("1"))};
+    long realId = -1;
+    ASSERT_TRUE(SaveStoredDocument(doc, realId));
+    const CString postings = Postings();
+    Run("delete from ledmark_oper_by_hand");
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Документ не найден в базе данных: его удалил другой пользователь."), IDOK);
+    doc.lines = {PostingOfOperLine(CashLine("2"))};
+    long key = realId;
+    EXPECT_FALSE(SaveStoredDocument(doc, key));
+    script.verify();
+    EXPECT_EQ(Postings(), postings);
+    EXPECT_TRUE(dbReports.reports().empty());
+
+    UnreadableDocument unreadable;
+    key = realId;
+    EXPECT_FALSE(SaveStoredDocument(unreadable, key));
+    ASSERT_EQ(dbReports.reports().size(), 1u) << "the failed read is reported, and no deletion is claimed";
+    EXPECT_NE(dbReports.reports()[0].details.Find("ledmark_no_such_table"), -1);
+    dbReports.clear();
+}
+
+// The posting script refuses a line inside the save's transaction while the
+// user is slow to answer its message: the message is shown only after the
+// transaction has ended, so another user's save is not kept waiting on the
+// document counter the refused save had taken.
+TEST_F(StoredDocument, ARefusalsMessageWaitsForTheEndOfTheTransaction)
+{
+    appcore::RouteScriptMessagesToUser();
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->Execute("set session innodb_lock_wait_timeout=1", nullptr, adExecuteNoRecords);
+    bool otherSaved = false;
+    afxtest::InteractionScript script;
+    script.messageContaining(QStringLiteral("Нет такого счета"), IDOK, [&] {
+        try {
+            other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
+            otherSaved = true;
+        } catch (const _com_error&) {
+            // A lock-wait timeout: the refused save still holds the counter.
+        }
+    });
+    COperByHandRecord op = Operation({CashLine("5"), Line("199999999", "120111610", "6")});
+    long realId = -1;
+    EXPECT_FALSE(SaveStoredDocument(op, realId));
+    script.verify();
+    EXPECT_TRUE(otherSaved) << "the other user's counter update went through while the message was open";
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+}
+
+// Two manual operations opened at once propose the same number; saved at
+// the same moment on two connections, they are stored under two numbers. A
+// number the user typed is kept as typed.
+TEST_F(StoredDocument, TwoOperationsOpenedAtOnceSaveUnderDifferentNumbers)
+{
+    appcore::GetScriptHooks().evaluating = nullptr;  // the recorder is not made for two threads
+    const CString proposed = GL_NextNumber(COperByHandRecord::kTable, 1);
+    ASSERT_EQ(proposed, CString("1"));
+    auto opened = [&] {
+        COperByHandRecord op = Operation({CashLine("5")});
+        op.number = proposed;
+        op.proposedNumber = proposed;
+        return op;
+    };
+    COperByHandRecord mine = opened(), theirs = opened();
+    std::atomic<int> ready{0};
+    BOOL theirsSaved = FALSE;
+    CString theirsTaken, mineTaken;
+    std::thread other([&] {
+        CDbThreadSession session;
+        CThreadInterpriter scripts;
+        ++ready;
+        while (ready < 2)
+            std::this_thread::yield();
+        long key = -1;
+        theirsSaved = SaveStoredDocument(theirs, key, nullptr, &theirsTaken);
+    });
+    ++ready;
+    while (ready < 2)
+        std::this_thread::yield();
+    long key = -1;
+    const BOOL mineSaved = SaveStoredDocument(mine, key, nullptr, &mineTaken);
+    other.join();
+    ASSERT_TRUE(mineSaved);
+    ASSERT_TRUE(theirsSaved);
+    EXPECT_EQ(Text("select group_concat(number order by number separator ',') as str from ledmark_oper_by_hand"),
+              CString("1,2"));
+    EXPECT_EQ((mineTaken + "|" + theirsTaken) == CString("2|") || (mineTaken + "|" + theirsTaken) == CString("|2"), true)
+        << (LPCTSTR)mineTaken << "|" << (LPCTSTR)theirsTaken;
+
+    COperByHandRecord typed = Operation({CashLine("5")});
+    typed.number = "1";
+    long typedKey = -1;
+    CString taken = "?";
+    ASSERT_TRUE(SaveStoredDocument(typed, typedKey, nullptr, &taken));
+    EXPECT_EQ(taken, CString());
+    EXPECT_EQ(Text(FormatText("select number as str from ledmark_oper_by_hand where real_id=%d", typedKey)),
+              CString("1"));
 }
 
 } // namespace

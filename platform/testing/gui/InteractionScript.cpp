@@ -42,6 +42,14 @@ InteractionScript& InteractionScript::messageContaining(const QString& part, int
     return *this;
 }
 
+InteractionScript& InteractionScript::messageContaining(const QString& part, int answer,
+                                                        std::function<void()> meanwhile)
+{
+    m_steps.push_back(Step { AfxModalKind::Message, part, true, false, answer,
+                             [meanwhile = std::move(meanwhile)](DialogStep&) { meanwhile(); } });
+    return *this;
+}
+
 InteractionScript& InteractionScript::dialog(UINT templateId, Steps steps)
 {
     m_steps.push_back(Step { AfxModalKind::Dialog, QString::number(templateId), false, false, 0, std::move(steps) });

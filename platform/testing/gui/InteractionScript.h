@@ -51,6 +51,7 @@ public:
     // The same, with something done while the message is shown (another
     // user's change while the question waits), before it is answered.
     InteractionScript& message(const QString& text, int answer, std::function<void()> meanwhile);
+    InteractionScript& messageContaining(const QString& part, int answer, std::function<void()> meanwhile);
     // A modal dialog by its template id or its caption; the steps must close it.
     InteractionScript& dialog(UINT templateId, Steps steps);
     InteractionScript& dialogCaption(const QString& caption, Steps steps);
