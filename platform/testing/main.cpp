@@ -1,11 +1,31 @@
 // main() of every test binary: an offscreen application, numbers with ".",
 // no blinking cursor (so screenshots repeat), and a profile folder of its own.
+// A critical message fails the test that caused it: the program writes one
+// for a modal step that nobody answered (no interaction script expected it)
+// and for a question asked while the database holds locks.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+void FailOnCritical(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtCriticalMsg)
+        ADD_FAILURE() << "critical: " << text.toStdString();
+    if (qtHandler)
+        qtHandler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -16,6 +36,7 @@ int main(int argc, char** argv)
         setenv("VORNAL_PROFILE_DIR", profile.path().toUtf8().constData(), 1);
     QApplication app(argc, argv);
     QApplication::setCursorFlashTime(0);
+    qtHandler = qInstallMessageHandler(FailOnCritical);
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,6 +4,7 @@
 #include "ndbcore.h"
 
 #include <QStringList>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -129,6 +130,17 @@ TEST_F(ExecuteTest, FailuresAreReportedAndAnsweredEmpty)
     EXPECT_NE(reports.reports()[0].details.Find("nowhere"), -1);
 }
 
+// A failure the test never looked at is no pass.
+TEST_F(ExecuteTest, AReportNobodyCheckedFailsTheTest)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            vornal::testing::DbReportRecorder unchecked;
+            ExecuteSql("insert into no_such_table (id) values (1)");
+        },
+        "a database report the test never checked");
+}
+
 TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
 {
     {
@@ -147,6 +159,8 @@ TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
         EXPECT_FALSE(save.Commit()) << "a failed call inside leaves only a rollback";
     }
     EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
+    ASSERT_EQ(reports.reports().size(), 1u) << "the duplicate key, shown once the scope ended";
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint);
     {
         CDbTransaction save;
         {
@@ -162,6 +176,21 @@ TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
 }  // namespace
 
 namespace {
+
+// A batch in the SQL Server dialect goes to the server whole, and still runs
+// in one transaction: a failing later statement leaves nothing of the first.
+// (The statements are run here by the test server, which reads them alike.)
+TEST_F(ExecuteTest, AWholeSqlServerBatchIsAtomicToo)
+{
+    const long driver = GetDriverId(-1);
+    SetDriverId(0);
+    const int result = ExecuteSql("insert into x_rows (id) values (1);\ninsert into x_rows (id) values (1)");
+    SetDriverId(driver);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0) << "the first insert was rolled back";
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint);
+}
 
 // The server drops our connection (an administrator's KILL). Outside a
 // transaction the next call opens a new connection with the same settings and

@@ -1,5 +1,7 @@
 #include "DbReportRecorder.h"
 
+#include <gtest/gtest.h>
+
 #include <mutex>
 
 namespace vornal::testing {
@@ -18,6 +20,13 @@ std::vector<DbErrorReport>& Recorded()
     return reports;
 }
 
+// How many of the recorded reports the test has looked at.
+size_t& Seen()
+{
+    static size_t seen = 0;
+    return seen;
+}
+
 void Record(const DbErrorReport& report)
 {
     std::lock_guard lock(Mutex());
@@ -25,6 +34,12 @@ void Record(const DbErrorReport& report)
 }
 
 }  // namespace
+
+void FailOnDbReport(const DbErrorReport& report)
+{
+    ADD_FAILURE() << "a database report nobody expected: " << (LPCTSTR)report.message << "\n"
+                  << (LPCTSTR)report.details;
+}
 
 DbReportRecorder::DbReportRecorder() : previous_(SetDbErrorHook(&Record))
 {
@@ -34,10 +49,18 @@ DbReportRecorder::DbReportRecorder() : previous_(SetDbErrorHook(&Record))
 DbReportRecorder::~DbReportRecorder()
 {
     SetDbErrorHook(previous_);
+    std::lock_guard lock(Mutex());
+    for (size_t i = Seen(); i < Recorded().size(); ++i)
+        ADD_FAILURE() << "a database report the test never checked: " << (LPCTSTR)Recorded()[i].message << "\n"
+                      << (LPCTSTR)Recorded()[i].details;
+    Recorded().clear();
+    Seen() = 0;
 }
 
 const std::vector<DbErrorReport>& DbReportRecorder::reports() const
 {
+    std::lock_guard lock(Mutex());
+    Seen() = Recorded().size();
     return Recorded();
 }
 
@@ -45,6 +68,7 @@ void DbReportRecorder::clear()
 {
     std::lock_guard lock(Mutex());
     Recorded().clear();
+    Seen() = 0;
 }
 
 }  // namespace vornal::testing

@@ -1,5 +1,6 @@
 #include "FreshDatabase.h"
 
+#include "DbReportRecorder.h"
 #include "ndbcore.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,16 @@ QString DatabaseNameForThisBinary()
                                              << " failed: " << process.readAll().toStdString();
     return ::testing::AssertionSuccess();
 }
+
+// A database report that no recorder takes fails the running test.
+class FailOnUnexpectedReports : public ::testing::Environment {
+public:
+    void SetUp() override { SetDbErrorHook(&FailOnDbReport); }
+    void TearDown() override { SetDbErrorHook(nullptr); }
+};
+
+[[maybe_unused]] ::testing::Environment* const failOnUnexpectedReports =
+    ::testing::AddGlobalTestEnvironment(new FailOnUnexpectedReports);
 
 }  // namespace
 

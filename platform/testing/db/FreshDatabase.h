@@ -1,7 +1,8 @@
 // The database of one test binary on the test run's local server
 // (VORNAL_TEST_DB_DIR, VORNAL_TEST_DB_PORT): created fresh with the schema of
 // db/mysql/ once per process, named after the binary. A missing server is a
-// test failure, never a skip.
+// test failure, never a skip. A database report that no DbReportRecorder
+// takes fails the running test.
 #pragma once
 #include "ado.h"
 

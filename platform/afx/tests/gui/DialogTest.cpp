@@ -331,12 +331,18 @@ TEST(DialogTest, MissingTemplateGivesMinusOne)
 
 namespace {
 
-TEST(DialogTest, WithoutAScriptAModalStepIsRefusedAtOnce)
+// ... and fails the test that caused it: nobody expected it.
+TEST(DialogTest, WithoutAScriptAModalStepIsRefusedAtOnceAndFailsTheTest)
 {
     ASSERT_EQ(AfxGetModalDriver(), nullptr);
-    EXPECT_EQ(AfxMessageBox("Удалить эту строку ? ", MB_YESNO | MB_ICONQUESTION), IDCANCEL);
-    LoginDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(AfxMessageBox("Удалить эту строку ? ", MB_YESNO | MB_ICONQUESTION), IDCANCEL),
+                            "a modal step with no one to answer it");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            LoginDlg dlg;
+            EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        },
+        "Регистрация пользователя");
 }
 
 } // namespace
