@@ -4,8 +4,11 @@
 #include "LedmarkApi.h"
 #include <afx.h>
 
-// The code of an account given in full or as a short synthetic code of an
-// off-balance account ("17", "017"), which becomes "001700000".
+// The code of an account as 9 characters, for the two forms an account is
+// written in: a full code (9 characters, kept) or a short synthetic code of an
+// off-balance account (1 to 3 characters: "17", "017" become "001700000").
+// Any other text (empty, 4 to 8 characters, more than 9) cannot be an account
+// code and comes back as given.
 LEDMARK_API CString GL_GetReadableSchet(const char* s);
 // "304.05.2" (synthetic.analytic.source) becomes "230405000"; text without a
 // point comes back unchanged.

@@ -83,7 +83,8 @@ TEST_F(ChartLookups, TailFromEkrFollowsTheEconomicCode)
         {"150103", "226000", 1, "226"}, {"150201", "226001", 2, "226"}, {"150201", "340000", 3, "340"},
         {"150103", "229000", 1, "226"}, // no 229: the highest code of the prefix 22
         {"150103", "500000", 1, "211"}, // no prefix at all: the debit KOSGU of the account
-        {"120134", "", 2, "610"},       // an empty code is not a prefix of every row
+        {"120134", "", 2, "610"},       // an empty code is not a prefix of every row:
+        {"120134", "", 1, "510"},       // the debit KOSGU, not the highest one (610)
         {"121002", "", 1, "130"},       {"121002", "999999", 1, "130"}, {"120134", nullptr, 1, "000"},
         {"150103", "2'6000", 1, "211"},
     };

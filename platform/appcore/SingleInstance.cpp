@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "ScriptHooks.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -113,6 +115,8 @@ int FirstInstance(const char* className, const char* title)
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         close(fd);
         AskToComeForward(key);
+        appcore::ScriptLog("Программа с этим сервером, рабочим местом и пользователем уже запущена: "
+                           "её окно выведено вперёд, вторая не запускается.");
         return 0;
     }
     Claims()[key] = std::make_unique<InstanceClaim>(fd, key);

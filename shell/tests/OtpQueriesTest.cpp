@@ -69,6 +69,24 @@ TEST_F(OtpQueriesTest, UserPeriod)
     EXPECT_TRUE(reports.reports().empty());
 }
 
+// The user's year and month change only with the stored period: when the
+// update of tn fails after the year was taken, the session keeps its own.
+TEST_F(OtpQueriesTest, AFailedUpdateOfTheUsersPeriodLeavesTheSessionsYearAsItWas)
+{
+    const long year = g_lYear, month = g_lMonth;
+    g_lYear = 2024;
+    g_lMonth = 5;
+    ASSERT_TRUE(ExecuteSql("alter table tn add constraint tn_refused_period check (dpv2 is null or dpv2<>'2031-02-28')"));
+    EXPECT_FALSE(SaveUserMonthPeriod(1, 2031, 2, "01.02.2031", "28.02.2031"));
+    ASSERT_TRUE(ExecuteSql("alter table tn drop constraint tn_refused_period"));
+    EXPECT_EQ(g_lYear, 2024);
+    EXPECT_EQ(g_lMonth, 5);
+    EXPECT_NE(ExecuteCount("select g as cnt from tn where tn=1"), 2031) << "nothing stored";
+    EXPECT_EQ(reports.reports().size(), 1u);
+    g_lYear = year;
+    g_lMonth = month;
+}
+
 TEST_F(OtpQueriesTest, OneTimeSchemaSteps)
 {
     ASSERT_TRUE(ExecuteSql("drop table if exists spr_old_a;\ndrop table if exists spr_new_b;\n"

@@ -131,6 +131,7 @@ TEST_F(StartupRoadsTest, SecondInstanceOfTheSameWorkplaceEnds)
     const QString arguments = ShellProgram::LoginArguments("1", "123", Arm("ЛЕДМАРК"));
     ASSERT_TRUE(program->Start(arguments));
     const QByteArray refused = RunSecondProgram(arguments);
+    EXPECT_TRUE(refused.contains("уже запущена")) << "the second was refused: " << refused.constData();
     EXPECT_FALSE(refused.contains("Конфигурация загружена")) << refused.constData();
     EXPECT_NE(program->Frame(), nullptr) << "the first runs on";
     program.reset();

@@ -97,6 +97,7 @@ TEST_F(BookPicker, AnswersByMessage)
         const CChooserForm::Answer& a = form.answers[0];
         EXPECT_EQ(a.msg, 0x465u);
         EXPECT_EQ(a.wParam, WPARAM(a.lParam));
+        EXPECT_FALSE(a.chooserOpen) << "the answer comes once the chooser has closed";
         if (c.asText)
             EXPECT_EQ(a.text, c.answer);
         else

@@ -5,6 +5,7 @@
 #include "res/AppcoreResource.h"
 #include "res/TestResource.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ void CChooserForm::OnCodesChange()
 LRESULT CChooserForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message >= 0x400 && message < 0x8000) {
-        Answer answer{message, wParam, lParam, {}};
+        Answer answer{message, wParam, lParam, {}, QApplication::activeModalWidget() != nullptr};
         if (textAnswers)
             answer.text = QString::fromUtf8(reinterpret_cast<const char*>(lParam));
         answers.push_back(answer);

@@ -23,6 +23,7 @@ public:
         WPARAM wParam = 0;
         LPARAM lParam = 0;
         QString text;  // what a text answer pointed to, read in the handler
+        bool chooserOpen = false;  // a modal window was still up when it came
     };
     QStringList changes;
     std::vector<Answer> answers;

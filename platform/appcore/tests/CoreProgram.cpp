@@ -111,6 +111,13 @@ CConfigContents Configuration()
     goods.m_strFieldName = "name";
     goods.m_fields = {{"code", "Код", 60}, {"name", "Наименование", 200}, {"kol", "Количество", 80}};
     contents.m_sprs.push_back(goods);
+    CSprRecord hostile;  // a book whose table is no plain table name
+    hostile.m_nId = 91;
+    hostile.m_strTable = "spr_prd where 1=1";
+    hostile.m_strName = "Чужой";
+    hostile.m_strFieldId = "id";
+    hostile.m_strFieldName = "name";
+    contents.m_sprs.push_back(hostile);
     return contents;
 }
 

@@ -79,17 +79,19 @@ TEST_F(SprEditor, AFailedWriteWritesNothingAndKeepsTheEdits)
     ASSERT_EQ(grid.GetNCols(), 3) << "the key and the book's columns";
     afxtest::click(view, IDC_SPR_EDIT_ADD);
     grid.SetCellValue(0, 1, "B'2");
-    grid.SetCellValue(1, 1, "Скрепки");
-    grid.SetCellValue(1, 0, "");  // the name may not be empty: the database refuses
+    grid.SetCellValue(1, 0, "Бумага А4");  // written first
+    grid.SetCellValue(1, 1, "");  // the name may not be empty: the database refuses the later statement
     {
         vornal::testing::DbReportRecorder reports;
         afxtest::command(view, IDOK);
         EXPECT_EQ(reports.reports().size(), 1u);
     }
     EXPECT_EQ(ExecuteCount("select count(*) as cnt from appcore_test_book"), 1) << "nothing written";
+    EXPECT_EQ(ExecuteString("select name as str from appcore_test_book where code='A1'"), CString("Бумага"))
+        << "the earlier statement is taken back too";
     EXPECT_TRUE(view->IsEdited());
 
-    grid.SetCellValue(1, 0, "Бумага А4");
+    grid.SetCellValue(1, 1, "Скрепки");
     afxtest::command(view, IDOK);
     EXPECT_EQ(ExecuteString("select name as str from appcore_test_book where code='B''2'"), CString("Скрепки"));
     EXPECT_EQ(ExecuteString("select name as str from appcore_test_book where code='A1'"), CString("Бумага А4"));
@@ -105,6 +107,15 @@ TEST_F(SprEditor, AFailedWriteWritesNothingAndKeepsTheEdits)
     afxtest::flushDeletes();
     EXPECT_EQ(program.ChildCount(), 0) << "closed without writing";
     EXPECT_EQ(ExecuteCount("select count(*) as cnt from appcore_test_book"), 2);
+}
+
+TEST_F(SprEditor, ABookWhoseTableIsNoPlainTableNameIsRefusedBeforeSql)
+{
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Форма «spr_prd where 1=1» не найдена в конфигурации"), IDOK);
+    EXPECT_NE(CHelpers::FN_OpenDocument0("spr_prd where 1=1", 0, ""), 1);
+    script.verify();
+    EXPECT_EQ(program.ChildCount(), 0);
 }
 
 TEST_F(SprEditor, AddingRefusedWhereBooksAreNotExtended)

@@ -19,6 +19,8 @@ protected:
                                "insert into spr_test (id, name, ls) values (2, 'Молоко_топлёное', '41')\n"
                                "insert into spr_test (id, name, ls) values (3, 'Хлеб ржаной', null)\n"
                                "insert into spr_test (id, name, ls) values (7, 'Д''Артаньян и сыновья', null)"));
+        ASSERT_TRUE(ExecuteSql(CString("insert into spr_test (id, name) values (8, '") + MakeSqlStr("Папка C:\\Документы")
+                               + "')"));
     }
     vornal::testing::DbReportRecorder reports;
 };
@@ -48,6 +50,8 @@ TEST_F(LookupsTest, UniqueByNameFragments)
     EXPECT_EQ(id, 1);
     EXPECT_EQ(SuUniqByName("spr_test", "%", id), 1) << "LIKE signs are plain characters";
     EXPECT_EQ(SuUniqByName("spr_test", "б_р", id), 0) << "\"_\" is no wildcard either";
+    EXPECT_EQ(SuUniqByName("spr_test", "\\", id), 1) << "nor is the backslash an escape";
+    EXPECT_EQ(id, 8);
     CString code;
     EXPECT_EQ(SuUniqByName("spr_test", "_топл", code), 1);
     EXPECT_EQ(code, CString("2"));

@@ -141,7 +141,8 @@ TEST_F(Files, ShellStartsProgramsAndFailsQuietly)
     const QString script = dir.filePath("setupdesk");
     QFile program(script);
     ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-    program.write("#!/bin/sh\nprintf '%s|%s' \"$1\" \"$2\" > \"$3\"\n");
+    // The marker appears whole: written beside it, then moved into place.
+    program.write("#!/bin/sh\nprintf '%s|%s' \"$1\" \"$2\" > \"$3.part\" && mv \"$3.part\" \"$3\"\n");
     program.close();
     program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
     const CString parameters = FormatText("-1 \"два слова\" \"%s\"", marker);
@@ -150,7 +151,6 @@ TEST_F(Files, ShellStartsProgramsAndFailsQuietly)
     waited.start();
     while (!QFile::exists(marker) && waited.elapsed() < 5000)
         QThread::msleep(10);
-    QThread::msleep(50);
     EXPECT_EQ(contents(marker), QByteArray("-1|два слова"));
 }
 
