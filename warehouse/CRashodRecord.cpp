@@ -33,16 +33,17 @@ double Quantity(const CString& text)
     return std::atof(NullInt0(text));
 }
 
-// The sum of a column over rows read with their update lock.
-BOOL LockedSum(const CString& table, const CString& where, double& sum)
+// The quantities of the rows of `where` per material, read with their update
+// lock (in material order, so two saves lock the same rows in the same order).
+BOOL LockedSums(const CString& table, const CString& where, std::map<CString, double>& sums)
 {
     try {
         _RecordsetPtr rs;
         rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((const char*)SqlLockRow("kol", table, where), GetConnection().GetInterfacePtr(), adOpenForwardOnly,
-                 adLockReadOnly, adCmdText);
+        rs->Open((const char*)(SqlLockRow("id,kol", table, where + " order by id")), GetConnection().GetInterfacePtr(),
+                 adOpenForwardOnly, adLockReadOnly, adCmdText);
         for (; !rs->adoEOF; rs->MoveNext())
-            sum += std::atof(SafeArayToString(rs->GetCollect(0L)));
+            sums[SafeArayToString(rs->GetCollect(0L))] += std::atof(SafeArayToString(rs->GetCollect(1L)));
         rs->Close();
         return TRUE;
     } catch (const _com_error& e) {
@@ -200,12 +201,16 @@ BOOL CRashodRecord::Save(long& shortLine, bool& created)
         for (const CRashodLine& line : lines)
             if (!WholeNumber(line.id).IsEmpty() && Quantity(line.kol) != 0)
                 left[WholeNumber(line.id)] = 0;
-        for (auto& [id, stock] : left) {
-            const CString movements = FormatText("prd=%s and nv=%s and id=%s", department, statement, id);
-            double issued = 0;
-            if (!LockedSum("stovan_prx1", movements, stock) || !LockedSum("stovan_rsx1", movements, issued))
+        if (!left.empty()) {
+            CString ids;
+            for (const auto& entry : left)
+                ids += (ids.IsEmpty() ? "" : ",") + entry.first;
+            const CString movements = FormatText("prd=%s and nv=%s and id in (%s)", department, statement, ids);
+            std::map<CString, double> received, issued;
+            if (!LockedSums("stovan_prx1", movements, received) || !LockedSums("stovan_rsx1", movements, issued))
                 return FALSE;
-            stock -= issued;
+            for (auto& [id, stock] : left)
+                stock = received[id] - issued[id];
         }
         for (size_t i = 0; i < lines.size(); ++i) {
             const CString id = WholeNumber(lines[i].id);
