@@ -13,7 +13,8 @@
 //
 // (one string in the script). Parts are separated by "|": the first part holds
 // the grid's options (it may be empty), every further part is one column, its
-// items separated by ",": the caption, the width in pixels, then any of
+// items separated by ",": the caption, the width in pixels of the layouts'
+// scale (they follow the dialog's units as its controls do), then any of
 //   button                   a chooser button (event 5)
 //   left | center | right    alignment (also align=0|1|2)
 //   locked                   grey and never edited
@@ -24,8 +25,8 @@
 //   list=1/2/3/4             a list column offering these entries
 // A caption with a "," or "|" is written in double quotes (doubled in the
 // script: ""Итого, руб."").
-// Grid options: check (row check boxes), vheader=N (row header width, 0 none),
-// rowheight=N, rows=N, fullrow (whole-row highlight), report (SetReportType
+// Grid options: check (row check boxes), vheader=N (row header width, 0 none;
+// pixels as the widths), rowheight=N (likewise), rows=N, fullrow (whole-row highlight), report (SetReportType
 // 4), nohscroll, keepratio.
 //
 // Cell kinds (SetColType) and what they accept as typed: 0 text, anything;

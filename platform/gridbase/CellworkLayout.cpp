@@ -4,6 +4,8 @@
 #include "CellworkRowHeader.h"
 #include "CellworkView.h"
 
+#include "afx.h"
+
 #include <QHash>
 #include <QStringList>
 #include <QtDebug>
@@ -80,15 +82,16 @@ bool columnItem(CellworkColumn& c, const QString& key, const QString& value)
     return true;
 }
 
-// One grid option; false when it is not known.
-bool gridOption(CellworkView* view, const QString& key, const QString& value)
+// One grid option; false when it is not known. Sizes in pixels of the
+// layouts' scale follow the dialog's units.
+bool gridOption(CellworkView* view, const QString& key, const QString& value, const AfxDialogUnits& units)
 {
     if (key == QLatin1String("check"))
         view->setChecks(true);
     else if (key == QLatin1String("vheader"))
-        view->rowHeader()->setWidth(value.toInt());
+        view->rowHeader()->setWidth(units.layoutX(value.toInt()));
     else if (key == QLatin1String("rowheight"))
-        view->setRowHeight(value.toInt());
+        view->setRowHeight(units.layoutY(value.toInt()));
     else if (key == QLatin1String("rows"))
         view->setRowCount(value.toInt());
     else if (key == QLatin1String("fullrow"))
@@ -118,13 +121,15 @@ void ApplyCellworkLayout(CellworkView* view, const QString& text, int controlId)
     if (text.trimmed().isEmpty())
         return;
     const QStringList parts = splitOutsideQuotes(text, QLatin1Char('|'));
+    // The grid shows its dialog's font: widths scale with the dialog's units.
+    const AfxDialogUnits units = AfxDialogUnitsOf(view);
     std::vector<CellworkColumn> columns;
     for (qsizetype p = 1; p < parts.size(); ++p) {
         const QStringList items = splitOutsideQuotes(parts[p], QLatin1Char(','));
         CellworkColumn column;
         column.caption = unquoted(items.value(0));
         if (items.size() > 1 && !items[1].isEmpty())
-            column.width = std::max(1, items[1].toInt());
+            column.width = std::max(1, units.layoutX(items[1].toInt()));
         for (qsizetype i = 2; i < items.size(); ++i) {
             QString key, value;
             splitItem(items[i], key, value);
@@ -139,7 +144,7 @@ void ApplyCellworkLayout(CellworkView* view, const QString& text, int controlId)
     for (const QString& option : splitOutsideQuotes(parts[0], QLatin1Char(','))) {
         QString key, value;
         splitItem(option, key, value);
-        if (!key.isEmpty() && !gridOption(view, key, value))
+        if (!key.isEmpty() && !gridOption(view, key, value, units))
             qWarning("Cellwork %d: unknown grid option \"%s\"", controlId, qPrintable(option));
     }
     view->applyWidths();
