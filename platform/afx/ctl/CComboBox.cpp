@@ -4,6 +4,9 @@
 #include "wnd/NativeWindowProc.h"
 #include "wnd/WndHandleTable.h"
 #include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -13,13 +16,27 @@ IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
 namespace {
 
+// The list of a combo box closes before Qt puts the chosen entry in place, so
+// for a choice the close-up waits for the selection: CBN_SELCHANGE,
+// CBN_SELENDOK, then CBN_CLOSEUP, as the window system sends them. A list
+// closed without a choice sends CBN_SELENDCANCEL and CBN_CLOSEUP at once.
 class Combo : public QComboBox {
 public:
-    using QComboBox::QComboBox;
+    explicit Combo(QWidget* parent) : QComboBox(parent)
+    {
+        // Installed after the list's own filters, so it sees a choosing key or
+        // click before the list acts on it.
+        view()->installEventFilter(this);
+        view()->viewport()->installEventFilter(this);
+        view()->parentWidget()->installEventFilter(this);
+    }
     bool sorted = false;
     bool dropped = false;
+    bool picking = false;  // a choosing key or click is on its way
+    bool closing = false;  // the list closed for a choice not yet in place
     void showPopup() override
     {
+        picking = closing = false;
         notify(CBN_DROPDOWN);
         dropped = true;
         QComboBox::showPopup();
@@ -27,8 +44,24 @@ public:
     void hidePopup() override
     {
         QComboBox::hidePopup();
-        if (dropped) {
-            dropped = false;
+        if (!dropped)
+            return;
+        dropped = false;
+        if (picking) {
+            picking = false;
+            closing = true;
+            return;
+        }
+        notify(CBN_SELENDCANCEL);
+        notify(CBN_CLOSEUP);
+    }
+    // The user's choice is in place (QComboBox::activated).
+    void chosen()
+    {
+        notify(CBN_SELCHANGE);
+        notify(CBN_SELENDOK);
+        if (closing) {
+            closing = false;
             notify(CBN_CLOSEUP);
         }
     }
@@ -36,6 +69,30 @@ public:
     {
         if (WndRecord* rec = WndHandleTable::findWidget(this))
             AfxNotifyParent(rec->hwnd, code);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        const QEvent::Type type = e->type();
+        if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::MouseButtonPress
+            && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+            return QComboBox::eventFilter(o, e);
+        // Every key and click in the open list says anew whether it chooses;
+        // Enter chooses at its shortcut check, before the key press itself.
+        bool choosing = false;
+        if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && o == view()) {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            choosing = (key == Qt::Key_Return || key == Qt::Key_Enter) && view()->currentIndex().isValid();
+        } else if (type == QEvent::MouseButtonRelease && o == view()->viewport()) {
+            choosing = view()->indexAt(static_cast<QMouseEvent*>(e)->position().toPoint()).isValid();
+        }
+        picking = choosing && dropped;
+        if (picking) {
+            // A choice the list then ignores leaves nothing behind.
+            QMetaObject::invokeMethod(this, [this] { picking = false; }, Qt::QueuedConnection);
+        }
+        return QComboBox::eventFilter(o, e);
     }
 };
 
@@ -103,10 +160,7 @@ LRESULT proc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool& handl
 void connect(QWidget* w, HWND h)
 {
     auto* c = static_cast<Combo*>(w);
-    QObject::connect(c, &QComboBox::activated, c, [h] {
-        AfxNotifyParent(h, CBN_SELCHANGE);
-        AfxNotifyParent(h, CBN_SELENDOK);
-    });
+    QObject::connect(c, &QComboBox::activated, c, [c] { c->chosen(); });
     if (QLineEdit* e = c->lineEdit())
         QObject::connect(e, &QLineEdit::textEdited, c, [h] { AfxNotifyParent(h, CBN_EDITCHANGE); });
 }
@@ -118,26 +172,28 @@ void AfxRegisterComboBoxClass()
     AfxRegisterControlClass({ "ComboBox", &create, [] { return static_cast<CWnd*>(new CComboBox); }, &proc, &connect });
 }
 
-void AfxComboUserOpen(CComboBox* pCombo) { AfxNotifyParent(pCombo->m_hWnd, CBN_DROPDOWN); }
+void AfxComboUserOpen(CComboBox* pCombo)
+{
+    if (Combo* c = combo(pCombo); c && !c->dropped)
+        c->showPopup();
+}
 
 void AfxComboUserPick(CComboBox* pCombo, int nIndex)
 {
     Combo* c = combo(pCombo);
     if (!c)
         return;
-    HWND h = pCombo->m_hWnd;
+    AfxComboUserOpen(pCombo);
     if (nIndex < 0 || nIndex >= c->count()) {
-        AfxNotifyParent(h, CBN_CLOSEUP);
-        AfxNotifyParent(h, CBN_SELENDCANCEL);
+        c->hidePopup();
         return;
     }
-    {
-        QSignalBlocker block(c);
-        c->setCurrentIndex(nIndex);
-    }
-    AfxNotifyParent(h, CBN_CLOSEUP);
-    AfxNotifyParent(h, CBN_SELCHANGE);
-    AfxNotifyParent(h, CBN_SELENDOK);
+    // Enter on the entry in the open list, as the user chooses it.
+    c->view()->setCurrentIndex(c->model()->index(nIndex, c->modelColumn(), c->rootModelIndex()));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(c->view(), &press);
+    if (c->dropped)
+        c->hidePopup();  // an empty list never opened
 }
 
 void AfxComboUserChoice(CComboBox* pCombo, int nIndex)

@@ -1,8 +1,12 @@
 // CComboBox: drop-down (editable) and drop-down list combo boxes with item
-// data. A choice the user makes sends CBN_SELCHANGE and CBN_SELENDOK; opening
-// the list sends CBN_DROPDOWN before it shows (a handler may fill it), closing
-// it CBN_CLOSEUP; typing in the edit part CBN_EDITCHANGE. Changes made by the
-// program (SetCurSel, AddString...) send nothing, as on Windows.
+// data. Opening the list sends CBN_DROPDOWN before it shows (a handler may
+// fill it). A choice the user makes in the open list puts the entry in place,
+// then sends CBN_SELCHANGE, CBN_SELENDOK and CBN_CLOSEUP, in the window
+// system's order, so a close-up handler reads the new choice; a list closed
+// without a choice sends CBN_SELENDCANCEL and CBN_CLOSEUP. A choice with the
+// keys while the list is closed sends CBN_SELCHANGE and CBN_SELENDOK; typing
+// in the edit part CBN_EDITCHANGE. Changes made by the program (SetCurSel,
+// AddString...) send nothing, as on Windows.
 #pragma once
 #include "wnd/CWnd.h"
 
@@ -37,10 +41,10 @@ public:
 };
 
 void AfxRegisterComboBoxClass();
-// A choice as the user makes it: the list opens (CBN_DROPDOWN, which may
-// refill it), the entry is taken, the list closes (CBN_CLOSEUP), then
-// CBN_SELCHANGE and CBN_SELENDOK. An index out of the list closes it with
-// CBN_SELENDCANCEL and changes nothing.
+// A choice as the user makes it, through the real list: the list opens
+// (CBN_DROPDOWN, which may refill it), Enter takes the entry, and the
+// notifications follow as for a user's choice. An index out of the list
+// closes it with CBN_SELENDCANCEL and CBN_CLOSEUP and changes nothing.
 void AfxComboUserOpen(CComboBox* pCombo);
 void AfxComboUserPick(CComboBox* pCombo, int nIndex);
 void AfxComboUserChoice(CComboBox* pCombo, int nIndex);

@@ -2,6 +2,7 @@
 add_suite_test(afx_gui
   SOURCES tests/gui/MessageMapTest.cpp tests/gui/DialogTest.cpp tests/gui/ResourceTest.cpp
           tests/gui/ControlsTest.cpp tests/gui/TemplateFitTest.cpp
+          tests/gui/NotificationOrderTest.cpp
   DEPENDS testing_main testing_gui afx
   GUI)
 suite_add_resources(afx_gui tests/gui/res/gui_test.rc tests/gui/res/resource.h tests/gui/res/mark.png)
