@@ -1,5 +1,6 @@
-// main() of every test binary: an offscreen application, numbers with ".",
-// no blinking cursor (so screenshots repeat), and a profile folder of its own.
+// main() of every test binary: an offscreen application (unless a display
+// is named), numbers with ".", no blinking cursor (so screenshots repeat), a
+// profile folder of its own, and no modal step that waits for a person.
 // A critical message fails the test that caused it: the program writes one
 // for a modal step that nobody answered (no interaction script expected it)
 // and for a question asked while the database holds locks.
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("VORNAL_UNATTENDED", "1", 1);
     QTemporaryDir profile;
     if (!std::getenv("VORNAL_PROFILE_DIR"))
         setenv("VORNAL_PROFILE_DIR", profile.path().toUtf8().constData(), 1);

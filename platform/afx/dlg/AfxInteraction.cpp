@@ -33,9 +33,12 @@ int AfxRunModal(AfxModalRequest& req)
                   (const char*)(req.kind == AfxModalKind::Message ? req.text : req.caption));
         return 0;
     }
-    if (!g_driver && QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        // Nobody can answer a window that is never seen: a test without an
-        // interaction script must not hang on it.
+    if (!g_driver
+        && (QGuiApplication::platformName() == QLatin1String("offscreen")
+            || qEnvironmentVariableIsSet("VORNAL_UNATTENDED"))) {
+        // Nobody can answer a window that is never seen, nor one of a test
+        // run on a display: a test without an interaction script must not
+        // hang on it.
         qCritical("a modal step with no one to answer it (install an interaction script): %s \"%s\"",
                   req.kind == AfxModalKind::Message ? "message" : "window",
                   (const char*)(req.kind == AfxModalKind::Message ? req.text : req.caption));

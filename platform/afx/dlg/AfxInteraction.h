@@ -4,8 +4,10 @@
 // driver (the interaction script of testing_gui) that takes each step
 // synchronously: the window is shown and made active, the driver acts on it
 // (types, presses, answers) and must close it; nothing waits for a person.
-// On the offscreen platform without a driver a step is refused at once (a
-// message answers IDCANCEL, a dialog IDCANCEL) with a message on stderr.
+// On the offscreen platform, or when VORNAL_UNATTENDED is set (every test
+// binary sets it, also for a program it starts), a step without a driver is
+// refused at once (a message answers IDCANCEL, a dialog IDCANCEL) with a
+// message on stderr.
 #pragma once
 #include "wnd/AfxWinTypes.h"
 #include <functional>
