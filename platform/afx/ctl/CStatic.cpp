@@ -35,7 +35,15 @@ protected:
     void paintEvent(QPaintEvent* e) override
     {
         askColours();
-        QLabel::paintEvent(e);
+        if (!pixmap().isNull() || text().isEmpty()) {
+            QLabel::paintEvent(e);
+            return;
+        }
+        // The frame as a label draws it, the text as the window system does.
+        QFrame::paintEvent(e);
+        QPainter painter(this);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        AfxDrawStaticText(painter, contentsRect(), font(), text(), alignment(), wordWrap());
     }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
@@ -69,6 +77,71 @@ private:
     DWORD m_style;
     CString m_text;
 };
+
+struct StaticLine {
+    QString text;
+    int width = 0;
+};
+
+// The lines of a static text: its own line breaks, and words wrapped at the
+// width where it wraps.
+std::vector<StaticLine> staticLines(const QFontMetrics& fm, const QString& text, int width, bool wrap)
+{
+    std::vector<StaticLine> lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (!wrap) {
+            lines.push_back({ paragraph, fm.horizontalAdvance(paragraph) });
+            continue;
+        }
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString tried = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && fm.horizontalAdvance(tried) > width) {
+                lines.push_back({ line, fm.horizontalAdvance(line) });
+                line = word;
+            } else {
+                line = tried;
+            }
+        }
+        lines.push_back({ line, fm.horizontalAdvance(line) });
+    }
+    return lines;
+}
+
+} // namespace
+
+QSize AfxStaticTextExtent(const QFont& font, const QString& text, int width, bool wrap)
+{
+    const QFontMetrics fm(font);
+    const std::vector<StaticLine> lines = staticLines(fm, text, width, wrap);
+    int widest = 0;
+    for (const StaticLine& line : lines)
+        widest = qMax(widest, line.width);
+    return QSize(widest, int(lines.size()) * fm.height());
+}
+
+void AfxDrawStaticText(QPainter& painter, const QRect& rect, const QFont& font, const QString& text,
+                       Qt::Alignment alignment, bool wrap)
+{
+    // Lines follow each other at the font's height, with no leading between
+    // them, as the layouts were drawn: two lines fill two lines' units.
+    const QFontMetrics fm(font);
+    const std::vector<StaticLine> lines = staticLines(fm, text, rect.width(), wrap);
+    const int height = int(lines.size()) * fm.height();
+    int y = rect.top();
+    if (alignment & Qt::AlignVCenter)
+        y += (rect.height() - height) / 2;
+    else if (alignment & Qt::AlignBottom)
+        y += rect.height() - height;
+    painter.setFont(font);
+    for (const StaticLine& line : lines) {
+        const QRect box(rect.left(), y, rect.width(), fm.height());
+        painter.drawText(box, int(alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine, line.text);
+        y += fm.height();
+    }
+}
+
+namespace {
 
 Qt::Alignment alignmentOf(DWORD style)
 {

@@ -88,17 +88,10 @@ QString misfit(QWidget* w, const AfxDlgItemTemplate& item)
         if (!label->pixmap().isNull() || label->text().isEmpty())
             return {};
         const QRect room = label->contentsRect();
-        int flags = int(label->alignment());
-        if (label->wordWrap())
-            flags |= Qt::TextWordWrap;
-        const QFontMetrics fm = label->fontMetrics();
-        const QRect box = fm.boundingRect(QRect(0, 0, room.width(), 10000), flags, label->text());
-        // The lines' ink: the leading under the last line may be cut.
-        const int lines = qMax(1, qRound(double(box.height()) / fm.lineSpacing()));
-        const int height = (lines - 1) * fm.lineSpacing() + fm.height();
-        if (box.width() <= room.width() && height <= room.height())
+        const QSize need = AfxStaticTextExtent(label->font(), label->text(), room.width(), label->wordWrap());
+        if (need.width() <= room.width() && need.height() <= room.height())
             return {};
-        return QStringLiteral("needs %1x%2, has %3x%4").arg(box.width()).arg(height).arg(room.width()).arg(room.height());
+        return QStringLiteral("needs %1x%2, has %3x%4").arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         // The box or circle, its spacing, and the caption on one line.
