@@ -17,6 +17,7 @@
 #include "res/resource.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDate>
 #include <QDir>
 #include <QMenu>
@@ -315,6 +316,31 @@ TEST_F(MainFrameTest, PeriodByKindChecksTypedDates)
               1)
         << "equal days are accepted";
     RestoreDemoPeriod();
+}
+
+// Inner windows carry the workplace's icon, message boxes its caption.
+TEST_F(MainFrameTest, InnerWindowsAndMessagesLookLikeTheWorkplaces)
+{
+    Start("ЛЕДМАРК");
+    CView* view = Open(kPeriodKind);
+    ASSERT_NE(view, nullptr);
+    const HICON icon = view->GetParentFrame()->GetIcon(TRUE);
+    EXPECT_NE(icon, nullptr);
+    EXPECT_EQ(icon, frame->GetIcon(TRUE));
+    struct CaptionDriver : AfxModalDriver {
+        CString caption;
+        void run(AfxModalRequest& req) override
+        {
+            caption = req.caption;
+            if (req.widget)
+                req.widget->reject();
+        }
+        void leftOpen(AfxModalRequest&) override {}
+    } driver;
+    AfxSetModalDriver(&driver);
+    AfxMessageBox("Проверка");
+    AfxSetModalDriver(nullptr);
+    EXPECT_EQ(driver.caption, CString("Бухгалтерия"));
 }
 
 // The main frame with its first menu open, as a picture beside the test binary.

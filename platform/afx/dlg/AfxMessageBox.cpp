@@ -1,4 +1,5 @@
 #include "dlg/AfxMessageBox.h"
+#include "app/CWinApp.h"
 #include "dlg/AfxInteraction.h"
 #include "dlg/AfxMessageHold.h"
 #include "res/AfxResources.h"
@@ -107,7 +108,11 @@ int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT n
         std::fprintf(stderr, "%s\n", (const char*)text);
         return (nType & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
     }
-    CString caption(lpszCaption ? lpszCaption : QApplication::applicationName().toUtf8().constData());
+    // The application's name titles a box, as the window system does; the
+    // program sets it to the workplace's caption.
+    LPCTSTR appName = AfxGetAppName();
+    CString caption(lpszCaption ? lpszCaption
+                                : (appName && *appName ? appName : QApplication::applicationName().toUtf8().constData()));
     if (qApp && QThread::currentThread() != qApp->thread()) {
         int result = IDCANCEL;
         QMetaObject::invokeMethod(

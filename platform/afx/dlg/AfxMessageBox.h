@@ -1,6 +1,8 @@
 // Message boxes (AfxMessageBox, CWnd::MessageBox, MessageBox) with Russian
-// button texts, through the interaction point. One raised on another thread is
-// shown on the user-interface thread, which the caller waits for.
+// button texts, through the interaction point. A box without a caption of its
+// own is titled with the application's name (the program's workplace). One
+// raised on another thread is shown on the user-interface thread, which the
+// caller waits for.
 #pragma once
 #include "wnd/AfxWinTypes.h"
 

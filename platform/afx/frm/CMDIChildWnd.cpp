@@ -33,8 +33,12 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     }
     if (!Create(nullptr, m_strTitle, dwDefaultStyle & ~WS_VISIBLE, rectDefault, parent, pContext))
         return FALSE;
+    // The template's own icon, else the program's window's (the workplace's).
     HINSTANCE iconModule = hModule ? hModule : AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), "ICON");
-    if (HICON icon = iconModule ? LoadIcon(iconModule, MAKEINTRESOURCE(nIDResource)) : nullptr)
+    HICON icon = iconModule ? LoadIcon(iconModule, MAKEINTRESOURCE(nIDResource)) : nullptr;
+    if (!icon)
+        icon = parent->GetIcon(TRUE);
+    if (icon)
         SetIcon(icon, TRUE);
     return TRUE;
 }
