@@ -97,6 +97,7 @@ long StoredDocumentId(const CString& table, long realId)
 
 BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, CString* takenNumber)
 {
+    CDbTask task("Не удалось записать документ");
     CString* number = document.Number();
     const CString typed = number ? *number : CString();
     CString taken;

@@ -44,8 +44,8 @@ SQLRETURN Check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const QS
 
 QString StatementForReport(const QString& sql)
 {
-    const QString t = sql.simplified();
-    return t.size() > 300 ? t.left(300) + QStringLiteral("…") : t;
+    // Whole: the report's details keep it for support.
+    return sql.simplified();
 }
 
 QString ExecutingDoing(const QString& sql)

@@ -22,7 +22,7 @@ inline bool Succeeded(SQLRETURN rc)
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
 
-// A statement text cut for an error report.
+// A statement text for an error report, on one line.
 QString StatementForReport(const QString& sql);
 // "выполнение: <statement>" and "чтение результата: <statement>".
 QString ExecutingDoing(const QString& sql);

@@ -75,6 +75,7 @@ int LockStoredRow(const CString& table, long realId)
 
 BOOL DeleteDocumentRow(const CString& table, long realId, const CString& lineTablesSql)
 {
+    CDbTask task("Не удалось удалить документ");
     CDbTransaction removal;
     if (!removal.IsUsable() || LockStoredRow(table, realId) != 1)
         return FALSE;

@@ -1,5 +1,7 @@
 #include "DbErrorReport.h"
 
+#include "DbErrorHeadline.h"
+
 #include <atomic>
 #include <cstdio>
 
@@ -51,9 +53,19 @@ DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context)
     DbErrorReport report;
     report.kind = error.Kind();
     report.message = DbErrorMessage(report.kind);
-    QString details = error.Description().qstring();
-    if (!error.SqlState().isEmpty())
-        details += QStringLiteral("\nSQLSTATE %1, код %2").arg(error.SqlState()).arg(error.NativeError());
+    report.headline = DbErrorHeadline(error);
+    // Every diagnostic of the driver, whole, then what we were doing.
+    QString details;
+    for (const DbDiagnostic& d : error.Diagnostics())
+        details += QStringLiteral("%1SQLSTATE %2, код %3: %4")
+                       .arg(details.isEmpty() ? QString() : QStringLiteral("\n"), d.sqlState)
+                       .arg(d.nativeError)
+                       .arg(d.message);
+    if (details.isEmpty()) {
+        details = error.Description().qstring();
+        if (!error.SqlState().isEmpty())
+            details += QStringLiteral("\nSQLSTATE %1, код %2").arg(error.SqlState()).arg(error.NativeError());
+    }
     if (!error.Doing().isEmpty())
         details += QStringLiteral("\nПри: ") + error.Doing();
     if (context && *context)

@@ -14,8 +14,9 @@
 
 struct DbErrorReport {
     DbErrorKind kind = DbErrorKind::Other;
-    CString message;  // for the bookkeeper
-    CString details;  // for the administrator
+    CString message;   // for the bookkeeper: the kind's advice
+    CString details;   // for the administrator
+    CString headline;  // one line: what failed and the server's words (DbErrorHeadline.h)
 };
 
 using DbErrorHook = void (*)(const DbErrorReport& report);

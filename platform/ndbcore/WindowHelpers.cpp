@@ -45,8 +45,14 @@ HBITMAP LoadIconAsBitmap(HINSTANCE module, UINT iconId)
 
 void ShowDbErrorReport(const DbErrorReport& report)
 {
-    CString text = report.message;
+    // One line of what failed; the kind's advice, the driver's diagnostics
+    // and the statement below it, behind "Подробнее".
+    if (report.headline.IsEmpty()) {
+        AfxMessageBoxWithDetails(report.message, report.details, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    CString details = report.message;
     if (!report.details.IsEmpty())
-        text += "\n\n" + report.details;
-    AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+        details += "\n\n" + report.details;
+    AfxMessageBoxWithDetails(report.headline, details, MB_OK | MB_ICONSTOP);
 }

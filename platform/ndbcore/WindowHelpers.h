@@ -13,6 +13,8 @@ int BrowseForFolder(HWND parent, LPCTSTR title, CString& folder);
 // The icon of a resource id as a 16x16 bitmap, searched in the module first
 // and then in every loaded deliverable; NULL when none has it.
 HBITMAP LoadIconAsBitmap(HINSTANCE module, UINT iconId);
-// Shows a report with a stop icon: the bookkeeper's message, then the details.
-// Safe from any thread (the box appears on the user-interface thread).
+// Shows a report with a stop icon: its one line of what failed, and the
+// kind's advice, the driver's diagnostics and the statement as the box's
+// details ("Подробнее"). Safe from any thread (the box appears on the
+// user-interface thread).
 void ShowDbErrorReport(const DbErrorReport& report);

@@ -11,6 +11,7 @@
 #include "DbSettings.h"
 #include "DbDialect.h"
 #include "DbErrorReport.h"
+#include "DbErrorHeadline.h"
 #include "DbSession.h"
 #include "CDbTransaction.h"
 #include "DbExecute.h"

@@ -20,6 +20,7 @@ enum class AfxModalKind { Message, Dialog, Chooser };
 struct AfxModalRequest {
     AfxModalKind kind = AfxModalKind::Dialog;
     CString text;           // a message's text; a chooser's prompt
+    CString details;        // a message's details, shown behind "Подробнее..."
     CString caption;
     UINT type = 0;          // MB_ flags of a message
     CString templateName;   // a dialog's template id ("910") or name

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <QTranslator>
 #include <cstdio>
 #include <vector>
 
@@ -51,10 +52,39 @@ QMessageBox::Icon iconOf(UINT type)
     }
 }
 
-int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type)
+// The box's own captions in Russian: the button that shows its details.
+class BoxCaptions : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "QMessageBox") != 0)
+            return {};
+        if (qstrcmp(source, "Show Details...") == 0)
+            return QStringLiteral("Подробнее...");
+        if (qstrcmp(source, "Hide Details...") == 0)
+            return QStringLiteral("Скрыть подробности");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void installBoxCaptions()
+{
+    static BoxCaptions* captions = nullptr;
+    if (!captions) {
+        captions = new BoxCaptions;
+        QCoreApplication::installTranslator(captions);
+    }
+}
+
+int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type, const CString& details)
 {
     QWidget* parent = pOwner && pOwner->GetQWidget() ? pOwner->GetQWidget()->window() : QApplication::activeWindow();
     QMessageBox box(iconOf(type), caption.ToQString(), text.ToQString(), QMessageBox::NoButton, parent);
+    if (!details.IsEmpty()) {
+        installBoxCaptions();
+        box.setDetailedText(details.ToQString());
+    }
     std::vector<ButtonKind> kinds = buttonsOf(type);
     size_t def = (type & MB_DEFMASK) >> 8;
     for (size_t i = 0; i < kinds.size(); ++i) {
@@ -70,6 +100,7 @@ int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type
     req.text = text;
     req.caption = caption;
     req.type = (UINT)type;
+    req.details = details;
     req.widget = &box;
     AfxRunModal(req);
     QAbstractButton* clicked = box.clickedButton();
@@ -90,6 +121,17 @@ int refusedAnswer(UINT type)
 
 int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
+    return AfxMessageBoxFor(pOwner, lpszText, lpszCaption, nType, nullptr);
+}
+
+int AfxMessageBoxWithDetails(LPCTSTR lpszText, LPCTSTR lpszDetails, UINT nType)
+{
+    return AfxMessageBoxFor(nullptr, lpszText, nullptr, nType, lpszDetails);
+}
+
+int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType, LPCTSTR lpszDetails)
+{
+    const CString details(lpszDetails ? lpszDetails : "");
     CString text(lpszText ? lpszText : "");
     if (AfxMessagesHeld()) {
         CString caption(lpszCaption ? lpszCaption : "");
@@ -98,14 +140,17 @@ int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT n
                       (const char*)text);
             return refusedAnswer(nType);
         }
-        AfxShowWhenFree([text, caption, nType] {
-            AfxMessageBoxFor(nullptr, text, caption.IsEmpty() ? nullptr : (LPCTSTR)caption, nType);
+        AfxShowWhenFree([text, caption, nType, details] {
+            AfxMessageBoxFor(nullptr, text, caption.IsEmpty() ? nullptr : (LPCTSTR)caption, nType,
+                             details.IsEmpty() ? nullptr : (LPCTSTR)details);
         });
         return IDOK;
     }
     if (!qApp) {
         // No windows at all (a tool run without the interface): the text goes to stderr.
         std::fprintf(stderr, "%s\n", (const char*)text);
+        if (!details.IsEmpty())
+            std::fprintf(stderr, "%s\n", (const char*)details);
         return (nType & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
     }
     // The application's name titles a box, as the window system does; the
@@ -116,10 +161,10 @@ int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT n
     if (qApp && QThread::currentThread() != qApp->thread()) {
         int result = IDCANCEL;
         QMetaObject::invokeMethod(
-            qApp, [&] { result = showBox(nullptr, text, caption, nType); }, Qt::BlockingQueuedConnection);
+            qApp, [&] { result = showBox(nullptr, text, caption, nType, details); }, Qt::BlockingQueuedConnection);
         return result;
     }
-    return showBox(pOwner, text, caption, nType);
+    return showBox(pOwner, text, caption, nType, details);
 }
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT)

@@ -37,4 +37,7 @@ class CWnd;
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType);
+int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType, LPCTSTR lpszDetails);
+// A box whose details (shown behind its button "Подробнее...") follow the text.
+int AfxMessageBoxWithDetails(LPCTSTR lpszText, LPCTSTR lpszDetails, UINT nType);
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);

@@ -1,11 +1,13 @@
 // The folder chooser and the message-box report of database errors, taken
 // through the interaction script as a user would.
+#include "FreshDatabase.h"
 #include "InteractionScript.h"
 #include "ndbcore.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -35,16 +37,55 @@ TEST(WindowHelpers, FolderChooserFillsTheBufferOnlyWhenChosen)
     script.verify();
 }
 
-TEST(WindowHelpers, ReportsShowTheKindsMessageAndTheDriversText)
+// The error box: one line of what failed with the server's own words; the
+// kind's advice, the driver's diagnostics and the whole statement behind
+// "Подробнее".
+TEST(WindowHelpers, ADatabaseErrorReadsAsOneLineWithTheDetailsBelow)
 {
-    afxtest::InteractionScript script;
-    script.messageContaining("Нет связи с сервером базы данных", IDOK);
+    ASSERT_TRUE(vornal::testing::UseFreshDatabase());
+    ASSERT_TRUE(ExecuteSql("create table box_test (id int primary key, note varchar(20))\n"
+                           "insert into box_test values (1, 'первая')"));
+    struct Case {
+        const char* what;
+        std::function<void()> fail;
+        QString line;
+        QStringList inDetails;
+    } cases[] = {
+        {"a document's save refused by the server",
+         [] {
+             CDbTask task("Не удалось записать документ");
+             ExecuteSql("insert into box_test values (1, 'вторая')");
+         },
+         QStringLiteral("Не удалось записать документ: Duplicate entry '1' for key 'PRIMARY'"),
+         {DbErrorMessage(DbErrorKind::Constraint).ToQString(), QStringLiteral("SQLSTATE 23000, код 1062"),
+          QStringLiteral("]Duplicate entry"), QStringLiteral("insert into box_test values (1, 'вторая')")}},
+        {"a read of a table that is not there",
+         [] { ExecuteString("select note as str from no_such_table"); },
+         QStringLiteral("Не удалось прочитать данные: Table '%1.no_such_table' doesn't exist")
+             .arg(GetDataBaseName().ToQString()),
+         {QStringLiteral("SQLSTATE 42S02"), QStringLiteral("select note as str from no_such_table")}},
+        {"the server gone",
+         [] {
+             ReportDBError(_com_error(E_FAIL, "Lost connection", "выполнение: update tn set g=2026",
+                                      {DbDiagnostic{"HY000", 2013, "[ma-3.1.20]Lost connection to server during query"}}),
+                           1, NULL);
+         },
+         QStringLiteral("Нет связи с сервером базы данных: Lost connection to server during query"),
+         {DbErrorMessage(DbErrorKind::ConnectionLost).ToQString(), QStringLiteral("SQLSTATE HY000, код 2013"),
+          QStringLiteral("update tn set g=2026")}},
+    };
     const DbErrorHook previous = SetDbErrorHook(&ShowDbErrorReport);
-    ReportDBError(_com_error(E_FAIL, "Lost connection to server", "чтение",
-                             {DbDiagnostic{"HY000", 2013, "Lost connection to server"}}),
-                  1, NULL);
+    for (const Case& c : cases) {
+        afxtest::InteractionScript script;
+        script.message(c.line, IDOK);
+        c.fail();
+        script.verify();
+        ASSERT_EQ(script.details().size(), 1) << c.what;
+        for (const QString& part : c.inDetails)
+            EXPECT_TRUE(script.details()[0].contains(part))
+                << c.what << ": " << part.toStdString() << " in " << script.details()[0].toStdString();
+    }
     SetDbErrorHook(previous);
-    script.verify();
     EXPECT_EQ(LoadIconAsBitmap(nullptr, 64999), nullptr);
 }
 

@@ -117,6 +117,8 @@ bool InteractionScript::matches(const Step& step, const AfxModalRequest& req) co
 void InteractionScript::run(AfxModalRequest& req)
 {
     m_shown << describe(req);
+    if (req.kind == AfxModalKind::Message)
+        m_details << req.details.ToQString();
     if (m_steps.empty() || !matches(m_steps.front(), req)) {
         m_currentUnexpected = true;
         ADD_FAILURE() << "unexpected " << describe(req).toStdString() << "; expected "

@@ -63,6 +63,8 @@ public:
     bool finished() const { return m_steps.empty(); }
     // Everything shown so far, one line per step.
     const QStringList& shown() const { return m_shown; }
+    // The details of each message shown, in order (empty for a plain one).
+    const QStringList& details() const { return m_details; }
     const QList<UINT>& beeps() const { return m_beeps; }
 
     void run(AfxModalRequest& req) override;
@@ -84,6 +86,7 @@ private:
 
     std::deque<Step> m_steps;
     QStringList m_shown;
+    QStringList m_details;
     QList<UINT> m_beeps;
     bool m_currentUnexpected = false;
     AfxModalDriver* m_previous = nullptr;
