@@ -14,6 +14,7 @@ CSprPickerDlg::CSprPickerDlg(const appcore::PickerSetup& setup, appcore::PickerR
 BEGIN_MESSAGE_MAP(CSprPickerDlg, CDialog)
     ON_EN_CHANGE(IDC_PICKER_SEARCH, OnSearchChange)
     ON_LBN_DBLCLK(IDC_PICKER_LIST, OnListDblClk)
+    ON_LBN_SELCHANGE(IDC_PICKER_LIST, OnListSelChange)
 END_MESSAGE_MAP()
 
 CListBox* CSprPickerDlg::List()
@@ -31,8 +32,55 @@ BOOL CSprPickerDlg::OnInitDialog()
     if (auto* list = qobject_cast<QListWidget*>(List()->GetQWidget()))
         list->setUniformItemSizes(true);
     FillList();
-    GotoDlgCtrl(m_setup.search.IsEmpty() ? static_cast<CWnd*>(List()) : GetDlgItem(IDC_PICKER_SEARCH));
+    // Typing goes to the search field; the keys that move in a list move the
+    // current row from there, Enter chooses it and Escape cancels.
+    GotoDlgCtrl(GetDlgItem(IDC_PICKER_SEARCH));
     return FALSE;
+}
+
+BOOL CSprPickerDlg::PreTranslateMessage(MSG* pMsg)
+{
+    CWnd* focus = GetFocus();
+    CWnd* search = GetDlgItem(IDC_PICKER_SEARCH);
+    if (pMsg->message == WM_KEYDOWN && focus && search && focus->m_hWnd == search->m_hWnd) {
+        CListBox* list = List();
+        const int count = list->GetCount();
+        const int page = 10;
+        int step = 0;
+        switch (pMsg->wParam) {
+        case VK_UP: step = -1; break;
+        case VK_DOWN: step = 1; break;
+        case VK_PRIOR: step = -page; break;
+        case VK_NEXT: step = page; break;
+        default: break;
+        }
+        if (step != 0) {
+            if (count > 0)
+                MoveTo(qBound(0, list->GetCaretIndex() < 0 ? 0 : list->GetCaretIndex() + step, count - 1));
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+// The row becomes the current one and the only one chosen.
+void CSprPickerDlg::MoveTo(int item)
+{
+    CListBox* list = List();
+    if (m_setup.multi) {
+        list->SetSel(-1, FALSE);
+        list->SetSel(item, TRUE);
+        list->SetCaretIndex(item);
+    } else {
+        list->SetCurSel(item);
+    }
+}
+
+void CSprPickerDlg::OnListSelChange()
+{
+    // A row chosen with the mouse leaves the typing in the search field.
+    if (CWnd* search = GetDlgItem(IDC_PICKER_SEARCH))
+        search->SetFocus();
 }
 
 CString CSprPickerDlg::RowText(const appcore::PickerRow& row) const
@@ -55,7 +103,7 @@ void CSprPickerDlg::FillList()
     QSet<QString> current;
     for (const QString& key : keys)
         current.insert(key.trimmed());
-    int first = -1;
+    int first = -1;  // the caller's current row, else the first one
     for (size_t i = 0; i < m_rows.rows.size(); ++i) {
         const appcore::PickerRow& row = m_rows.rows[i];
         if (!appcore::RowMatches(row, search.ToQString()))
@@ -69,10 +117,12 @@ void CSprPickerDlg::FillList()
         if (m_setup.multi)
             list->SetSel(item, TRUE);
     }
-    if (first < 0 && !m_shown.empty() && !search.IsEmpty())
+    if (first < 0 && !m_shown.empty())
         first = 0;
     if (first >= 0 && !m_setup.multi)
         list->SetCurSel(first);
+    else if (first >= 0)
+        list->SetCaretIndex(first);
     CString count;
     count.Format("Строк: %d из %d", int(m_shown.size()), int(m_rows.rows.size()));
     SetDlgItemText(IDC_PICKER_COUNT, count);
@@ -94,8 +144,11 @@ void CSprPickerDlg::OnOK()
     CListBox* list = List();
     m_chosen.clear();
     m_chosenRows.clear();
+    // Several rows: the selected ones, or the current row when none is.
+    const bool anySelected = m_setup.multi && list->GetSelCount() > 0;
     for (int item = 0; item < list->GetCount(); ++item) {
-        bool chosen = m_setup.multi ? list->GetSel(item) > 0 : list->GetCurSel() == item;
+        bool chosen = anySelected ? list->GetSel(item) > 0
+                                  : (m_setup.multi ? list->GetCaretIndex() : list->GetCurSel()) == item;
         if (!chosen || item >= int(m_shown.size()))
             continue;
         const appcore::PickerRow& row = m_rows.rows[size_t(m_shown[size_t(item)])];

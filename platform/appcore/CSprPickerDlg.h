@@ -1,6 +1,9 @@
 // The picker window: the rows of a list with a search fragment over them; one
 // row is chosen with OK or a double click, or several with the mouse (Ctrl,
-// Shift) when the list allows it. Runs through the interaction point, so a
+// Shift) when the list allows it. From the keyboard alone: the first row (or
+// the caller's current one) is current when it opens, typing goes to the
+// search field, Up, Down, Page Up and Page Down move the current row, Enter
+// chooses it and Escape cancels. Runs through the interaction point, so a
 // test drives it as a dialog (IDD_SPR_PICKER or IDD_SPR_PICKER_MULTI).
 #pragma once
 
@@ -18,12 +21,15 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnOK() override;
     afx_msg void OnSearchChange();
     afx_msg void OnListDblClk();
+    afx_msg void OnListSelChange();
 
 private:
     void FillList();
+    void MoveTo(int item);
     CString RowText(const appcore::PickerRow& row) const;
     CListBox* List();
 

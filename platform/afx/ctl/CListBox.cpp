@@ -127,6 +127,24 @@ int CListBox::SetCurSel(int nSelect)
     return nSelect;
 }
 
+int CListBox::GetCaretIndex() const
+{
+    List* l = list(this);
+    return l ? l->currentRow() : LB_ERR;
+}
+
+int CListBox::SetCaretIndex(int nIndex, BOOL bScroll)
+{
+    List* l = list(this);
+    if (!l || nIndex < 0 || nIndex >= l->count())
+        return LB_ERR;
+    QSignalBlocker block(l);
+    l->setCurrentRow(nIndex, QItemSelectionModel::NoUpdate);
+    if (bScroll)
+        l->scrollToItem(l->item(nIndex));
+    return 0;
+}
+
 int CListBox::GetSel(int nIndex) const
 {
     List* l = list(this);

@@ -32,6 +32,9 @@ public:
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
     int GetTopIndex() const;
     int SetTopIndex(int nIndex);
+    // The item with the focus rectangle (the current one), selected or not.
+    int GetCaretIndex() const;
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
 };
 
 // CCheckListBox: a list box whose items carry a check box. The user's tick

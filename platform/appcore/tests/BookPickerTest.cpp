@@ -13,7 +13,9 @@
 #include "res/AppcoreResource.h"
 #include "res/TestResource.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMap>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +105,48 @@ TEST_F(BookPicker, AnswersByMessage)
         else
             EXPECT_EQ(QString::number(a.lParam), c.answer);
         EXPECT_TRUE(form.changes.isEmpty());
+    }
+}
+
+// The picker used with the keyboard alone, the focus wherever it opens:
+// "<Down>" and the like are keys, anything else is typed.
+TEST_F(BookPicker, KeysAloneChooseAndCancel)
+{
+    struct Case {
+        const char* filter;
+        int multi;
+        QStringList keys;
+        int result;
+        QString answer;
+    } cases[] = {
+        {"where id=2", 0, {"<Return>"}, IDOK, "2"},
+        {"where id=2", 0, {"<Down>", "<Return>"}, IDOK, "2"},
+        {nullptr, 0, {"<Return>"}, IDOK, "1"},
+        {nullptr, 0, {"<Down>", "<Down>", "<Up>", "<Return>"}, IDOK, "2"},
+        {nullptr, 0, {"<PgDown>", "<Return>"}, IDOK, "3"},
+        {nullptr, 0, {"цел", "<Return>"}, IDOK, "3"},
+        {nullptr, 0, {"<Down>", "<Escape>"}, IDCANCEL, ""},
+        {nullptr, 1, {"<Down>", "<Return>"}, IDOK, "2"},
+    };
+    const QMap<QString, Qt::Key> keys = {{"<Return>", Qt::Key_Return}, {"<Down>", Qt::Key_Down},
+                                         {"<Up>", Qt::Key_Up},         {"<PgDown>", Qt::Key_PageDown},
+                                         {"<Escape>", Qt::Key_Escape}};
+    for (const Case& c : cases) {
+        const QString what = QStringLiteral("%1 %2").arg(c.filter ? c.filter : "").arg(c.keys.join(u' '));
+        CChooserForm form;
+        afxtest::InteractionScript script;
+        script.dialog(c.multi ? IDD_SPR_PICKER_MULTI : IDD_SPR_PICKER, [&](afxtest::DialogStep& d) {
+            for (const QString& k : c.keys) {
+                if (keys.contains(k))
+                    afxtest::pressKey(QApplication::focusWidget(), keys.value(k));
+                else
+                    afxtest::typeKeys(QApplication::focusWidget(), k);
+            }
+        });
+        EXPECT_EQ(CHelpers::GetInSpr("picker_book", &form, IDC_TEST_CODE, c.filter, UINT(-1), 0, c.multi), c.result)
+            << what.toStdString();
+        script.verify();
+        EXPECT_EQ(form.Text(IDC_TEST_CODE), c.answer) << what.toStdString();
     }
 }
 
