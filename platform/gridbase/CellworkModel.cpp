@@ -110,7 +110,9 @@ QVariant CellworkModel::data(const QModelIndex& index, int role) const
     case Qt::FontRole:
         return cellAttr(col, r).bold ? QVariant(m_bold) : QVariant();
     case ButtonRole:
-        return c.button && !m_readOnly;
+        // A cell locked for its row (it cannot take a value) offers no
+        // chooser; a read-only column may still be filled by its chooser.
+        return c.button && !m_readOnly && !c.locked && cellAttr(col, r).editable != 0;
     case KindRole:
         return c.kind;
     default:

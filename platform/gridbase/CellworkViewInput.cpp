@@ -114,7 +114,7 @@ void CellworkView::commitFromView(const QModelIndex& index, const QString& text)
 void CellworkView::chooserFromEditor()
 {
     const QModelIndex cell = m_editIndex;
-    if (!cell.isValid() || !m_model->column(cell.column()).button)
+    if (!cell.isValid() || !cell.data(CellworkModel::ButtonRole).toBool())
         return;
     const QString text = m_delegate->editorText();
     closeEditorQuietly();
@@ -137,9 +137,11 @@ bool CellworkView::moveNext(bool backwards)
         return false;
     const int step = backwards ? -1 : 1;
     int col = from.column() + step;
+    // Only cells that can take a value: a cell locked for its row (an
+    // analytic value the line's account does not keep) is passed over.
     for (int row = from.row(); m_model->validRow(row); row += step) {
         for (; col >= 0 && col < m_model->cols(); col += step) {
-            if (takesInput(col)) {
+            if (takesInput(col) && m_model->editable(col, row)) {
                 setCurCell(col, row);
                 return true;
             }

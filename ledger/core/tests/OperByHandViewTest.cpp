@@ -13,6 +13,10 @@
 #include "res/AppcoreResource.h"
 #include "res/resource.h"
 
+#include "CellworkModel.h"
+#include "CellworkView.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 
@@ -264,6 +268,37 @@ TEST_F(OperByHandView, AnOperationWhoseLinesCannotBeReadDoesNotOpen)
     EXPECT_EQ(dbReports.reports().size(), 1u);
     dbReports.clear();
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki where id=9201"), 1);
+}
+
+// Tab from the keyboard passes over the cells a line's accounts do not use:
+// the cash desk keeps no analytic values, the treasury account one; those
+// cells offer no chooser either.
+TEST_F(OperByHandView, TabStopsOnlyOnCellsThatTakeAValue)
+{
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    afxtest::showActive(view->GetParentFrame());
+    view->m_grid.SetFocus();
+    view->m_grid.SetCurCell(OPER_KBK_DEB, 0);
+    QStringList stops;
+    auto tab = [&](const char* typed) {
+        if (*typed)
+            afxtest::typeKeys(view->m_grid.GetQWidget(), QString::fromUtf8(typed));
+        afxtest::pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QString::number(view->m_grid.GetCurCol());
+    };
+    tab("");
+    tab("120134510");
+    tab("");
+    tab("120111610");
+    tab("");
+    EXPECT_EQ(stops.join(u' ').toStdString(), "1 5 6 7 11");
+    auto* grid = static_cast<gridbase::CellworkView*>(view->m_grid.GetQWidget());
+    QStringList buttons;
+    for (int col = OPER_KBK_DEB; col <= OPER_PRIM; ++col)
+        if (grid->model()->index(0, col).data(gridbase::CellworkModel::ButtonRole).toBool())
+            buttons << QString::number(col);
+    EXPECT_EQ(buttons.join(u' ').toStdString(), "0 1 5 6 7") << "choosers only where a value goes";
 }
 
 TEST_F(OperByHandView, PictureOfTheFormWithThreeLines)
