@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CSelectPieriodQwoterView, CderivedFormview)
     ON_COMMAND(IDOK, OnChoose)
     ON_WM_SIZE()
     ON_NOTIFY(UDN_DELTAPOS, IDC_OTP_YEAR_SPIN, OnYearSpin)
+    ON_EN_CHANGE(IDC_OTP_YEAR, OnYearChanged)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CSelectPieriodQwoterView, CderivedFormview)
@@ -84,9 +85,17 @@ void CSelectPieriodQwoterView::OnYearSpin(NMHDR* pNMHDR, LRESULT* pResult)
         *pResult = 1;
         return;
     }
-    SetDlgItemInt(IDC_OTP_YEAR, UINT(year), FALSE);
-    ComputeDates();
+    SetDlgItemInt(IDC_OTP_YEAR, UINT(year), FALSE);  // its change computes the dates
     *pResult = 0;
+}
+
+// Every change of the year, typed or spun, gives the grid that year's dates,
+// so the dates chosen are always those of the year shown.
+void CSelectPieriodQwoterView::OnYearChanged()
+{
+    if (!m_grid.GetSafeHwnd())
+        return;
+    ComputeDates();
 }
 
 void CSelectPieriodQwoterView::Choose()

@@ -23,6 +23,7 @@ protected:
     afx_msg void OnChoose();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnYearSpin(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnYearChanged();
     afx_msg void OnGridDblClick();
 
     CCellwork m_grid;

@@ -1,6 +1,8 @@
 #include "PeriodKinds.h"
 
 #include "gridbase.h"
+
+#include <QDate>
 #include "ndbcore.h"
 
 namespace {
@@ -51,6 +53,24 @@ CString PeriodKindLastDay(int kind, int year)
 CString PeriodKindName(int kind)
 {
     return GetOtpName(kind);
+}
+
+int PeriodKindOfDays(const CString& first, const CString& last, int* year)
+{
+    const QDate from = QDate::fromString(first.ToQString().trimmed(), QStringLiteral("dd.MM.yyyy"));
+    const QDate to = QDate::fromString(last.ToQString().trimmed(), QStringLiteral("dd.MM.yyyy"));
+    if (!from.isValid() || !to.isValid() || from.year() != to.year())
+        return -1;
+    for (int kind = 0; kind < kPeriodKindCount; ++kind) {
+        const QDate kindFrom(from.year(), kKinds[kind].firstMonth, 1);
+        const QDate kindTo = QDate(from.year(), kKinds[kind].lastMonth, 1).addMonths(1).addDays(-1);
+        if (kindFrom == from && kindTo == to) {
+            if (year)
+                *year = from.year();
+            return kind;
+        }
+    }
+    return -1;
 }
 
 int ParseYear(const CString& text)

@@ -16,6 +16,9 @@ CString PeriodKindFirstDay(int kind, int year);
 CString PeriodKindLastDay(int kind, int year);
 // The kind's name: "январь", "I квартал", ..., "за год".
 CString PeriodKindName(int kind);
+// The kind whose days in a year are exactly first..last (dd.mm.yyyy), with
+// that year in *year; -1 when the days are no kind's.
+int PeriodKindOfDays(const CString& first, const CString& last, int* year);
 
 // A year typed by the user: a whole number from 1900 to 9999 and nothing
 // else; 0 otherwise. Only a year that passed this reaches SQL.

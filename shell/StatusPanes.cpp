@@ -51,6 +51,18 @@ void ShowPeriodInStatusBar()
         SetDPV1(PeriodKindFirstDay(int(g_lOtpId), int(g_lYear)));
         SetDPV2(PeriodKindLastDay(int(g_lOtpId), int(g_lYear)));
     }
+    if (mode == 1) {
+        // The workplace's queries read the days: the pane names them, whatever
+        // kind was stored (another workplace may have chosen a month since).
+        int year = 0;
+        const int kind = PeriodKindOfDays(GetDPV1(), GetDPV2(), &year);
+        if (kind < 0) {
+            SetPane(3, PeriodDaysStatusText(GetDPV1(), GetDPV2()));
+            return;
+        }
+        g_lOtpId = kind;
+        g_lYear = year;
+    }
     SetPane(3, PeriodStatusText(mode, g_lOtpId, g_lMonth, g_lYear));
 }
 

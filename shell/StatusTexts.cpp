@@ -11,3 +11,10 @@ CString PeriodStatusText(int periodMode, long otpId, long month, long year)
         text.Format(" Отчетный период %s %d г.", GetMonthName(month), year);
     return text;
 }
+
+CString PeriodDaysStatusText(const CString& first, const CString& last)
+{
+    CString text;
+    text.Format(" Отчетный период с %s по %s", (LPCTSTR)first, (LPCTSTR)last);
+    return text;
+}

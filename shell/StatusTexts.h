@@ -6,3 +6,5 @@
 // being the period kind's (periods by kind, mode 1) or the month's (mode 0);
 // empty for any other mode.
 CString PeriodStatusText(int periodMode, long otpId, long month, long year);
+// The pane for days that are no period kind: " Отчетный период с <first> по <last>".
+CString PeriodDaysStatusText(const CString& first, const CString& last);

@@ -3,9 +3,12 @@
 -- the workplaces of the default configuration open to that user, the periods
 -- of the current year and the organisation's name.
 
+-- Her period is the current month, and its kind (`otp_id`, the row of the
+-- period view by kind) is that month's.
 INSERT INTO tn (tn, f, i, o, pass, g, ms, otp_id, dpv1, dpv2, dol, prd, serp, nop, kv1, kv2, dvpus)
 VALUES (1, 'Петрова', 'Анна', 'Сергеевна', '123', YEAR(CURDATE()), MONTH(CURDATE()),
-        NULL, DATE_FORMAT(CURDATE(), '%Y-%m-01'), LAST_DAY(CURDATE()),
+        ELT(MONTH(CURDATE()), 0, 1, 2, 4, 5, 6, 9, 10, 11, 14, 15, 16),
+        DATE_FORMAT(CURDATE(), '%Y-%m-01'), LAST_DAY(CURDATE()),
         1, 1, '4509', '123456', 'Отделом УФМС России по г. Ольмарску', 'в Центральном районе', '2012-06-15');
 
 INSERT INTO system_tn_arm (tn, arm) VALUES
@@ -23,4 +26,8 @@ INSERT INTO system_const (name, val) VALUES
   ('ORG_NAME', 'МБДОУ «Детский сад № 7 „Солнышко“»'),
   ('ORG_GL_BUH', 'Петрова А. С.'),
   ('ORG_RUK', 'Смирнова Е. В.'),
-  ('const_ProjectType', '0');
+  ('const_ProjectType', '0'),
+  -- the configuration's version (config/config.json), shown in the about box
+  ('CONFIG_VERSION0', '1'),
+  ('CONFIG_VERSION1', '0'),
+  ('CONFIG_VERSION2', '0');

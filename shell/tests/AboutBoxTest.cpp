@@ -19,6 +19,10 @@ TEST(AboutBoxTest, VersionsAndDatabase)
     ASSERT_TRUE(vornal::testing::UseFreshDatabase());
     ASSERT_TRUE(shelltest::LoadDefaultConfiguration());
     vornal::testing::DbReportRecorder reports;
+    // The demo data carries the configuration's own version.
+    EXPECT_EQ(GetConstant("CONFIG_VERSION0", 0) + "." + GetConstant("CONFIG_VERSION1", 0) + "."
+                  + GetConstant("CONFIG_VERSION2", 0),
+              GetDataArchive()->GetVersion());
     ASSERT_TRUE(SetConstant("CONFIG_VERSION0", "2"));
     ASSERT_TRUE(SetConstant("CONFIG_VERSION1", "4"));
     ASSERT_TRUE(SetConstant("CONFIG_VERSION2", "17"));

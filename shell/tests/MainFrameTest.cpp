@@ -343,6 +343,49 @@ TEST_F(MainFrameTest, InnerWindowsAndMessagesLookLikeTheWorkplaces)
     EXPECT_EQ(driver.caption, CString("Бухгалтерия"));
 }
 
+// A year typed into the period view by kind is the year whose dates are
+// chosen, saved and named in the status bar, as a spun one is.
+TEST_F(MainFrameTest, PeriodByKindTypedYearIsTheYearSavedAndShown)
+{
+    Start("ЛЕДМАРК");
+    CView* view = Open(kPeriodKind);
+    ASSERT_NE(view, nullptr);
+    auto* grid = static_cast<CCellwork*>(view->GetDlgItem(IDC_GRID));
+    afxtest::typeInto(view, IDC_OTP_YEAR, QStringLiteral("2024"));
+    EXPECT_EQ(grid->GetCellValue(3, 1), CString("29.02.2024")) << "the typed year's dates at once";
+    grid->SetCurCell(1, 1);  // February
+    Choose(view);
+    EXPECT_EQ(ActiveView(), nullptr);
+    EXPECT_EQ(ExecuteCount("select count(*) as cnt from tn where tn=1 and g=2024 and otp_id=1 and "
+                           "dpv1='2024-02-01' and dpv2='2024-02-29'"),
+              1);
+    EXPECT_EQ(GetStatusPaneText(3), CString(" Отчетный период февраль 2024 г."));
+    RestoreDemoPeriod();
+}
+
+// A month chosen in a workplace of periods by month is the period the ledger
+// (periods by kind) then works in, and its status bar names that period, not
+// the kind stored before; days that are no kind are named as days.
+TEST_F(MainFrameTest, StatusPaneNamesThePeriodTheQueriesUseAfterAWorkplaceChange)
+{
+    const int year = QDate::currentDate().year();
+    ASSERT_TRUE(ExecuteSql("update tn set otp_id=16 where tn=1"));  // December stored
+    Start("ПАЙМАР");
+    CView* view = Open(kPeriodMonth);
+    ASSERT_NE(view, nullptr);
+    static_cast<CCellwork*>(view->GetDlgItem(IDC_OTP_GRID))->SetCurCell(1, 10);  // November
+    Choose(view);
+    Start("ЛЕДМАРК");
+    EXPECT_EQ(GetDPV1(), QString("01.11.%1").arg(year).toUtf8().constData());
+    EXPECT_EQ(GetStatusPaneText(3), CString(QString(" Отчетный период ноябрь %1 г.").arg(year).toUtf8().constData()));
+    EXPECT_EQ(g_lOtpId, 15) << "the period view by kind opens on November";
+
+    ASSERT_TRUE(ExecuteSql("update tn set dpv1='2024-11-05', dpv2='2024-11-20' where tn=1"));
+    ShowPeriodInStatusBar();
+    EXPECT_EQ(GetStatusPaneText(3), CString(" Отчетный период с 05.11.2024 по 20.11.2024"));
+    RestoreDemoPeriod();
+}
+
 // The main frame with its first menu open, as a picture beside the test binary.
 TEST_F(MainFrameTest, PictureWithTheMenuOpen)
 {
