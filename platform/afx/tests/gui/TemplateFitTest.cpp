@@ -84,6 +84,8 @@ bool isCaptionButton(const AfxDlgItemTemplate& item)
 // What does not fit in one control, or an empty text.
 QString misfit(QWidget* w, const AfxDlgItemTemplate& item)
 {
+    if (!(item.style & WS_VISIBLE))
+        return {};  // a control the form never shows
     if (auto* label = qobject_cast<QLabel*>(w)) {
         if (!label->pixmap().isNull() || label->text().isEmpty())
             return {};
