@@ -81,7 +81,7 @@ BOOL CVR_MainFrame::PreCreateWindow(CREATESTRUCT& cs)
 
 BOOL CVR_MainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    SetSplashText("Идет подготовака данных");
+    SetSplashText("Идет подготовка данных");
     if (!GetDataArchive()->IsLoaded() && !LoadConfigurationArchive())
         return FALSE;
     const CArmRecord* arm = CurrentArm();

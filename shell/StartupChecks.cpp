@@ -34,6 +34,6 @@ int CheckHashKey(const CString& hashKey)
     if (stored.IsEmpty() || stored == hashKey)
         return 1;
     AfxMessageBox("Неверная структура базы данных " + GetDataBaseName(NULL) +
-                  ",\nпроверте параметры для имени базы данных");
+                  ",\nпроверьте параметры для имени базы данных");
     return 0;
 }

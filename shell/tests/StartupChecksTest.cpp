@@ -79,7 +79,7 @@ TEST_F(StartupChecksTest, HashKeyOfTheConfiguration)
     EXPECT_EQ(CheckHashKey("B7E4C2A19D5F4E08"), 1);
     afxtest::InteractionScript script;
     script.message("Неверная структура базы данных " + GetDataBaseName().ToQString() +
-                       ",\nпроверте параметры для имени базы данных",
+                       ",\nпроверьте параметры для имени базы данных",
                    IDOK);
     EXPECT_EQ(CheckHashKey("0000"), 0);
     ASSERT_TRUE(SetConstant("HashKey", ""));
