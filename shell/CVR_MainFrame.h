@@ -47,6 +47,9 @@ protected:
 
     CVR_Menu m_menu;
     CString m_strCaption;
+    // The tool tip handed out last: the notification's own buffer holds 79
+    // bytes, fewer than 79 letters of a Cyrillic text.
+    CString m_strToolTip;
 
     DECLARE_MESSAGE_MAP()
 };

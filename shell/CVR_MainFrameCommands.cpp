@@ -5,7 +5,6 @@
 #include "menu/OwnerDrawMenu.h"
 #include "ndbcore.h"
 
-#include <cstring>
 
 namespace {
 
@@ -89,11 +88,11 @@ BOOL CVR_MainFrame::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     const UINT id = UINT(pNMHDR->idFrom);
     if ((tip->uFlags & TTF_IDISHWND) || id == 0)
         return FALSE;
-    const CString text = GetDataArchive()->GetCommandToolTip(CommandName(id));
-    const QByteArray bytes = text.ToQString().toUtf8().left(int(sizeof tip->szText) - 1);
-    std::memset(tip->szText, 0, sizeof tip->szText);
-    std::memcpy(tip->szText, bytes.constData(), size_t(bytes.size()));
-    tip->lpszText = tip->szText;
+    // At most 79 letters, as many as the tip's text buffer holds characters.
+    const QString text = GetDataArchive()->GetCommandToolTip(CommandName(id)).ToQString();
+    m_strToolTip = CString(text.left(int(sizeof tip->szText) - 1));
+    tip->szText[0] = '\0';
+    tip->lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_strToolTip));
     *pResult = 0;
     return TRUE;
 }
