@@ -51,6 +51,8 @@ void CSelectPieriodMonthView::OnInitialUpdate()
         doc->m_nFormFlag = kPeriodViewFlag;
     m_strYear.Format("%d", g_lYear);
     CderivedFormview::OnInitialUpdate();
+    // The frame takes the form's size, so its buttons are in sight.
+    ResizeParentToFit(FALSE);
     FillYears();
     FillGrid();
     m_grid.SetCurCell(1, g_lMonth - 1);

@@ -45,6 +45,8 @@ void CSelectPieriodQwoterView::OnInitialUpdate()
     if (CderivedDocument* doc = GetDocument())
         doc->m_nFormFlag = kPeriodViewFlag;
     CderivedFormview::OnInitialUpdate();
+    // The frame takes the form's size, so its buttons are in sight.
+    ResizeParentToFit(FALSE);
     m_grid.SetNRows(kPeriodKindCount);
     for (int kind = 0; kind < kPeriodKindCount; ++kind) {
         CString month;

@@ -318,6 +318,29 @@ TEST_F(MainFrameTest, PeriodByKindIsChosenAndAllWindowsClose)
     EXPECT_EQ(frame->MDIGetActive(), nullptr);
 }
 
+// Both period views open in a frame of the form's size: their buttons are in
+// sight without scrolling.
+TEST_F(MainFrameTest, PeriodViewsShowTheirButtons)
+{
+    Start("ЛЕДМАРК");
+    frame->GetQWidget()->resize(1024, 768);
+    for (UINT command : {kPeriodKind, kPeriodMonth}) {
+        CView* view = Open(command);
+        ASSERT_NE(view, nullptr);
+        QCoreApplication::processEvents();
+        for (int button : {IDOK, IDCANCEL}) {
+            CWnd* item = view->GetDlgItem(button);
+            ASSERT_NE(item, nullptr);
+            const QWidget* widget = item->GetQWidget();
+            EXPECT_EQ(widget->visibleRegion().boundingRect().size(), widget->size())
+                << "command " << command << ", button " << button;
+        }
+        frame->SendMessage(WM_COMMAND, kCloseAll);
+        afxtest::deliverPosted();
+        afxtest::flushDeletes();
+    }
+}
+
 // Dates typed into the period view by kind: a start after the end is refused
 // and the view stays; a year typed in the edit gives its dates.
 TEST_F(MainFrameTest, PeriodByKindChecksTypedDates)
