@@ -1,38 +1,16 @@
 #include "CLoginArguments.h"
 
+#include "LoginValues.h"
 #include "ndbcore.h"
-
-namespace {
-
-// The values of an argument string in order: the text before the first
-// separating "-" first, then one value per separator.
-QStringList SplitValues(const QString& text)
-{
-    QStringList values;
-    QString current;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('-') && (i == 0 || text.at(i - 1).isSpace())) {
-            values << current.trimmed();
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    values << current.trimmed();
-    return values;
-}
-
-} // namespace
 
 CLoginArguments CLoginArguments::Parse(const CString& arguments)
 {
-    const QStringList values = SplitValues(arguments.ToQString().trimmed());
+    const QStringList values = appcore::LoginValues(arguments.ToQString());
     CLoginArguments a;
     CString* const fields[] = {&a.m_strTn,       &a.m_strPassword, &a.m_strDriverId, &a.m_strDbPassword,
                                &a.m_strDatabase, &a.m_strDbUser,   &a.m_strServer,   &a.m_strArm};
-    for (int i = 0; i < 8 && i + 1 < values.size(); ++i)
-        *fields[i] = CString(values.at(i + 1));
+    for (int i = 0; i < 8 && i < values.size(); ++i)
+        *fields[i] = CString(values.at(i));
     return a;
 }
 
@@ -67,9 +45,13 @@ void CLoginArguments::ApplyConnection() const
 
 CString CLoginArguments::LoginString(const CString& tn, const CString& password)
 {
+    // Each value as the dialog took it: quoted where blanks around it or a
+    // " -" inside would change it on the way to the core.
+    const auto value = [](const CString& v) { return CString(appcore::LoginValue(v.ToQString())); };
     CString text;
-    text.Format("-%s -%s -%d -%s -%s -%s -%s", tn, password, GetDriverId(-1), GetUserPassword(NULL),
-                GetDataBaseName(NULL), GetUserID(NULL), GetServerName(NULL));
+    text.Format("-%s -%s -%d -%s -%s -%s -%s", (LPCTSTR)value(tn), (LPCTSTR)value(password), GetDriverId(-1),
+                (LPCTSTR)value(GetUserPassword(NULL)), (LPCTSTR)value(GetDataBaseName(NULL)),
+                (LPCTSTR)value(GetUserID(NULL)), (LPCTSTR)value(GetServerName(NULL)));
     return text;
 }
 

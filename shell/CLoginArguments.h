@@ -6,7 +6,9 @@
 //
 // Values are separated by a "-" that begins the text or follows a blank, so
 // a value may itself contain "-" (a server "db-1", a date, a negative number)
-// and blanks inside it ("Иванов И."); only its outer blanks are dropped.
+// and blanks inside it ("Иванов И."); only its outer blanks are dropped. A
+// value between double quotes keeps them, and a " -" inside: the login string
+// carries the values so (appcore's LoginValues).
 #pragma once
 #include "afx.h"
 

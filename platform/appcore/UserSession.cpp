@@ -4,6 +4,7 @@
 
 #include "CDataArchive.h"
 #include "ConfigGlobals.h"
+#include "LoginValues.h"
 #include "ndbcore.h"
 
 #include <QCoreApplication>
@@ -15,26 +16,10 @@ BOOL g_bPrintDirrect = FALSE;
 
 namespace {
 
-// The eight values of a login string. A value begins after a "-" that starts
-// the text or follows a blank, so values may contain "-" themselves.
-QStringList LoginValues(const QString& login)
+// The eight values of a login string, the missing ones empty.
+QStringList EightLoginValues(const QString& login)
 {
-    QStringList values;
-    QString current;
-    bool started = false;
-    for (int i = 0; i < login.size(); ++i) {
-        bool opens = login[i] == u'-' && (i == 0 || login[i - 1].isSpace());
-        if (opens) {
-            if (started)
-                values << current.trimmed();
-            current.clear();
-            started = true;
-        } else if (started) {
-            current += login[i];
-        }
-    }
-    if (started)
-        values << current.trimmed();
+    QStringList values = appcore::LoginValues(login);
     while (values.size() < 8)
         values << QString();
     return values;
@@ -58,7 +43,7 @@ long Refuse(const char* text)
 long VerifyUser(const char* login)
 {
     QString text = login && *login ? QString::fromUtf8(login) : appcore::CommandLineArguments().ToQString();
-    QStringList values = LoginValues(text);
+    QStringList values = EightLoginValues(text);
     long tn = NumberOf(values[0]);
     CString sql;
     if (tn >= 0) {

@@ -34,6 +34,11 @@ const ParseCase kCases[] = {
     // A password beginning with "-", and one with a blank inside.
     {"-7 --x -1 - - - - -3", "7", "-x", "1", "", "", "", "", "3", true},
     {"-7 -две части -1 - - - - -3", "7", "две части", "1", "", "", "", "", "3", true},
+    // A quoted value keeps its outer blanks and a " -" inside; a quote inside
+    // is doubled; a quote never closed is a plain character.
+    {"-7 -\" пароль -с пробелом \" -1 - - - - -3", "7", " пароль -с пробелом ", "1", "", "", "", "", "3", true},
+    {"-7 -\"a\"\"b\" -1", "7", "a\"b", "1", "", "", "", "", "", true},
+    {"-7 -\"abc -1", "7", "\"abc", "1", "", "", "", "", "", true},
     // Fewer values than the layout has: the rest stay empty.
     {"-5 -pw", "5", "pw", "", "", "", "", "", "", true},
     {"ignored -5", "5", "", "", "", "", "", "", "", true},

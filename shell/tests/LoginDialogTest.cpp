@@ -54,6 +54,29 @@ TEST_F(LoginDialogTest, OneWorkplaceLogsInAtOnce)
     EXPECT_EQ(dlg.m_strLogin, WithArm("70", "секрет", "СТОВАН"));
 }
 
+// The password the dialog accepted is the one the core checks: blanks
+// around it, a " -" inside, quotes and Cyrillic reach VerifyUser as typed.
+TEST_F(LoginDialogTest, PasswordIsCheckedAsTypedByDialogAndCore)
+{
+    const QString passwords[] = {
+        QStringLiteral("  пароль с пробелами"), QStringLiteral("секрет -1 -2"), QStringLiteral("a -"),
+        QStringLiteral("\"в кавычках\""),   QStringLiteral("-минус"),      QStringLiteral("Пароль"),
+    };
+    for (const QString& password : passwords) {
+        SCOPED_TRACE(password.toStdString());
+        CString sql;
+        sql.Format("update tn set pass='%s' where tn=70", (LPCTSTR)MakeSqlStr(CString(password)));
+        ASSERT_TRUE(ExecuteSql(sql));
+        afxtest::InteractionScript script;
+        script.dialog(IDD_REGISTER_USER, [&](afxtest::DialogStep& d) { Login(d, QStringLiteral("70"), password); });
+        CRegisterUser dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        script.verify();
+        EXPECT_EQ(CLoginArguments::Parse(dlg.m_strLogin).m_strPassword, CString(password));
+        EXPECT_EQ(VerifyUser(dlg.m_strLogin), 70);
+    }
+}
+
 TEST_F(LoginDialogTest, SeveralWorkplacesAreChosen)
 {
     afxtest::InteractionScript script;
