@@ -3,6 +3,9 @@
 #include "dlgkit.h"
 #include "gridbase.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include <memory>
 #include <vector>
 
@@ -62,13 +65,32 @@ void DrawCaption(CDC* dc, const CVR_MenuItem* record, CRect text, bool disabled)
     dc->DrawText(command, &text, align | DT_VCENTER | DT_SINGLELINE);
 }
 
-// The picture: a copy with the grey background made white, greyed for a
-// disabled item, combined 16x16 into the item.
+// Lays a picture on white: transparent pixels become white, half-transparent
+// ones their blend with it.
+void FillTransparentWhite(HBITMAP bitmap)
+{
+    QPixmap* picture = AfxBitmapPixmapRef(bitmap);
+    if (!picture || !picture->hasAlphaChannel())
+        return;
+    QImage image(picture->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.drawPixmap(0, 0, *picture);
+    }
+    *picture = QPixmap::fromImage(image);
+}
+
+// The picture: a copy with its background made white, greyed for a disabled
+// item, combined 16x16 into the item. The background is the grey 192 of a
+// picture that carries one, or the transparent pixels of one that does not;
+// white combines as the item's own background in both states.
 void DrawPicture(CDC* dc, HBITMAP source, const CRect& rect, bool disabled)
 {
     HBITMAP copy = CBitmapToIcon::Clone(source);
     if (!copy)
         return;
+    FillTransparentWhite(copy);
     ChangeColor(copy, kMenuPictureMask, RGB(255, 255, 255));
     CBitmap picture;
     picture.Attach(copy);

@@ -138,4 +138,35 @@ TEST_F(OwnerDrawnMenuTest, DrawnItems)
     EXPECT_EQ(separator.pixelColor(26, 10), separator.pixelColor(26, 3)) << "the line starts 4 pixels right of the stripe";
 }
 
+// A picture with a transparent background, or with the grey 192 one, shows
+// the item's own background around its drawing, plain, selected or greyed.
+TEST_F(OwnerDrawnMenuTest, PicturesSitOnTheItemsBackground)
+{
+    QImage transparent(16, 16, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    QImage grey(16, 16, QImage::Format_RGB32);
+    grey.fill(QColor(192, 192, 192));
+    for (QImage* image : {&transparent, &grey})
+        for (int i = 4; i < 12; ++i)
+            image->setPixel(i, 8, qRgb(0, 0, 0));
+    const QPoint drawing(3 + 8, 2 + 8), around(3 + 1, 2 + 1), edge(3 + 14, 2 + 14);
+    for (const QImage* image : {&transparent, &grey}) {
+        CVR_MenuItem* bare = CVR_MenuItem::Create("Выход", kMenuCommand);
+        CVR_MenuItem* pictured = CVR_MenuItem::Create("Выход", kMenuCommand);
+        pictured->m_hBitmap = AfxBitmapHandle(QPixmap::fromImage(*image));
+        for (UINT state : {0u, UINT(ODS_SELECTED), UINT(ODS_DISABLED)}) {
+            SCOPED_TRACE(::testing::Message() << (image == &grey ? "grey" : "transparent") << " state " << state);
+            const QImage with = Draw(pictured, state);
+            const QImage without = Draw(bare, state);
+            EXPECT_EQ(with.pixelColor(around), without.pixelColor(around));
+            EXPECT_EQ(with.pixelColor(edge), without.pixelColor(edge));
+            if (state == ODS_DISABLED)
+                EXPECT_GT(with.pixelColor(drawing).lightness(), 80) << "greyed";
+            else
+                EXPECT_LT(with.pixelColor(drawing).lightness(), 80) << "the drawing";
+        }
+        DeleteObject(pictured->m_hBitmap);
+    }
+}
+
 } // namespace
