@@ -15,6 +15,7 @@ IMPLEMENT_DYNAMIC(CPostingDocView, CDocumentView)
 
 BEGIN_MESSAGE_MAP(CPostingDocView, CDocumentView)
     ON_COMMAND(32860, OnDeleteLine)
+    ON_COMMAND(ID_DOCUMENT_NEW, OnNewDocument)
 END_MESSAGE_MAP()
 
 namespace {
@@ -103,6 +104,19 @@ void CPostingDocView::OnSaveDeclined()
 void CPostingDocView::AfterSave()
 {
     PostOK(1, 1);
+    FocusField(NumberFieldId(), TRUE);
+}
+
+void CPostingDocView::OnNewDocument()
+{
+    if (AfxMessageBox("Ввести новый документ ? ", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    SetRealId(-1);
+    SetLoadedDate(CString());
+    if (NewKeepsFields())
+        ResetRowMarks();
+    else
+        SetSql();
     FocusField(NumberFieldId(), TRUE);
 }
 

@@ -104,6 +104,13 @@ protected:
     virtual void AfterSave();
     // "No" to the question: where the focus goes (the form by default).
     virtual void OnSaveDeclined();
+    // "&Новый" (command 40020) asks "Ввести новый документ ? "; Yes starts a
+    // new document (real_id -1, no loaded date) in the same form: blank
+    // (SetSql: new number, today, defaults), or, when the view says so here,
+    // from the current one with every field kept and every line tested again.
+    // Either way the number field then takes the focus, its text selected.
+    virtual BOOL NewKeepsFields() const { return FALSE; }
+    afx_msg void OnNewDocument();
     virtual UINT NumberFieldId() const = 0;
 
     // Shared steps of the checks.

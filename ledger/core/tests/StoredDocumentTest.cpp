@@ -530,10 +530,20 @@ public:
         return FormatText("delete from ledmark_test_lines where doc=%d", realId);
     }
 
+    BOOL keepFields = FALSE;
+    int loads = 0;
+
 protected:
     BOOL ValidateDocument() override { return FALSE; }
     CString DocumentDate() const override { return CString(); }
     UINT NumberFieldId() const override { return IDC_NUMBER; }
+    BOOL NewKeepsFields() const override { return keepFields; }
+    void SetSql() override
+    {
+        ++loads;
+        SetDlgItemText(IDC_NUMBER, "1");
+        SetDlgItemText(IDC_DOC_NAME, "Справка");
+    }
 };
 
 IMPLEMENT_DYNCREATE(COwnTableView, CPostingDocView)
@@ -601,6 +611,48 @@ TEST_F(OwnTableCommands, DeleteAndPostingsUseTheFormsOwnTable)
         << "the kind's table is not the form's";
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki where id=9102"), 1);
     EXPECT_EQ(ChildCount(), 0) << "the form closes";
+}
+
+// "&Новый" in both its ways: a blank new document, or the current fields kept
+// as the start of a new one; "No" changes nothing. Either way the number field
+// takes the focus.
+TEST_F(OwnTableCommands, NewStartsBlankOrFromTheCurrentDocument)
+{
+    COwnTableView* view = Open();
+    ASSERT_NE(view, nullptr);
+    for (BOOL keep : {FALSE, TRUE}) {
+        SCOPED_TRACE(keep ? "kept" : "blank");
+        view->keepFields = keep;
+        view->SetRealId(41);
+        view->SetLoadedDate(ThisYear("01.02"));
+        view->SetDlgItemText(IDC_NUMBER, "17");
+        view->SetDlgItemText(IDC_DOC_NAME, "Счет 5");
+        view->GetDlgItem(IDC_DOC_NAME)->SetFocus();
+        const int loads = view->loads;
+        {
+            afxtest::InteractionScript script;
+            script.message(QStringLiteral("Ввести новый документ ? "), IDNO);
+            afxtest::command(view, ID_DOCUMENT_NEW);
+            script.verify();
+        }
+        EXPECT_EQ(view->GetRealId(), 41);
+        EXPECT_EQ(view->GetLoadedDate(), ThisYear("01.02"));
+        {
+            afxtest::InteractionScript script;
+            script.message(QStringLiteral("Ввести новый документ ? "), IDYES);
+            afxtest::command(view, ID_DOCUMENT_NEW);
+            script.verify();
+        }
+        EXPECT_EQ(view->GetRealId(), -1);
+        EXPECT_EQ(view->GetLoadedDate(), CString());
+        EXPECT_EQ(view->loads, keep ? loads : loads + 1);
+        CString number, name;
+        view->GetDlgItemText(IDC_NUMBER, number);
+        view->GetDlgItemText(IDC_DOC_NAME, name);
+        EXPECT_EQ(number, CString(keep ? "17" : "1"));
+        EXPECT_EQ(name, CString(keep ? "Счет 5" : "Справка"));
+        EXPECT_EQ(CWnd::GetFocus(), view->GetDlgItem(IDC_NUMBER));
+    }
 }
 
 } // namespace
