@@ -5,6 +5,11 @@
 #   add_suite_test(name SOURCES ... DEPENDS ... [DATABASE] [GUI])
 #     one test binary = one CTest test. DATABASE: the binary gets a fresh database
 #     of its own on the shared local server; GUI: runs offscreen.
+#   add_suite_display_run(name)
+#     the GUI test binary `name` once more on a real X server of its own (tools/xvfb-run,
+#     the xcb platform, a window manager when one is installed): CTest test name_xcb,
+#     skipped with the reason where no X server can start. It shares the binary's
+#     database, so the two runs take turns.
 
 set(VORNAL_TEST_DB_DIR ${CMAKE_BINARY_DIR}/localdb CACHE PATH "Folder of the test run's local MariaDB server")
 set(VORNAL_TEST_DB_PORT auto CACHE STRING "Port of the test run's local MariaDB server (auto: a free one, written into its folder)")
@@ -41,6 +46,20 @@ function(add_suite_test name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
   if(A_DATABASE)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED localdb)
+  endif()
+endfunction()
+
+function(add_suite_display_run name)
+  set(display_test ${name}_xcb)
+  add_test(NAME ${display_test} COMMAND ${PROJECT_SOURCE_DIR}/tools/xvfb-run $<TARGET_FILE:${name}>)
+  get_test_property(${name} ENVIRONMENT env)
+  list(FILTER env EXCLUDE REGEX "^QT_QPA_PLATFORM=")
+  list(APPEND env "QT_QPA_PLATFORM=xcb")
+  set_tests_properties(${display_test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600 SKIP_RETURN_CODE 77)
+  set_tests_properties(${name} ${display_test} PROPERTIES RESOURCE_LOCK ${name})
+  get_test_property(${name} FIXTURES_REQUIRED fixtures)
+  if(fixtures)
+    set_tests_properties(${display_test} PROPERTIES FIXTURES_REQUIRED "${fixtures}")
   endif()
 endfunction()
 

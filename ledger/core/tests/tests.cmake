@@ -40,11 +40,13 @@ add_suite_test(ledger_core_oper_view_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/OperByHandViewTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_core_oper_view_test res/nLedmark.rc res/resource.h)
+add_suite_display_run(ledger_core_oper_view_test)
 
 add_suite_test(ledger_core_journal_view_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/ProvodkiViewTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_core_journal_view_test res/nLedmark.rc res/resource.h)
+add_suite_display_run(ledger_core_journal_view_test)
 
 add_suite_test(ledger_core_picker_forms_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/PickerFormsTest.cpp
