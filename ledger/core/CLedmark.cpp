@@ -30,9 +30,11 @@
 #include "CRodNuchOstView.h"
 #include "CRodNuchView.h"
 #include "CRodPostView.h"
+#include "CScriptServiceViews.h"
 #include "CSprFilsView.h"
 #include "CSprJrnOperView.h"
 #include "CSprNormPitView.h"
+#include "CZakluchView.h"
 #include "appcore.h"
 #include "res/resource.h"
 
@@ -101,6 +103,11 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CSprJrnOperView)},
         {IDR_SPR_NORM_PIT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSprNormPitView)},
+        // Closings of the year.
+        {IDR_ZAKLUCH, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CZakluchView)},
+        {IDR_ZAKR_GODA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CZakrGodaView)},
+        {IDR_SMENA_KBK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSmenaKBKView)},
+        {IDR_SMENA_IF, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSmenaIFView)},
     };
     count = std::size(rows);
     return rows;

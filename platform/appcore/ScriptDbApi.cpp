@@ -171,6 +171,14 @@ int LastInsert(lua_State* L)
     return 1;
 }
 
+// The next document id of the database's counter, taken at once for good (0
+// after a failure, which has been reported).
+int NextDocumentId(lua_State* L)
+{
+    lua_pushinteger(L, GetNextDocId());
+    return 1;
+}
+
 template <CString (*Literal)(LPCTSTR)>
 int LiteralOf(lua_State* L)
 {
@@ -251,6 +259,7 @@ void RegisterScriptDbApi(lua_State* L)
         {"execute", ScriptHostFunction<Execute>},
         {"rows", ScriptHostFunction<Rows>},
         {"last_insert_id", ScriptHostFunction<LastInsert>},
+        {"next_document_id", ScriptHostFunction<NextDocumentId>},
         {"str", ScriptHostFunction<LiteralOf<QuotedText>>},
         {"null_str", ScriptHostFunction<LiteralOf<NullStr>>},
         {"int", ScriptHostFunction<LiteralOf<NullInt0>>},

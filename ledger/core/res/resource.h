@@ -52,6 +52,10 @@
 #define IDR_PRN_OS_INVENT_KART          585
 #define IDR_PRN_OST_DOGOVORA            583
 #define IDR_ZAKLUCH                     495
+#define IDC_CHANGE_TO_PICK              1160
+#define IDC_CHANGE_FROM_PICK            1161
+#define IDC_CHANGE_FROM                 1165
+#define IDC_CHANGE_TO                   1166
 #define IDR_BANK_SPIS                   576
 #define IDR_BANK_POSTUP                 577
 #define IDR_BANK_FINANS                 642

@@ -93,3 +93,8 @@ add_suite_test(ledger_core_food_norms_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/SprNormPitViewTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_core_food_norms_test res/nLedmark.rc res/resource.h)
+
+add_suite_test(ledger_core_closing_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/ClosingTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_core_closing_test res/nLedmark.rc res/resource.h)

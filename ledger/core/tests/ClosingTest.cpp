@@ -1,0 +1,264 @@
+// The closings of the year: the annual closing's posting rule and filters as
+// tables, and runs on a small fixture of postings in two branches: one manual
+// operation per branch, nothing left to close on a second run, nothing of the
+// run written when a posting is refused, and the form opened in two modes.
+#include "COperByHandRecord.h"
+#include "CScriptServiceViews.h"
+#include "CZakluchView.h"
+#include "ClosingRules.h"
+#include "ClosingRun.h"
+#include "GuiDriver.h"
+#include "InteractionScript.h"
+#include "LedgerProgram.h"
+#include "ledmark.h"
+#include "ndbcore.h"
+#include "res/resource.h"
+
+#include <QCoreApplication>
+#include <QImage>
+
+namespace {
+
+using namespace nledmark;
+using ledgertest::LedgerProgram;
+
+TEST(ClosingRules, AnnualPostingByAccountAndBalance)
+{
+    struct Case {
+        const char* account;
+        double debit, credit;
+        bool post;
+        bool accountOnDebit;
+        double amount;
+    } cases[] = {
+        {"140101211", 100, 30, true, false, 70},    // 401.01, KOSGU 200 and more: D - K
+        {"140101130", 100, 30, true, true, -70},    // below 200: K - D, with its sign
+        {"140101130", 30, 30, false, true, 0},
+        {"130405000", 10, 50, true, true, 40},      // 304.05: K - D
+        {"140102211", 500, 0, true, false, 500},    // any other: D on the account's credit
+        {"140102211", 0, 80, true, true, 80},       // else K on its debit
+        {"140102211", 0, 0, false, true, 0},
+        {"140102211", 0.004, 0, false, true, 0},    // rounds to nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.account << " " << c.debit << "/" << c.credit);
+        const CAnnualPosting p = AnnualClosingPosting(c.account, c.debit, c.credit);
+        EXPECT_EQ(p.post, c.post);
+        if (c.post) {
+            EXPECT_EQ(p.accountOnDebit, c.accountOnDebit);
+            EXPECT_DOUBLE_EQ(p.amount, c.amount);
+        }
+    }
+}
+
+TEST(ClosingRules, KosguFiltersAndTheClosingList)
+{
+    EXPECT_EQ(KosguFilter("000", "deb"), CString());
+    EXPECT_EQ(KosguFilter("200", "deb"), CString(" and left(deb3,1)='2'"));
+    EXPECT_EQ(KosguFilter("900", "kred"), CString(" and left(kred3,1)='9'"));
+    EXPECT_EQ(KosguFilter("210", "deb"), CString());
+    const std::vector<CClosingEntry> entries = ClosingEntries("040101000:040103000, 040102000:,x:y,030405000:030401000");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].closed, CString("040101000"));
+    EXPECT_EQ(entries[0].target, CString("040103000"));
+    EXPECT_EQ(entries[1].closed, CString("030405000"));
+    EXPECT_EQ(ClosingModeOf(3), CLOSE_500);
+    EXPECT_EQ(ClosingModeOf(6), CLOSE_ANNUAL);
+    EXPECT_EQ(ClosingModeOf(-1), CLOSE_ANNUAL);
+}
+
+class Closings : public LedgerProgram {
+protected:
+    void SetUp() override
+    {
+        LedgerProgram::SetUp();
+        Run("delete from ledmark_oper_by_hand");
+    }
+    // One posting of the fixture, dated in the working year.
+    void Post(int id, const char* debit, const char* credit, const char* amount, int branch,
+              const char* debitValue = nullptr)
+    {
+        const auto side = [](const char* code) {
+            return *code ? FormatText("'%c','%s','%s','%s'", code[0], CString(code).Mid(1, 3), CString(code).Mid(4, 2),
+                                      CString(code).Mid(6, 3))
+                         : CString("null,null,null,null");
+        };
+        Run(FormatText("insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kred0,kred1,kred2,kred3,s,"
+                       "fil_id) values (%d,1,%s,%s,%s,%s,%s,%d)",
+                       id, ChangeDateUS0(ThisYear("15.06"), 0), side(debit),
+                       debitValue ? FormatText("'%s'", debitValue) : CString("null"), side(credit), amount, branch));
+    }
+    CString Balance(const char* account, int branch)
+    {
+        return GL_GetOst0(AddDate(ThisYear("31.12"), 0, 0, 1), account, "", "", "", branch, "", nullptr);
+    }
+    // Runs the form of `mode` on the last day of the year, answering its question.
+    void RunForm(int mode, int answer = IDYES)
+    {
+        ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", mode, nullptr), 1);
+        auto* view = Active<CZakluchView>();
+        ASSERT_NE(view, nullptr);
+        view->m_date = qwDMG(ThisYear("31.12"), 1);
+        view->UpdateData(FALSE);
+        afxtest::InteractionScript script;
+        script.message(CClosingRun(ClosingModeOf(mode), "").Question().ToQString(), answer);
+        afxtest::click(view, IDOK);
+        script.verify();
+        Settle();
+    }
+};
+
+TEST_F(Closings, AnnualClosingWritesOneOperationPerBranchAndASecondRunNothing)
+{
+    Post(9001, "120111610", "140101130", "1000", 1);  // income of branch 1
+    Post(9002, "140102211", "120111610", "300", 1);   // an expense
+    Post(9003, "220111610", "240101180", "500", 2);   // income of branch 2, source 2
+    const CString first = GL_NextNumber(COperByHandRecord::kTable, 0);
+    RunForm(0);
+    EXPECT_EQ(ChildCount(), 0) << "the form closes after the run";
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 2);
+    EXPECT_EQ(Text("select concat_ws('|',number,coalesce(s,'-'),prim) as str from ledmark_oper_by_hand "
+                   "where fil_id=1"),
+              FormatText("%s|-|Заключение счетов текущего отчетного года", first));
+    EXPECT_EQ(Text("select cast(number as char) as str from ledmark_oper_by_hand where fil_id=2"),
+              FormatText("%ld", atol(first) + 1));
+    EXPECT_EQ(Text("select group_concat(concat_ws(' ',concat(deb0,deb1,deb2,deb3),concat(kred0,kred1,kred2,kred3),s) "
+                   "order by npp separator ';') as str from ledmark_provodki p join ledmark_oper_by_hand o "
+                   "on o.id=p.id where o.fil_id=1"),
+              CString("140101130 140103000 1000.00;140103000 140102211 300.00"));
+    for (const auto& [account, branch] : {std::pair{"140101130", 1}, {"140102211", 1}, {"240101180", 2}})
+        EXPECT_EQ(Balance(account, branch), CString("0.00@0.00@0@0")) << account;
+
+    RunForm(0);
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 2) << "nothing is left to close";
+    EXPECT_EQ(Count("select count(*) from ledmark_provodki"), 6);
+}
+
+TEST_F(Closings, ARefusedPostingLeavesNothingOfTheRun)
+{
+    Post(9001, "120111610", "140101130", "1000", 1);
+    Post(9003, "220111610", "240101999", "500", 2);  // a KOSGU the chart does not have
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", 0, nullptr), 1);
+    auto* view = Active<CZakluchView>();
+    ASSERT_NE(view, nullptr);
+    view->m_date = qwDMG(ThisYear("31.12"), 1);
+    view->UpdateData(FALSE);
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Закрыть счета ? "), IDYES);
+    script.message(QStringLiteral("Филиал 2: проводка Дт 240101000 Кт 240103000 на сумму 500.00 не записана.\n"
+                                  "Закрытие не выполнено: ничего не записано."),
+                   IDOK);
+    afxtest::click(view, IDOK);
+    script.verify();
+    Settle();
+    EXPECT_EQ(ChildCount(), 1) << "the form stays open";
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(Count("select count(*) from ledmark_provodki"), 2);
+    ASSERT_FALSE(scripts.messages.empty());
+    EXPECT_NE(scripts.messages.back().find("Проводка не записана"), std::string::npos) << scripts.messages.back();
+    scripts.Clear();
+}
+
+TEST_F(Closings, NoToTheQuestionAndAnEmptyYearWriteNothing)
+{
+    Post(9001, "120111610", "140101130", "1000", 1);
+    RunForm(0, IDNO);
+    EXPECT_EQ(ChildCount(), 1);
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 0);
+    Run("delete from ledmark_provodki");
+    const CString first = GL_NextNumber(COperByHandRecord::kTable, 0);
+    const long id = ExecuteCount("select last_id as cnt from system_doc_counter where id=1");
+    RunForm(0);
+    EXPECT_EQ(ChildCount(), 0) << "an empty run closes the form too";
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(ExecuteCount("select last_id as cnt from system_doc_counter where id=1"), id + 2)
+        << "each branch took an id";
+    EXPECT_EQ(GL_NextNumber(COperByHandRecord::kTable, 0), first);
+}
+
+// The 106.04 closing: the net debit of a group posted onto 401.01, the
+// operation carrying the total; opened in its own mode beside the annual one.
+TEST_F(Closings, SpecialClosingOpensInItsOwnForm)
+{
+    Post(9001, "110604340", "130405000", "1000", 1);
+    Post(9002, "140102272", "110604440", "400", 1);
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", 0, nullptr), 1);
+    RunForm(1);
+    EXPECT_EQ(ChildCount(), 1) << "the annual form stays, the special one closed";
+    EXPECT_EQ(Text("select concat_ws('|',s,prim) as str from ledmark_oper_by_hand"),
+              CString("600.00|Закрытие счета 106.04"));
+    EXPECT_EQ(Text("select concat_ws(' ',concat(kred0,kred1,kred2,kred3),s) as str from ledmark_provodki "
+                   "where id not in (9001,9002)"),
+              CString("110604440 600.00"));
+}
+
+// The forms that run their scripts: the change of source refuses the same code
+// twice and codes that do not exist (quotes and backslashes reach the script as
+// typed) and stays open; a valid change moves the balances of the giving source
+// to the receiving one and closes. The year closing answered "No" stays.
+TEST_F(Closings, ScriptFormsCloseOnlyOnANonZeroAnswer)
+{
+    Post(9001, "240102211", "240101130", "1000", 1);
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("СменаИФ", 0, nullptr), 1);
+    auto* view = Active<CSmenaIFView>();
+    ASSERT_NE(view, nullptr);
+    view->m_date = qwDMG(ThisYear("31.12"), 1);
+    view->UpdateData(FALSE);
+    const struct {
+        const char* giving;
+        const char* receiving;
+        const char* message;
+    } refused[] = {
+        {"2", "2", "Коды отправителя и приемника совпадают"},
+        {"2\"\\", "3", "Нет такого кода (источник финансирования): 2\"\\"},
+        {"", "3", "Нет такого кода (источник финансирования): "},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.giving);
+        view->m_editFrom.SetWindowText(c.giving);
+        view->m_editTo.SetWindowText(c.receiving);
+        scripts.Clear();
+        afxtest::click(view, IDOK);
+        Settle();
+        EXPECT_EQ(ChildCount(), 1);
+        ASSERT_EQ(scripts.messages.size(), 1u);
+        EXPECT_EQ(scripts.messages[0], c.message);
+    }
+    view->m_editFrom.SetWindowText("2");
+    view->m_editTo.SetWindowText("3");
+    scripts.Clear();
+    afxtest::click(view, IDOK);
+    Settle();
+    EXPECT_EQ(ChildCount(), 0) << (scripts.messages.empty() ? "" : scripts.messages.front());
+    EXPECT_EQ(Text("select concat_ws('|',prim,s,fil_id) as str from ledmark_oper_by_hand"),
+              CString("Смена источника финансирования|2000.00|1"));
+    EXPECT_EQ(Balance("240102211", 1), CString("0.00@0.00@0@0"));
+    EXPECT_EQ(Balance("340102211", 1), CString("1000.00@0.00@0@0"));
+    EXPECT_EQ(Balance("340101130", 1), CString("0.00@1000.00@0@0"));
+
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("ЗакрытиеГода", 0, nullptr), 1);
+    ASSERT_NE(Active<CZakrGodaView>(), nullptr);
+    scripts.Clear();
+    afxtest::click(Active<CZakrGodaView>(), IDOK);
+    Settle();
+    EXPECT_EQ(ChildCount(), 1) << "the question was not answered Yes";
+    ASSERT_EQ(scripts.messages.size(), 1u);
+    EXPECT_EQ(scripts.messages[0].rfind("Закрыть ", 0), 0u) << scripts.messages[0];
+    EXPECT_EQ(GetConstant("system_actual_date", 0), CString());
+}
+
+// The closing form at its size, as a picture beside the test binary.
+TEST_F(Closings, PictureOfTheClosingForm)
+{
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", 0, nullptr), 1);
+    auto* view = Active<CZakluchView>();
+    ASSERT_NE(view, nullptr);
+    Settle();
+    QCoreApplication::processEvents();
+    const QImage picture = afxtest::grab(view->GetParentFrame());
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(afxtest::distinctColours(picture), 10);
+    EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/closing_form.png"));
+}
+
+} // namespace
