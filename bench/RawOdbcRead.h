@@ -3,6 +3,7 @@
 // MFC subset's headers do not mix.
 #pragma once
 #include <string>
+#include <vector>
 
 struct RawReadResult {
     double seconds = -1;  // from running the query to the last row read; < 0 on failure
@@ -18,3 +19,8 @@ RawReadResult RunRawOdbcFirstRow(const std::string& connectionString, const std:
 // Columns bound to text buffers and fetched 256 rows at a time: the quickest
 // way ODBC hands over a result.
 RawReadResult RunRawOdbcBlockRead(const std::string& connectionString, const std::string& sql);
+
+// Several queries one after the other on one connection, each read to the end
+// row by row as RunRawOdbcRead does; the seconds from the first query to the
+// last row of the last (connecting not counted), the rows of all of them.
+RawReadResult RunRawOdbcReads(const std::string& connectionString, const std::vector<std::string>& sqls);
