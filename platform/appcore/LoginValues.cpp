@@ -51,6 +51,7 @@ QStringList LoginValues(const QString& text)
                 value += rest.trimmed();
             }
         } else {
+            value.clear();
             while (i < text.size() && !OpensValue(text, i))
                 value += text.at(i++);
             value = value.trimmed();
