@@ -95,36 +95,10 @@ local function posting_accounts(debit, credit)
     return {codes[1], codes[2]}, {codes[1] and rows[codes[1]], codes[2] and rows[codes[2]]}
 end
 
--- The posting rules of the chart for the accounts a posting names: an account
--- the chart has must be kept on the side it stands on. Sides left empty,
--- accounts the chart does not have and analytic values are the documents' own
--- checks (each with its message, in its order); the posting statement refuses
--- them still, so nothing unsound is written. nil, or the field and the reason.
-local function side_fault(debit, credit)
-    local codes = {}
-    for index, text in ipairs({L.text(debit), L.text(credit)}) do
-        local code = text ~= "" and L.account_code(text)
-        codes[index] = code and code:sub(1, 1) ~= "0" and code or nil
-    end
-    if not codes[1] and not codes[2] then
-        return nil
-    end
-    local rows = L.posting_accounts(codes[1], codes[2])
-    for index = 1, 2 do
-        local row = codes[index] and rows[codes[index]]
-        if row and row.tp ~= 3 and row.tp ~= index then
-            return index == 1 and 2 or 6, string.format("Счет %s не используется по %s", codes[index],
-                index == 1 and "дебету" or "кредиту")
-        end
-    end
-    return nil
-end
-
--- The test of a whole posting against the posting rules: the date and its
--- period, the side an account is kept on, numbers for amount and quantity, the
--- KBK and the branch. 0 when it may be written; otherwise the field at fault,
--- and the user is told why: 1 date, 2 debit account, 6 credit account,
--- 10 quantity, 11 amount, 12 debit KBK, 13 credit KBK, 14 branch.
+-- The test of a whole posting. 0 when it may be written; otherwise the field at
+-- fault, and the user is told why: 1 date, 2 debit account, 3..5 debit analytic
+-- values 1..3, 6 credit account, 7..9 credit analytic values, 10 quantity,
+-- 11 amount, 12 debit KBK, 13 credit KBK, 14 branch.
 function GL_TestProvodka(date_text, debit, d1, d2, d3, credit, k1, k2, k3, amount, quantity, mode, kbk_deb, kbk_kred, branch)
     local refuse = L.refusal(mode)
     local date = L.date(date_text)
@@ -135,9 +109,21 @@ function GL_TestProvodka(date_text, debit, d1, d2, d3, credit, k1, k2, k3, amoun
     if fault then
         return refuse(1, fault)
     end
-    local field, text = side_fault(debit, credit)
-    if field then
-        return refuse(field, text)
+    local codes, rows, text = posting_accounts(debit, credit)
+    if not codes then
+        return refuse(rows, text)
+    end
+    local values = {{d1, d2, d3}, {k1, k2, k3}}
+    for side = 1, 2 do
+        if codes[side] then
+            for k = 1, 3 do
+                fault = L.analytic_fault(codes[side], rows[side], k, values[side][k],
+                    side == 1 and "счета дебета" or "счета кредита")
+                if fault then
+                    return refuse((side - 1) * 4 + k + 2, fault)
+                end
+            end
+        end
     end
     if L.number(quantity, 0) == nil then
         return refuse(10, "Количество не число: " .. L.text(quantity))
@@ -208,13 +194,6 @@ local function posting_statement(id, npp, date_text, debit, d1, d2, d3, credit, 
             if book and (value == "" or value == "<...>") then
                 return nil, string.format("Не указано субконто%d счета %s %s", k,
                     side == 1 and "дебета" or "кредита", codes[side])
-            end
-            if book then
-                fault = L.analytic_fault(codes[side], rows[side], k, value,
-                    side == 1 and "счета дебета" or "счета кредита")
-                if fault then
-                    return nil, fault
-                end
             end
         end
     end
