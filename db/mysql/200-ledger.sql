@@ -272,7 +272,6 @@ INSERT INTO chart_kosgu (code, name, tp) VALUES
 -- synthetic account can be asked by analytic value. An account without analytic
 -- accounts, such as an off-balance one, is posted on this row itself (kosgu '000').
 INSERT INTO chart_acc (col1, col2, name, sb1, sb2, sb3, kol, zab, ap, kosgu) VALUES
-  ('000', '00', 'Закрытие оборотов года', 0, 0, 0, 0, NULL, 'АП', '000'),
   ('105', '00', 'Материальные запасы', 13, 11, 0, 1, NULL, 'А', NULL),
   ('106', '00', 'Вложения в нефинансовые активы', 0, 0, 0, 0, NULL, 'А', NULL),
   ('201', '00', 'Денежные средства учреждения', 0, 0, 0, 0, NULL, 'А', NULL),

@@ -103,36 +103,6 @@ TEST_F(MainFrameTest, MenusAndToolbarOfTheWorkplace)
     EXPECT_EQ(frame->GetToolBar(1)->GetSafeHwnd(), nullptr) << "no second list, no second toolbar";
 }
 
-// A tool tip is cut at 79 letters, whatever their bytes: a Cyrillic tip keeps
-// 79 whole letters.
-TEST_F(MainFrameTest, ToolTipsAreCutAtLetters)
-{
-    Start("ЛЕДМАРК");
-    auto* about = const_cast<CCommandRecord*>(GetDataArchive()->FindCommand(kAbout));
-    ASSERT_NE(about, nullptr);
-    const CString kept = about->m_strToolTip;
-    struct Case {
-        QString tip;
-        QString shown;
-    } cases[] = {
-        {QString(100, QChar(u'ж')), QString(79, QChar(u'ж'))},
-        {QString(79, QChar(u'я')), QString(79, QChar(u'я'))},
-        {QString(90, QChar(u'a')), QString(79, QChar(u'a'))},
-        {QStringLiteral("О программе"), QStringLiteral("О программе")},
-    };
-    for (const Case& c : cases) {
-        about->m_strToolTip = CString(c.tip);
-        NMTTDISPINFOA info = {};
-        info.hdr.idFrom = kAbout;
-        info.hdr.code = TTN_GETDISPINFOA;
-        info.lpszText = info.szText;
-        frame->SendMessage(WM_NOTIFY, kAbout, reinterpret_cast<LPARAM>(&info));
-        ASSERT_NE(info.lpszText, nullptr);
-        EXPECT_EQ(QString::fromUtf8(info.lpszText), c.shown) << c.tip.size() << " letters";
-    }
-    about->m_strToolTip = kept;
-}
-
 TEST_F(MainFrameTest, WindowCommandsAndScriptCommands)
 {
     Start("ЛЕДМАРК");
