@@ -55,22 +55,27 @@ double Seconds(const std::function<bool()>& work, bool& ok)
 // The account of 1 % of the postings (the others are debited to 230211000).
 const char* const kRareDebit = "220611000";
 
+// The operations are numbered above the demo documents' ids: the journal joins
+// each kind's table to the postings by id, so a demo cash order or assignment
+// with the id of a bench operation would show its postings twice.
+constexpr int kFirstId = 1000000;
+
 bool FillYear(int postings)
 {
     const int operations = (postings + kLinesPerOperation - 1) / kLinesPerOperation;
     CString headers;
     headers.Format("insert into ledmark_oper_by_hand (id,d,number,s,prim,fil_id,m0,d0) "
-                   "select seq, '%d-01-01' + interval (seq mod 365) day, seq, 0, 'Справка', 1, 1, "
+                   "select seq + %d, '%d-01-01' + interval (seq mod 365) day, seq, 0, 'Справка', 1, 1, "
                    "'%d-01-01' + interval (seq mod 365) day from seq_1_to_%d",
-                   kYear, kYear, operations);
+                   kFirstId, kYear, kYear, operations);
     CString lines;
     lines.Format("insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kbk_deb,kred0,kred1,kred2,"
-                 "kred3,kbk_kred,kol,s,prim,fil_id) select (seq-1) div %d + 1, (seq-1) mod %d + 1, "
+                 "kred3,kbk_kred,kol,s,prim,fil_id) select (seq-1) div %d + 1 + %d, (seq-1) mod %d + 1, "
                  "'%d-01-01' + interval (((seq-1) div %d + 1) mod 365) day, '2', if(seq mod 100 = 0, '206', '302'), "
                  "'11','000', seq mod 97, 17, "
                  "'2','201','11','000', 17, if(seq mod 50 = 0, -1, 1), (seq mod 10000) + 0.25, "
                  "concat('Оплата по договору № ', seq, ' поставщику «Ромашка»'), 1 from seq_1_to_%d",
-                 kLinesPerOperation, kLinesPerOperation, kYear, kLinesPerOperation, postings);
+                 kLinesPerOperation, kFirstId, kLinesPerOperation, kYear, kLinesPerOperation, postings);
     return ExecuteSql("delete from ledmark_oper_by_hand\ndelete from ledmark_provodki") && ExecuteSql(headers)
            && ExecuteSql(lines);
 }
