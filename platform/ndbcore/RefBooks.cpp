@@ -25,6 +25,11 @@ QString KeyCondition(const QString& table, const QString& code)
     return QStringLiteral(" from %1 where %2=%3").arg(table, key, QuoteSqlText(code, CurrentDialect()));
 }
 
+QStringList Fragments(LPCTSTR text)
+{
+    return CString(text).ToQString().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
 // A name condition: every fragment a substring of `name`, any case, with LIKE's own signs taken literally.
 QString NameCondition(const QStringList& fragments)
 {
@@ -35,17 +40,20 @@ QString NameCondition(const QStringList& fragments)
 }
 
 // 0, 1 or 2 as SuUniqByName answers; the id of a single match into `id`.
-int UniqueByName(LPCTSTR table, LPCTSTR fragments, QString& id)
+int UniqueByName(LPCTSTR table, LPCTSTR condition, LPCTSTR fragments, QString& id)
 {
     const QString tableName = CString(table).ToQString();
-    const QStringList words = CString(fragments).ToQString().split(QRegularExpression(QStringLiteral("\\s+")),
-                                                                   Qt::SkipEmptyParts);
+    const QStringList words = Fragments(fragments);
     if (words.isEmpty())
         return 0;
+    const QString base = CString(condition).ToQString().trimmed();
+    QString where = NameCondition(words);
+    if (!base.isEmpty())
+        where = QStringLiteral("(%1) and %2").arg(base, where);
     return RunReported(0, [&](DbSession& session) {
         RequireIdentifier(tableName);
         _RecordsetPtr rows = OpenConnectionOf(session).Execute(
-            _bstr_t(QStringLiteral("select id from %1 where %2").arg(tableName, NameCondition(words))));
+            _bstr_t(QStringLiteral("select id from %1 where %2").arg(tableName, where)));
         if (rows->GetadoEOF())
             return 0;
         const QString first = rows->GetCollect(0L).text();
@@ -93,21 +101,37 @@ int SprOk(LPCTSTR table, LPCTSTR code)
 
 int SuUniqByName(LPCTSTR table, LPCTSTR fragments, long& id)
 {
+    return SuUniqByName(table, nullptr, fragments, id);
+}
+
+int SuUniqByName(LPCTSTR table, LPCTSTR fragments, CString& id)
+{
+    return SuUniqByName(table, nullptr, fragments, id);
+}
+
+int SuUniqByName(LPCTSTR table, LPCTSTR condition, LPCTSTR fragments, long& id)
+{
     QString found;
-    const int result = UniqueByName(table, fragments, found);
+    const int result = UniqueByName(table, condition, fragments, found);
     if (result == 1)
         id = found.toLong();
     return result;
 }
 
-int SuUniqByName(LPCTSTR table, LPCTSTR fragments, CString& id)
+int SuUniqByName(LPCTSTR table, LPCTSTR condition, LPCTSTR fragments, CString& id)
 {
     QString found;
-    const int result = UniqueByName(table, fragments, found);
+    const int result = UniqueByName(table, condition, fragments, found);
     if (result == 1)
         id = CString(found);
     return result;
 }
+
+CString SqlNameCondition(LPCTSTR fragments)
+{
+    return CString(NameCondition(Fragments(fragments)));
+}
+
 
 CString GetFio(LPCTSTR tn)
 {

@@ -14,6 +14,15 @@ int SprOk(LPCTSTR table, LPCTSTR code);
 // 2 several.
 int SuUniqByName(LPCTSTR table, LPCTSTR fragments, long& id);
 int SuUniqByName(LPCTSTR table, LPCTSTR fragments, CString& id);
+// The same among the rows that satisfy `condition` (an SQL condition the
+// program built, without "where"; empty for every row), so a count and a
+// picker opened on SqlNameCondition beside the same condition see one set.
+int SuUniqByName(LPCTSTR table, LPCTSTR condition, LPCTSTR fragments, long& id);
+int SuUniqByName(LPCTSTR table, LPCTSTR condition, LPCTSTR fragments, CString& id);
+// The condition of SuUniqByName on `name`: every blank-separated fragment
+// occurs in it, letter case aside, "%", "_" and "\" taken literally; "" when
+// the text holds no fragment.
+CString SqlNameCondition(LPCTSTR fragments);
 // The employee's full name, words separated by blanks; "" for an unknown number.
 CString GetFio(LPCTSTR tn);
 // "Петрова Анна Сергеевна" gives "Петрова А.С.".

@@ -87,6 +87,39 @@ TEST_F(LookupsTest, LikeTextMatchesLiterallyWithoutRegardToCase)
     }
 }
 
+TEST_F(LookupsTest, UniqueByNameWithinACondition)
+{
+    ASSERT_TRUE(ExecuteSql("insert into spr_test (id, name, ls) values (4, 'Сок \\'яблочный\\'', '40')"));
+    struct Case {
+        const char* condition;
+        const char* fragments;
+        int answer;
+        long id;
+    } cases[] = {
+        {"ls='40'", "молоко", 1, 1},
+        {"ls='41'", "молоко", 1, 2},
+        {"ls is null", "молоко", 0, 0},
+        {"", "молоко", 2, 0},
+        {"ls='40' or ls='41'", "молоко", 2, 0},  // the condition is bracketed before the name
+        {"ls='40'", "'ябл", 1, 4},
+        {"ls='40'", "%", 1, 1},
+        {"ls='40'", "   ", 0, 0},
+    };
+    for (const Case& c : cases) {
+        long id = 0;
+        EXPECT_EQ(SuUniqByName("spr_test", c.condition, c.fragments, id), c.answer) << c.condition << " / " << c.fragments;
+        if (c.answer == 1) {
+            EXPECT_EQ(id, c.id) << c.condition << " / " << c.fragments;
+        }
+    }
+    // The picker's list is the same set when it is opened on the same text.
+    const CString where = "where (ls='40' or ls='41') and " + SqlNameCondition("мол");
+    EXPECT_EQ(ExecuteCount("select count(*) as cnt from spr_test " + where), 2);
+    EXPECT_EQ(SqlNameCondition("  "), CString(""));
+    EXPECT_EQ(ExecuteCount("select count(*) as cnt from spr_test where " + SqlLikeText("spr_test.name", "_т", SqlLikeMatch::Contains)), 1);
+    EXPECT_TRUE(reports.reports().empty());
+}
+
 TEST_F(LookupsTest, EmployeesIdsAndPeriods)
 {
     EXPECT_EQ(GetFio("1"), CString("Петрова Анна Сергеевна"));
