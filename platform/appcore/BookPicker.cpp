@@ -79,7 +79,8 @@ bool BookPickerSetup(const char* book, const char* filter, PickerSetup& setup)
     CString nameField = spr ? spr->m_strFieldName : CString("name");
     if (spr && !spr->m_fields.empty()) {
         for (const CSprField& field : spr->m_fields)
-            setup.columns.push_back({field.m_strName, field.m_strCaption});
+            if (field.m_bListed)
+                setup.columns.push_back({field.m_strName, field.m_strCaption});
     } else {
         setup.columns = {{setup.keyField, "Код"}, {nameField, "Наименование"}};
     }

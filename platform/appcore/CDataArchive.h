@@ -30,7 +30,7 @@ struct CConfigContents {
 
 class CDataArchive {
 public:
-    static constexpr WORD kFileVersion = 3;
+    static constexpr WORD kFileVersion = 4;
 
     // Storing and loading. Read throws appcore::ConfigFormatError (its text
     // says what is wrong) and then leaves the archive as it was.

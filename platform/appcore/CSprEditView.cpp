@@ -64,7 +64,7 @@ void CSprEditView::OnInitialUpdate()
         m_grid.SetColWidth(long(i) + 1, column.width > 0 ? column.width : 200);
     }
     Load();
-    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK});
+    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK}, {IDC_SPR_EDIT_ADD, IDC_SPR_EDIT_DELETE});
 }
 
 void CSprEditView::Load()
@@ -129,6 +129,18 @@ int CSprEditView::Write(int ask)
         return 1;
     if (ask && AfxMessageBox("Записать изменения ? ", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
+    for (long row = 0; row < m_grid.GetNRows(); ++row) {
+        if (StateOf(m_grid, row) == kStored)
+            continue;
+        CString problem;
+        const int column = appcore::SprEditRowProblem(m_layout, RowValues(row), problem);
+        if (column >= 0) {
+            m_grid.SetCurCell(column + 1, row);
+            AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);
+            m_grid.SetFocus0();
+            return 0;  // nothing written, the edits stay
+        }
+    }
     CString batch;
     for (const CString& key : m_deleted)
         batch += appcore::SprEditDelete(m_layout, key) + ";\n";
@@ -163,7 +175,7 @@ void CSprEditView::OnCancel()
 void CSprEditView::OnSize(UINT nType, int cx, int cy)
 {
     CderivedFormview::OnSize(nType, cx, cy);
-    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK});
+    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK}, {IDC_SPR_EDIT_ADD, IDC_SPR_EDIT_DELETE});
 }
 
 namespace appcore {

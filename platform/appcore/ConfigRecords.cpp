@@ -10,6 +10,7 @@ void WriteRecord(CConfigWriter& w, const CSprField& r)
     w.Text(r.m_strName);
     w.Text(r.m_strCaption);
     w.Int(r.m_nWidth);
+    w.Bool(r.m_bListed);
 }
 
 void ReadRecord(CConfigReader& r, CSprField& out)
@@ -17,6 +18,7 @@ void ReadRecord(CConfigReader& r, CSprField& out)
     out.m_strName = r.CText();
     out.m_strCaption = r.CText();
     out.m_nWidth = r.Int();
+    out.m_bListed = r.Bool();
 }
 
 void WriteRecord(CConfigWriter& w, const CMunuItem& r)

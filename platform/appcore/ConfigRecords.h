@@ -60,6 +60,7 @@ struct CSprField {
     CString m_strName;
     CString m_strCaption;
     int m_nWidth = 0;
+    bool m_bListed = true;   // shown by the book's picker (the book editor shows every field)
 };
 
 // A reference-book class. Its number (0 to 199) is fixed: modules index by it.

@@ -57,7 +57,8 @@ BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns)
     return TRUE;
 }
 
-void PlaceGridAndButtons(CWnd* form, CWnd* grid, std::initializer_list<int> buttons)
+void PlaceGridAndButtons(CWnd* form, CWnd* grid, std::initializer_list<int> buttons,
+                         std::initializer_list<int> leftButtons)
 {
     if (!form || !grid || !grid->GetSafeHwnd())
         return;
@@ -75,6 +76,16 @@ void PlaceGridAndButtons(CWnd* form, CWnd* grid, std::initializer_list<int> butt
         right -= place.Width();
         button->SetWindowPos(nullptr, right, height + 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         right -= 5;
+    }
+    int left = 5;
+    for (int id : leftButtons) {
+        CWnd* button = form->GetDlgItem(id);
+        if (!button)
+            continue;
+        CRect place;
+        button->GetWindowRect(&place);
+        button->SetWindowPos(nullptr, left, height + 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        left += place.Width() + 5;
     }
 }
 

@@ -20,8 +20,10 @@ BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns);
 
 // Lays out a form: the grid takes the whole client area above a strip of
 // buttons at the bottom, the buttons in that strip from the right edge in
-// the order given (the first rightmost); a button the form lacks is skipped.
-void PlaceGridAndButtons(CWnd* form, CWnd* grid, std::initializer_list<int> buttons);
+// the order given (the first rightmost), then `leftButtons` from the left
+// edge in their order; a button the form lacks is skipped.
+void PlaceGridAndButtons(CWnd* form, CWnd* grid, std::initializer_list<int> buttons,
+                         std::initializer_list<int> leftButtons = {});
 
 // The height of that strip of buttons, in pixels.
 constexpr int kButtonStrip = 30;

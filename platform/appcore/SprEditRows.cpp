@@ -42,10 +42,60 @@ bool SprEditLayoutFor(const CString& table, SprEditLayout& layout)
         for (const SprEditColumn& column : layout.columns)
             if (!Plain(column.name))
                 return false;
-        layout.keepsDeleted = TableHasColumn(layout.table, "dt_del");
+        layout.keepsDeleted = false;
+        for (const TableColumnInfo& info : TableColumnsOf(layout.table)) {
+            if (info.name.CompareNoCase("dt_del") == 0)
+                layout.keepsDeleted = true;
+            for (SprEditColumn& column : layout.columns)
+                if (column.name.CompareNoCase(info.name) == 0) {
+                    column.kind = info.kind;
+                    column.defaulted = !info.nullable && info.hasDefault;
+                }
+        }
         return true;
     }
     return false;
+}
+
+bool SprEditValue(const SprEditColumn& column, const CString& text, CString& literal, CString& problem)
+{
+    const CString value = CString(text).Trim();
+    if (value.IsEmpty()) {
+        literal = column.defaulted ? CString("DEFAULT") : CString("NULL");
+        return true;
+    }
+    switch (column.kind) {
+    case ColumnKind::Number: {
+        QString number;
+        if (!NormalizeNumberText(value.ToQString(), number)) {
+            problem = "Неверное число: «" + value + "»";
+            literal = "NULL";
+            return false;
+        }
+        literal = CString(number);
+        return true;
+    }
+    case ColumnKind::Date:
+        literal = ChangeDateUS0(value, 0);
+        if (literal == "NULL") {
+            problem = "Неверная дата: «" + value + "» (нужна дата вида ДД.ММ.ГГГГ)";
+            return false;
+        }
+        return true;
+    case ColumnKind::Text:
+        break;
+    }
+    literal = NullStr(text);
+    return true;
+}
+
+int SprEditRowProblem(const SprEditLayout& layout, const std::vector<CString>& values, CString& problem)
+{
+    CString literal;
+    for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i)
+        if (!SprEditValue(layout.columns[i], values[i], literal, problem))
+            return int(i);
+    return -1;
 }
 
 CString SprEditSelect(const SprEditLayout& layout)
@@ -66,18 +116,22 @@ CString SprEditInsert(const SprEditLayout& layout, const CString& key, const std
         names = layout.key;
         literals = NullStr(key);
     }
+    CString literal, problem;
     for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i) {
+        SprEditValue(layout.columns[i], values[i], literal, problem);
         names += (names.IsEmpty() ? "" : ",") + layout.columns[i].name;
-        literals += (literals.IsEmpty() ? "" : ",") + NullStr(values[i]);
+        literals += (literals.IsEmpty() ? "" : ",") + literal;
     }
     return "insert into " + layout.table + " (" + names + ") values (" + literals + ")";
 }
 
 CString SprEditUpdate(const SprEditLayout& layout, const CString& key, const std::vector<CString>& values)
 {
-    CString assignments;
-    for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i)
-        assignments += (i ? "," : "") + layout.columns[i].name + "=" + NullStr(values[i]);
+    CString assignments, literal, problem;
+    for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i) {
+        SprEditValue(layout.columns[i], values[i], literal, problem);
+        assignments += (i ? "," : "") + layout.columns[i].name + "=" + literal;
+    }
     return "update " + layout.table + " set " + assignments + KeyCondition(layout, key);
 }
 

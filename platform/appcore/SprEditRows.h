@@ -1,10 +1,14 @@
 // The reference-book editor's statements: which columns of a book's table it
 // shows, the rows it lists and the SQL of a save. Every value reaches SQL
-// quoted (NullStr, an emptied cell is NULL); table and column names come
-// from the configuration and must be plain SQL names.
+// through the literal helpers by the column's kind: a text quoted, a number
+// with "," read as the decimal point, a date typed dd.mm.yyyy; an emptied cell
+// is NULL, or the column's default where the column takes no NULL. A value
+// that is no number or no date is refused before anything is written. Table
+// and column names come from the configuration and must be plain SQL names.
 #pragma once
 
 #include "afx.h"
+#include "ndbcore.h"
 
 #include <vector>
 
@@ -14,6 +18,8 @@ struct SprEditColumn {
     CString name;
     CString caption;
     int width = 0;
+    ColumnKind kind = ColumnKind::Text;
+    bool defaulted = false;   // takes no NULL but has a default: an empty cell writes the default
 };
 
 struct SprEditLayout {
@@ -29,6 +35,13 @@ struct SprEditLayout {
 // columns other than the key, else its name column. False when no book has
 // that table or a name in it is not a plain SQL name.
 bool SprEditLayoutFor(const CString& table, SprEditLayout& layout);
+
+// The value of a cell as SQL, by its column; false (with `problem` for the
+// user) when the text is no value of that column.
+bool SprEditValue(const SprEditColumn& column, const CString& text, CString& literal, CString& problem);
+// The first cell of a row that holds no value of its column: its index in
+// `values` and what is wrong; -1 when all hold values.
+int SprEditRowProblem(const SprEditLayout& layout, const std::vector<CString>& values, CString& problem);
 
 // The rows not deleted, by key.
 CString SprEditSelect(const SprEditLayout& layout);

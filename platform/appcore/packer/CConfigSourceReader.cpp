@@ -297,7 +297,7 @@ void CConfigSourceReader::ReadBooks(const QString& file, CConfigContents& c)
             QString fieldWhere = where + ", поле " + QString::number(k + 1);
             JsonFields field(ObjectAt(fields, k, fieldWhere), fieldWhere);
             spr.m_fields.push_back({Text(field.Text("name", true)), Text(field.Text("caption", true)),
-                                    field.Int("width", false, 0)});
+                                    field.Int("width", false, 0), field.Bool("list", true)});
             field.Done();
         }
         f.Done();

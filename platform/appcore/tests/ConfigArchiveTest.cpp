@@ -60,7 +60,7 @@ TEST(ConfigArchive, BuiltArchiveHoldsTheWorkplacesAsTheShellReadsThem)
     ASSERT_TRUE(archive.LoadFile(BuiltArchive().c_str())) << BuiltArchive();
     EXPECT_FALSE(archive.GetHashKey().IsEmpty());
     EXPECT_FALSE(archive.GetAuthor().IsEmpty());
-    EXPECT_EQ(archive.GetFileVersion(), 3);
+    EXPECT_EQ(archive.GetFileVersion(), 4);
 
     struct Expected { const char* id; const char* caption; int periodMode; const char* periodCommand; };
     const Expected workplaces[] = {
@@ -153,14 +153,14 @@ TEST(ConfigArchive, DamagedOrForeignFilesAreRefusedAsAWhole)
     std::string flipped = good;
     flipped[good.size() / 2] = char(flipped[good.size() / 2] ^ 0x20);
     std::string otherVersion = good;
-    otherVersion[4] = 4;
+    otherVersion[4] = 5;
     std::string hugeText = good;
     hugeText[9] = char(0x7F); // the length of the hash key becomes absurd
     struct Case { const char* name; std::string bytes; const char* reason; };
     const Case cases[] = {
         {"empty", "", "не является архивом конфигурации"},
         {"foreign", "<html>not an archive</html>", "не является архивом конфигурации"},
-        {"other version", otherVersion, "версии формата 4"},
+        {"other version", otherVersion, "версии формата 5"},
         {"cut in the middle", good.substr(0, good.size() / 2), "обрывается"},
         {"checksum missing", good.substr(0, good.size() - 4), "обрывается"},
         {"one byte changed", flipped, "контрольная сумма"},

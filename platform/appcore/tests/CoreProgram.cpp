@@ -109,7 +109,8 @@ CConfigContents Configuration()
     goods.m_strName = "Товары";
     goods.m_strFieldId = "code";
     goods.m_strFieldName = "name";
-    goods.m_fields = {{"code", "Код", 60}, {"name", "Наименование", 200}, {"kol", "Количество", 80}};
+    goods.m_fields = {{"code", "Код", 60}, {"name", "Наименование", 200}, {"kol", "Количество", 80},
+                      {"d", "Дата поступления", 80, false}, {"kind", "Вид", 40, false}};
     contents.m_sprs.push_back(goods);
     CSprRecord hostile;  // a book whose table is no plain table name
     hostile.m_nId = 91;

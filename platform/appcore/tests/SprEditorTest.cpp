@@ -3,6 +3,7 @@
 // that keeps deleted rows marks them), user text quoted, a failed write that
 // writes nothing and keeps the edits, adding refused where books are not
 // extended, and the question on closing with edits.
+#include "BookPicker.h"
 #include "CoreProgram.h"
 #include "DbReportRecorder.h"
 #include "FreshDatabase.h"
@@ -26,8 +27,9 @@ protected:
                                "(2, 'Гараж', '2020-01-01'), (3, 'Аптека', null)\n"
                                "drop table if exists appcore_test_book\n"
                                "create table appcore_test_book (code varchar(10) primary key, "
-                               "name varchar(100) not null, kol int null)\n"
-                               "insert into appcore_test_book values ('A1', 'Бумага', 5)",
+                               "name varchar(100) not null, kol decimal(10,3) null, d date null, "
+                               "kind int not null default 1)\n"
+                               "insert into appcore_test_book values ('A1', 'Бумага', 5, null, 2)",
                                nullptr, 1, 1, -1));
         g_bAllowSprAdd = TRUE;
     }
@@ -76,7 +78,7 @@ TEST_F(SprEditor, AFailedWriteWritesNothingAndKeepsTheEdits)
     CSprEditView* view = Open("appcore_test_book");
     ASSERT_NE(view, nullptr);
     CCellwork& grid = Grid(view);
-    ASSERT_EQ(grid.GetNCols(), 3) << "the key and the book's columns";
+    ASSERT_EQ(grid.GetNCols(), 5) << "the key and the book's columns";
     afxtest::click(view, IDC_SPR_EDIT_ADD);
     grid.SetCellValue(0, 1, "B'2");
     grid.SetCellValue(1, 0, "Бумага А4");  // written first
@@ -116,6 +118,59 @@ TEST_F(SprEditor, ABookWhoseTableIsNoPlainTableNameIsRefusedBeforeSql)
     EXPECT_NE(CHelpers::FN_OpenDocument0("spr_prd where 1=1", 0, ""), 1);
     script.verify();
     EXPECT_EQ(program.ChildCount(), 0);
+}
+
+// Numbers and dates are written as the user types them ("," as the decimal
+// point, dd.mm.yyyy), a text that is neither is refused before anything is
+// written, and an emptied column that takes no NULL gets its default.
+TEST_F(SprEditor, NumbersAndDatesAsTyped)
+{
+    CSprEditView* view = Open("appcore_test_book");
+    ASSERT_NE(view, nullptr);
+    CCellwork& grid = Grid(view);
+    ASSERT_EQ(grid.GetNCols(), 5);
+    struct Case {
+        const char* kol;
+        const char* d;
+        const char* kind;
+        const char* refusal;  // nullptr: written
+        const char* stored;   // kol|d|kind as read back
+    } cases[] = {
+        {"два", "01.03.2024", "3", "Неверное число: «два»", nullptr},
+        {"1", "31.02.2024", "3", "Неверная дата: «31.02.2024» (нужна дата вида ДД.ММ.ГГГГ)", nullptr},
+        {"2,5", "01.03.2024", "3", nullptr, "2.500|01.03.2024|3"},
+        {"", "", "", nullptr, "||1"},
+    };
+    for (const Case& c : cases) {
+        grid.SetCellValue(2, 0, c.kol);
+        grid.SetCellValue(3, 0, c.d);
+        grid.SetCellValue(4, 0, c.kind);
+        if (c.refusal) {
+            afxtest::InteractionScript script;
+            script.message(QString::fromUtf8(c.refusal), IDOK);
+            afxtest::command(view, IDOK);
+            script.verify();
+            EXPECT_TRUE(view->IsEdited()) << c.refusal;
+            EXPECT_EQ(ExecuteString("select kol as str from appcore_test_book where code='A1'"), CString("5.000"))
+                << "nothing written: " << c.refusal;
+            continue;
+        }
+        afxtest::command(view, IDOK);
+        EXPECT_FALSE(view->IsEdited()) << c.kol;
+        EXPECT_EQ(ExecuteString("select concat_ws('|',coalesce(kol,''),coalesce(date_format(d,'%d.%m.%Y'),''),kind) "
+                                "as str from appcore_test_book where code='A1'"),
+                  CString(c.stored));
+    }
+}
+
+TEST_F(SprEditor, ThePickerListsOnlyTheListedFields)
+{
+    appcore::PickerSetup setup;
+    ASSERT_TRUE(appcore::BookPickerSetup("Товары", nullptr, setup));
+    QStringList shown;
+    for (const appcore::PickerColumn& column : setup.columns)
+        shown << column.field.ToQString();
+    EXPECT_EQ(shown, QStringList({"code", "name", "kol"})) << "the editor's date and kind are not listed";
 }
 
 TEST_F(SprEditor, AddingRefusedWhereBooksAreNotExtended)
