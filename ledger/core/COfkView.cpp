@@ -216,7 +216,7 @@ std::vector<CAnswerColumn> COfkView::AnswerColumns() const
 
 void COfkView::OnTnChange()
 {
-    SetDlgItemText(IDC_OFK_FIO, GetFio(Text(kTnEditId)));
+    OnChangeTn(this);
 }
 
 void COfkView::OnLsButton()

@@ -1,6 +1,7 @@
 #include "CUnpostedDocView.h"
 
 #include "SettlementCommands.h"
+#include "SharedCommands.h"
 #include "ledmark.h"
 
 namespace nledmark {
@@ -43,7 +44,7 @@ void CUnpostedDocView::RememberBranch(int branch)
 
 void CUnpostedDocView::OnTnChange()
 {
-    nledmark::OnTnChange(this);
+    OnChangeTn(this);
 }
 
 void CUnpostedDocView::OnOrgPick()

@@ -34,11 +34,4 @@ void OnOrgChange(CWnd* form)
     form->SetDlgItemText(kOrgNameId, GetFromSPR("spr_org", code));
 }
 
-void OnTnChange(CWnd* form)
-{
-    CString tn;
-    form->GetDlgItemText(kTnEditId, tn);
-    form->SetDlgItemText(kFioId, GetFio(tn));
-}
-
 } // namespace nledmark

@@ -14,7 +14,6 @@ constexpr UINT kAccountCodeId = 1028;   // personal account (spr_ls)
 constexpr UINT kAccountNumberId = 1032;
 constexpr UINT kOrgCodeId = 1033;       // organisation (spr_org)
 constexpr UINT kOrgNameId = 1031;
-constexpr UINT kFioId = 10101;          // full name of the employee of edit 112
 
 // The chooser of the target purposes (spr_cn), answering into field 1021:
 // those of cash receipts, below 20000, unless `filter` names others.
@@ -26,7 +25,5 @@ void OnOrgPick(CWnd* form);
 // Field 1033 changed: field 1031 shows the organisation's name, when the form
 // has both fields.
 void OnOrgChange(CWnd* form);
-// Field 112 changed: field 10101 shows the employee's full name.
-void OnTnChange(CWnd* form);
 
 } // namespace nledmark
