@@ -2,6 +2,9 @@
 #include "CScriptCall.h"
 #include "ScriptBridges.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 namespace {
 
 CScriptCall BalanceCall(const char* function, const char* date, const char* account, const char* value1,
@@ -41,6 +44,24 @@ CString GL_GetOst0(const char* date, const char* account, const char* value1, co
 {
     return BalanceCall("GL_GetOst0", date, account, value1, value2, value3).Branch(branch).Text(kbk).Text(document)
         .Answer();
+}
+
+bool GL_ReadOst0(const char* answer, LedgerBalance& balance)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    balance = LedgerBalance();
+    const QStringList parts = QString::fromUtf8(answer ? answer : "").split(u'@');
+    if (parts.size() != 4)
+        return false;
+    double figures[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const QString part = parts[i].trimmed();
+        if (!number.match(part).hasMatch())
+            return false;
+        figures[i] = part.toDouble();
+    }
+    balance = {figures[0], figures[1], figures[2], figures[3]};
+    return true;
 }
 
 double GL_GetOst(const char* date, const char* account, const char* value1, const char* value2, const char* value3,

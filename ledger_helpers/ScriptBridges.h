@@ -58,6 +58,20 @@ LEDMARK_API double GL_GetOstEx(const char* date, const char* account, const char
                                const char* value3, const char* branches, const char* kbk, const char* document);
 LEDMARK_API CString GL_GetOst0(const char* date, const char* account, const char* value1, const char* value2,
                                const char* value3, int branch, const char* kbk, const char* document);
+
+// The four figures of a balance answer (GL_GetOst0, GL_GetOstEx0).
+struct LedgerBalance {
+    double debit = 0;
+    double credit = 0;
+    double debitQuantity = 0;
+    double creditQuantity = 0;
+    double Sum() const { return debit - credit; }
+    double Quantity() const { return debitQuantity - creditQuantity; }
+};
+// Reads a balance answer: exactly four numbers separated by "@". Anything
+// else, a failed evaluation's "" among it, answers false and leaves `balance`
+// at zero: a balance that could not be read is never taken as a zero one.
+LEDMARK_API bool GL_ReadOst0(const char* answer, LedgerBalance& balance);
 LEDMARK_API double GL_GetOst(const char* date, const char* account, const char* value1, const char* value2,
                              const char* value3, int branch, const char* kbk, const char* document);
 LEDMARK_API CString GL_GetOborotEx(const char* from, const char* to, const char* account, const char* value1,

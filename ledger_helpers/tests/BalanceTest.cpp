@@ -133,3 +133,39 @@ TEST_F(Balances, BadArgumentsFailTheCallInsteadOfGivingFigures)
 }
 
 } // namespace
+
+// The one reader of a balance answer: four figures, or nothing at all.
+TEST(BalanceAnswer, FourFiguresOrNoBalance)
+{
+    struct Case {
+        const char* answer;
+        bool read;
+        double sum, quantity;
+    } cases[] = {
+        {"1@2@3@4", true, -1, -1},
+        {"750.00@0.00@12.500@0", true, 750, 12.5},
+        {"", false, 0, 0},          // a failed evaluation
+        {"1@2", false, 0, 0},
+        {"a@b@c@d", false, 0, 0},
+        {"1@2@3@4@5", false, 0, 0},
+        {"1,5@0@0@0", false, 0, 0},
+        {"1@@3@4", false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        LedgerBalance balance{9, 9, 9, 9};
+        EXPECT_EQ(GL_ReadOst0(c.answer, balance), c.read) << c.answer;
+        EXPECT_DOUBLE_EQ(balance.Sum(), c.sum) << c.answer;
+        EXPECT_DOUBLE_EQ(balance.Quantity(), c.quantity) << c.answer;
+    }
+}
+
+TEST_F(Balances, AFailedBalanceIsNoBalance)
+{
+    LedgerBalance balance;
+    EXPECT_TRUE(GL_ReadOst0(GL_GetOst0("01.03.2024", "110536000", "2", "1", "", -2, "", ""), balance));
+    EXPECT_DOUBLE_EQ(balance.Sum(), 450);
+    EXPECT_DOUBLE_EQ(balance.Quantity(), 10);
+    EXPECT_FALSE(GL_ReadOst0(GL_GetOst0("31.13.2024", "110536000", "2", "1", "", -2, "", ""), balance));
+    EXPECT_EQ(scripts.errors.size(), 1u);
+    scripts.errors.clear();
+}
