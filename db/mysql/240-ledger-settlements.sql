@@ -1,7 +1,7 @@
 -- Tables of the cash, bank and settlements documents: advance reports, powers
 -- of attorney (to receive a cheque, for goods), cheque-book applications, cash
--- deposit announcements and purchase book entries, with the book of the
--- sources of cash deposits. Loaded after the ledger's reference books
+-- deposit announcements, purchase book entries and received invoices, with the
+-- book of the sources of cash deposits. Loaded after the ledger's reference books
 -- (200-ledger.sql); demo rows are in 940-ledger-settlements-demo.sql.
 --
 -- Every table keeps the columns of a stored document: real_id (row key), id
@@ -183,4 +183,39 @@ CREATE TABLE ledmark_kniga_pokupok (
   m1 INT NULL,
   d1 DATETIME NULL,
   KEY ledmark_kniga_pokupok_d (d, real_id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Received invoices: one row per supplier's invoice. id is the document id of
+-- its postings (0: kept without postings); kp_id the invoice's row in the
+-- purchase book (-1: none). sch_kred is the supplier's account with its
+-- analytic values sb1..sb3 and credit KBK; txt the goods, works or services
+-- with "<br>" for each line break, icn the same on one line; grid the debit
+-- lines (KBK, account, three analytic values, quantity, sum, EKR); b501 1: each
+-- line is posted also through 501.03 and 502.01. The materials and
+-- fixed-asset purchases write rows of their own here without kp_id, id,
+-- grid or b501, so those take their defaults.
+CREATE TABLE ledmark_sch_fak_poluch (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  kp_id INT NOT NULL DEFAULT -1,
+  id INT NOT NULL DEFAULT 0,
+  d DATE NULL,
+  date_sf DATE NULL,
+  number VARCHAR(30) NULL,
+  s DECIMAL(18,2) NULL,
+  sch_kred VARCHAR(9) NULL,
+  sb1 VARCHAR(30) NULL,
+  sb2 VARCHAR(30) NULL,
+  sb3 VARCHAR(30) NULL,
+  kbk_kred INT NULL,
+  txt TEXT NULL,
+  icn TEXT NULL,
+  grid MEDIUMTEXT NULL DEFAULT NULL,
+  b501 INT NOT NULL DEFAULT 0,
+  fil_id INT NOT NULL DEFAULT 1,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  KEY ledmark_sch_fak_poluch_id (id),
+  KEY ledmark_sch_fak_poluch_d (d, real_id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

@@ -21,6 +21,7 @@ Ledger.document_kinds = {
      title = "'Банковская выписка (поступление)'", icn = "icn"},
     {table = "ledmark_bank_postup0", docId = "Банк поступ.", docType = 1, id = 8,
      title = "'Банковская выписка (поступление)'", icn = "icn", where = "deb is not null"},
+    {table = "ledmark_sch_fak_poluch", docId = "сч.фак.получ.", docType = 0, id = 10, title = "'Счет-фактура полученный'", icn = "icn"},
     {table = "ledmark_rod_nuch", docId = "нач.род.платы", docType = 0, id = 11,
      title = "'Начисление родительской платы'", icn = "icn"},
     {table = "ledmark_rod_plata", docId = "нач.ост.род.платы", docType = 0, id = 12,

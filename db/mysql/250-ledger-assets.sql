@@ -1,0 +1,67 @@
+-- Tables of materials and fixed assets: the register of fixed-asset cards,
+-- the book of kinds of expense and the write-off norm of a stock item. Loaded
+-- after the ledger's reference books (200-ledger.sql); demo rows are in
+-- 950-ledger-assets-demo.sql.
+--
+-- Stock of materials and the value of a fixed asset are not kept here: they
+-- are balances of the ledger, read by account and analytic value (a stock
+-- item and its responsible person on 105, a card on 101 and 104).
+
+-- Kinds of expense: an analytic value of the expense accounts, kept on a card.
+CREATE TABLE spr_v_rasx (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- The write-off norm of a stock item, shown beside its rows on a write-off.
+ALTER TABLE spr_stovan_mat ADD COLUMN norm DECIMAL(18,3) NULL;
+
+-- Fixed-asset cards, one per asset (or per group of like items held as one
+-- card with a quantity). The card's id is analytic value 1 of its asset
+-- account (101) and of its depreciation account (104); the first six
+-- characters of sch and sch_iz followed by "000" address its value and its
+-- accumulated depreciation.
+--   code         inventory number
+--   kol          quantity held on the card; first_price the initial value
+--   sch          the asset account, 9 digits; an asset moved off balance holds
+--                its off-balance account (9 digits, or the 2-3 digit code of
+--                the off-balance account) and its former account in sch_old
+--   sch_iz       the depreciation account, 9 digits
+--   iznos_all    depreciation accumulated when the asset was taken on
+--   mol, prd     the responsible person and the department
+--   vrasx        kind of expense (spr_v_rasx)
+--   nach_izn     above 0: the monthly depreciation run takes the card
+--   d_post, d_ekspl  taken on the books, put into service; norm_izn useful life in months
+--   d_vybit, no_vybit, PrichVyb  disposal: date, document number, reason
+-- The book editor has no checks of its own, so the rules the balance reads
+-- rely on are the table's: a text that is no account is refused.
+CREATE TABLE spr_osn_sr (
+  id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  code VARCHAR(30) NULL,
+  fil_id INT NOT NULL DEFAULT 1,
+  kol DECIMAL(18,3) NULL,
+  first_price DECIMAL(18,2) NULL,
+  ekr INT NULL,
+  sch VARCHAR(9) NULL,
+  sch_old VARCHAR(9) NULL,
+  sch_iz VARCHAR(9) NULL,
+  kbk_deb INT NULL,
+  kbk_kred INT NULL,
+  iznos_all DECIMAL(18,2) NULL,
+  mol INT NULL,
+  prd INT NULL,
+  vrasx INT NULL,
+  nach_izn INT NULL,
+  d_post DATE NULL,
+  d_ekspl DATE NULL,
+  norm_izn INT NULL,
+  d_vybit DATE NULL,
+  no_vybit VARCHAR(30) NULL,
+  PrichVyb VARCHAR(250) NULL,
+  KEY spr_osn_sr_fil (fil_id, name),
+  KEY spr_osn_sr_mol (mol),
+  CONSTRAINT spr_osn_sr_sch CHECK (sch IS NULL OR sch REGEXP '^([0-9]{9}|[0-9]{2,3})$'),
+  CONSTRAINT spr_osn_sr_sch_old CHECK (sch_old IS NULL OR sch_old REGEXP '^[0-9]{9}$'),
+  CONSTRAINT spr_osn_sr_sch_iz CHECK (sch_iz IS NULL OR sch_iz REGEXP '^[0-9]{9}$')
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

@@ -1,0 +1,2 @@
+#pragma once
+#define IDD_ASSETS_TEST 9301

@@ -1,0 +1,18 @@
+# Tests of what the material and asset documents share, on a test form in the
+# ledger module's test program, and of the fixed-asset register.
+set(LEDGER_ASSETS_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_library(ledger_assets_test_form STATIC ${LEDGER_ASSETS_TESTS_DIR}/AssetsForm.cpp)
+target_link_libraries(ledger_assets_test_form PUBLIC ledger_core_program)
+target_include_directories(ledger_assets_test_form PUBLIC ${LEDGER_ASSETS_TESTS_DIR})
+
+add_suite_test(ledger_assets_shared_test DATABASE GUI
+  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/FragmentSearchTest.cpp ${LEDGER_ASSETS_TESTS_DIR}/AccountDimensionsTest.cpp
+  DEPENDS nledmark_core ledger_assets_test_form ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_assets_shared_test ../core/res/nLedmark.rc ../core/res/resource.h
+  tests/res/assets_test.rc tests/res/AssetsTestResource.h)
+
+add_suite_test(ledger_assets_register_test DATABASE GUI
+  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/AssetRegisterTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_assets_register_test ../core/res/nLedmark.rc ../core/res/resource.h)
