@@ -47,6 +47,44 @@ RawReadResult RunRawOdbcRead(const std::string& connectionString, const std::str
     });
 }
 
+RawReadResult RunRawOdbcReads(const std::string& connectionString, const std::vector<std::string>& sqls,
+                              std::vector<std::string>* firstRows)
+{
+    RawReadResult result;
+    RawOdbcConnection odbc(connectionString);
+    if (!odbc.connected()) {
+        result.error = odbc.error();
+        return result;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (const std::string& sql : sqls) {
+        if (!SQL_SUCCEEDED(SQLExecDirect(odbc.stmt(), (SQLCHAR*)sql.c_str(), SQL_NTS))) {
+            result.error = odbc.error();
+            return result;
+        }
+        SQLSMALLINT columns = 0;
+        SQLNumResultCols(odbc.stmt(), &columns);
+        char text[512];
+        SQLLEN length = 0;
+        bool first = true;
+        while (SQL_SUCCEEDED(SQLFetch(odbc.stmt()))) {
+            std::string row;
+            for (SQLUSMALLINT c = 1; c <= columns; ++c) {
+                SQLGetData(odbc.stmt(), c, SQL_C_CHAR, text, sizeof text, &length);
+                if (first && firstRows)
+                    row += (c > 1 ? "@" : "") + std::string(length > 0 ? text : "");
+            }
+            if (first && firstRows)
+                firstRows->push_back(row);
+            first = false;
+            ++result.rows;
+        }
+        SQLCloseCursor(odbc.stmt());
+    }
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
 RawReadResult RunRawOdbcFirstRow(const std::string& connectionString, const std::string& sql)
 {
     return Timed(connectionString, sql, [](SQLHSTMT stmt, SQLSMALLINT) {

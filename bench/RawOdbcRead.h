@@ -1,5 +1,5 @@
-// A query read to the end through the plain unixODBC calls: the yardstick of
-// the journal grid's benchmark. Kept apart because the ODBC headers and the
+// Queries read to the end through the plain unixODBC calls: the yardsticks of
+// the benchmarks that read. Kept apart because the ODBC headers and the
 // MFC subset's headers do not mix.
 #pragma once
 #include <string>
@@ -14,6 +14,12 @@ struct RawReadResult {
 // Row by row, every column fetched as text with SQLGetData, as a plain
 // program reads a result it shows.
 RawReadResult RunRawOdbcRead(const std::string& connectionString, const std::string& sql);
+// Several queries one after another on one connection, each read to the end
+// as RunRawOdbcRead reads it: the time from the first query to the last row
+// of the last (connecting not counted), the rows of all of them; the texts of
+// the first row of each query in `firstRows` (columns joined by "@").
+RawReadResult RunRawOdbcReads(const std::string& connectionString, const std::vector<std::string>& sqls,
+                              std::vector<std::string>* firstRows = nullptr);
 // Only the first row: how long the driver takes before it hands over any row.
 RawReadResult RunRawOdbcFirstRow(const std::string& connectionString, const std::string& sql);
 // Columns bound to text buffers and fetched 256 rows at a time: the quickest

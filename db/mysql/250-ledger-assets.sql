@@ -65,3 +65,11 @@ CREATE TABLE spr_osn_sr (
   CONSTRAINT spr_osn_sr_sch_old CHECK (sch_old IS NULL OR sch_old REGEXP '^[0-9]{9}$'),
   CONSTRAINT spr_osn_sr_sch_iz CHECK (sch_iz IS NULL OR sch_iz REGEXP '^[0-9]{9}$')
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- The material and asset documents read the balance of one stock item of one
+-- responsible person, or of one card, per row: one index range per side of the
+-- account by its first two analytic values, holding what the balance sums, so
+-- a row's balance reads no posting rows.
+ALTER TABLE ledmark_provodki
+  ADD KEY ledmark_provodki_deb_sb (deb1, deb2, deb_sb1, deb_sb2, deb0, deb3, d, s, kol, fil_id, kbk_deb),
+  ADD KEY ledmark_provodki_kred_sb (kred1, kred2, kred_sb1, kred_sb2, kred0, kred3, d, s, kol, fil_id, kbk_kred);

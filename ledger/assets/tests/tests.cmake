@@ -16,3 +16,7 @@ add_suite_test(ledger_assets_register_test DATABASE GUI
   SOURCES ${LEDGER_ASSETS_TESTS_DIR}/AssetRegisterTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_assets_register_test ../core/res/nLedmark.rc ../core/res/resource.h)
+
+add_suite_test(ledger_assets_balance_test DATABASE
+  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/AccountBalanceTest.cpp
+  DEPENDS nledmark_core ledmark_test_db testing_main)
