@@ -72,6 +72,8 @@ int CPostingDocView::Write(int ask)
     }
     if (!RemembersBeforeQuestion())
         RememberDefaults();
+    if (!OnSaveConfirmed())
+        return 0;
     long realId = GetRealId();
     const CString proposed = ProposedNumber();
     CString taken;

@@ -99,6 +99,10 @@ protected:
     virtual void RememberDefaults() {}
     // TRUE: the defaults are remembered before the question; FALSE: after Yes.
     virtual BOOL RemembersBeforeQuestion() const { return TRUE; }
+    // After "Yes" to the question (and the defaults remembered after it),
+    // before anything is written: a further question of the view's own, or
+    // what it settles only once the save is certain. FALSE writes nothing.
+    virtual BOOL OnSaveConfirmed() { return TRUE; }
     // The end of a successful save; the base calls PostOK(1, 1) and puts the
     // focus on the number field with its text selected.
     virtual void AfterSave();
