@@ -73,3 +73,61 @@ CREATE TABLE spr_osn_sr (
 ALTER TABLE ledmark_provodki
   ADD KEY ledmark_provodki_deb_sb (deb1, deb2, deb_sb1, deb_sb2, deb0, deb3, d, s, kol, fil_id, kbk_deb),
   ADD KEY ledmark_provodki_kred_sb (kred1, kred2, kred_sb1, kred_sb2, kred0, kred3, d, s, kol, fil_id, kbk_kred);
+
+-- Receipts of material values (ledmark_mat_prix) and opening balances of
+-- materials (ledmark_mat_prix_0): one header row per document, its lines in
+-- the table of the same name followed by "1". A line keeps the item's balance
+-- before and after as the form showed it when it was saved.
+--   sch_deb, tn       the stock account and its responsible person
+--   sch_kred, sb1-3   the supplier's account and its analytic values (the
+--                     technical account of opening balances)
+--   bnds, nds, nds_st the VAT: posted, its amount, the index of its rate
+--   b106, b501        posted through 106.01; with the pair 501.03/502.01
+--   sfp_id            the row of the received-invoice book (0 for none)
+CREATE TABLE ledmark_mat_prix (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL DEFAULT 0,
+  number VARCHAR(30) NULL,
+  d DATE NULL,
+  sch_deb VARCHAR(9) NULL,
+  sch_kred VARCHAR(9) NULL,
+  kbk_deb INT NULL,
+  kbk_kred INT NULL,
+  tn INT NULL,
+  prim TEXT NULL,
+  s DECIMAL(18,2) NULL,
+  sb1 INT NULL,
+  sb2 INT NULL,
+  sb3 INT NULL,
+  bnds INT NOT NULL DEFAULT 0,
+  nds DECIMAL(18,2) NULL,
+  nds_st INT NOT NULL DEFAULT 0,
+  b106 INT NOT NULL DEFAULT 0,
+  b501 INT NOT NULL DEFAULT 0,
+  sfp_id INT NOT NULL DEFAULT 0,
+  fil_id INT NOT NULL DEFAULT 1,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  KEY ledmark_mat_prix_id (id),
+  KEY ledmark_mat_prix_d (d, real_id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+CREATE TABLE ledmark_mat_prix1 (
+  npp INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  real_id INT NOT NULL,
+  id INT NULL,
+  kol1 DECIMAL(18,3) NULL,
+  sum1 DECIMAL(18,2) NULL,
+  kol DECIMAL(18,3) NULL,
+  price DECIMAL(18,2) NULL,
+  s DECIMAL(18,2) NULL,
+  kol2 DECIMAL(18,3) NULL,
+  sum2 DECIMAL(18,2) NULL,
+  ekr INT NULL,
+  KEY ledmark_mat_prix1_real (real_id, id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+CREATE TABLE ledmark_mat_prix_0 LIKE ledmark_mat_prix;
+CREATE TABLE ledmark_mat_prix_01 LIKE ledmark_mat_prix1;

@@ -127,3 +127,73 @@ VALUES
   (6, 'Принтер лазерный', '101340004', 1, 1.000, 14900.00, 310000, '110134310', NULL, '110434410', 2, 2,
    0.00, 3, 1, 1, 1, MAKEDATE(@y - 6, 40), MAKEDATE(@y - 6, 40), 36, MAKEDATE(@y - 1, 300), '12',
    'Неисправен, ремонт нецелесообразен');
+
+-- Opening balances of materials of two responsible persons (the storekeeper
+-- of the kitchen, 4, and the caretaker, 3) on the first day of the year, and a
+-- receipt of household goods from a supplier of the current year through the
+-- pair 501.03/502.01 under its contract, with its row of the received-invoice
+-- book. Document ids follow the counter.
+SET @doc = (SELECT last_id FROM system_doc_counter WHERE id = 1);
+SET @year_start = MAKEDATE(@y, 1);
+SET @receipt_day = LEAST(CURDATE(), MAKEDATE(@y, 20));
+
+INSERT INTO ledmark_mat_prix_0 (id, number, d, sch_deb, sch_kred, kbk_deb, kbk_kred, tn, prim, s, b106, b501,
+                                fil_id, m0, d0)
+VALUES
+  (@doc + 1, '1', @year_start, '110536340', '100000000', 2, 2, 3, 'Ввод начальных остатков МЦ', 1140.00, 0, 0, 1,
+   1, NOW()),
+  (@doc + 2, '2', @year_start, '210532340', '200000000', 5, 5, 4, 'Ввод начальных остатков МЦ', 2310.00, 0, 0, 1,
+   1, NOW());
+SET @opening1 = (SELECT real_id FROM ledmark_mat_prix_0 WHERE id = @doc + 1);
+SET @opening2 = (SELECT real_id FROM ledmark_mat_prix_0 WHERE id = @doc + 2);
+
+CREATE TEMPORARY TABLE demo_mat (doc INT, item VARCHAR(250), kol DECIMAL(18,3), s DECIMAL(18,2));
+INSERT INTO demo_mat (doc, item, kol, s) VALUES
+  (1, 'Моющее средство', 12, 540.00),
+  (1, 'Лампа светодиодная', 20, 600.00),
+  (2, 'Картофель', 300, 1500.00),
+  (2, 'Молоко', 90, 810.00);
+
+INSERT INTO ledmark_mat_prix_01 (real_id, id, kol1, sum1, kol, price, s, kol2, sum2, ekr)
+SELECT IF(d.doc = 1, @opening1, @opening2), m.id, 0, 0, d.kol, ROUND(d.s / d.kol, 2), d.s, d.kol, d.s, m.ekr
+FROM demo_mat d JOIN spr_stovan_mat m ON m.name = d.item;
+
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_sb2, kbk_deb, kred0, kred1, kred2,
+                              kred3, kbk_kred, kol, s, fil_id)
+SELECT @doc + d.doc, ROW_NUMBER() OVER (PARTITION BY d.doc ORDER BY m.id), @year_start,
+       IF(d.doc = 1, '1', '2'), '105', IF(d.doc = 1, '36', '32'), '340', m.id, IF(d.doc = 1, 3, 4),
+       IF(d.doc = 1, 2, 5), IF(d.doc = 1, '1', '2'), '000', '00', '000', IF(d.doc = 1, 2, 5), d.kol, d.s, 1
+FROM demo_mat d JOIN spr_stovan_mat m ON m.name = d.item;
+
+-- The receipt: soap and gloves from the sole trader under the repair contract.
+INSERT INTO ledmark_sch_fak_poluch (txt, date_sf, d, sb1, sch_kred, number, s, icn, fil_id, m0, d0)
+VALUES ('Поступление МЦ', @receipt_day, @receipt_day, '4', '130234730', '17', 960.00,
+        'ИП Соколов Игорь Николаевич', 1, 1, NOW());
+SET @book = LAST_INSERT_ID();
+INSERT INTO ledmark_mat_prix (id, number, d, sch_deb, sch_kred, kbk_deb, kbk_kred, tn, prim, s, sb1, sb2, sb3,
+                              bnds, nds, nds_st, b106, b501, sfp_id, fil_id, m0, d0)
+VALUES (@doc + 3, '17', @receipt_day, '110536340', '130234730', 2, 2, 3, 'Поступление МЦ', 960.00, 4, 340000, 5,
+        0, NULL, 0, 0, 1, @book, 1, 1, NOW());
+SET @receipt = LAST_INSERT_ID();
+
+DELETE FROM demo_mat;
+INSERT INTO demo_mat (doc, item, kol, s) VALUES
+  (3, 'Мыло туалетное', 40, 720.00),
+  (3, 'Перчатки хозяйственные', 30, 240.00);
+INSERT INTO ledmark_mat_prix1 (real_id, id, kol1, sum1, kol, price, s, kol2, sum2, ekr)
+SELECT @receipt, m.id, 0, 0, d.kol, ROUND(d.s / d.kol, 2), d.s, d.kol, d.s, m.ekr
+FROM demo_mat d JOIN spr_stovan_mat m ON m.name = d.item;
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_sb2, kbk_deb, kred0, kred1, kred2,
+                              kred3, kred_sb1, kred_sb2, kred_sb3, kbk_kred, kol, s, fil_id)
+SELECT @doc + 3, 2 * ROW_NUMBER() OVER (ORDER BY m.id) - 1, @receipt_day, '1', '105', '36', '340', m.id, 3, 2,
+       '1', '302', '34', '730', '4', '340000', '5', 2, d.kol, d.s, 1
+FROM demo_mat d JOIN spr_stovan_mat m ON m.name = d.item;
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_sb2, kbk_deb, kred0, kred1, kred2,
+                              kred3, kred_sb1, kred_sb2, kred_sb3, kbk_kred, s, fil_id)
+SELECT @doc + 3, 2 * ROW_NUMBER() OVER (ORDER BY m.id), @receipt_day, '1', '501', '03', '340', '340000',
+       (SELECT prd FROM tn WHERE tn = 3), 2, '1', '502', '01', '340', '340000', '5', (SELECT prd FROM tn WHERE tn = 3),
+       2, d.s, 1
+FROM demo_mat d JOIN spr_stovan_mat m ON m.name = d.item;
+
+DROP TEMPORARY TABLE demo_mat;
+UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 3) WHERE id = 1;

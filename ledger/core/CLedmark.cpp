@@ -15,6 +15,7 @@
 #include "CDovPoluchCheckaView.h"
 #include "CHlam0View.h"
 #include "CKnigaPokView.h"
+#include "CMatPrixView.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
 #include "CPrnLboIspView.h"
@@ -93,6 +94,9 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CPrnKassaBookView)},
         {IDR_PRN_KASSA_KO_3, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnKassaKO_3View)},
+        // Materials and fixed assets.
+        {IDR_MAT_PRIX, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
+        {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

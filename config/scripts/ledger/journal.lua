@@ -32,6 +32,9 @@ Ledger.document_kinds = {
     {table = "ledmark_budg_obyaz", docId = "Бюдж.обяз-во", docType = 0, id = 15, title = "icn",
      icn = "(select name from spr_dogovora where spr_dogovora.id=ledmark_budg_obyaz.dogovor)"},
     {table = "ledmark_budg_zayavka", docId = "Бюдж.заявка", docType = 0, id = 16, title = "'Бюджетная заявка'", icn = "icn"},
+    {table = "ledmark_mat_prix", docId = "пост.мат.", docType = 0, id = 60, title = "'Поступление материалов'", icn = "prim"},
+    {table = "ledmark_mat_prix_0", docId = "нач.ост.МЗ", docType = 1, id = 61, title = "'Ввод начальных остатков МЗ'",
+     icn = "prim"},
 }
 
 local function existing_tables(names)

@@ -20,3 +20,9 @@ suite_add_resources(ledger_assets_register_test ../core/res/nLedmark.rc ../core/
 add_suite_test(ledger_assets_balance_test DATABASE
   SOURCES ${LEDGER_ASSETS_TESTS_DIR}/AccountBalanceTest.cpp
   DEPENDS nledmark_core ledmark_test_db testing_main)
+
+add_suite_test(ledger_assets_receipt_test DATABASE GUI
+  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/MatPrixViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_assets_receipt_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_assets_receipt_test PRIVATE ${LEDGER_ASSETS_TESTS_DIR}/../../settlements/tests)
