@@ -5,7 +5,7 @@
 #include "AccountBalance.h"
 #include "CHelpers.h"
 #include "CodeRows.h"
-#include "FragmentSearch.h"
+#include "RowSearch.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"

@@ -7,7 +7,7 @@
 #include "CLedmark.h"
 #include "FormLayout.h"
 #include "FormTitle.h"
-#include "FragmentSearch.h"
+#include "RowSearch.h"
 #include "SharedCommands.h"
 #include "gridbase.h"
 #include "ledmark.h"

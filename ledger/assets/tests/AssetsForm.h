@@ -4,7 +4,7 @@
 // pickers' answers) and the row fills it is asked for.
 #pragma once
 #include "CDocumentView.h"
-#include "FragmentSearch.h"
+#include "RowSearch.h"
 #include "LedgerProgram.h"
 #include "gridbase.h"
 

@@ -1,4 +1,4 @@
-#include "FragmentSearch.h"
+#include "RowSearch.h"
 
 #include "appcore.h"
 #include "dlgkit.h"
