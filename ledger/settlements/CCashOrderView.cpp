@@ -6,6 +6,7 @@
 #include "CLedmark.h"
 #include "FormTitle.h"
 #include "SettlementCommands.h"
+#include "SharedCommands.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "naddviews.h"
@@ -277,7 +278,7 @@ void CCashOrderView::OnTnChange()
 
 void CCashOrderView::ShowPerson()
 {
-    nledmark::OnTnChange(this);
+    nledmark::OnChangeTn(this);
 }
 
 void CCashOrderView::OnNewOrder()
