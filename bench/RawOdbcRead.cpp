@@ -110,32 +110,3 @@ RawReadResult RunRawOdbcBlockRead(const std::string& connectionString, const std
         return rows;
     });
 }
-
-RawReadResult RunRawOdbcReads(const std::string& connectionString, const std::vector<std::string>& sqls)
-{
-    RawReadResult result;
-    RawOdbcConnection odbc(connectionString);
-    if (!odbc.connected()) {
-        result.error = odbc.error();
-        return result;
-    }
-    const auto start = std::chrono::steady_clock::now();
-    SQLWCHAR text[512];
-    SQLLEN length = 0;
-    for (const std::string& sql : sqls) {
-        if (!SQL_SUCCEEDED(SQLExecDirect(odbc.stmt(), (SQLCHAR*)sql.c_str(), SQL_NTS))) {
-            result.error = odbc.error();
-            return result;
-        }
-        SQLSMALLINT columns = 0;
-        SQLNumResultCols(odbc.stmt(), &columns);
-        while (SQL_SUCCEEDED(SQLFetch(odbc.stmt()))) {
-            for (SQLUSMALLINT c = 1; c <= columns; ++c)
-                SQLGetData(odbc.stmt(), c, SQL_C_WCHAR, text, sizeof text, &length);
-            ++result.rows;
-        }
-        SQLCloseCursor(odbc.stmt());
-    }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return result;
-}

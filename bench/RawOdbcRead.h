@@ -26,7 +26,3 @@ RawReadResult RunRawOdbcFirstRow(const std::string& connectionString, const std:
 // way ODBC hands over a result.
 RawReadResult RunRawOdbcBlockRead(const std::string& connectionString, const std::string& sql);
 
-// Several queries one after the other on one connection, each read to the end
-// row by row as RunRawOdbcRead does; the seconds from the first query to the
-// last row of the last (connecting not counted), the rows of all of them.
-RawReadResult RunRawOdbcReads(const std::string& connectionString, const std::vector<std::string>& sqls);
