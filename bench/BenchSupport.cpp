@@ -89,3 +89,13 @@ const char* const kBenchYearOfPostings =
     "if(k=7,1 + seq mod 20,null), 1 + (seq * 37) mod 100000 / 100, 'Операция', 1 + seq mod 2 "
     "from (select seq, 1 + seq mod 10 as k, 1 + seq mod 5 as tn, 1 + seq mod 4 as contr, 1 + seq mod 5 as mat "
     "from seq_0_to_499999) q";
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+std::string BenchConnectionString()
+{
+    return BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+}

@@ -6,6 +6,8 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <string>
 #include <vector>
 
 struct BenchOptions {
@@ -23,6 +25,11 @@ bool StartBenchDatabase(const BenchOptions& options, const QString& database);
 // scripts alone (a benchmark links the module code it measures; no module is loaded).
 bool StartBenchScripts(const QString& archive);
 double Median(std::vector<double> values);
+// Seconds from `start` to now.
+double SecondsSince(std::chrono::steady_clock::time_point start);
+// The connection string of the database the database layer is connected to,
+// for a yardstick that reads it through plain unixODBC.
+std::string BenchConnectionString();
 
 // 500,000 postings of ten kinds of operation spread over 2024 (cash, bank,
 // advances to employees 1-5 on 208.12, suppliers, stock), for an empty

@@ -95,7 +95,7 @@ int main(int argc, char** argv)
     ExecuteSql(kStockYear);
     ExecuteSql("analyze table ledmark_provodki");
     std::printf("%lld postings\n", ExecuteCount("select count(*) from ledmark_provodki"));
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     std::vector<std::string> aggregates;
     for (int item = 1; item <= 10; ++item)
         for (int tn = 1; tn <= 5; ++tn)

@@ -167,8 +167,7 @@ int main(int argc, char** argv)
         return 1;
     ExecuteSql("analyze table ledmark_provodki");
     std::printf("%lld postings\n", ExecuteCount("select count(*) from ledmark_provodki"));
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     CHelpers::FN_OpenDocument0("пост.мат.", 0, nullptr);
     QApplication::processEvents();

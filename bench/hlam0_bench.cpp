@@ -82,8 +82,7 @@ int main(int argc, char** argv)
     if (!frame)
         return 1;
     const std::string sql = CSelectIFView::SourcesSql(ChangeDateUS0(GetDPV2(), 0)).ToStdString();
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     std::vector<double> form, plain;
     for (int round = 0; round < options.rounds; ++round) {

@@ -159,7 +159,7 @@ int main(int argc, char** argv)
     ExecuteSql(kBenchYearOfPostings);
     ExecuteSql(kReports);
     ExecuteSql("analyze table ledmark_provodki\nanalyze table ledmark_avans_otch");
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
 
     // Both must answer the same before the times mean anything.
     const CEarlierReport earlier = FindEarlierReport("3", kDate, -1, 1, 0);

@@ -126,7 +126,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the posting script made %zu statements, not 201\n", statements.size());
         return 1;
     }
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     std::vector<double> saves, raws;
     bool ok = true;
     for (int round = 0; round < options.rounds && ok; ++round) {

@@ -162,8 +162,7 @@ int main(int argc, char** argv)
     if (!frame)
         return 1;
     ExecuteSql("delete from system_const where name='system_actual_date'");
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     // The save.
     const std::vector<std::string> statements = RawStatements();

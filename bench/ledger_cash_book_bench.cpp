@@ -87,8 +87,7 @@ int main(int argc, char** argv)
     sheet.number = 1;
     const std::string linesSql = CashBookLinesSql(sheet.date, sheet.filter).ToStdString();
     const std::array<CString, 3> countSql = CashSheetCountSql(sheet.date, sheet.filter);
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     std::vector<double> pages, reads, counts, rawCounts;
     for (int round = 0; round < options.rounds; ++round) {

@@ -115,7 +115,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "filling the year failed\n");
         return 1;
     }
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     std::vector<double> layer, plain;
     long operations = 0, closing = 0;
     for (int round = 0; round < options.rounds; ++round) {

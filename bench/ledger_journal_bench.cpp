@@ -203,8 +203,7 @@ int main(int argc, char** argv)
     CMDIFrameWnd* frame = StartLedgerProgram(kYear);
     if (!frame)
         return 1;
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
     CJournalFilter rareFilter;
     rareFilter.debit = kRareDebit;
 

@@ -178,7 +178,7 @@ int main(int argc, char** argv)
 
     COperByHandRecord prototype = Operation();
     const std::vector<std::string> statements = RawStatements(prototype);
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     Rounds r;
     bool ok = true;
     for (int round = 0; round < options.rounds && ok; ++round)

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     CString sql, page;
     if (!CHelpers::EXEC_GetFunctionValue(kQuery, sql, nullptr) || !CHelpers::EXEC_GetFunctionValue(kPage, page, nullptr))
         return 1;
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     const RawReadResult check = RunRawOdbcRead(raw, sql.ToStdString());
     std::printf("%ld entries read; the page is %d characters\n", check.rows, page.GetLength());
     if (check.rows != 20000)

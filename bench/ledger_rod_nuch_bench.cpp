@@ -84,10 +84,6 @@ std::vector<CPostingLine> Postings(const CRodFeeRecord& r, const std::vector<CDe
     return lines;
 }
 
-double Since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 struct Rounds {
     std::vector<double> fill, save, raw;
@@ -98,7 +94,7 @@ bool MeasureRound(Rounds& r, const std::string& raw, const std::vector<std::stri
     ExecuteSql("delete from ledmark_rod_nuch\ndelete from ledmark_provodki");
     auto start = std::chrono::steady_clock::now();
     const std::vector<CDebtor> debtors = Debtors();
-    r.fill.push_back(Since(start));
+    r.fill.push_back(SecondsSince(start));
     start = std::chrono::steady_clock::now();
     {
         // As the form saves: one read cache for the checks and the statements.
@@ -110,7 +106,7 @@ bool MeasureRound(Rounds& r, const std::string& raw, const std::vector<std::stri
             || !SaveStoredDocument(record, realId))
             return false;
     }
-    r.save.push_back(Since(start));
+    r.save.push_back(SecondsSince(start));
     ExecuteSql("delete from ledmark_rod_nuch\ndelete from ledmark_provodki");
     std::string error;
     r.raw.push_back(RunRawOdbcInserts(raw, statements, error));
@@ -138,7 +134,7 @@ int main(int argc, char** argv)
     prototype.postings = Postings(prototype, Debtors());
     const std::vector<std::string> statements =
         RawDocumentStatements(prototype.HeaderInsertSql(900000), 900000, kDate, 1, prototype.postings);
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
 
     Rounds r;
     bool ok = true;

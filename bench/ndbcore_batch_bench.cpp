@@ -57,7 +57,7 @@ int main(int argc, char** argv)
         batch += line;
         statements.push_back(CString(line).Trim().ToStdString());
     }
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     std::vector<double> layerTimes, rawTimes;
     for (int round = 0; round < rounds; ++round) {
         ExecuteSql("truncate table bench_provodki");

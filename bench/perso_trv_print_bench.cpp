@@ -24,15 +24,6 @@
 #include <clocale>
 #include <cstdio>
 
-namespace {
-
-double Since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -47,8 +38,7 @@ int main(int argc, char** argv)
         || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"))
         || !FillBenchStaff(today.year(), today.month()))
         return 1;
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     size_t pageBytes = 0;
     appcore::GetScriptHooks().showReport = [&](const std::string& html, const std::string&) { pageBytes = html.size(); };
@@ -75,7 +65,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "no time sheet: %s\n", call.ToStdString().c_str());
             return 1;
         }
-        prints.push_back(Since(start));
+        prints.push_back(SecondsSince(start));
         const RawReadResult one = RunRawOdbcRead(connection, marks);
         const RawReadResult many = RunRawOdbcBlockRead(connection, marks);
         if (one.seconds < 0 || many.seconds < 0) {

@@ -119,7 +119,7 @@ int main(int argc, char** argv)
     if (!StartBenchDatabase(options, QStringLiteral("vornal_stovan_bench")))
         return 1;
     const std::vector<std::string> statements = RawStatements(Receipt());
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     Rounds r;
     bool ok = true;
     for (int round = 0; round < options.rounds && ok; ++round)

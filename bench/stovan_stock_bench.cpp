@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the bench stock could not be written\n");
         return 1;
     }
-    const std::string raw = BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string raw = BenchConnectionString();
     const CRashodRecord prototype = Requisition();
     const CString d = ChangeDateUS0(prototype.date, 0);
     std::vector<std::string> inserts{

@@ -33,10 +33,6 @@ struct Measured {
     double list = 0, raw = 0, block = 0;
 };
 
-double Since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 } // namespace
 
@@ -54,8 +50,7 @@ int main(int argc, char** argv)
         || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"))
         || !FillBenchStaff(today.year(), today.month()))
         return 1;
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     std::printf("tariffication list of statement 1 over %d employees, median of %d rounds\n", kBenchEmployees,
                 options.rounds);
@@ -79,7 +74,7 @@ int main(int argc, char** argv)
                     std::fprintf(stderr, "no list of form %d\n", tp);
                     return 1;
                 }
-                lists.push_back(Since(start));
+                lists.push_back(SecondsSince(start));
                 double raw = 0, block = 0;
                 rows = 0;
                 for (const CString& sql : page.statements) {

@@ -24,15 +24,6 @@
 #include <clocale>
 #include <cstdio>
 
-namespace {
-
-double Since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -47,8 +38,7 @@ int main(int argc, char** argv)
         || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa"))
         || !FillBenchStaff(today.year(), today.month()))
         return 1;
-    const std::string connection =
-        BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+    const std::string connection = BenchConnectionString();
 
     nvenzol::TariffSummaryRequest request;
     request.d1 = request.d2 = CString(today.toString(QStringLiteral("dd.MM.yyyy")));
@@ -64,7 +54,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "no summary\n");
             return 1;
         }
-        summaries.push_back(Since(start));
+        summaries.push_back(SecondsSince(start));
         double raw = 0, block = 0;
         rows = 0;
         statements = page.statements.size();
