@@ -74,31 +74,57 @@ protected:
         LedgerProgram::SetUp();
         Run("delete from ledmark_oper_by_hand");
     }
+    // One side of a posting: the account and its analytic values.
+    struct Side {
+        const char* account = "";
+        const char* values[3] = {nullptr, nullptr, nullptr};
+    };
+    static CString SideColumns(const Side& side)
+    {
+        const CString code = side.account;
+        CString text = code.IsEmpty() ? CString("null,null,null,null")
+                                      : FormatText("'%c','%s','%s','%s'", code[0], code.Mid(1, 3), code.Mid(4, 2),
+                                                   code.Mid(6, 3));
+        for (const char* value : side.values)
+            text += value ? FormatText(",'%s'", value) : CString(",null");
+        return text;
+    }
     // One posting of the fixture, dated in the working year.
+    void Post(int id, const Side& debit, const Side& credit, const char* amount, int branch,
+              const char* dayAndMonth = "15.06")
+    {
+        Run(FormatText("insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,deb_sb3,"
+                       "kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,kred_sb3,s,fil_id) values (%d,1,%s,%s,%s,%s,%d)",
+                       id, ChangeDateUS0(ThisYear(dayAndMonth), 0), SideColumns(debit), SideColumns(credit), amount,
+                       branch));
+    }
     void Post(int id, const char* debit, const char* credit, const char* amount, int branch,
               const char* debitValue = nullptr)
     {
-        const auto side = [](const char* code) {
-            return *code ? FormatText("'%c','%s','%s','%s'", code[0], CString(code).Mid(1, 3), CString(code).Mid(4, 2),
-                                      CString(code).Mid(6, 3))
-                         : CString("null,null,null,null");
-        };
-        Run(FormatText("insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kred0,kred1,kred2,kred3,s,"
-                       "fil_id) values (%d,1,%s,%s,%s,%s,%s,%d)",
-                       id, ChangeDateUS0(ThisYear("15.06"), 0), side(debit),
-                       debitValue ? FormatText("'%s'", debitValue) : CString("null"), side(credit), amount, branch));
+        Post(id, Side{debit, {debitValue}}, Side{credit}, amount, branch);
+    }
+    // The postings of the run's operation in a branch, one text a line in their
+    // order: "debit(values) credit(values) sum".
+    CString ClosingPostings(int branch)
+    {
+        return Text(FormatText(
+            "select group_concat(concat(concat(p.deb0,p.deb1,p.deb2,p.deb3),'(',concat_ws(',',p.deb_sb1,p.deb_sb2,"
+            "p.deb_sb3),') ',concat(p.kred0,p.kred1,p.kred2,p.kred3),'(',concat_ws(',',p.kred_sb1,p.kred_sb2,"
+            "p.kred_sb3),') ',p.s) order by p.npp separator '; ') as str from ledmark_provodki p "
+            "join ledmark_oper_by_hand o on o.id=p.id where o.fil_id=%d",
+            branch));
     }
     CString Balance(const char* account, int branch)
     {
         return GL_GetOst0(AddDate(ThisYear("31.12"), 0, 0, 1), account, "", "", "", branch, "", nullptr);
     }
     // Runs the form of `mode` on the last day of the year, answering its question.
-    void RunForm(int mode, int answer = IDYES)
+    void RunForm(int mode, int answer = IDYES, const char* dayAndMonth = "31.12")
     {
         ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", mode, nullptr), 1);
         auto* view = Active<CZakluchView>();
         ASSERT_NE(view, nullptr);
-        view->m_date = qwDMG(ThisYear("31.12"), 1);
+        view->m_date = qwDMG(ThisYear(dayAndMonth), 1);
         view->UpdateData(FALSE);
         afxtest::InteractionScript script;
         script.message(CClosingRun(ClosingModeOf(mode), "").Question().ToQString(), answer);
@@ -192,6 +218,106 @@ TEST_F(Closings, SpecialClosingOpensInItsOwnForm)
     EXPECT_EQ(Text("select concat_ws(' ',concat(kred0,kred1,kred2,kred3),s) as str from ledmark_provodki "
                    "where id not in (9001,9002)"),
               CString("110604440 600.00"));
+}
+
+// The settlements between 304.04 and 304.05 are reversed group by group, each
+// direction apart; the operation carries the reversed amounts.
+TEST_F(Closings, SettlementsOf30404AreReversedInBothDirections)
+{
+    const Side internal{"130404000", {"226000", "1"}}, treasury{"130405000", {"226000"}};
+    Post(9001, treasury, internal, "300", 1);
+    Post(9002, treasury, internal, "200", 1);
+    Post(9003, internal, treasury, "200", 1);
+    RunForm(2);
+    EXPECT_EQ(Text("select concat_ws('|',s,prim) as str from ledmark_oper_by_hand"),
+              CString("700.00|Закрытие счета 304.04"));
+    EXPECT_EQ(ClosingPostings(1), CString("130404000(226000,1) 130405000(226000) -200.00; "
+                                          "130405000(226000) 130404000(226000,1) -500.00"));
+    RunForm(2);
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 1) << "nothing is left to reverse";
+}
+
+// The year's turnovers of the accounts from 500 up, each side against the
+// closing account of its source, up to the operation date only.
+TEST_F(Closings, TurnoversOfThe500AccountsAreClosedUpToTheDate)
+{
+    const Side allocations{"150303226", {"226000"}}, estimates{"150410226", {"226000"}};
+    Post(9001, allocations, estimates, "50", 1);
+    Post(9002, estimates, allocations, "20", 1);
+    Post(9003, allocations, Side{"130405000", {"226000"}}, "10", 1);
+    Post(9004, allocations, estimates, "1000", 1, "15.12");  // after the operation date
+    RunForm(3, IDYES, "30.11");
+    EXPECT_EQ(Text("select concat_ws('|',s,prim) as str from ledmark_oper_by_hand"),
+              CString("10.00|Закрытие 500-х счетов"));
+    EXPECT_EQ(ClosingPostings(1), CString("150303226(226000) 100000000() -60.00; 100000000() 150303226(226000) -20.00; "
+                                          "150410226(226000) 100000000() -20.00; 100000000() 150410226(226000) -50.00"));
+    RunForm(3, IDYES, "30.11");
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 1) << "the turnovers are closed";
+}
+
+// A debit balance of 302 (paid beyond what was accepted) moves onto 206 with
+// its analytic values; a credit balance stays.
+TEST_F(Closings, DebitBalancesOf302MoveOnto206)
+{
+    const Side paid{"130226830", {"1", "226000", "1"}}, accepted{"130226730", {"1", "226000", "1"}};
+    Post(9001, paid, Side{"130405000", {"226000"}}, "800", 1);
+    Post(9002, Side{"140102226"}, accepted, "300", 1);
+    Post(9003, Side{"140102226"}, Side{"130226730", {"2", "226000", "3"}}, "400", 1);
+    RunForm(4);
+    EXPECT_EQ(Text("select concat_ws('|',s,prim) as str from ledmark_oper_by_hand"),
+              CString("500.00|Закрытие счета 302 на 206"));
+    EXPECT_EQ(ClosingPostings(1), CString("120626560(1,226000,1) 130226730(1,226000,1) 500.00"));
+    RunForm(4);
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 1) << "nothing is left to move";
+}
+
+// A balance of 206 moves onto 302: the values of the advance where 302 keeps the
+// same books; an advance kept by counterparty only takes the counterparty's
+// contract and the economic code 226000, and a counterparty without a contract
+// stops the whole run.
+TEST_F(Closings, BalancesOf206MoveOnto302)
+{
+    Post(9001, Side{"120626560", {"1", "226000", "2"}}, Side{"130405000", {"226000"}}, "300", 1);
+    RunForm(5);
+    EXPECT_EQ(Text("select concat_ws('|',s,prim) as str from ledmark_oper_by_hand"),
+              CString("300.00|Закрытие счета 206 на 302"));
+    EXPECT_EQ(ClosingPostings(1), CString("130226830(1,226000,2) 120626660(1,226000,2) 300.00"));
+    RunForm(5);
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 1) << "nothing is left to move";
+
+    Run("delete from ledmark_oper_by_hand");
+    Run("delete from ledmark_provodki");
+    Run("insert ignore into spr_plan_sch (col0,col1,col2,col3,name,sb1,sb2,sb3,tp) values "
+        "(0,'206','91','000','Авансы по контрагентам',4,0,0,3),(1,'206','91','560','Авансы',4,0,0,1),"
+        "(1,'206','91','660','Авансы',4,0,0,2),(0,'302','91','000','Расчеты по договорам',4,3,5,3),"
+        "(1,'302','91','830','Расчеты',4,3,5,1),(1,'302','91','730','Расчеты',4,3,5,2)");
+    Run("insert ignore into spr_org (id,name) values (90,'Без договора')");
+    Run("insert ignore into spr_contr (id,name,tip,id_tip) values (90,'Без договора',0,90)");
+    Post(9001, Side{"120691560", {"3"}}, Side{"130405000", {"226000"}}, "100", 1);
+    Post(9002, Side{"120691560", {"90"}}, Side{"130405000", {"226000"}}, "50", 2);
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", 5, nullptr), 1);
+    auto* view = Active<CZakluchView>();
+    ASSERT_NE(view, nullptr);
+    view->m_date = qwDMG(ThisYear("31.12"), 1);
+    view->UpdateData(FALSE);
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Закрыть счет 206? "), IDYES);
+    script.message(QStringLiteral("Филиал 2: проводка Дт 130291830 Кт 120691660 на сумму 50.00 не записана.\n"
+                                  "Закрытие не выполнено: ничего не записано."),
+                   IDOK);
+    afxtest::click(view, IDOK);
+    script.verify();
+    Settle();
+    EXPECT_EQ(Count("select count(*) from ledmark_oper_by_hand"), 0);
+    scripts.Clear();
+    Run("delete from ledmark_provodki where id=9002");
+    view->m_date = qwDMG(ThisYear("31.12"), 1);
+    view->UpdateData(FALSE);
+    script.message(QStringLiteral("Закрыть счет 206? "), IDYES);
+    afxtest::click(view, IDOK);
+    script.verify();
+    Settle();
+    EXPECT_EQ(ClosingPostings(1), CString("130291830(3,226000,4) 120691660(3) 100.00"));
 }
 
 // The forms that run their scripts: the change of source refuses the same code
