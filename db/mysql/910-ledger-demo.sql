@@ -44,9 +44,11 @@ INSERT INTO spr_dogovora (id, name, org, rn, number, d, sd, s, bFolder) VALUES
   (4, 'Услуги связи и интернет', 3, '0047', 'С-3310', MAKEDATE(@y, 15), MAKEDATE(@y + 1, 1) - INTERVAL 1 DAY, 36000.00, 0),
   (5, 'Ремонт пищеблока', 4, '0101', '3-Р', MAKEDATE(@y, 152), MAKEDATE(@y, 152) + INTERVAL 3 MONTH - INTERVAL 1 DAY, 150000.00, 0);
 
--- Last year is closed: postings dated up to its last day may no longer be changed.
+-- Last year is closed up to November: postings dated up to 30 November may no
+-- longer be changed; December waits for the year's closing entries, after which
+-- the year closing closes it to its last day.
 INSERT IGNORE INTO system_const (name, val) VALUES
-  ('system_actual_date', CONCAT('31.12.', YEAR(CURDATE()) - 1)),
+  ('system_actual_date', CONCAT('30.11.', YEAR(CURDATE()) - 1)),
   ('ORG_RUK_DOL', 'Заведующий');
 
 INSERT INTO spr_prd (id, name, fil_id) VALUES
