@@ -131,3 +131,56 @@ CREATE TABLE ledmark_mat_prix1 (
 
 CREATE TABLE ledmark_mat_prix_0 LIKE ledmark_mat_prix;
 CREATE TABLE ledmark_mat_prix_01 LIKE ledmark_mat_prix1;
+
+-- Write-offs of material values (ledmark_mat_spis): the stock of a
+-- responsible person leaves the material account for the expense account at
+-- the average price of the person's balance. The grid column keeps the
+-- document's rows as the form showed them; ledmark_mat_spis1 keeps one row per
+-- posted line, which a stored write-off adds back to the balance its rows are
+-- computed from.
+--   sch_deb, sb1-3    the expense account and its analytic values
+--   sch_kred, tn      the material account and the responsible person
+--   whom              the employee who received the materials
+--   zab               the off-balance account each line is taken onto as well
+CREATE TABLE ledmark_mat_spis (
+  real_id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL DEFAULT 0,
+  number VARCHAR(30) NULL,
+  d DATE NULL,
+  sch_deb VARCHAR(9) NULL,
+  sch_kred VARCHAR(9) NULL,
+  sb1 INT NULL,
+  sb2 INT NULL,
+  sb3 INT NULL,
+  kbk_deb INT NULL,
+  kbk_kred INT NULL,
+  tn INT NULL,
+  whom INT NULL,
+  prim TEXT NULL,
+  zab VARCHAR(9) NULL,
+  s DECIMAL(18,2) NULL,
+  fil_id INT NOT NULL DEFAULT 1,
+  m0 INT NULL,
+  d0 DATETIME NULL,
+  m1 INT NULL,
+  d1 DATETIME NULL,
+  grid MEDIUMTEXT NULL,
+  KEY ledmark_mat_spis_id (id),
+  KEY ledmark_mat_spis_d (d, real_id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+CREATE TABLE ledmark_mat_spis1 (
+  npp INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  real_id INT NOT NULL,
+  id INT NULL,
+  kol1 DECIMAL(18,3) NULL,
+  sum1 DECIMAL(18,2) NULL,
+  kol DECIMAL(18,3) NULL,
+  price DECIMAL(18,2) NULL,
+  s DECIMAL(18,2) NULL,
+  kol2 DECIMAL(18,3) NULL,
+  sum2 DECIMAL(18,2) NULL,
+  ekr INT NULL,
+  whom INT NULL,
+  KEY ledmark_mat_spis1_real (real_id, id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

@@ -197,3 +197,58 @@ FROM demo_mat d JOIN spr_stovan_mat m ON m.name = d.item;
 
 DROP TEMPORARY TABLE demo_mat;
 UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 3) WHERE id = 1;
+
+-- Write-offs of materials. The expense account 401.01.272 of each source keeps
+-- the economic code and the department of the expense; the write-off takes the
+-- code from each of its rows. The caretaker (3) wrote off household goods
+-- into production: a write-off of this system with its rows in `grid`, and an
+-- earlier one kept only by its lines.
+UPDATE spr_plan_sch SET sb1 = 3, sb2 = 8
+WHERE col0 IN (1, 2, 3) AND col1 = '401' AND col2 = '01' AND col3 = '272';
+-- Material values handed to employees for their use stay on the off-balance
+-- account 027 by item, employee and source.
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap)
+  SELECT c.col0, '027', '00', '000', 'Материальные ценности, выданные в личное пользование работникам', 13, 11, 7,
+         3, 1, '+', 'А'
+  FROM (SELECT 0 AS col0 UNION ALL SELECT id FROM spr_if) c;
+
+SET @doc = (SELECT last_id FROM system_doc_counter WHERE id = 1);
+SET @spis_day = LEAST(CURDATE(), MAKEDATE(@y, 25));
+CREATE TEMPORARY TABLE demo_spis (doc INT, item VARCHAR(250), kol1 DECIMAL(18,3), sum1 DECIMAL(18,2),
+                                  kol DECIMAL(18,3), price DECIMAL(18,2), s DECIMAL(18,2));
+INSERT INTO demo_spis (doc, item, kol1, sum1, kol, price, s) VALUES
+  (1, 'Моющее средство', 12, 540.00, 2, 45.00, 90.00),
+  (1, 'Лампа светодиодная', 20, 600.00, 4, 30.00, 120.00),
+  (2, 'Мыло туалетное', 40, 720.00, 1, 18.00, 18.00),
+  (2, 'Перчатки хозяйственные', 30, 240.00, 3, 8.00, 24.00);
+
+INSERT INTO ledmark_mat_spis (id, number, d, sch_deb, sch_kred, sb1, sb2, sb3, kbk_deb, kbk_kred, tn, whom, prim, zab,
+                              s, fil_id, m0, d0, grid)
+SELECT @doc + 1, '1', @spis_day, '140101272', '110536440', NULL, 3, NULL, 2, 2, 3, 2, 'МЦ в производство', NULL,
+       210.00, 1, 1, NOW(),
+       (SELECT GROUP_CONCAT(CONCAT_WS(CHAR(2), m.id, m.name, e.name, TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM d.kol1)),
+                                      d.sum1, TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM d.kol)), d.price, d.s,
+                                      TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM d.kol1 - d.kol)), d.sum1 - d.s,
+                                      COALESCE(TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM m.norm)), ''), m.ekr, '')
+                            ORDER BY m.id SEPARATOR 0x01)
+        FROM demo_spis d JOIN spr_stovan_mat m ON m.name = d.item LEFT JOIN spr_ei e ON e.id = m.ei
+        WHERE d.doc = 1);
+SET @spis1 = LAST_INSERT_ID();
+INSERT INTO ledmark_mat_spis (id, number, d, sch_deb, sch_kred, sb1, sb2, sb3, kbk_deb, kbk_kred, tn, whom, prim, zab,
+                              s, fil_id, m0, d0, grid)
+VALUES (@doc + 2, '2', @spis_day, '140101272', '110536440', NULL, 3, NULL, 2, 2, 3, NULL, 'Хозяйственные нужды',
+        NULL, 42.00, 1, 1, NOW(), NULL);
+SET @spis2 = LAST_INSERT_ID();
+
+INSERT INTO ledmark_mat_spis1 (real_id, id, kol1, sum1, kol, price, s, kol2, sum2, ekr)
+SELECT IF(d.doc = 1, @spis1, @spis2), m.id, d.kol1, d.sum1, d.kol, d.price, d.s, d.kol1 - d.kol, d.sum1 - d.s, m.ekr
+FROM demo_spis d JOIN spr_stovan_mat m ON m.name = d.item;
+
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_sb2, kbk_deb, kred0, kred1, kred2,
+                              kred3, kred_sb1, kred_sb2, kbk_kred, kol, s, fil_id)
+SELECT @doc + d.doc, ROW_NUMBER() OVER (PARTITION BY d.doc ORDER BY m.id), @spis_day, '1', '401', '01', '272', m.ekr, 3,
+       2, '1', '105', '36', '440', m.id, 3, 2, d.kol, d.s, 1
+FROM demo_spis d JOIN spr_stovan_mat m ON m.name = d.item;
+
+DROP TEMPORARY TABLE demo_spis;
+UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 2) WHERE id = 1;

@@ -5,11 +5,12 @@
 #include "AccountBalance.h"
 #include "CHelpers.h"
 #include "CodeRows.h"
-#include "RowSearch.h"
 #include "gridbase.h"
 #include "ledmark.h"
+#include "LineCells.h"
 #include "naddviews.h"
 #include "ndbcore.h"
+#include "RowSearch.h"
 
 #include <QRegularExpression>
 #include <QScopedValueRollback>
@@ -22,22 +23,6 @@ constexpr UINT kSpareRowMessage = 0x464;
 constexpr UINT kEkrAnswer = 0x465;
 constexpr UINT kItemsAnswer = 0x47C;
 constexpr COLORREF kRed = RGB(255, 0, 0);
-
-double CellNumber(const CCellwork& grid, long col, long row)
-{
-    CString text = grid.GetCellValue(col, row);
-    text.Replace(GetNumberDelimiter(), ".");
-    text.Replace(",", ".");
-    return atof(text);
-}
-
-// An item id as SQL may take it: a whole number, or "" for anything else.
-CString ItemId(const CString& text)
-{
-    static const QRegularExpression whole(QStringLiteral("^[0-9]{1,9}$"));
-    const CString trimmed = CString(text).Trim();
-    return whole.match(trimmed.ToQString()).hasMatch() ? trimmed : CString();
-}
 
 void Paint(CCellwork& grid, long col, long row, double value)
 {
@@ -74,28 +59,7 @@ void CMatPrixView::EnsureSpareRow()
 void CMatPrixView::ItemsChosen(const char* answer)
 {
     const long first = m_itemRow;
-    if (first < 0)
-        return;
-    bool firstFilled = false;
-    for (long id : FragmentSearchIds(answer)) {
-        long row = first;
-        if (firstFilled) {
-            row = -1;
-            for (long r = 0; r < m_grid.GetNRows() && row < 0; ++r)
-                if (m_grid.GetCellValue(MP_ITEM, r).IsEmpty())
-                    row = r;
-            if (row < 0) {
-                row = m_grid.GetNRows();
-                m_grid.SetNRows(row + 1);
-            }
-        } else if (first >= m_grid.GetNRows()) {
-            m_grid.SetNRows(first + 1);
-        }
-        firstFilled = true;
-        m_grid.SetCellValue(MP_ITEM, row, utos(id));
-        EnsureSpareRow();
-    }
-    if (firstFilled) {
+    if (FillPickedRows(m_grid, first, answer, [this](long) { EnsureSpareRow(); })) {
         m_grid.SetCurCell(MP_KOL, first);
         m_grid.SetFocus0();
     }
@@ -141,7 +105,7 @@ void CMatPrixView::OnLinesCellChanged(short col, short row, CString* text)
 void CMatPrixView::FillItem(long row)
 {
     const QScopedValueRollback<BOOL> writing(m_bWriting, TRUE);
-    const CString id = ItemId(m_grid.GetCellValue(MP_ITEM, row));
+    const CString id = CellId(m_grid.GetCellValue(MP_ITEM, row));
     if (id.IsEmpty()) {
         m_grid.SetCellValue(MP_NAME, row, "");
         m_grid.SetCellValue(MP_UNIT, row, "");
@@ -184,7 +148,7 @@ void CMatPrixView::RecalcRow(long row)
     GetDlgItemText(IDC_MP_KBK_DEBIT, kbk);
     if (debit.IsEmpty())
         return;
-    const CString id = ItemId(item);
+    const CString id = CellId(item);
     LedgerBalance balance;
     if (id.IsEmpty()
         || !ReadAccountBalance(DMGtoStr(date), debit, id, CString(tn).Trim(), nullptr, SelectedBranch(IDC_FIL), kbk,

@@ -7,6 +7,7 @@
 #include "CHelpers.h"
 #include "gridbase.h"
 #include "ledmark.h"
+#include "LineCells.h"
 #include "ncalcset.h"
 #include "ndbcore.h"
 
@@ -22,21 +23,6 @@ const char* const kConstants = "constants";
 CString Trimmed(const CString& text)
 {
     return CString(text).Trim();
-}
-
-// A typed number with "." as the decimal point ("" stays "").
-CString Decimal(const CString& text)
-{
-    CString value = Trimmed(text);
-    value.Replace(" ", "");
-    value.Replace(",", ".");
-    return value;
-}
-
-bool IsWholeNumber(const CString& text)
-{
-    static const QRegularExpression whole(QStringLiteral("^[0-9]{1,9}$"));
-    return whole.match(text.ToQString()).hasMatch();
 }
 
 } // namespace
@@ -62,7 +48,7 @@ BOOL CMatPrixView::ReadHeader(CMatPrixRecord& r)
     r.kbkDebit.Trim();
     r.kbkCredit.Trim();
     r.tn.Trim();
-    r.vatSum = Decimal(r.vatSum);
+    r.vatSum = CellDecimal(r.vatSum);
     if (r.Mode() == kMatOpening)
         r.kbkCredit = r.kbkDebit;
     r.vat = r.Mode() == kMatReceipt ? m_vat : 0;
@@ -116,7 +102,7 @@ BOOL CMatPrixView::CheckLines(CMatPrixRecord& r)
         const CString item = Trimmed(m_grid.GetCellValue(MP_ITEM, row));
         if (item.IsEmpty())
             continue;
-        if (!IsWholeNumber(item)) {
+        if (!IsIdText(item)) {
             ShowLineFault(row, MP_ITEM, "Нет такого материала: " + item);
             return FALSE;
         }
@@ -130,7 +116,7 @@ BOOL CMatPrixView::CheckLines(CMatPrixRecord& r)
         CMatPrixLine line;
         for (int col = 0; col < MP_COLUMNS; ++col)
             line.cells[col] = col == MP_NAME || col == MP_UNIT ? m_grid.GetCellValue(col, row)
-                                                               : Decimal(m_grid.GetCellValue(col, row));
+                                                               : CellDecimal(m_grid.GetCellValue(col, row));
         const CString& ekr = line.cells[MP_EKR];
         CString credit[3];
         SupplierValues(chart, supplier, ekr, credit);

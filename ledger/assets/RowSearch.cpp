@@ -162,4 +162,29 @@ std::vector<long> FragmentSearchIds(const char* answer)
     return ids;
 }
 
+bool FillPickedRows(CCellwork& grid, long first, const char* answer, const std::function<void(long row)>& placed)
+{
+    if (first < 0)
+        return false;
+    bool filled = false;
+    for (long id : FragmentSearchIds(answer)) {
+        long row = first;
+        if (filled) {
+            row = -1;
+            for (long r = 0; r < grid.GetNRows() && row < 0; ++r)
+                if (grid.GetCellValue(0, r).IsEmpty())
+                    row = r;
+            if (row < 0)
+                row = grid.GetNRows();
+        }
+        if (row >= grid.GetNRows())
+            grid.SetNRows(row + 1);
+        filled = true;
+        grid.SetCellValue(0, row, FormatText("%ld", id));
+        if (placed)
+            placed(row);
+    }
+    return filled;
+}
+
 } // namespace nledmark

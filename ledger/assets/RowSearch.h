@@ -76,4 +76,11 @@ int RunFragmentSearch(const FragmentSearchRow& row, FragmentSearchSite& site);
 // in the answer is left out, so only numbers reach SQL.
 std::vector<long> FragmentSearchIds(const char* answer);
 
+// A picker's answer of several ids written into column 0 of the grid: the
+// first into row `first` (the row the picker was opened for), each next one
+// into the lowest row whose column 0 is empty (a row added when none is).
+// `placed` runs after each id is written (the form keeps its spare row there).
+// False when the answer held no id.
+bool FillPickedRows(CCellwork& grid, long first, const char* answer, const std::function<void(long row)>& placed);
+
 } // namespace nledmark

@@ -16,6 +16,7 @@
 #include "CHlam0View.h"
 #include "CKnigaPokView.h"
 #include "CMatPrixView.h"
+#include "CMaterialsSpisView.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
 #include "CPrnLboIspView.h"
@@ -97,6 +98,8 @@ const TemplateRow* Templates(size_t& count)
         // Materials and fixed assets.
         {IDR_MAT_PRIX, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
+        {IDR_MATERIALS_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CMaterialsSpisView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

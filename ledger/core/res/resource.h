@@ -504,3 +504,37 @@
 #define IDC_MP_KBK_DEBIT                1164
 #define IDC_MP_KBK_CREDIT               1165
 #define IDC_MP_DELETE                   32790
+
+// Materials write-off (373).
+#define IDC_MS_NOTE                     1001
+#define IDC_MS_DATE                     1010
+#define IDC_MS_ZAB_PICK                 1015
+#define IDC_MS_CREDIT_PICK              1018
+#define IDC_MS_DEBIT_PICK               1019
+#define IDC_MS_CREDIT                   1020
+#define IDC_MS_SB1                      1021
+#define IDC_MS_SB1_PICK                 1022
+#define IDC_MS_SB2_LABEL                1023
+#define IDC_MS_SB2                      1024
+#define IDC_MS_SB2_PICK                 1025
+#define IDC_MS_SB3_LABEL                1026
+#define IDC_MS_SB3                      1027
+#define IDC_MS_SB3_PICK                 1028
+#define IDC_MS_SB1_NAME                 1073
+#define IDC_MS_SB2_NAME                 1074
+#define IDC_MS_SB3_NAME                 1075
+#define IDC_MS_SB1_LABEL                1076
+#define IDC_MS_ZAB                      1137
+#define IDC_MS_NO_RECALC                1152
+#define IDC_MS_WHOM                     1153
+#define IDC_MS_WHOM_PICK                1154
+#define IDC_MS_WHOM_NAME                1155
+#define IDC_MS_DEBIT                    1158
+#define IDC_MS_KBK_DEBIT_PICK           1160
+#define IDC_MS_KBK_CREDIT_PICK          1161
+#define IDC_MS_KBK_DEBIT                1164
+#define IDC_MS_KBK_CREDIT               1165
+#define IDC_MS_PRINT_230                32792
+#define IDC_MS_PRINT_210                32826
+#define IDC_MS_PRINT_143                32828
+#define IDC_MS_DELETE                   32790
