@@ -4,7 +4,9 @@
 // through plain unixODBC: the monthly limits and their execution against
 // their queries read to the end, the execution of the limits (100 pairs)
 // against its 900 turnover aggregates; the balances by contract (10 codes, 3
-// contracts) against its 360 turnover aggregates.
+// contracts) against its 360 turnover aggregates; the execution of monetary
+// obligations (30 groups, 20 suppliers, 2,000 bank payment documents) against
+// reading each table it draws on once.
 //
 //   ledger_lbo_reports_bench --dir <server dir> --port <port> [--rounds N]
 #include "BenchSupport.h"
@@ -12,6 +14,7 @@
 #include "LboMonthPages.h"
 #include "LboPeriodPages.h"
 #include "LedgerBenchProgram.h"
+#include "ObligationsExecutionPage.h"
 #include "PostingBench.h"
 #include "RawOdbcRead.h"
 
@@ -74,6 +77,78 @@ bool FillYear()
     }
     return ExecuteSql("delete from ledmark_provodki\ndelete from ledmark_budg_assig\ndelete from ledmark_budg_rassh")
         && ExecuteSql(codes) && ExecuteSql(assignments) && ExecuteSql(kPostings) && ExecuteSql(breakdowns);
+}
+
+// The obligations of 20 suppliers: assignments of 15 codes on KBK 1 and 2 (30
+// groups); each supplier a contract with a breakdown for three of the groups,
+// an invoice a month for each of them (720 manual operations) and, among
+// them, 2,000 bank payment documents with their payment orders and postings.
+bool FillObligations()
+{
+    const char* const kGroup = "((seq div 20) mod 3 + (seq mod 20) * 3) mod 30";
+    const CString c = GetDelimiter0(), r = GetDelimiter();
+    CString sql =
+        "delete from ledmark_bank_spis\ndelete from plpor\ndelete from ledmark_oper_by_hand\n"
+        "delete from spr_contr where id>1000\ndelete from spr_org where id>1000\ndelete from spr_dogovora where id>1000\n"
+        "insert into spr_org (id,name) select 1001+seq, concat('Поставщик ',seq) from seq_0_to_19\n"
+        "insert into spr_contr (id,name,tip,id_tip) select 1001+seq, concat('Поставщик ',seq), 0, 1001+seq "
+        "from seq_0_to_19\n"
+        "insert into spr_dogovora (id,name,org,number,d,sd) select 1001+seq, concat('Договор ',seq), 1001+seq, "
+        "concat('Д-',seq), '2024-01-10', '2024-12-31' from seq_0_to_19\n"
+        // Assignments: group g is code 200000 + (g mod 15) * 1000 on KBK 1 + g div 15.
+        "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kbk_deb,kred0,kred1,kred2,kred3,kred_sb1,"
+        "kbk_kred,s,fil_id) select 700000, seq+1, '2024-01-01', '1','503','01', 200 + seq mod 15, "
+        "(200 + seq mod 15) * 1000, 1 + seq div 15, '1','501','01', 200 + seq mod 15, (200 + seq mod 15) * 1000, "
+        "1 + seq div 15, 100000, 1 from seq_0_to_29\n";
+    // Invoices: supplier s, its group j (0-2), month m.
+    sql += "insert into ledmark_oper_by_hand (id,d,number,s,fil_id) select 710000+seq, "
+           "date_add('2024-01-05', interval seq div 60 month), concat('СФ-',seq), 1000, 1 from seq_0_to_719\n"
+           "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kbk_deb,kred0,kred1,kred2,kred3,kred_sb1,"
+           "kred_sb2,kbk_kred,s,fil_id) select 710000+seq, 1, date_add('2024-01-05', interval seq div 60 month), "
+           "'1','401','20', 200 + g mod 15, (200 + g mod 15) * 1000, 1 + g div 15, '1','302','34','730', 1001 + seq mod 20, "
+           "(200 + g mod 15) * 1000, 1 + g div 15, 1000 + seq mod 7, 1 from (select seq, "
+           + CString(kGroup) + " as g from seq_0_to_719) q\n";
+    // Payment orders and bank payment documents of one row each, with their postings.
+    sql += "insert into plpor (npp,d,number,s,org) select 1+seq, '2024-01-01' + interval (seq mod 365) day, "
+           "cast(1000+seq as char), 500, 1001 + seq mod 20 from seq_0_to_1999\n"
+           "insert into ledmark_bank_spis (id,number,d,grid,s,kred,fil_id) select 720000+seq, cast(seq as char), "
+           "'2024-01-01' + interval (seq mod 365) day, concat((200 + g mod 15) * 1000, '"
+           + c + "130234830" + c + "', 1001 + seq mod 20, '" + c + "', (200 + g mod 15) * 1000, '" + c + "', 1001 + seq mod 20, '"
+           + c + "', 500 + seq mod 3, '" + c + "Оплата" + c + "', 1+seq, '" + c + "', 1 + g div 15, '" + c
+           + "', 1 + g div 15, '" + c + c + "1" + r + "'), 500, '130405000', 1 from (select seq, " + kGroup
+           + " as g from seq_0_to_1999) q\n"
+             "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,kbk_deb,kred0,kred1,kred2,kred3,"
+             "kred_sb1,kbk_kred,s,fil_id) select 720000+seq, 1, '2024-01-01' + interval (seq mod 365) day, '1','302','34',"
+             "'830', 1001 + seq mod 20, (200 + g mod 15) * 1000, 1 + g div 15, '1','304','05', 200 + g mod 15, "
+             "(200 + g mod 15) * 1000, 1 + g div 15, 500 + seq mod 3, 1 from (select seq, "
+           + CString(kGroup) + " as g from seq_0_to_1999) q";
+    // Each supplier's breakdown: its three groups, 1,000 a month, source 1.
+    CString breakdowns = "insert into ledmark_budg_rassh (number,d,dogovor,grid,fil_id) values ";
+    for (int supplier = 0; supplier < 20; ++supplier) {
+        CString rows;
+        for (int j = 0; j < 3; ++j) {
+            const int g = (j + supplier * 3) % 30;
+            CString row = FormatText("%d", (200 + g % 15) * 1000);
+            for (int m = 0; m < 12; ++m)
+                row += c + "1000";
+            rows += (j ? r : CString()) + row + c + "1" + c + FormatText("%d", 1 + g / 15);
+        }
+        breakdowns += FormatText("%s('%d','2024-01-20',%d,%s,1)", supplier ? "," : "", supplier + 1, 1001 + supplier,
+                                 (LPCTSTR)NullStr(rows));
+    }
+    return ExecuteSql(sql) && ExecuteSql(breakdowns);
+}
+
+// Each table the execution of monetary obligations draws on, read once over the year.
+std::vector<std::string> ObligationTables()
+{
+    return {"select id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,kbk_deb,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,"
+            "kbk_kred,s,fil_id from ledmark_provodki where d>='2024-01-01' and d<='2024-12-31'",
+            "select id,number,d from ledmark_oper_by_hand where d>='2024-01-01' and d<='2024-12-31'",
+            "select id,number,d,grid,s,fil_id from ledmark_bank_spis where d>='2024-01-01' and d<='2024-12-31'",
+            "select dogovor,d,grid,fil_id from ledmark_budg_rassh where d>='2024-01-01' and d<='2024-12-31'",
+            "select npp,d,number from plpor", "select id,org,number,d,sd from spr_dogovora",
+            "select id,name,tip,id_tip from spr_contr", "select id,rasx from spr_kbk"};
 }
 
 // The aggregate the turnover script runs for account A (against B) over a
@@ -185,7 +260,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     const BenchOptions options = ParseBenchOptions(qt.arguments(), 5);
     if (!StartBenchDatabase(options, QStringLiteral("vornal_lbo_reports_bench"))
-        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")) || !FillYear())
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")) || !FillYear() || !FillObligations())
         return 1;
     CMDIFrameWnd* frame = StartLedgerProgram(kYear);
     if (!frame)
@@ -208,7 +283,16 @@ int main(int argc, char** argv)
     contracts.source = 1;
     contracts.contracts = {1, 2, 3};
 
-    std::vector<double> plans, planRaws, facts, factRaws, isps, ispRaws, balances, balanceRaws;
+    ObligationsFilter obligations;
+    obligations.from = period.from;
+    obligations.to = period.to;
+    obligations.sources = {"1"};
+    obligations.sourceSql = " and (deb0=1)";
+    const std::vector<std::string> obligationTables = ObligationTables();
+
+    std::vector<double> plans, planRaws, facts, factRaws, isps, ispRaws, balances, balanceRaws, executions,
+        executionRaws;
+    int suppliers = 0;
     bool ok = true;
     int pairs = 0;
     for (int round = 0; round < options.rounds && ok; ++round) {
@@ -225,14 +309,22 @@ int main(int argc, char** argv)
         ispRaws.push_back(RawReads(connection, turnovers, ok));
         balances.push_back(TimedSeconds([&] { return ContractBalancePage(contracts).complete; }, ok));
         balanceRaws.push_back(RawReads(connection, contractTurnovers, ok));
+        LimitPage execution;
+        executions.push_back(TimedSeconds([&] {
+            execution = ObligationsExecutionPage(obligations);
+            return execution.complete;
+        }, ok));
+        suppliers = execution.html.ToQString().count("Поставщик ");
+        executionRaws.push_back(RawReads(connection, obligationTables, ok));
     }
-    if (!ok || pairs != 100) {
-        std::fprintf(stderr, "a report failed (%d pairs)\n", pairs);
+    if (!ok || pairs != 100 || suppliers != 60) {
+        std::fprintf(stderr, "a report failed (%d pairs, %d supplier rows)\n", pairs, suppliers);
         return 1;
     }
     const double plan = Median(plans), planRaw = Median(planRaws), fact = Median(facts), factRaw = Median(factRaws);
     const double isp = Median(isps), ispRaw = Median(ispRaws);
     const double balance = Median(balances), balanceRaw = Median(balanceRaws);
+    const double execution = Median(executions), executionRaw = Median(executionRaws);
     std::printf("reports on limits over 200,000 postings, median of %d rounds\n", options.rounds);
     std::printf("  planned limits by month, page:                %8.2f ms\n", plan * 1000);
     std::printf("  its 14 queries read to the end (ODBC):        %8.2f ms\n", planRaw * 1000);
@@ -246,9 +338,15 @@ int main(int argc, char** argv)
     std::printf("  balances by contract, 10 codes x 3, page:     %8.2f ms\n", balance * 1000);
     std::printf("  its 360 turnover aggregates (ODBC):           %8.2f ms\n", balanceRaw * 1000);
     std::printf("  ratio:                                        %8.3f (target <= 1.5)\n", balance / balanceRaw);
+    std::printf("  execution of monetary obligations, page:      %8.2f ms\n", execution * 1000);
+    std::printf("  its tables read once each (ODBC):             %8.2f ms\n", executionRaw * 1000);
+    std::printf("  ratio:                                        %8.3f (target <= 3)\n", execution / executionRaw);
     AfxGetApp()->CloseAllDocuments(TRUE);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
-    return plan / planRaw <= 1.5 && fact / factRaw <= 1.5 && isp / ispRaw <= 1.5 && balance / balanceRaw <= 1.5 ? 0 : 2;
+    return plan / planRaw <= 1.5 && fact / factRaw <= 1.5 && isp / ispRaw <= 1.5 && balance / balanceRaw <= 1.5
+                   && execution / executionRaw <= 3
+               ? 0
+               : 2;
 }

@@ -23,6 +23,7 @@
 #include "CPrnLboKartView.h"
 #include "CPrnLboMesFaktView.h"
 #include "CPrnLboMesView.h"
+#include "CPrnLboMes0View.h"
 #include "CPrnOstDogovoraView.h"
 #include "CPrnKassaBookView.h"
 #include "CPrnKassaKO_3View.h"
@@ -71,6 +72,8 @@ const TemplateRow* Templates(size_t& count)
         {IDR_PRN_LBO_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnLboKartView)},
         {IDR_PRN_OST_DOGOVORA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnOstDogovoraView)},
+        {IDR_PRN_LBO_MES0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnLboMes0View)},
         // Cash, bank and settlements.
         {IDR_AVANS_OTCH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CAvansOtchView)},
         {IDR_DOV_POLUCH_CHECKA, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),

@@ -13,6 +13,7 @@
 #include "LboMonthPages.h"
 #include "LboPeriodPages.h"
 #include "LedgerProgram.h"
+#include "PageRows.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 #include "res/resource.h"
@@ -28,33 +29,8 @@ namespace {
 using namespace nledmark;
 using ledgertest::LedgerProgram;
 
-// The rows of a page's tables as the texts of their cells.
-QList<QStringList> Rows(const CString& html)
-{
-    QList<QStringList> rows;
-    static const QRegularExpression row("<tr[^>]*>(.*?)</tr>", QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression cell("<td[^>]*>(.*?)</td>", QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression tag("<[^>]*>");
-    for (auto r = row.globalMatch(html.ToQString()); r.hasNext();) {
-        const QString inner = r.next().captured(1);
-        if (inner.contains("<table"))
-            continue;
-        QStringList cells;
-        for (auto c = cell.globalMatch(inner); c.hasNext();)
-            cells << c.next().captured(1).replace(tag, "").replace("&nbsp;", " ").trimmed();
-        rows << cells;
-    }
-    return rows;
-}
-
-// The cells of the row whose first cell is `first`; empty when none.
-QStringList RowOf(const CString& html, const QString& first)
-{
-    for (const QStringList& cells : Rows(html))
-        if (!cells.isEmpty() && cells[0] == first)
-            return cells;
-    return {};
-}
+using obligationstest::RowOf;
+using obligationstest::Rows;
 
 class LboReports : public LedgerProgram {
 protected:

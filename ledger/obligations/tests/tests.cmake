@@ -22,6 +22,6 @@ add_suite_test(ledger_obligations_zayav_test DATABASE GUI
 suite_add_resources(ledger_obligations_zayav_test ../core/res/nLedmark.rc ../core/res/resource.h)
 
 add_suite_test(ledger_obligations_lbo_reports_test DATABASE GUI
-  SOURCES ${LEDGER_OBLIGATIONS_TESTS_DIR}/LboReportsTest.cpp
+  SOURCES ${LEDGER_OBLIGATIONS_TESTS_DIR}/LboReportsTest.cpp ${LEDGER_OBLIGATIONS_TESTS_DIR}/ObligationsExecutionTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_obligations_lbo_reports_test ../core/res/nLedmark.rc ../core/res/resource.h)
