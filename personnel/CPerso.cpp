@@ -4,6 +4,8 @@
 #include "CNipView.h"
 #include "CPrnTrvView.h"
 #include "CSprSubView.h"
+#include "CTrvDView.h"
+#include "CTrvFView.h"
 #include "CVenz.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -22,6 +24,8 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDD_SPR_SUB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprSubView)},
         {IDD_NIP_VIEW, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNipView)},
         {IDD_LICH_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLichKartView)},
+        {IDD_TRV_D, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvDView)},
+        {IDD_TRV_F, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvFView)},
         {IDD_PRN_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnTrvView)},
     };
     return rows;

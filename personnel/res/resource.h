@@ -17,6 +17,16 @@
 // The calendar list's grid of days.
 #define IDC_SPR_SUB_GRID                10051
 
+// The day time sheet: the day and its weekday, the department, the grid of
+// marks and the hidden edit the chooser of the marks answers into. The
+// position time sheet shows its assignment in the form base's fields and has
+// the same grid and hidden edit.
+#define IDC_TRV_DAY                     1066
+#define IDC_TRV_WEEKDAY                 1005
+#define IDC_TRV_PRD                     1086
+#define IDC_TRV_GRID                    10051
+#define IDC_TRV_CODE                    1009
+
 // The time sheet print: its dates, departments and the two tick buttons.
 #define IDC_PRN_TRV_D1                  1010
 #define IDC_PRN_TRV_D2                  1011

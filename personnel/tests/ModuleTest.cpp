@@ -90,6 +90,8 @@ TEST(StaffModules, LoadInTheConfigurationsOrderWithTheirTemplatesStringsAndForms
                                   {648, "CderivedDocument", "CderivedFrame", "CSprSubView"},
                                   {302, "CderivedDocument", "CderivedFrame", "CNipView"},
                                   {307, "CderivedDocument", "CderivedFrame", "CLichKartView"},
+                                  {305, "CderivedDocument", "CderivedFrame", "CTrvDView"},
+                                  {304, "CderivedDocument", "CderivedFrame", "CTrvFView"},
                                   {301, "CderivedDocument", "CderivedFrame", "CPrnTrvView"},
                               }));
     EXPECT_TRUE(OpenNipList());

@@ -45,3 +45,8 @@ add_suite_test(perso_prn_trv_test DATABASE GUI
   SOURCES ${STAFF_TESTS_DIR}/PrnTrvTest.cpp
   DEPENDS nvenzol_core nperso_core staff_program testing_main)
 staff_test_resources(perso_prn_trv_test)
+
+add_suite_test(perso_trv_test DATABASE GUI
+  SOURCES ${STAFF_TESTS_DIR}/TrvSheetTest.cpp
+  DEPENDS nvenzol_core nperso_core staff_program appcore_chooser_form testing_main)
+staff_test_resources(perso_trv_test)

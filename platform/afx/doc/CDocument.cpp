@@ -4,6 +4,7 @@
 #include "core/CFile.h"
 #include "doc/CDocTemplate.h"
 #include "doc/CView.h"
+#include "doc/AfxViewClose.h"
 #include "dlg/AfxMessageBox.h"
 #include "frm/CFrameWnd.h"
 #include <QFileInfo>
@@ -220,6 +221,11 @@ BOOL CDocument::CanCloseFrame(CFrameWnd* pFrame)
 
 BOOL CDocument::SaveModified()
 {
+    for (POSITION pos = GetFirstViewPosition(); pos;) {
+        CView* view = GetNextView(pos);
+        if (view->GetSafeHwnd() && view->SendMessage(WM_QUERYKEEPVIEW))
+            return FALSE;
+    }
     // A document without a file keeps its data in the database, saved by
     // its views: there is nothing to write here and nothing to ask.
     if (!IsModified() || m_strPathName.IsEmpty())
