@@ -29,6 +29,8 @@
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
+#include "CPrnSchFakView.h"
+#include "CPrnSchFakVydView.h"
 #include "CProvodkiView.h"
 #include "CRodNuchOstView.h"
 #include "CRodNuchView.h"
@@ -94,6 +96,9 @@ const TemplateRow* Templates(size_t& count)
         {IDR_ROD_POST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CRodPostView)},
         {IDR_PRN_PKO, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CPrnPkoView)},
         {IDR_PRN_RKO, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CPrnRkoView)},
+        {IDR_PRN_SCH_FAK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CPrnSchFakView)},
+        {IDR_PRN_SCH_FAK_VYD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnSchFakVydView)},
         {IDR_PRN_KASSA_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnKassaBookView)},
         {IDR_PRN_KASSA_KO_3, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -171,6 +171,28 @@ CString SqlLockRow(LPCTSTR column, LPCTSTR table, LPCTSTR where)
     return text;
 }
 
+CString SqlLeadingNumber(LPCTSTR column)
+{
+    CString text;
+    switch (CurrentDialect()) {
+    case SqlDialect::PostgreSql:
+        text.Format("cast(nullif(substring(cast(%s as varchar) from '^[0-9]+'),'') as bigint)", column);
+        break;
+    case SqlDialect::SqlServer:
+        text.Format("cast(left(%s,patindex('%%[^0-9]%%',cast(%s as varchar(30))+'x')-1) as bigint)", column, column);
+        break;
+    default:
+        text.Format("cast(%s as unsigned)", column);
+        break;
+    }
+    return text;
+}
+
+CString SqlNextLeadingNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where)
+{
+    return SqlNextNumber(SqlLeadingNumber(column), table, where);
+}
+
 CString SqlLastInsertId()
 {
     switch (CurrentDialect()) {

@@ -50,6 +50,13 @@ CString SqlNextNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where = nullptr);
 // another user deleted meanwhile gives no row ("... for update"; on SQL
 // Server the table hint updlock).
 CString SqlLockRow(LPCTSTR column, LPCTSTR table, LPCTSTR where);
+// The whole number a text column begins with (null when it begins with no
+// digit): the rule the scripts' Ledger.leading_number keeps too.
+CString SqlLeadingNumber(LPCTSTR column);
+// The next number of a text column numbered by its leading digits: the
+// largest leading number over the table and condition plus one, 1 when there
+// is none.
+CString SqlNextLeadingNumber(LPCTSTR column, LPCTSTR table, LPCTSTR where = nullptr);
 // Queries of the key the session last generated and of the session's server-side id.
 CString SqlLastInsertId();
 CString SqlSessionId();

@@ -28,6 +28,7 @@ Ledger.document_kinds = {
      title = "'Начальные остатки по родительской плате'", icn = "icn"},
     {table = "ledmark_rod_post", docId = "пост.род.платы", docType = 0, id = 13,
      title = "'Поступление родительской платы'", icn = "icn"},
+    {table = "paymar_sch_fak", docId = "сч.фак.выд.", docType = 0, id = 9, title = "'Счет-фактура выданный'", icn = "icn"},
     {table = "ledmark_budg_assig", docId = "Бюдж.ассигн.", docType = 0, id = 14, title = "icn", icn = "prim"},
     {table = "ledmark_budg_obyaz", docId = "Бюдж.обяз-во", docType = 0, id = 15, title = "icn",
      icn = "(select name from spr_dogovora where spr_dogovora.id=ledmark_budg_obyaz.dogovor)"},

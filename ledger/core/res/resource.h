@@ -538,3 +538,58 @@
 #define IDC_MS_PRINT_210                32826
 #define IDC_MS_PRINT_143                32828
 #define IDC_MS_DELETE                   32790
+
+// Issued invoice (482). The branch, date, number and sum, the buyer and its
+// name, and the lines are the common ids above.
+#define IDC_SF_NOTE                     1001
+#define IDC_SF_PAYDOC_NUMBER            1006
+#define IDC_SF_NO_POSTING               1009
+#define IDC_SF_PAYDOC_DATE              1013
+#define IDC_SF_REAL_ID                  1014
+#define IDC_SF_PAID                     1016
+#define IDC_SF_DEBIT_PICK               1018
+#define IDC_SF_CREDIT_PICK              1019
+#define IDC_SF_DEBIT                    1020
+#define IDC_SF_LS                       1028
+#define IDC_SF_ACTIVITY                 1029
+#define IDC_SF_LS_NAME                  1032
+#define IDC_SF_SB1_LABEL                1034
+#define IDC_SF_SB1                      1035
+#define IDC_SF_SB2_LABEL                1036
+#define IDC_SF_SB2                      1037
+#define IDC_SF_SB3_LABEL                1038
+#define IDC_SF_SB3                      1039
+#define IDC_SF_SB1_PICK                 1040
+#define IDC_SF_SB2_PICK                 1041
+#define IDC_SF_SB3_PICK                 1042
+#define IDC_SF_CONSIGNEE                1044
+#define IDC_SF_CONSIGNEE_NAME           1045
+#define IDC_SF_LIST                     1050
+#define IDC_SF_LS_PICK                  1051
+#define IDC_SF_BUYER_PICK               1052
+#define IDC_SF_CONSIGNEE_PICK           1053
+#define IDC_SF_NEXT_NUMBER              1063
+#define IDC_SF_SAMPLE_SHOWN             1092
+#define IDC_SF_SAMPLE                   1093
+#define IDC_SF_SAMPLE_LABEL             1094
+#define IDC_SF_ACTIVITY_LABEL           1156
+#define IDC_SF_ACTIVITY_PICK            1157
+#define IDC_SF_CREDIT                   1158
+#define IDC_SF_ACTIVITY_NAME            1159
+#define IDC_SF_KBK_DEBIT_PICK           1160
+#define IDC_SF_KBK_CREDIT_PICK          1161
+#define IDC_SF_KBK_CREDIT_LABEL         1162
+#define IDC_SF_KBK_DEBIT_LABEL          1163
+#define IDC_SF_KBK_DEBIT                1164
+#define IDC_SF_KBK_CREDIT               1165
+#define IDC_SF_DELETE                   32790
+#define IDC_SF_PRINT_INVOICE            32792
+#define IDC_SF_PRINT_BILL               32826
+#define IDC_SF_PRINT_CERTIFICATE        32828
+#define IDC_SF_COPY                     40018
+
+// The parameter form of the registers and books of invoices (494): the
+// branch, the period (the report forms' dates above) and the source of
+// financing with its name.
+#define IDC_PRN_SOURCE                  1016
+#define IDC_PRN_SOURCE_NAME             1050

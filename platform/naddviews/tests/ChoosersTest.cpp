@@ -130,6 +130,7 @@ TEST_F(Choosers, IssuedInvoiceRecordNumberIntoAControl)
 {
     ASSERT_TRUE(ExecuteSql("create table if not exists paymar_sch_fak (real_id int auto_increment primary key, "
                            "number varchar(20), d date, s decimal(12,2), icn varchar(200))\n"
+                           "delete from paymar_sch_fak\n"
                            "insert into paymar_sch_fak (number,d,s,icn) values ('1','2024-01-10',100,'ООО Ромашка'),"
                            "('2','2024-01-11',250.5,'ИП Васильев')"));
     CChooserForm form;
@@ -142,7 +143,8 @@ TEST_F(Choosers, IssuedInvoiceRecordNumberIntoAControl)
     });
     CExtFuncs::ShowPrnSchFakList("", &form, IDC_TEST_CODE, "");
     script.verify();
-    EXPECT_EQ(form.Text(IDC_TEST_CODE), QStringLiteral("2"));
+    EXPECT_EQ(form.Text(IDC_TEST_CODE),
+              QString::number(ExecuteCount("select real_id as cnt from paymar_sch_fak where number='2'")));
 }
 
 } // namespace

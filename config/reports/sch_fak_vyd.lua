@@ -1,0 +1,7 @@
+-- The register of issued invoices: prn(start, end, branch, source), dates as
+-- dd.mm.yyyy, the branch -2 for all, the source 0 for all.
+local L = Ledger
+
+function prn(from, to, branch, source)
+    app.report(L.issued_invoices_page(from, to, branch, source), "Журнал выданных счетов-фактур")
+end

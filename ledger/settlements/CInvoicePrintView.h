@@ -1,0 +1,44 @@
+// CInvoicePrintView: the parameter form (dialog 494) of the registers and
+// books of invoices: the branch ("Все" for all), the period and the source
+// of financing (0 all, 1-4) with its name. OK hands them to the form's own
+// report script as prn("dd.mm.yyyy","dd.mm.yyyy",branch,source), the branch
+// -2 for all. The form preselects the branch of profile "select_fil_prn";
+// each print says whether it writes the branch chosen back.
+#pragma once
+#include "CderivedFormview.h"
+#include "dlgkit.h"
+
+namespace nledmark {
+
+class CInvoicePrintView : public CderivedFormview {
+    DECLARE_DYNAMIC(CInvoicePrintView)
+public:
+    void OnInitialUpdate() override;
+
+    // The call text of the parameters shown.
+    CString CallText();
+
+    CderivedComboBox m_comboFil;
+    CderivedComboBox m_comboSource;
+    COleDateTime m_dateFrom, m_dateTo;
+    int m_nSource = 0;
+
+protected:
+    CInvoicePrintView(const char* title, bool writesBranchBack);
+    ~CInvoicePrintView() override;
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Runs the call text: the register runs it, the books show its page.
+    virtual void Print(const CString& call) = 0;
+
+    afx_msg void OnPrint();
+    afx_msg void OnSourceChange();
+
+private:
+    const char* m_title;
+    bool m_writesBranchBack;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+} // namespace nledmark
