@@ -15,6 +15,7 @@
 #include "CDovPoluchCheckaView.h"
 #include "CHlam0View.h"
 #include "CKnigaPokView.h"
+#include "CKnigaProdView.h"
 #include "CMatPrixView.h"
 #include "CMaterialsSpisView.h"
 #include "COfkView.h"
@@ -29,6 +30,8 @@
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
+#include "CPrnKnigaPokView.h"
+#include "CPrnKnigaProdView.h"
 #include "CPrnSchFakView.h"
 #include "CPrnSchFakVydView.h"
 #include "CProvodkiView.h"
@@ -85,6 +88,11 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CDoverennostView)},
         {IDR_DOC_OBYAVL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CDocObyavlView)},
         {IDR_KNIGA_POK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CKnigaPokView)},
+        {IDR_KNIGA_PROD, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CKnigaProdView)},
+        {IDR_PRN_KNIGA_PROD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnKnigaProdView)},
+        {IDR_PRN_KNIGA_POK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnKnigaPokView)},
         {IDR_BANK_POSTUP, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CBankPostupView)},
         {IDR_BANK_FINANS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),

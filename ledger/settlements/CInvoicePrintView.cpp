@@ -22,9 +22,9 @@ const char* const kSelectFilPrn = "select_fil_prn";
 
 } // namespace
 
-CInvoicePrintView::CInvoicePrintView(const char* title, bool writesBranchBack)
+CInvoicePrintView::CInvoicePrintView(const char* title, bool writesBranchBack, Run run)
     : CderivedFormview(IDR_PRN_KNIGA_PROD), m_dateFrom(qwDMG(GetDPV1(), 1)), m_dateTo(qwDMG(GetDPV2(), 1)),
-      m_title(title), m_writesBranchBack(writesBranchBack)
+      m_title(title), m_writesBranchBack(writesBranchBack), m_run(run)
 {
 }
 
@@ -73,7 +73,10 @@ void CInvoicePrintView::OnPrint()
         const int sel = m_comboFil.GetCurSel();
         AfxGetApp()->WriteProfileInt(kConstants, kSelectFilPrn, sel < 0 ? -2 : (int)m_comboFil.GetItemData(sel));
     }
-    Print(call);
+    if (m_run == Run::AnswersPage)
+        EXEC_ShowFormReport(call, 0, 0);
+    else
+        EXEC_Execute(call, 0);
 }
 
 } // namespace nledmark

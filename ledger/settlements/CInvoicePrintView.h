@@ -3,7 +3,8 @@
 // of financing (0 all, 1-4) with its name. OK hands them to the form's own
 // report script as prn("dd.mm.yyyy","dd.mm.yyyy",branch,source), the branch
 // -2 for all. The form preselects the branch of profile "select_fil_prn";
-// each print says whether it writes the branch chosen back.
+// each print says whether it writes the branch chosen back and whether its
+// script answers the page (a book) or shows it itself (a register).
 #pragma once
 #include "CderivedFormview.h"
 #include "dlgkit.h"
@@ -24,19 +25,18 @@ public:
     int m_nSource = 0;
 
 protected:
-    CInvoicePrintView(const char* title, bool writesBranchBack);
+    enum class Run { Shows, AnswersPage };
+    CInvoicePrintView(const char* title, bool writesBranchBack, Run run);
     ~CInvoicePrintView() override;
 
     void DoDataExchange(CDataExchange* pDX) override;
-    // Runs the call text: the register runs it, the books show its page.
-    virtual void Print(const CString& call) = 0;
-
     afx_msg void OnPrint();
     afx_msg void OnSourceChange();
 
 private:
     const char* m_title;
     bool m_writesBranchBack;
+    Run m_run;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -11,9 +11,6 @@ class CPrnSchFakVydView : public CInvoicePrintView {
 public:
     CPrnSchFakVydView();
     ~CPrnSchFakVydView() override;
-
-protected:
-    void Print(const CString& call) override;
 };
 
 } // namespace nledmark

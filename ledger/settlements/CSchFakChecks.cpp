@@ -5,6 +5,7 @@
 #include "CPrnSchFakView.h"
 
 #include "ConfigGlobals.h"
+#include "TypedNumber.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "ndbcore.h"
@@ -12,16 +13,6 @@
 namespace nledmark {
 
 namespace {
-
-// A typed number as the database takes it ("1 234,50" → "1234.50"); "" when
-// the text is empty or no number.
-CString NumberText(CString text)
-{
-    text.Replace(GetNumberDelimiter(), ".");
-    text.Replace(",", ".");
-    QString number;
-    return NormalizeNumberText(text.ToQString(), number) ? CString(number) : CString();
-}
 
 // Line breaks of a multi-line field as the database keeps them.
 CString WithBrTags(CString text)
@@ -121,7 +112,7 @@ BOOL CPrnSchFakView::CheckCodes(CSchFakRecord& r)
 // Any sum but zero is an invoice's sum (a correction may be negative).
 BOOL CPrnSchFakView::CheckAmountsAndDate(CSchFakRecord& r)
 {
-    r.sum = NumberText(r.sum);
+    r.sum = TypedNumber(r.sum);
     if (r.sum.IsEmpty() || atof(r.sum) == 0) {
         AfxMessageBox("Укажите Сумму");
         FocusField(IDC_SUM, FALSE);
@@ -138,8 +129,8 @@ void CPrnSchFakView::GatherLines(CSchFakRecord& r) const
         CSchFakLine line;
         line.name = Cell(SF_NAME, row).Trim();
         line.unit = Cell(SF_UNIT, row).Trim();
-        line.quantity = NumberText(Cell(SF_QUANTITY, row));
-        line.sum = NumberText(Cell(SF_SUM, row));
+        line.quantity = TypedNumber(Cell(SF_QUANTITY, row));
+        line.sum = TypedNumber(Cell(SF_SUM, row));
         if (line.name.IsEmpty() && line.unit.IsEmpty() && atof(line.quantity) == 0 && atof(line.sum) == 0)
             continue;
         r.lines.push_back(line);

@@ -434,6 +434,10 @@
 #define IDC_KP_SOURCE_NAME              1050
 #define IDC_KP_ORG_PICK                 1052
 
+// Sales book entry (449): the purchase book entry's ids but for the date of
+// the entry.
+#define IDC_KPR_DATE                    1043
+
 // Parents' fee accruals (566), receipts (565) and opening balances (560).
 #define IDC_ROD_DATE                    1043
 #define IDC_ROD_DEBIT                   1061

@@ -56,3 +56,9 @@ add_suite_test(ledger_issued_invoice_test DATABASE GUI
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_issued_invoice_test ../core/res/nLedmark.rc ../core/res/resource.h)
 target_include_directories(ledger_issued_invoice_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
+
+add_suite_test(ledger_vat_books_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/KnigaProdViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_vat_books_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_vat_books_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
