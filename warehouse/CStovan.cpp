@@ -2,6 +2,9 @@
 
 #include "CPrixodView.h"
 #include "CRashodView.h"
+#include "CPrnKsvView.h"
+#include "CPrnOrgView.h"
+#include "CPrnTrebView.h"
 #include "appcore.h"
 #include "res/resource.h"
 
@@ -19,6 +22,9 @@ const std::vector<appcore::ModuleTemplate>& Templates()
     static const std::vector<appcore::ModuleTemplate> rows = {
         {IDD_PRIXOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrixodView)},
         {IDD_RASHOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CRashodView)},
+        {IDD_PRN_ORG, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOrgView)},
+        {IDD_PRN_KSV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnKsvView)},
+        {IDD_PRN_TREB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnTrebView)},
     };
     return rows;
 }

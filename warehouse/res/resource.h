@@ -71,3 +71,25 @@
 
 // The material chosen in its reference book for a line of the grid.
 #define WM_MATERIAL_CHOSEN              1148
+
+// The stock reports' filter forms: the check lists (departments, statements,
+// material groups, employees, organisations), the buttons that check or
+// uncheck a whole list, the period and the report command.
+#define IDC_LIST_EMPLOYEES              1010
+#define IDC_LIST_DEPARTMENTS            1030
+#define IDC_LIST_STATEMENTS             1032
+#define IDC_LIST_GROUPS                 1033
+#define IDC_LIST_ORGS                   1009
+#define IDC_ALL_EMPLOYEES               1011
+#define IDC_NONE_EMPLOYEES              1012
+#define IDC_ALL_DEPARTMENTS             1137
+#define IDC_NONE_DEPARTMENTS            1138
+#define IDC_ALL_STATEMENTS              1141
+#define IDC_NONE_STATEMENTS             1142
+#define IDC_ALL_GROUPS                  1143
+#define IDC_NONE_GROUPS                 1144
+#define IDC_ALL_ORGS                    1145
+#define IDC_NONE_ORGS                   1146
+#define IDC_PERIOD_FROM                 1013
+#define IDC_PERIOD_TO                   1014
+#define ID_PRINT_REPORT                 32792

@@ -39,6 +39,9 @@ std::vector<Registered> Templates(CWinApp& app)
 const std::vector<Registered> kViews = {
     {IDD_PRIXOD, "CderivedDocument", "CderivedFrame", "CPrixodView"},
     {IDD_RASHOD, "CderivedDocument", "CderivedFrame", "CRashodView"},
+    {IDD_PRN_ORG, "CderivedDocument", "CderivedFrame", "CPrnOrgView"},
+    {IDD_PRN_KSV, "CderivedDocument", "CderivedFrame", "CPrnKsvView"},
+    {IDD_PRN_TREB, "CderivedDocument", "CderivedFrame", "CPrnTrebView"},
 };
 
 } // namespace

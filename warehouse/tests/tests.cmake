@@ -33,3 +33,8 @@ add_suite_test(stock_requisition_test DATABASE GUI
   SOURCES ${STOCK_TESTS_DIR}/RashodTest.cpp
   DEPENDS stock_program appcore_chooser_form testing_main)
 stock_test_resources(stock_requisition_test)
+
+add_suite_test(stock_reports_test DATABASE GUI
+  SOURCES ${STOCK_TESTS_DIR}/StockReportsTest.cpp
+  DEPENDS stock_program testing_main)
+stock_test_resources(stock_reports_test)

@@ -1,0 +1,40 @@
+#include "StockReportPage.h"
+
+#include "appcore.h"
+#include "ndbcore.h"
+
+namespace nstovan {
+
+CString HtmlText(const CString& text)
+{
+    return CString(text.ToQString().toHtmlEscaped());
+}
+
+StockReportPage::StockReportPage(const CString& header, const CString& head) : m_html(header + head) {}
+
+BOOL StockReportPage::AddRows(const CString& sql, const std::function<CString(_RecordsetPtr& row)>& cells)
+{
+    const long rows = ForEachRow(sql, [&](_RecordsetPtr& row) {
+        const CString text = cells(row);
+        m_colour = m_colour == "#eeeeee" ? "#dddddd" : "#eeeeee";
+        m_html += FormatText("<tr bgcolor=%s>", m_colour) + text + "</tr>";
+    });
+    if (rows < 0)
+        m_incomplete = true;
+    return rows >= 0;
+}
+
+CString StockReportPage::Html() const
+{
+    CString html = m_html + "</table>";
+    if (m_incomplete)
+        html += "<p><font color=red><b>Отчет неполный: строки прочитаны не все из-за ошибки базы данных.</b></font></p>";
+    return html + "</td></tr></table>";
+}
+
+void ShowStockReport(const CString& html, const char* title, int landscape, int fontSize)
+{
+    CHelpers::DisplayMessage(html, title, landscape, fontSize, "#f5f5FF", -1, -1);
+}
+
+} // namespace nstovan
