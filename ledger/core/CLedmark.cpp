@@ -30,8 +30,10 @@
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
+#include "CSchFakPoluchView.h"
 #include "CPrnKnigaPokView.h"
 #include "CPrnKnigaProdView.h"
+#include "CPrnSchFakPoluchView.h"
 #include "CPrnSchFakView.h"
 #include "CPrnSchFakVydView.h"
 #include "CProvodkiView.h"
@@ -107,6 +109,10 @@ const TemplateRow* Templates(size_t& count)
         {IDR_PRN_SCH_FAK, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CPrnSchFakView)},
         {IDR_PRN_SCH_FAK_VYD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnSchFakVydView)},
+        {IDR_SCH_FAK_POLUCH, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CSchFakPoluchView)},
+        {IDR_PRN_SCH_FAK_POLUCH, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnSchFakPoluchView)},
         {IDR_PRN_KASSA_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnKassaBookView)},
         {IDR_PRN_KASSA_KO_3, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

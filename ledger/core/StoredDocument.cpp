@@ -107,7 +107,8 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
     long id = 0;
     long key = realId;
     BOOL written = realId == -1 ? WriteNew(document, id, key, taken) : WriteStored(document, id, realId);
-    written = written && WriteLineRows(document, key) && (!document.HasPostings() || document.WritePostings(id))
+    written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
+              && (!document.HasPostings() || document.WritePostings(id))
               && save.Commit();
     if (!written) {
         if (number)

@@ -41,6 +41,11 @@ public:
     // Writes the rows of the document's own line tables under the header's
     // key `realId` (nothing by default).
     virtual CString LineTablesInsertSql(long realId) { return CString(); }
+    // Writes the rows of other tables the document keeps in step with its
+    // header (a book row that the header then names), under the header's key
+    // `realId`, after the line rows and before the postings; FALSE stops the
+    // save. Nothing by default.
+    virtual BOOL WriteLinkedRows(long realId) { return TRUE; }
     // The number the save writes (null for a document without one) and the
     // number the form proposed, when the user kept it ("" for a typed number
     // and for a stored document). A new document whose proposed number

@@ -438,6 +438,33 @@
 // the entry.
 #define IDC_KPR_DATE                    1043
 
+// Received invoice (440). The grid is the common lines grid (10051).
+#define IDC_SFP_NO_POSTING              1009
+#define IDC_SFP_SUPPLIER                1016
+#define IDC_SFP_SB1_LABEL               1017
+#define IDC_SFP_SB2_LABEL               1018
+#define IDC_SFP_SB3_LABEL               1019
+#define IDC_SFP_SB1_PICK                1021
+#define IDC_SFP_SB2_PICK                1023
+#define IDC_SFP_SB3_PICK                1024
+#define IDC_SFP_INVOICE_DATE            1029
+#define IDC_SFP_NUMBER                  1030
+#define IDC_SFP_DATE                    1043
+#define IDC_SFP_SUPPLIER_LABEL          1048
+#define IDC_SFP_SB1                     1056
+#define IDC_SFP_SB2                     1057
+#define IDC_SFP_SB3                     1058
+#define IDC_SFP_B501                    1069
+#define IDC_SFP_TEXT                    1133
+#define IDC_SFP_KBK_PICK                1160
+#define IDC_SFP_KBK_LABEL               1163
+#define IDC_SFP_KBK                     1164
+#define IDC_SFP_SUPPLIER_PICK           1196
+#define IDC_SFP_SB2_NAME                1198
+#define IDC_SFP_SB3_NAME                2001
+#define IDC_SFP_SB1_NAME                2002
+#define IDC_SFP_NEW                     40022
+
 // Parents' fee accruals (566), receipts (565) and opening balances (560).
 #define IDC_ROD_DATE                    1043
 #define IDC_ROD_DEBIT                   1061

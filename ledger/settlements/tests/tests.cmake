@@ -57,6 +57,12 @@ add_suite_test(ledger_issued_invoice_test DATABASE GUI
 suite_add_resources(ledger_issued_invoice_test ../core/res/nLedmark.rc ../core/res/resource.h)
 target_include_directories(ledger_issued_invoice_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
 
+add_suite_test(ledger_received_invoice_test DATABASE GUI
+  SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/SchFakPoluchViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_received_invoice_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_received_invoice_test PRIVATE ${LEDGER_SETTLEMENTS_TESTS_DIR})
+
 add_suite_test(ledger_vat_books_test DATABASE GUI
   SOURCES ${LEDGER_SETTLEMENTS_TESTS_DIR}/KnigaProdViewTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
