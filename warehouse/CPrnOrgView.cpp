@@ -76,9 +76,7 @@ void CPrnOrgView::OnInitialUpdate()
 bool CPrnOrgView::Period(CString& from, CString& to)
 {
     UpdateData(TRUE);
-    from = ChangeDateUS0(DMGtoStr(m_from), 0);
-    to = ChangeDateUS0(DMGtoStr(m_to), 0);
-    return !(m_from.GetStatus() == COleDateTime::valid && m_to.GetStatus() == COleDateTime::valid && m_from > m_to);
+    return ReportPeriod(m_from, m_to, from, to);
 }
 
 CString CPrnOrgView::DepartmentClause() const

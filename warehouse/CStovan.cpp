@@ -3,6 +3,7 @@
 #include "CPrixodView.h"
 #include "CRashodView.h"
 #include "CPrnKsvView.h"
+#include "CPrnOrView.h"
 #include "CPrnOrgView.h"
 #include "CPrnTrebView.h"
 #include "appcore.h"
@@ -24,6 +25,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDD_RASHOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CRashodView)},
         {IDD_PRN_ORG, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOrgView)},
         {IDD_PRN_KSV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnKsvView)},
+        {IDD_PRN_OR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOrView)},
         {IDD_PRN_TREB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnTrebView)},
     };
     return rows;

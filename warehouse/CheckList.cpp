@@ -67,6 +67,13 @@ CString WorkingMonthTo()
     return ChangeDateUS0(GetOtpD2(g_lYear, g_lMonth), 0);
 }
 
+bool ReportPeriod(const COleDateTime& from, const COleDateTime& to, CString& fromSql, CString& toSql)
+{
+    fromSql = ChangeDateUS0(DMGtoStr(from), 0);
+    toSql = ChangeDateUS0(DMGtoStr(to), 0);
+    return !(from.GetStatus() == COleDateTime::valid && to.GetStatus() == COleDateTime::valid && from > to);
+}
+
 BOOL EveryListChosen(std::initializer_list<ListChoice> lists)
 {
     for (const ListChoice& list : lists) {

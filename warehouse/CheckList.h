@@ -32,6 +32,10 @@ void CheckAll(CCellwork& grid, bool on);
 CString WorkingMonthFrom();
 CString WorkingMonthTo();
 
+// The period of a form's pickers as SQL date literals; false when both dates
+// are valid and from lies after to (the lists then stay empty).
+bool ReportPeriod(const COleDateTime& from, const COleDateTime& to, CString& fromSql, CString& toSql);
+
 // A list's clause and what the report command says when it is empty.
 struct ListChoice {
     CString clause;

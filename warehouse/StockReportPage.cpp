@@ -16,6 +16,8 @@ BOOL StockReportPage::AddRows(const CString& sql, const std::function<CString(_R
 {
     const long rows = ForEachRow(sql, [&](_RecordsetPtr& row) {
         const CString text = cells(row);
+        if (text.IsEmpty())
+            return;  // a record the report leaves out
         m_colour = m_colour == "#eeeeee" ? "#dddddd" : "#eeeeee";
         m_html += FormatText("<tr bgcolor=%s>", m_colour) + text + "</tr>";
     });

@@ -20,7 +20,8 @@ public:
     // "</td></tr><tr><td>"; `head` the data table's start with its head row.
     StockReportPage(const CString& header, const CString& head);
 
-    // One row per record of the query: `cells` gives the cells of the row.
+    // One row per record of the query: `cells` gives the cells of the row, or
+    // "" for a record the report leaves out.
     // FALSE when the query or a row failed (reported): the page is then
     // marked incomplete.
     BOOL AddRows(const CString& sql, const std::function<CString(_RecordsetPtr& row)>& cells);

@@ -104,3 +104,18 @@ CREATE TABLE stovan_rsx1 (
   KEY stovan_rsx1_requisition (d, prd, ntreb),
   KEY stovan_rsx1_stock (prd, nv, id)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Materials written off from the employees responsible for them: material id,
+-- quantity kol, the day dpv, department, statement and the employee tns. No
+-- form of the warehouse writes it; its rows come from outside (the write-off
+-- acts) and the report per employee reads them.
+CREATE TABLE stovan_spis_mol_mat (
+  line_id BIGINT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+  id INT NOT NULL,
+  kol DECIMAL(19,6) NOT NULL,
+  dpv DATE NOT NULL,
+  prd INT NOT NULL,
+  nv INT NOT NULL,
+  tns INT NOT NULL,
+  KEY stovan_spis_mol_mat_employee (tns, dpv)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;

@@ -88,3 +88,9 @@ INSERT INTO stovan_rsx1 (ntreb, d, prd, nv, id, kol, ost) VALUES
   (1, @m1 + INTERVAL 3 DAY, 1, 1, 5, 4, 16),
   (1, @m1 + INTERVAL 3 DAY, 2, 3, 4, 10, 50),
   (2, @m1 + INTERVAL 6 DAY, 1, 1, 2, 2, 13);
+
+-- Write-offs from the employees responsible for materials: before and within
+-- the working month.
+INSERT INTO stovan_spis_mol_mat (id, kol, dpv, prd, nv, tns) VALUES
+  (5, 1, @p1 + INTERVAL 20 DAY, 1, 1, 12),
+  (2, 1, @m1 + INTERVAL 8 DAY, 1, 1, 11);

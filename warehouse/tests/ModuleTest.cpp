@@ -41,6 +41,7 @@ const std::vector<Registered> kViews = {
     {IDD_RASHOD, "CderivedDocument", "CderivedFrame", "CRashodView"},
     {IDD_PRN_ORG, "CderivedDocument", "CderivedFrame", "CPrnOrgView"},
     {IDD_PRN_KSV, "CderivedDocument", "CderivedFrame", "CPrnKsvView"},
+    {IDD_PRN_OR, "CderivedDocument", "CderivedFrame", "CPrnOrView"},
     {IDD_PRN_TREB, "CderivedDocument", "CderivedFrame", "CPrnTrebView"},
 };
 

@@ -2,6 +2,7 @@
 // cascade of the lists, and the reports "Кто сколько взял", "Отчет по
 // организациям" and "Требования" over a month of movements of their own.
 #include "CPrnKsvView.h"
+#include "CPrnOrView.h"
 #include "CPrnOrgView.h"
 #include "CPrnTrebView.h"
 #include "CReportView.h"
@@ -33,7 +34,7 @@ protected:
         // The month before: a receipt and an issue outside every list.
         Run(FormatText(
             "delete from stovan_prx1\ndelete from stovan_prx0\ndelete from stovan_rsx1\ndelete from stovan_rsx0\n"
-            "delete from tn where tn=99\n"
+            "delete from tn where tn=99\ndelete from stovan_spis_mol_mat\n"
             "insert into stovan_prx0 (d,prd,nv,npp,ndoc,org,tn) values (%s,1,1,1,'П-1',1,null), "
             "(%s,1,1,2,null,null,51), (%s,1,1,1,'П-0',2,null)\n"
             "insert into stovan_prx1 (d,prd,nv,npp,id,price,kol,s) values (%s,1,1,1,1,10,10,100), "
@@ -295,6 +296,39 @@ TEST_F(StockReports, TheRequisitionSheetPrintsEveryLineOfTheChosenEmployees)
     EXPECT_TRUE(ShownPage("stock_treb.png").contains("Требование №:"));
     EXPECT_EQ(CellworkChecked(view->m_employees), 0);
     EXPECT_EQ(Active<CPrnTrebView>(), view) << "the form stays open";
+}
+
+TEST_F(StockReports, TheReportPerEmployeeFollowsHisHolding)
+{
+    const CString d = ChangeDateUS0(ThisMonth(12), 0), p = ChangeDateUS0(LastMonth(12), 0);
+    // 52 returns 2 of material 1 and has 2 written off within the month (equal
+    // movements, both count), had 1 of material 2 written off the month
+    // before; 77 is known from a write-off only.
+    Run(FormatText("insert into stovan_prx0 (d,prd,nv,npp,ndoc,org,tn) values (%s,1,1,3,null,null,52)\n"
+                   "insert into stovan_prx1 (d,prd,nv,npp,id,price,kol,s) values (%s,1,1,3,1,null,2,null)\n"
+                   "insert into stovan_spis_mol_mat (id,kol,dpv,prd,nv,tns) values (1,2,%s,1,1,52), (2,1,%s,1,1,52), "
+                   "(3,1,%s,1,1,77)",
+                   d, d, d, p, d));
+    auto* view = Open<CPrnOrView>();
+    ASSERT_NE(view, nullptr);
+    Tick(view->m_departments, "1");
+    view->FillStatementList();
+    TickAll(view, IDC_ALL_STATEMENTS);
+    EXPECT_EQ(Codes(view->m_employees), QStringList({"51", "52", "77", "99"}));
+    Tick(view->m_employees, "52");
+    afxtest::click(view, ID_PRINT_REPORT);
+    const QStringList rows = Rows(view->m_page);
+    ASSERT_EQ(rows.size(), 2) << rows.join('\n').toStdString();
+    // Code, name, unit, opening, received, given up, closing.
+    EXPECT_TRUE(rows[0].startsWith("1|") && rows[0].endsWith("|9|6|4|11")) << rows[0].toStdString();
+    EXPECT_TRUE(rows[1].startsWith("2|") && rows[1].endsWith("|-1|1|0|0")) << rows[1].toStdString();
+    EXPECT_NE(view->m_page.Find("<b>Работник:</b> Римская Корсакова Алла Борисовна"), -1);
+    EXPECT_TRUE(ShownPage("stock_or.png").contains("Остаток"));
+    EXPECT_EQ(CellworkChecked(view->m_employees), 0);
+    afxtest::InteractionScript script;
+    script.message("Выберите работника", IDOK);
+    afxtest::click(view, ID_PRINT_REPORT);
+    script.verify();
 }
 
 } // namespace
