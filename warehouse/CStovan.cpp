@@ -5,6 +5,7 @@
 #include "CPrnKsvView.h"
 #include "CPrnOrView.h"
 #include "CPrnOrgView.h"
+#include "CPrnPrixRasxView.h"
 #include "CPrnTrebView.h"
 #include "appcore.h"
 #include "res/resource.h"
@@ -27,6 +28,8 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDD_PRN_KSV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnKsvView)},
         {IDD_PRN_OR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOrView)},
         {IDD_PRN_TREB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnTrebView)},
+        {IDD_PRN_PRIX_RASX, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnPrixRasxView)},
     };
     return rows;
 }

@@ -12,12 +12,18 @@ void ClearList(CCellwork& grid)
 
 BOOL FillList(CCellwork& grid, const CString& sql, const char* codeField, const char* nameField)
 {
+    return FillList(grid, sql, {codeField, nameField});
+}
+
+BOOL FillList(CCellwork& grid, const CString& sql, std::initializer_list<const char*> fields)
+{
     ClearList(grid);
     return ForEachRow(sql, [&](_RecordsetPtr& row) {
                const long r = grid.GetNRows();
                grid.SetNRows(r + 1);
-               grid.SetCellValue(0, r, SafeArayToString(row->GetCollect(codeField)));
-               grid.SetCellValue(1, r, SafeArayToString(row->GetCollect(nameField)));
+               long col = 0;
+               for (const char* field : fields)
+                   grid.SetCellValue(col++, r, SafeArayToString(row->GetCollect(field)));
            })
         >= 0;
 }

@@ -17,6 +17,8 @@ void ClearList(CCellwork& grid);
 // into column 1 (NULL as an empty cell), every row unchecked. FALSE when the
 // query failed (reported); the rows read before the failure stay.
 BOOL FillList(CCellwork& grid, const CString& sql, const char* codeField, const char* nameField);
+// The same with the fields of the columns in order (the code first).
+BOOL FillList(CCellwork& grid, const CString& sql, std::initializer_list<const char*> fields);
 // The clause of the checked rows in row order, each row's code put into
 // `item` ("prd=%s"); "" when no row with a whole-number code is checked.
 CString ListClause(const CCellwork& grid, const char* item);

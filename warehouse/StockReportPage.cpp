@@ -16,19 +16,23 @@ BOOL StockReportPage::AddRows(const CString& sql, const std::function<CString(_R
 {
     const long rows = ForEachRow(sql, [&](_RecordsetPtr& row) {
         const CString text = cells(row);
-        if (text.IsEmpty())
-            return;  // a record the report leaves out
-        m_colour = m_colour == "#eeeeee" ? "#dddddd" : "#eeeeee";
-        m_html += FormatText("<tr bgcolor=%s>", m_colour) + text + "</tr>";
+        if (!text.IsEmpty())  // else a record the report leaves out
+            AddRow(text);
     });
     if (rows < 0)
         m_incomplete = true;
     return rows >= 0;
 }
 
+void StockReportPage::AddRow(const CString& cells)
+{
+    m_colour = m_colour == "#eeeeee" ? "#dddddd" : "#eeeeee";
+    m_html += FormatText("<tr bgcolor=%s>", m_colour) + cells + "</tr>";
+}
+
 CString StockReportPage::Html() const
 {
-    CString html = m_html + "</table>";
+    CString html = m_html + "</table>" + m_footer;
     if (m_incomplete)
         html += "<p><font color=red><b>Отчет неполный: строки прочитаны не все из-за ошибки базы данных.</b></font></p>";
     return html + "</td></tr></table>";

@@ -25,11 +25,16 @@ public:
     // FALSE when the query or a row failed (reported): the page is then
     // marked incomplete.
     BOOL AddRows(const CString& sql, const std::function<CString(_RecordsetPtr& row)>& cells);
+    // One row of the report's own (a total row), painted as the next row.
+    void AddRow(const CString& cells);
+    // What follows the data table (an end line).
+    void SetFooter(const CString& html) { m_footer = html; }
     // The finished page.
     CString Html() const;
 
 private:
     CString m_html;
+    CString m_footer;
     CString m_colour = "#dddddd";
     bool m_incomplete = false;
 };

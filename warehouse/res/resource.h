@@ -93,3 +93,10 @@
 #define IDC_PERIOD_FROM                 1013
 #define IDC_PERIOD_TO                   1014
 #define ID_PRINT_REPORT                 32792
+// The balance card's list of materials with their balance, its buttons and
+// its period (the ids differ from the other report forms').
+#define IDC_LIST_MATERIALS              1013
+#define IDC_ALL_MATERIALS               1014
+#define IDC_NONE_MATERIALS              1015
+#define IDC_BALANCE_FROM                1010
+#define IDC_BALANCE_TO                  1011

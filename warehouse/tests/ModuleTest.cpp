@@ -43,6 +43,7 @@ const std::vector<Registered> kViews = {
     {IDD_PRN_KSV, "CderivedDocument", "CderivedFrame", "CPrnKsvView"},
     {IDD_PRN_OR, "CderivedDocument", "CderivedFrame", "CPrnOrView"},
     {IDD_PRN_TREB, "CderivedDocument", "CderivedFrame", "CPrnTrebView"},
+    {IDD_PRN_PRIX_RASX, "CderivedDocument", "CderivedFrame", "CPrnPrixRasxView"},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "CPrnKsvView.h"
 #include "CPrnOrView.h"
 #include "CPrnOrgView.h"
+#include "CPrnPrixRasxView.h"
 #include "CPrnTrebView.h"
 #include "CReportView.h"
 #include "CheckList.h"
@@ -329,6 +330,60 @@ TEST_F(StockReports, TheReportPerEmployeeFollowsHisHolding)
     script.message("Выберите работника", IDOK);
     afxtest::click(view, ID_PRINT_REPORT);
     script.verify();
+}
+
+TEST_F(StockReports, TheBalanceCardRunsThroughTheMovementsOfOneMaterial)
+{
+    const CString first = GetOtpD1(g_lYear, g_lMonth);
+    const CString dayBefore = DMGtoStr(qwDMG(first) - COleDateTimeSpan(1.0));
+    // Besides the fixture: a receipt without a document number on the period's
+    // first day, one on the day before, and a second line equal to one of the
+    // month's receipt lines.
+    Run(FormatText("update spr_stovan_mat set okr=3 where id=1\n"
+                   "insert into stovan_prx0 (d,prd,nv,npp,ndoc,org,tn) values (%s,1,1,5,null,1,null), "
+                   "(%s,1,1,6,'П-9',1,null)\n"
+                   "insert into stovan_prx1 (d,prd,nv,npp,id,price,kol,s) values (%s,1,1,5,1,7,1,7), (%s,1,1,6,1,7,2,14), "
+                   "(%s,1,1,1,1,10,5,50)",
+                   ChangeDateUS0(first, 0), ChangeDateUS0(dayBefore, 0), ChangeDateUS0(first, 0),
+                   ChangeDateUS0(dayBefore, 0), ChangeDateUS0(ThisMonth(10), 0)));
+    auto* view = Open<CPrnPrixRasxView>();
+    ASSERT_NE(view, nullptr);
+    Tick(view->m_departments, "1");
+    view->FillStatementList();
+    TickAll(view, IDC_ALL_STATEMENTS);
+    ASSERT_GT(view->m_materials.GetNRows(), 1);
+    EXPECT_EQ(view->m_materials.GetCellValue(0, 0), CString("1"));
+    EXPECT_DOUBLE_EQ(atof(view->m_materials.GetCellValue(3, 0)), 108) << "all receipts less all issues";
+
+    afxtest::InteractionScript script;
+    script.message("Выберите материал", IDOK);
+    afxtest::click(view, ID_PRINT_REPORT);
+    script.verify();
+    view->m_from = qwDMG(ThisMonth(20), 1);
+    view->m_to = qwDMG(ThisMonth(5), 1);
+    view->UpdateData(FALSE);
+    script.message("Дата начала должна предшествовать дате окончания", IDOK);
+    afxtest::click(view, ID_PRINT_REPORT);
+    script.verify();
+    view->m_from = qwDMG(first, 1);
+    view->m_to = qwDMG(GetOtpD2(g_lYear, g_lMonth), 1);
+    view->UpdateData(FALSE);
+
+    // Two materials ticked: the card of the upper one.
+    view->m_materials.SetBCheck(0, 1);
+    view->m_materials.SetBCheck(1, 1);
+    afxtest::click(view, ID_PRINT_REPORT);
+    const CString& page = view->m_page;
+    EXPECT_NE(page.Find("<b>Остаток на начало месяца:</b> 93.000"), -1) << "100 and 2 received, 9 issued before";
+    const QStringList rows = Rows(page).mid(1);  // after the head's second row
+    ASSERT_EQ(rows.size(), 7) << rows.join('\n').toStdString();
+    EXPECT_EQ(rows.filter("|5.000||0.000|").size(), 2) << "two equal receipt lines both count";
+    EXPECT_EQ(rows.filter("|ООО &quot;Продторг&quot;|7|1.000|").size(), 1) << "the first day's receipt, no number";
+    EXPECT_EQ(rows.filter("|П-1 ООО &quot;Продторг&quot;|10|10.000|").size(), 1);
+    EXPECT_EQ(rows[6], "Итого|21.000||6.000||108.000||") << "received, issued, end";
+    EXPECT_NE(page.Find("Остаток на конец месяца: 108.000"), -1);
+    EXPECT_TRUE(ShownPage("stock_balance.png").contains("Остаток на конец месяца"));
+    EXPECT_EQ(CellworkChecked(view->m_materials), 0);
 }
 
 } // namespace
