@@ -3,6 +3,7 @@
 #include "CPrixodView.h"
 #include "CRashodView.h"
 #include "CPrnKsvView.h"
+#include "CPrnOkView.h"
 #include "CPrnOrView.h"
 #include "CPrnOrgView.h"
 #include "CPrnPrixRasxView.h"
@@ -30,6 +31,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDD_PRN_TREB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnTrebView)},
         {IDD_PRN_PRIX_RASX, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnPrixRasxView)},
+        {IDD_PRN_OK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOkView)},
     };
     return rows;
 }

@@ -44,6 +44,7 @@ const std::vector<Registered> kViews = {
     {IDD_PRN_OR, "CderivedDocument", "CderivedFrame", "CPrnOrView"},
     {IDD_PRN_TREB, "CderivedDocument", "CderivedFrame", "CPrnTrebView"},
     {IDD_PRN_PRIX_RASX, "CderivedDocument", "CderivedFrame", "CPrnPrixRasxView"},
+    {IDD_PRN_OK, "CderivedDocument", "CderivedFrame", "CPrnOkView"},
 };
 
 } // namespace

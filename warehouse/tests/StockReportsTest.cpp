@@ -2,6 +2,7 @@
 // cascade of the lists, and the reports "Кто сколько взял", "Отчет по
 // организациям" and "Требования" over a month of movements of their own.
 #include "CPrnKsvView.h"
+#include "CPrnOkView.h"
 #include "CPrnOrView.h"
 #include "CPrnOrgView.h"
 #include "CPrnPrixRasxView.h"
@@ -17,6 +18,8 @@
 
 #include <QCoreApplication>
 #include <QImage>
+
+#include <algorithm>
 
 namespace {
 
@@ -384,6 +387,70 @@ TEST_F(StockReports, TheBalanceCardRunsThroughTheMovementsOfOneMaterial)
     EXPECT_NE(page.Find("Остаток на конец месяца: 108.000"), -1);
     EXPECT_TRUE(ShownPage("stock_balance.png").contains("Остаток на конец месяца"));
     EXPECT_EQ(CellworkChecked(view->m_materials), 0);
+}
+
+TEST_F(StockReports, TheReportByCabinetsSplitsTheIssuesOfTwoSettings)
+{
+    const CString d = ChangeDateUS0(ThisMonth(10), 0), p = ChangeDateUS0(LastMonth(10), 0);
+    // Statement 3 of department 1: 50 of material 2 received and issued to
+    // cabinets 43, 41 and 20; material 3 received the month before only;
+    // statement 30 with a receipt of its own.
+    Run(FormatText("insert into stovan_prx0 (d,prd,nv,npp,ndoc,org,tn) values (%s,1,3,1,'Т-1',1,null), "
+                   "(%s,1,3,2,'Т-0',1,null), (%s,1,30,1,'Т-2',1,null)\n"
+                   "insert into stovan_prx1 (d,prd,nv,npp,id,price,kol,s) values (%s,1,3,1,2,1,50,50), "
+                   "(%s,1,3,2,3,1,7,7), (%s,1,30,1,2,1,1,1)\n"
+                   "insert into stovan_rsx0 (ntreb,d,prd,nv,kab,org,tn) values (6,%s,1,3,'43',null,51), "
+                   "(7,%s,1,3,'41',null,51), (8,%s,1,3,'20',null,51)\n"
+                   "insert into stovan_rsx1 (ntreb,d,prd,nv,id,kol,ost) values (6,%s,1,3,2,5,0), (7,%s,1,3,2,4,0), "
+                   "(8,%s,1,3,2,3,0)",
+                   d, p, d, d, p, d, d, d, d, d, d, d));
+    auto* view = Open<CPrnOkView>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Codes(view->m_departments), QStringList({"1", "3"}));
+    struct Case {
+        std::vector<const char*> departments, statements;
+        size_t cabinets;
+    };
+    const Case cases[] = {
+        {{"1"}, {"1", "3"}, 3},
+        {{"1", "3"}, {"1", "3"}, 0},
+        {{"3"}, {}, 2},
+        {{"1"}, {"30"}, 0},
+    };
+    for (const Case& c : cases) {
+        CheckAll(view->m_departments, false);
+        for (const char* code : c.departments)
+            Tick(view->m_departments, code);
+        view->FillStatementList();
+        for (const char* code : c.statements)
+            Tick(view->m_statements, code);
+        EXPECT_EQ(view->Cabinets().size(), c.cabinets) << c.departments.size() << " " << c.statements.size();
+    }
+
+    CheckAll(view->m_departments, false);
+    Tick(view->m_departments, "1");
+    view->FillStatementList();
+    Tick(view->m_statements, "3");
+    view->FillGroupList();
+    afxtest::InteractionScript script;
+    script.message("Выберите группу", IDOK);
+    afxtest::click(view, ID_PRINT_REPORT);
+    script.verify();
+    TickAll(view, IDC_ALL_GROUPS);
+    afxtest::click(view, ID_PRINT_REPORT);
+    QStringList rows = Rows(view->m_page);
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [](const QString& r) { return r.contains("<b>"); }),
+               rows.end());
+    ASSERT_EQ(rows.size(), 4) << rows.join('\n').toStdString();
+    // Code, name, unit, opening, sum, received, sum, "Леч. хир.", sum, "41, 49", sum, "43", sum, closing, sum.
+    EXPECT_EQ(rows[0].section('|', 3), "0|0|50|0|3|0|4|0|5|0|38|0") << rows[0].toStdString();
+    EXPECT_EQ(rows[1].section('|', 3), "7|0|0|0|0|0|0|0|0|0|7|0") << "received before the period only";
+    EXPECT_EQ(rows[2].split('|').size(), 15);
+    EXPECT_TRUE(rows[2].contains("Медикаменты"));
+    EXPECT_TRUE(rows[3].contains("Тариф"));
+    EXPECT_NE(view->m_page.Find("Подпись материально-ответственного лица"), -1);
+    EXPECT_TRUE(ShownPage("stock_cabinets.png").contains("Леч. хир."));
+    EXPECT_EQ(CellworkChecked(view->m_groups), 1) << "the ticks stay";
 }
 
 } // namespace
