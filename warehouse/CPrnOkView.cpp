@@ -207,18 +207,37 @@ void CPrnOkView::FillGroupList()
              "gr", "name");
 }
 
-void CPrnOkView::OnPrintReport()
+CString CPrnOkView::CabinetSql(const CabinetColumn& cabinet, const CString& from, const CString& to) const
 {
-    CWaitCursor wait;
-    CString from, to;
-    Period(from, to);
     const CString prd = DepartmentClause(), nv = StatementClause(), gr = GroupClause();
-    if (!EveryListChosen({{prd, "Выберите подразделение"}, {nv, "Выберите № ведомости"}, {gr, "Выберите группу"}}))
-        return;
+    return FormatText("select stovan_rsx1.id,sum(kol) as kol %s where stovan_rsx0.d>=%s and stovan_rsx0.d<=%s %s %s %s%s "
+                      "group by stovan_rsx1.id",
+                      kIssues, from, to, QualifiedClause(prd, "prd=", "stovan_rsx0.prd="),
+                      QualifiedClause(nv, "nv=", "stovan_rsx0.nv="), gr, cabinet.condition);
+}
+
+CString CPrnOkView::ReportSql(const CString& from, const CString& to) const
+{
+    const CString prd = DepartmentClause(), nv = StatementClause(), gr = GroupClause();
     const CString prdIn = QualifiedClause(prd, "prd=", "stovan_prx0.prd="),
                   nvIn = QualifiedClause(nv, "nv=", "stovan_prx0.nv=");
     const CString prdOut = QualifiedClause(prd, "prd=", "stovan_rsx0.prd="),
                   nvOut = QualifiedClause(nv, "nv=", "stovan_rsx0.nv=");
+    return FormatText(
+        "select q.id,spr_stovan_mat.name,spr_ei.name as iei,sum(ost1) as ost1,sum(prx) as prx,sum(rsx) as rsx from ( "
+        "select stovan_prx1.id,sum(kol) as ost1,0 as prx,0 as rsx %s where stovan_prx0.d<%s %s %s %s group by "
+        "stovan_prx1.id union all select stovan_rsx1.id,-sum(kol) as ost1,0 as prx,0 as rsx %s where "
+        "stovan_rsx0.d<%s %s %s %s group by stovan_rsx1.id union all select stovan_prx1.id,0 as ost1,sum(kol) as "
+        "prx,0 as rsx %s where stovan_prx0.d>=%s and stovan_prx0.d<=%s %s %s %s group by stovan_prx1.id union all "
+        "select stovan_rsx1.id,0 as ost1,0 as prx,sum(kol) as rsx %s where stovan_rsx0.d>=%s and stovan_rsx0.d<=%s "
+        "%s %s %s group by stovan_rsx1.id ) q left join spr_stovan_mat on spr_stovan_mat.id=q.id left join spr_ei on "
+        "spr_ei.id=ei group by q.id,spr_stovan_mat.name,spr_ei.name order by q.id",
+        kReceipts, from, prdIn, nvIn, gr, kIssues, from, prdOut, nvOut, gr, kReceipts, from, to, prdIn, nvIn, gr,
+        kIssues, from, to, prdOut, nvOut, gr);
+}
+
+CString CPrnOkView::BuildReport(const CString& from, const CString& to) const
+{
     const std::vector<CabinetColumn> cabinets = Cabinets();
     StockReportPage page(
         FormatText("<table width=740 cellpadding=0 cellspacing=0><tr><td align=right>Руководитель учреждения "
@@ -233,24 +252,12 @@ void CPrnOkView::OnPrintReport()
     // Each cabinet column's issues per material, one grouped query per column.
     std::vector<std::map<long, double>> issued(cabinets.size());
     for (size_t c = 0; c < cabinets.size(); ++c)
-        ForEachRow(FormatText("select stovan_rsx1.id,sum(kol) as kol %s where stovan_rsx0.d>=%s and stovan_rsx0.d<=%s "
-                              "%s %s %s%s group by stovan_rsx1.id",
-                              kIssues, from, to, prdOut, nvOut, gr, cabinets[c].condition),
+        ForEachRow(CabinetSql(cabinets[c], from, to),
                    [&issued, c](_RecordsetPtr& row) {
                        issued[c][atol(SafeArayToString(row->GetCollect(0L)))] =
                            atof(SafeArayToString(row->GetCollect(1L)));
                    });
-    const CString sql = FormatText(
-        "select q.id,spr_stovan_mat.name,spr_ei.name as iei,sum(ost1) as ost1,sum(prx) as prx,sum(rsx) as rsx from ( "
-        "select stovan_prx1.id,sum(kol) as ost1,0 as prx,0 as rsx %s where stovan_prx0.d<%s %s %s %s group by "
-        "stovan_prx1.id union all select stovan_rsx1.id,-sum(kol) as ost1,0 as prx,0 as rsx %s where "
-        "stovan_rsx0.d<%s %s %s %s group by stovan_rsx1.id union all select stovan_prx1.id,0 as ost1,sum(kol) as "
-        "prx,0 as rsx %s where stovan_prx0.d>=%s and stovan_prx0.d<=%s %s %s %s group by stovan_prx1.id union all "
-        "select stovan_rsx1.id,0 as ost1,0 as prx,sum(kol) as rsx %s where stovan_rsx0.d>=%s and stovan_rsx0.d<=%s "
-        "%s %s %s group by stovan_rsx1.id ) q left join spr_stovan_mat on spr_stovan_mat.id=q.id left join spr_ei on "
-        "spr_ei.id=ei group by q.id,spr_stovan_mat.name,spr_ei.name order by q.id",
-        kReceipts, from, prdIn, nvIn, gr, kIssues, from, prdOut, nvOut, gr, kReceipts, from, to, prdIn, nvIn, gr,
-        kIssues, from, to, prdOut, nvOut, gr);
+    const CString sql = ReportSql(from, to);
     const CString zero = ftoa(0);
     page.AddRows(sql, [&](_RecordsetPtr& row) -> CString {
         const double opening = atof(SafeArayToString(row->GetCollect("ost1")));
@@ -282,7 +289,18 @@ void CPrnOkView::OnPrintReport()
                    "_______________________________________________________________</p><p>Количество расходных "
                    "документов _______________________________________________________________</p><p>Подпись "
                    "материально-ответственного лица _______________________________________________________</p>");
-    m_page = page.Html();
+    return page.Html();
+}
+
+void CPrnOkView::OnPrintReport()
+{
+    CWaitCursor wait;
+    CString from, to;
+    Period(from, to);
+    const CString prd = DepartmentClause(), nv = StatementClause(), gr = GroupClause();
+    if (!EveryListChosen({{prd, "Выберите подразделение"}, {nv, "Выберите № ведомости"}, {gr, "Выберите группу"}}))
+        return;
+    m_page = BuildReport(from, to);
     ShowStockReport(m_page, "Отчет по кабинетам", 0, 10);
 }
 

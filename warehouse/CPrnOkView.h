@@ -34,6 +34,11 @@ public:
     CString GroupClause() const;
     // The issue columns the ticks choose: none for the plain layout.
     std::vector<CabinetColumn> Cabinets() const;
+    // The report's query of the materials and the query of one cabinet column.
+    CString ReportSql(const CString& from, const CString& to) const;
+    CString CabinetSql(const CabinetColumn& cabinet, const CString& from, const CString& to) const;
+    // The page over the period (SQL date literals) as the ticks stand.
+    CString BuildReport(const CString& from, const CString& to) const;
     // The report; the page as it was shown is kept in m_page.
     void OnPrintReport();
 

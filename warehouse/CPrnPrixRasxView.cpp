@@ -157,33 +157,19 @@ CString CPrnPrixRasxView::MovementSql(const CString& id, const CString& from, co
            " ) q order by d,npp";
 }
 
-void CPrnPrixRasxView::OnPrintReport()
+CString CPrnPrixRasxView::OpeningSql(const CString& id, const CString& from) const
 {
-    CWaitCursor wait;
-    UpdateData(TRUE);
-    CString from, to;
-    const bool ordered = ReportPeriod(m_from, m_to, from, to);
     const CString prd = DepartmentClause(), nv = StatementClause();
-    if (!ordered) {
-        AfxMessageBox("Дата начала должна предшествовать дате окончания");
-        return;
-    }
-    if (!EveryListChosen({{prd, "Выберите подразделение"}, {nv, "Выберите № ведомости"}}))
-        return;
-    long row = 0;
-    while (row < m_materials.GetNRows() && !m_materials.GetBCheck(row))
-        ++row;
-    const CString id = row < m_materials.GetNRows() ? WholeNumber(m_materials.GetCellValue(0, row)) : CString();
-    if (id.IsEmpty()) {
-        AfxMessageBox("Выберите материал");
-        return;
-    }
+    return FormatText("select sum(kol) as str from ( select %s as kol from stovan_prx1 where d<%s and id=%s %s %s union "
+                      "all select -%s as kol from stovan_rsx1 where d<%s and id=%s %s %s ) q",
+                      SumOfKol(), from, id, prd, nv, SumOfKol(), from, id, prd, nv);
+}
+
+CString CPrnPrixRasxView::BuildCard(long row, const CString& id, const CString& from, const CString& to) const
+{
     const int decimals = int(ExecuteCount("select okr as cnt from spr_stovan_mat where id=" + id));
     const auto n = [decimals](double x) { return FormatNumber(x, "-", decimals); };
-    const CString opening = ExecuteString(
-        FormatText("select sum(kol) as str from ( select %s as kol from stovan_prx1 where d<%s and id=%s %s %s union "
-                   "all select -%s as kol from stovan_rsx1 where d<%s and id=%s %s %s ) q",
-                   SumOfKol(), from, id, prd, nv, SumOfKol(), from, id, prd, nv));
+    const CString opening = ExecuteString(OpeningSql(id, from));
     double balance = atof(opening), received = 0, issued = 0;
     StockReportPage page(
         FormatText("<table width=100%% cellpadding=0 cellspacing=0><tr><td><b>Отчет о приходе и расходе по:</b> "
@@ -221,7 +207,31 @@ void CPrnPrixRasxView::OnPrintReport()
                                "align=right>%s&nbsp;</td><td align=right>&nbsp;</td><td align=right>&nbsp;</td>",
                                n(received), n(issued), n(balance)));
     page.SetFooter(FormatText("<p>Остаток на конец месяца: %s</p>", n(balance)));
-    m_page = page.Html();
+    return page.Html();
+}
+
+void CPrnPrixRasxView::OnPrintReport()
+{
+    CWaitCursor wait;
+    UpdateData(TRUE);
+    CString from, to;
+    const bool ordered = ReportPeriod(m_from, m_to, from, to);
+    const CString prd = DepartmentClause(), nv = StatementClause();
+    if (!ordered) {
+        AfxMessageBox("Дата начала должна предшествовать дате окончания");
+        return;
+    }
+    if (!EveryListChosen({{prd, "Выберите подразделение"}, {nv, "Выберите № ведомости"}}))
+        return;
+    long row = 0;
+    while (row < m_materials.GetNRows() && !m_materials.GetBCheck(row))
+        ++row;
+    const CString id = row < m_materials.GetNRows() ? WholeNumber(m_materials.GetCellValue(0, row)) : CString();
+    if (id.IsEmpty()) {
+        AfxMessageBox("Выберите материал");
+        return;
+    }
+    m_page = BuildCard(row, id, from, to);
     CheckAll(m_materials, false);
     ShowStockReport(m_page, "Отчет по работнику", 1, 11);
 }

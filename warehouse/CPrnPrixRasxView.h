@@ -26,6 +26,10 @@ public:
     // The movements of the material over the period, for the ticked
     // departments and statements, by date and number.
     CString MovementSql(const CString& id, const CString& from, const CString& to) const;
+    // The balance of the material before the period, as "str".
+    CString OpeningSql(const CString& id, const CString& from) const;
+    // The card of the material of list row `row` (code `id`) over the period.
+    CString BuildCard(long row, const CString& id, const CString& from, const CString& to) const;
     // The card; the page as it was shown is kept in m_page.
     void OnPrintReport();
 
