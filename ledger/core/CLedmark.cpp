@@ -18,6 +18,7 @@
 #include "CKnigaProdView.h"
 #include "CMatPrixView.h"
 #include "CMaterialsSpisView.h"
+#include "CMenuTrebView.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
 #include "CPrnLboIspView.h"
@@ -122,6 +123,7 @@ const TemplateRow* Templates(size_t& count)
         {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         {IDR_MATERIALS_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CMaterialsSpisView)},
+        {IDR_MENU_TREB, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMenuTrebView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -624,3 +624,34 @@
 // financing with its name.
 #define IDC_PRN_SOURCE                  1016
 #define IDC_PRN_SOURCE_NAME             1050
+
+// The catering menu requirement (651): header, the categories of people fed
+// (10051) and the products (10052).
+#define IDC_MT_NOTE                     1001
+#define IDC_MT_DATE                     1010
+#define IDC_MT_CREDIT_PICK              1018
+#define IDC_MT_DEBIT_PICK               1019
+#define IDC_MT_CREDIT                   1020
+#define IDC_MT_SB1                      1021
+#define IDC_MT_SB1_PICK                 1022
+#define IDC_MT_ICN                      1023
+#define IDC_MT_SB2_LABEL                1024
+#define IDC_MT_SB2                      1025
+#define IDC_MT_SB2_PICK                 1026
+#define IDC_MT_SB3_LABEL                1027
+#define IDC_MT_SB3                      1028
+#define IDC_MT_SB3_PICK                 1029
+#define IDC_MT_SB1_NAME                 1073
+#define IDC_MT_SB2_NAME                 1074
+#define IDC_MT_SB3_NAME                 1075
+#define IDC_MT_SB1_LABEL                1076
+#define IDC_MT_NOTE_LABEL               1077
+#define IDC_MT_MEAL                     1116
+#define IDC_MT_DEBIT                    1158
+#define IDC_MT_KBK_DEBIT_PICK           1160
+#define IDC_MT_KBK_CREDIT_PICK          1161
+#define IDC_MT_KBK_DEBIT                1164
+#define IDC_MT_KBK_CREDIT               1165
+#define IDC_MT_CATEGORIES               10051
+#define IDC_MT_PRODUCTS                 10052
+#define IDC_MT_PRINT                    32792
