@@ -63,6 +63,12 @@ bool AddRows(CComboBox* combo, const char* sql, int selected, int& count)
 
 } // namespace
 
+int ChosenFil(CComboBox* combo)
+{
+    const int sel = combo ? combo->GetCurSel() : -1;
+    return sel < 0 ? -2 : (int)combo->GetItemData(sel);
+}
+
 int FillFils(CWnd* parent, int comboId, int selected, int withAll)
 {
     auto* combo = static_cast<CComboBox*>(parent->GetDlgItem(comboId));

@@ -12,6 +12,8 @@ class CComboBox;
 // is below 1). With one branch only, that branch is selected and the box hidden.
 // 1, or 0 after a reported failure.
 LEDMARK_API int FillFils(CWnd* parent, int comboId, int selected, int withAll);
+// The branch id chosen in a combo box FillFils filled: -2 ("Все") when none is chosen.
+LEDMARK_API int ChosenFil(CComboBox* combo);
 // Hides the branch edit, its label and its chooser button when there is one
 // branch only; sets the edit's text in every case.
 LEDMARK_API void FillFilsEx(CWnd* parent, int editId, int labelId, int buttonId, const char* text);

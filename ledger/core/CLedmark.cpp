@@ -16,6 +16,8 @@
 #include "CHlam0View.h"
 #include "CKnigaPokView.h"
 #include "CKnigaProdView.h"
+#include "CMatInventView.h"
+#include "CMatKuView.h"
 #include "CMatPrixView.h"
 #include "CMaterialsSpisView.h"
 #include "CMenuTrebView.h"
@@ -124,6 +126,8 @@ const TemplateRow* Templates(size_t& count)
         {IDR_MATERIALS_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CMaterialsSpisView)},
         {IDR_MENU_TREB, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMenuTrebView)},
+        {IDR_MAT_INVENT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatInventView)},
+        {IDR_MAT_KU, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatKuView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -71,3 +71,195 @@ function L.asset_form_head(code, title, number, date)
         .. "<h3 align=center>" .. L.html(title) .. " № " .. L.html(number) .. "</h3>"
         .. "<p align=center>" .. (date and L.date_in_words(date) or "«____» ____________ 20__ г.") .. "</p>"
 end
+
+-- Inventory list and accounting cards of material values ----------------------
+
+-- The conditions the inventory form sends: "(col1='105' and col2='34')" or
+-- "col1='05'" joined by "or" inside " and (...)"; anything else is refused.
+function L.mat_account_condition(text)
+    text = L.text(text)
+    if text == "" then
+        return nil
+    end
+    local rest = text:gsub("col1='%d%d%d?'", ""):gsub("col2='%d%d'", ""):gsub("and", ""):gsub("or", "")
+        :gsub("[%s()]", "")
+    if rest ~= "" then
+        return nil
+    end
+    return text
+end
+
+-- The branch, source and responsible-person conditions of one side of the
+-- postings ("deb" or "kred"); numbers only.
+local function mat_side_filter(side, tn, branch, source)
+    local parts = {}
+    if (L.integer(source) or 0) > 0 then
+        parts[#parts + 1] = string.format(" and %s0='%d'", side, L.integer(source))
+    end
+    if L.integer(tn) then
+        parts[#parts + 1] = string.format(" and %s_sb2='%d'", side, L.integer(tn))
+    end
+    if (L.integer(branch) or -2) >= 0 then
+        parts[#parts + 1] = string.format(" and fil_id=%d", L.integer(branch))
+    end
+    return table.concat(parts)
+end
+
+-- The stock postings of both sides as one set: sb (item), col1, col2,
+-- d, id, kol and s signed by the side, prim; `where` for both sides.
+local function mat_moves_sql(where, tn, branch, source)
+    return string.format("select deb_sb1 as sb,deb0 as col0,deb1 as col1,deb2 as col2,d,id,kol,s from ledmark_provodki "
+        .. "where deb1 in ('105') %s%s union all "
+        .. "select kred_sb1 as sb,kred0 as col0,kred1 as col1,kred2 as col2,d,id,-kol as kol,-s as s "
+        .. "from ledmark_provodki where kred1 in ('105') %s%s",
+        where, mat_side_filter("deb", tn, branch, source), where, mat_side_filter("kred", tn, branch, source))
+end
+
+-- The inventory: per account (col1, col2) the items with their book quantity
+-- and sum at `date`. A condition that is not the form's gives no rows.
+function L.mat_inventory(date, tn, condition, branch, source)
+    local day = L.date(date)
+    local accounts = L.mat_account_condition(condition)
+    if not day or not accounts then
+        return {}
+    end
+    local sql = "select q.col1,q.col2,q.sb,m.name,e.name as unit,sum(q.kol) as kol,sum(q.s) as s from ("
+        .. mat_moves_sql("and d<=" .. L.sql_date(day), tn, branch, source) .. ") q "
+        .. "left join spr_stovan_mat m on m.id=q.sb left join spr_ei e on e.id=m.ei "
+        .. "where 1=1 " .. accounts .. " group by q.col1,q.col2,q.sb,m.name,e.name "
+        .. "having sum(q.kol)<>0 or sum(q.s)<>0 order by q.col1,q.col2,m.name"
+    return L.rows(sql)
+end
+
+-- "id:0 105 36 000,..." as the cards form sends it: {item, col0, col1, col2}.
+function L.mat_card_items(list)
+    local items = {}
+    for entry in (L.text(list) .. ","):gmatch("([^,]*),") do
+        local item, account = entry:match("^%s*(%d+):(.*)$")
+        if item then
+            local parts = {}
+            for part in account:gmatch("%S+") do
+                parts[#parts + 1] = part
+            end
+            -- The synthetic account is the 3-digit part; the source before it
+            -- and the analytic part after it may be missing.
+            local col0, col1, col2
+            for n, part in ipairs(parts) do
+                if #part == 3 and not col1 and part:match("^%d%d%d$") then
+                    col1 = part
+                    col0 = parts[n - 1]
+                    col2 = parts[n + 1]
+                    if col2 and #col2 ~= 2 then
+                        col2 = nil
+                    end
+                end
+            end
+            if col1 then
+                items[#items + 1] = {item = L.integer(item), col0 = col0, col1 = col1, col2 = col2}
+            end
+        end
+    end
+    return items
+end
+
+-- The document a posting belongs to, as the card names it.
+local function mat_document(id)
+    local row = L.row(string.format("select 'Поступление материалов' as kind," .. L.as_text("number")
+        .. " as num from ledmark_mat_prix where id=%d union all select 'Начальные остатки'," .. L.as_text("number")
+        .. " from ledmark_mat_prix_0 where id=%d union all select 'Списание материалов'," .. L.as_text("number")
+        .. " from ledmark_mat_spis where id=%d", id, id, id))
+    if not row then
+        return "Операция " .. id
+    end
+    return row.kind .. " № " .. L.text(row.num)
+end
+
+-- One card: the item's name and unit, the balance before `from`, each
+-- movement from `from` to `to` and the balance at the end.
+function L.mat_card(entry, from, to, tn, branch)
+    local first, last = L.date(from), L.date(to)
+    local card = {item = entry.item, account = L.text(entry.col0) .. " " .. entry.col1 .. " " .. L.text(entry.col2),
+        opening = {kol = 0, s = 0}, moves = {}, closing = {kol = 0, s = 0}}
+    local info = L.row(string.format("select m.name,e.name as unit from spr_stovan_mat m left join spr_ei e "
+        .. "on e.id=m.ei where m.id=%d", entry.item)) or {}
+    card.name, card.unit = L.text(info.name), L.text(info.unit)
+    if not first or not last then
+        return card
+    end
+    local account = " and col1=" .. L.sql_text(entry.col1)
+        .. (entry.col0 and (" and col0=" .. L.sql_text(entry.col0)) or "")
+        .. (entry.col2 and (" and col2=" .. L.sql_text(entry.col2)) or "")
+    local moves = "select * from (" .. mat_moves_sql("and d<=" .. L.sql_date(last), tn, branch, nil) .. ") q "
+        .. "where sb=" .. L.sql_text(tostring(entry.item)) .. account
+    local before = L.row("select coalesce(sum(kol),0) as kol,coalesce(sum(s),0) as s from (" .. moves
+        .. ") b where d<" .. L.sql_date(first)) or {}
+    card.opening = {kol = L.number(before.kol, 0) or 0, s = L.number(before.s, 0) or 0}
+    card.closing = {kol = card.opening.kol, s = card.opening.s}
+    for _, row in ipairs(L.rows(moves .. " and d>=" .. L.sql_date(first) .. " order by d,id")) do
+        local kol, s = L.number(row.kol, 0) or 0, L.number(row.s, 0) or 0
+        card.moves[#card.moves + 1] = {d = row.d, doc = mat_document(L.integer(row.id) or 0), kol = kol, s = s}
+        card.closing.kol = card.closing.kol + kol
+        card.closing.s = card.closing.s + s
+    end
+    return card
+end
+
+-- The cards of a list in the order given.
+function L.mat_cards(list, from, to, tn, branch)
+    local cards = {}
+    for _, entry in ipairs(L.mat_card_items(list)) do
+        cards[#cards + 1] = L.mat_card(entry, from, to, tn, branch)
+    end
+    return cards
+end
+
+-- The pages of the accounting cards: one card per item with the balance at
+-- the start, each movement with its document, date, quantity (and sum when
+-- `with_sums`) and the balance at the end.
+function L.mat_cards_page(code, title, with_sums, list, from, to, tn, branch)
+    local mol = L.employee(tn)
+    local pages = {}
+    for _, card in ipairs(L.mat_cards(list, from, to, tn, branch)) do
+        local function row(date, doc, kol_in, kol_out, s_in, s_out, kol, s, bold)
+            local cells = {kol_in, kol_out}
+            if with_sums then
+                cells[#cells + 1] = s_in
+                cells[#cells + 1] = s_out
+            end
+            cells[#cells + 1] = kol
+            if with_sums then
+                cells[#cells + 1] = s
+            end
+            local open, close = bold and "<b>" or "", bold and "</b>" or ""
+            return "<tr><td>" .. open .. L.html(date) .. close .. "</td><td>" .. open .. L.html(doc) .. close
+                .. "</td><td align=right>" .. open .. table.concat(cells, close .. "</td><td align=right>" .. open)
+                .. close .. "</td></tr>"
+        end
+        local kol, s = card.opening.kol, card.opening.s
+        local lines = {row(from, "Остаток на начало", "", "", "", "", L.quantity(kol), L.money(s), true)}
+        for _, move in ipairs(card.moves) do
+            kol, s = kol + move.kol, s + move.s
+            local incoming = move.kol > 0 or (move.kol == 0 and move.s > 0)
+            lines[#lines + 1] = row(move.d, move.doc,
+                incoming and L.quantity(move.kol) or "", incoming and "" or L.quantity(-move.kol),
+                incoming and L.money(move.s) or "", incoming and "" or L.money(-move.s), L.quantity(kol), L.money(s))
+        end
+        lines[#lines + 1] = row(to, "Остаток на конец", "", "", "", "", L.quantity(card.closing.kol),
+            L.money(card.closing.s), true)
+        local head = "<tr><th>Дата</th><th>Документ</th><th>Приход, кол.</th><th>Расход, кол.</th>"
+            .. (with_sums and "<th>Приход, руб.</th><th>Расход, руб.</th>" or "")
+            .. "<th>Остаток, кол.</th>" .. (with_sums and "<th>Остаток, руб.</th>" or "") .. "</tr>"
+        pages[#pages + 1] = "<h3 align=center>" .. L.html(title) .. "</h3>"
+            .. "<p>Наименование: <u>" .. L.html(card.name) .. "</u> &nbsp; Код: <u>" .. L.html(card.item)
+            .. "</u> &nbsp; Ед. изм.: <u>" .. L.html(card.unit) .. "</u> &nbsp; Счет: <u>" .. L.html(card.account)
+            .. "</u></p>"
+            .. "<p>Период: с " .. L.html(from) .. " по " .. L.html(to) .. "</p>"
+            .. "<table border=1 cellspacing=0 cellpadding=3 width=100%>" .. head .. table.concat(lines) .. "</table>"
+    end
+    return "<html><body>" .. L.form_code(code)
+        .. "<p>" .. L.html(db.constant("ORG_NAME")) .. "</p>"
+        .. "<p>Материально ответственное лицо: <u>" .. L.html(mol.fio ~= "" and mol.fio or "все") .. "</u></p>"
+        .. table.concat(pages, "<hr>")
+        .. "<p>Ответственный исполнитель _____________ _____________________</p>"
+        .. "</body></html>"
+end

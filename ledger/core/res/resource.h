@@ -655,3 +655,13 @@
 #define IDC_MT_CATEGORIES               10051
 #define IDC_MT_PRODUCTS                 10052
 #define IDC_MT_PRINT                    32792
+
+// The inventory list of materials (629) and the accounting cards of material
+// values (508): the source of financing, the grid and the three card forms;
+// the branch is IDC_FIL, the responsible person IDC_SET_TN with its chooser
+// and name.
+#define IDC_MK_SOURCE                   1016
+#define IDC_MK_GRID                     10051
+#define IDC_MK_PRINT_041                32792
+#define IDC_MK_PRINT_042                32826
+#define IDC_MK_PRINT_043                32828
