@@ -60,19 +60,16 @@ void CInvoicePrintView::OnSourceChange()
 CString CInvoicePrintView::CallText()
 {
     UpdateData(TRUE);
-    const int sel = m_comboFil.GetCurSel();
-    const int branch = sel < 0 ? -2 : (int)m_comboFil.GetItemData(sel);
-    return FormatText("prn(\"%s\",\"%s\",%d,%d)", DMGtoStr(m_dateFrom), DMGtoStr(m_dateTo), branch, m_nSource);
+    return FormatText("prn(\"%s\",\"%s\",%d,%d)", DMGtoStr(m_dateFrom), DMGtoStr(m_dateTo), ChosenFil(&m_comboFil),
+                      m_nSource);
 }
 
 void CInvoicePrintView::OnPrint()
 {
     CWaitCursor wait;
     const CString call = CallText();
-    if (m_writesBranchBack) {
-        const int sel = m_comboFil.GetCurSel();
-        AfxGetApp()->WriteProfileInt(kConstants, kSelectFilPrn, sel < 0 ? -2 : (int)m_comboFil.GetItemData(sel));
-    }
+    if (m_writesBranchBack)
+        AfxGetApp()->WriteProfileInt(kConstants, kSelectFilPrn, ChosenFil(&m_comboFil));
     if (m_run == Run::AnswersPage)
         EXEC_ShowFormReport(call, 0, 0);
     else
