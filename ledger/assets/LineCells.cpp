@@ -31,4 +31,21 @@ CString CellId(const CString& text)
     return IsIdText(trimmed) ? trimmed : CString();
 }
 
+bool IdListText(const CString& text, CString& ids)
+{
+    ids.Empty();
+    const CString all = CString(text).Trim();
+    if (all.IsEmpty())
+        return true;
+    CString list;
+    for (const QString& part : all.ToQString().split(QLatin1Char(','))) {
+        const CString id = CString(part).Trim();
+        if (!IsIdText(id))
+            return false;
+        list += (list.IsEmpty() ? "" : ",") + id;
+    }
+    ids = list;
+    return true;
+}
+
 } // namespace nledmark

@@ -16,5 +16,8 @@ double CellNumber(const CCellwork& grid, long col, long row);
 bool IsIdText(const CString& text);
 // An id as SQL may take it: the trimmed whole number, or "" for anything else.
 CString CellId(const CString& text);
+// A list of ids as a picker writes it ("3,5, 7"): into `ids` as "3,5,7" ("" for
+// an empty text); false when any part is no id, and then nothing reaches SQL.
+bool IdListText(const CString& text, CString& ids);
 
 } // namespace nledmark

@@ -21,6 +21,7 @@
 #include "CMatPrixView.h"
 #include "CMaterialsSpisView.h"
 #include "CMenuTrebView.h"
+#include "CMolTransferView.h"
 #include "COfkView.h"
 #include "COperByHandView.h"
 #include "CPrnLboIspView.h"
@@ -126,6 +127,10 @@ const TemplateRow* Templates(size_t& count)
         {IDR_MATERIALS_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CMaterialsSpisView)},
         {IDR_MENU_TREB, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMenuTrebView)},
+        {IDR_MAT_MOL_TO_MOL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CMatMolToMolView)},
+        {IDR_OS_MOL_TO_MOL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(COsMolToMolView)},
         {IDR_MAT_INVENT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatInventView)},
         {IDR_MAT_KU, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatKuView)},
         // Reports, reference books and documents without postings of the ledger core.

@@ -12,7 +12,8 @@ BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<
     unsigned npp = 0;
     for (const CPostingLine& l : lines) {
         if (!GL_InsertProvodka((unsigned)id, ++npp, date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1,
-                               l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit, l.kbkCredit, branch, 0)) {
+                               l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit, l.kbkCredit,
+                               l.branch ? l.branch : branch, 0)) {
             if (refused)
                 *refused = npp - 1;
             return FALSE;
@@ -25,7 +26,7 @@ BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& dat
 {
     for (const CPostingLine& l : lines)
         if (GL_TestProvodka(date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1, l.credit2, l.credit3,
-                            l.amount, l.quantity, 1, l.kbkDebit, l.kbkCredit, branch)
+                            l.amount, l.quantity, 1, l.kbkDebit, l.kbkCredit, l.branch ? l.branch : branch)
             != 0)
             return FALSE;
     return TRUE;
@@ -41,7 +42,7 @@ BOOL AppendPostingStatements(long id, const CString& date, int branch, const std
     for (const CPostingLine& l : lines) {
         const CString sql = GL_InsertProvodka0((unsigned)id, ++npp, date, l.debit, l.debit1, l.debit2, l.debit3,
                                                l.credit, l.credit1, l.credit2, l.credit3, l.amount, l.quantity,
-                                               l.note, l.kbkDebit, l.kbkCredit, branch, 0);
+                                               l.note, l.kbkDebit, l.kbkCredit, l.branch ? l.branch : branch, 0);
         if (sql.IsEmpty())
             return FALSE;
         statements += sql + "\n";

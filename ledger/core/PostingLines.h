@@ -18,6 +18,9 @@ struct CPostingLine {
     CString quantity;  // "" when the line has none
     CString note;
     CString kbkDebit, kbkCredit;
+    // The branch of this posting when it is not the document's (0): a transfer
+    // posts the sender's side in one branch and the receiver's in another.
+    int branch = 0;
 };
 
 // Writes the lines one by one through GL_InsertProvodka under document `id`

@@ -38,6 +38,10 @@ Ledger.document_kinds = {
      icn = "prim"},
     {table = "ledmark_mat_spis", docId = "спис.мат.", docType = 0, id = 62, title = "'Списание материалов'", icn = "prim"},
     {table = "ledmark_menu_treb", docId = "МенюТреб.", docType = 0, id = 69, title = "'Меню-требование'", icn = "icn"},
+    {table = "ledmark_mat_mol_to_mol", docId = "Внтр.пер.МЗ", docType = 0, id = 65,
+     title = "'Внутреннее перемещение МЗ'", icn = "icn"},
+    {table = "ledmark_os_mol_to_mol", docId = "Внтр.пер.ОС", docType = 0, id = 66,
+     title = "'Внутреннее перемещение ОС'", icn = "icn"},
 }
 
 local function existing_tables(names)

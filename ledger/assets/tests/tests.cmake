@@ -44,3 +44,9 @@ add_suite_test(ledger_assets_cards_test DATABASE GUI
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_assets_cards_test ../core/res/nLedmark.rc ../core/res/resource.h)
 target_include_directories(ledger_assets_cards_test PRIVATE ${LEDGER_ASSETS_TESTS_DIR}/../../settlements/tests)
+
+add_suite_test(ledger_assets_transfer_test DATABASE GUI
+  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/MolTransferViewTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_assets_transfer_test ../core/res/nLedmark.rc ../core/res/resource.h)
+target_include_directories(ledger_assets_transfer_test PRIVATE ${LEDGER_ASSETS_TESTS_DIR}/../../settlements/tests)

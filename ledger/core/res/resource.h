@@ -665,3 +665,23 @@
 #define IDC_MK_PRINT_041                32792
 #define IDC_MK_PRINT_042                32826
 #define IDC_MK_PRINT_043                32828
+
+// Transfers between responsible persons (604 materials, 603 fixed assets):
+// the sender is IDC_FIL, IDC_SET_TN with its chooser and name, the number
+// IDC_NUMBER.
+#define IDC_MTM_NOTE                    1001
+#define IDC_MTM_DATE                    1043
+#define IDC_MTM_ICN                     1059
+#define IDC_MTM_TN2                     113
+#define IDC_MTM_TN2_PICK                1066
+#define IDC_MTM_FIO2                    10102
+#define IDC_MTM_FIL2                    1116
+#define IDC_MTM_KBK1                    1166
+#define IDC_MTM_KBK1_PICK               1161
+#define IDC_MTM_KBK2                    1164
+#define IDC_MTM_KBK2_PICK               1160
+#define IDC_MTM_LIST                    1168
+#define IDC_MTM_LIST_PICK               1162
+#define IDC_MTM_MODE0                   1174
+#define IDC_MTM_MODE1                   1175
+#define IDC_MTM_DELETE                  32790
