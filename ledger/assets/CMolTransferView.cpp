@@ -213,7 +213,7 @@ BOOL CMolTransferView::ValidateDocument()
     const std::pair<UINT, const CString*> persons[] = {{IDC_SET_TN, &r.sender}, {IDC_MTM_TN2, &r.receiver}};
     for (const auto& [field, tn] : persons) {
         if (!IsIdText(*tn) || !TnOk(*tn)) {
-            AfxMessageBox("Тет такого МОЛ");
+            AfxMessageBox("Нет такого МОЛ");
             FocusField(field, TRUE);
             return FALSE;
         }
