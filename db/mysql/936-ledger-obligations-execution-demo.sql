@@ -46,9 +46,11 @@ FROM seq_1_to_12 s CROSS JOIN demo_exec_lines l
 WHERE DATE(CONCAT(@y, '-', s.seq, '-05')) <= CURDATE();
 
 -- The repair of the kitchen: invoiced on 1 July, paid 100,000 of 150,000 on 10 July.
+-- Its ids follow the monthly ones (invoices @doc+11..46, payments @doc+51..86),
+-- so no two documents share an id and with it their postings.
 INSERT INTO demo_exec_lines VALUES (4, 4, 4, 5, 225000, '25', 1, 2, 150000.00, 'Ремонт пищеблока');
 INSERT INTO demo_exec_docs
-SELECT @doc + 46, @doc + 96, @npp + 40, 4, 7, DATE(CONCAT(@y, '-07-01')), DATE(CONCAT(@y, '-07-10'))
+SELECT @doc + 47, @doc + 96, @npp + 40, 4, 7, DATE(CONCAT(@y, '-07-01')), DATE(CONCAT(@y, '-07-10'))
 FROM DUAL WHERE DATE(CONCAT(@y, '-07-01')) <= CURDATE();
 
 INSERT INTO ledmark_oper_by_hand (id, d, number, s, prim, fil_id, m0, d0)

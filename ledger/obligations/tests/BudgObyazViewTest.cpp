@@ -11,7 +11,11 @@
 #include "ndbcore.h"
 #include "res/resource.h"
 
+#include <DocumentKinds.h>
+#include <gridbase.h>
+
 #include <QCoreApplication>
+#include <set>
 
 namespace {
 
@@ -193,6 +197,27 @@ TEST_F(BudgetDemo, TheYearsAssignmentsOpenWithTheirRows)
     EXPECT_EQ(view->m_grid.GetCellValue(ASEG_SUM, 0), CString("1440000.00"));
     EXPECT_EQ(view->m_grid.GetCellValue(ASEG_TEXT, 0), CString("Оплата труда"));
     EXPECT_EQ(view->m_grid.GetCellValue(ASEG_EKR, 7), CString()) << "the input row after the seven codes";
+}
+
+// Two stored documents under one id share their postings: the journal shows
+// them as one document and the delete of either takes the other's postings.
+TEST_F(BudgetDemo, EveryDemoDocumentCarriesAnIdOfItsOwn)
+{
+    const CString kinds = I_GetDocumentsList();
+    std::set<CString> tables;
+    for (int i = 1; i <= Length(kinds, GetDelimiter()); ++i) {
+        const CString kind = GetPart(kinds, GetDelimiter(), i);
+        if (GetPart(kind, GetDelimiter0(), 5) == "postings")
+            tables.insert(GetPart(kind, GetDelimiter0(), 3));
+    }
+    CString ids;
+    for (const CString& table : tables)
+        ids += FormatText("%sselect id,'%s' as t from %s where id>0", ids.IsEmpty() ? "" : " union all ", table, table);
+    ASSERT_FALSE(ids.IsEmpty());
+    EXPECT_EQ(Text(FormatText("select group_concat(concat(id,' ',tables) separator '; ') as str from "
+                              "(select id,group_concat(t) as tables from (%s) q group by id having count(*)>1) d",
+                              ids)),
+              CString());
 }
 
 } // namespace
