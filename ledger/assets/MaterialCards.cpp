@@ -51,30 +51,23 @@ CString MatAccountTextSql(SqlDialect dialect)
     return "isnull(convert(varchar(1),sch0),'')+' '+sch1+' '+isnull(sch2,'')";
 }
 
-namespace {
-
-// The filters of one side of the postings ("deb" or "kred") in the order
-// source of financing, responsible person, branch; the dimension columns are
-// texts and are compared with quoted values.
-CString SideFilter(const MatCardFilter& filter, const char* side)
+CString CardSideFilter(long branch, int source, long tn, const char* side)
 {
     CString text, part;
-    if (filter.source != 0) {
-        part.Format(" and %s0='%d'", side, filter.source);
+    if (source != 0) {
+        part.Format(" and %s0='%d'", side, source);
         text += part;
     }
-    if (filter.tn != 0) {
-        part.Format(" and %s_sb2='%ld'", side, filter.tn);
+    if (tn != 0) {
+        part.Format(" and %s_sb2='%ld'", side, tn);
         text += part;
     }
-    if (filter.branch >= 0) {
-        part.Format(" and fil_id=%ld", filter.branch);
+    if (branch >= 0) {
+        part.Format(" and fil_id=%ld", branch);
         text += part;
     }
     return text;
 }
-
-} // namespace
 
 CString MatCardItemsSql(const MatCardFilter& filter, SqlDialect dialect)
 {
@@ -88,8 +81,9 @@ CString MatCardItemsSql(const MatCardFilter& filter, SqlDialect dialect)
                "where d<=%s and kred1='105'%s"
                ") q left join spr_stovan_mat on %s=sb left join spr_ei on spr_ei.id=spr_stovan_mat.ei "
                "order by spr_stovan_mat.name",
-               (LPCTSTR)MatAccountTextSql(dialect), (LPCTSTR)end, (LPCTSTR)SideFilter(filter, "deb"), (LPCTSTR)end,
-               (LPCTSTR)SideFilter(filter, "kred"),
+               (LPCTSTR)MatAccountTextSql(dialect), (LPCTSTR)end,
+               (LPCTSTR)CardSideFilter(filter.branch, filter.source, filter.tn, "deb"), (LPCTSTR)end,
+               (LPCTSTR)CardSideFilter(filter.branch, filter.source, filter.tn, "kred"),
                dialect == SqlDialect::MySql ? "spr_stovan_mat.id" : "cast(spr_stovan_mat.id as varchar(30))");
     return sql;
 }

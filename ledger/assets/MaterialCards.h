@@ -31,6 +31,12 @@ CString InventAccountsSql(long bookId);
 // the same on every server; the reports append " 000".
 CString MatAccountTextSql(SqlDialect dialect);
 
+// The filters of one side of the postings ("deb" or "kred") in the order
+// source of financing, responsible person, branch, each left out when it
+// holds all (0, 0, -2); the dimension columns are texts and are compared
+// with quoted values.
+CString CardSideFilter(long branch, int source, long tn, const char* side);
+
 struct MatCardFilter {
     CString periodEnd;  // dd.mm.yyyy
     long branch = -2;   // -2: all branches

@@ -20,6 +20,9 @@
 #include "CMatKuView.h"
 #include "CMatPrixView.h"
 #include "CMaterialsSpisView.h"
+#include "COsSpisView.h"
+#include "CPrnOsInventKartView.h"
+#include "CPrnOsOpisInvKartView.h"
 #include "CMenuTrebView.h"
 #include "CMolTransferView.h"
 #include "COfkView.h"
@@ -131,6 +134,11 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CMatMolToMolView)},
         {IDR_OS_MOL_TO_MOL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(COsMolToMolView)},
+        {IDR_OS_SPIS, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsSpisView)},
+        {IDR_PRN_OS_INVENT_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnOsInventKartView)},
+        {IDR_PRN_OS_OPIS_INV_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnOsOpisInvKartView)},
         {IDR_MAT_INVENT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatInventView)},
         {IDR_MAT_KU, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatKuView)},
         // Reports, reference books and documents without postings of the ledger core.

@@ -685,3 +685,36 @@
 #define IDC_MTM_MODE0                   1174
 #define IDC_MTM_MODE1                   1175
 #define IDC_MTM_DELETE                  32790
+// The write-off of fixed assets (628): the header's fields, the grid of
+// assets and quantities and the four acts; the branch is IDC_FIL, the number
+// IDC_NUMBER, the grid IDC_LINES.
+#define IDC_OSS_NOTE                    1001
+#define IDC_OSS_DATE                    1010
+#define IDC_OSS_DEBIT_PICK              1014
+#define IDC_OSS_ZAB_PICK                1015
+#define IDC_OSS_EKR_PICK                1020
+#define IDC_OSS_PRIM                    1059
+#define IDC_OSS_PRICH                   1060
+#define IDC_OSS_PRIK                    1061
+#define IDC_OSS_NOTE_LABEL              1077
+#define IDC_OSS_PRINT_4B                1086
+#define IDC_OSS_EKR                     1095
+#define IDC_OSS_DEBIT                   1136
+#define IDC_OSS_ZAB                     1137
+#define IDC_OSS_KBK_PICK                1160
+#define IDC_OSS_KBK                     1164
+#define IDC_OSS_PRINT_4                 32792
+#define IDC_OSS_PRINT_4A                32793
+#define IDC_OSS_PRINT_143               32826
+
+// The inventory cards of fixed assets (585) and their list (591): the source
+// of financing, the grid, the department and the value bounds; the branch is
+// IDC_FIL, the responsible person IDC_SET_TN with its chooser and name.
+#define IDC_OSK_SOURCE                  1016
+#define IDC_OSK_PRD                     1028
+#define IDC_OSK_PRD_PICK                1029
+#define IDC_OSK_PRD_NAME                1030
+#define IDC_OSK_FROM                    1170
+#define IDC_OSK_TO                      1171
+#define IDC_OSK_GRID                    10051
+#define IDC_OSK_PRINT                   32792
