@@ -3,6 +3,17 @@
 -- contract), one of them carried into the purchase book, and one kept
 -- without postings.
 
+-- The costs of works and services, kept by department (109.60 with the KOSGU
+-- codes of the expenses, every source). 501.03 and 502.01 keep departments,
+-- which the supplier accounts 302.xx have no room for: an invoice's line on
+-- these costs names the department its pair through them is posted with.
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap) VALUES
+  (0, '109', '00', '000', 'Затраты на изготовление готовой продукции, выполнение работ, услуг', 8, 0, 0, 3, 0, NULL, 'А'),
+  (0, '109', '60', '000', 'Себестоимость готовой продукции, работ, услуг', 8, 0, 0, 3, 0, NULL, 'А');
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap)
+  SELECT e.col0, '109', '60', e.col3, e.name, 8, 0, 0, e.tp, 0, NULL, 'А'
+  FROM spr_plan_sch e WHERE e.col1 = '401' AND e.col2 = '02' AND e.col3 <> '000';
+
 SET @doc = (SELECT last_id FROM system_doc_counter WHERE id = 1);
 SET @month_start = DATE_FORMAT(CURDATE(), '%Y-%m-01');
 SET @row = CONVERT(CHAR(1) USING utf8mb4) COLLATE utf8mb4_unicode_ci;

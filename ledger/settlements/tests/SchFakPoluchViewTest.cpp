@@ -29,13 +29,17 @@ protected:
     {
         SettlementsProgram::SetUp();
         Run("delete from ledmark_sch_fak_poluch\ndelete from ledmark_kniga_pokupok");
-        // The obligation accounts of this chart keep no departments: the
-        // invoice has none to give them.
-        Run("update spr_plan_sch set sb2=0 where col1='501' and col2='03'\n"
-            "update spr_plan_sch set sb3=0 where col1='502' and col2='01'");
+        // The obligation accounts keep departments (8) as the demo chart
+        // does, or none, so that an invoice need not give them.
+        const int departments = KeepsDepartments() ? 8 : 0;
+        Run(FormatText("update spr_plan_sch set sb2=%d where col1='501' and col2='03'\n"
+                       "update spr_plan_sch set sb3=%d where col1='502' and col2='01'",
+                       departments, departments));
         AfxGetApp()->WriteProfileInt("constants", "ledmark_sch_fak_poluch_501", 1);
         AfxGetApp()->WriteProfileString("constants", "ledmark_sch_fak_poluch_kred", kSupplier);
     }
+    // The demo chart as it is: 501.03 and 502.01 kept by department.
+    virtual bool KeepsDepartments() const { return false; }
     CSchFakPoluchView* OpenNew() { return Open<CSchFakPoluchView>("сч.фак.получ."); }
     void Close(CWnd* view)
     {
@@ -57,9 +61,10 @@ protected:
         view->SetDlgItemText(IDC_SFP_KBK, "3");
         view->SetDlgItemText(IDC_SFP_TEXT, "Ремонт кровли");
     }
-    static void Line(CSchFakPoluchView* view, long row, const char* account, const char* sum, const char* ekr = "")
+    static void Line(CSchFakPoluchView* view, long row, const char* account, const char* sum, const char* ekr = "",
+                     const char* value1 = "")
     {
-        const char* cells[SFP_COLUMNS] = {"3", account, "", "", "", "", sum, ekr};
+        const char* cells[SFP_COLUMNS] = {"3", account, value1, "", "", "", sum, ekr};
         for (int col = 0; col < SFP_COLUMNS; ++col)
             view->m_grid.SetCellValue(col, row, cells[col]);
     }
@@ -285,6 +290,46 @@ TEST_F(SchFakPoluchView, TheRowOfThePurchaseBook)
     none.verify();
     EXPECT_EQ(Stored(kTable, LastId(), "kp_id"), CString("-1"));
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_kniga_pokupok"), 1);
+}
+
+class SchFakPoluchOnDemoChart : public SchFakPoluchView {
+protected:
+    bool KeepsDepartments() const override { return true; }
+};
+
+// With 501.03 and 502.01 kept by department, a pair takes the department of
+// its line's costs; a line on an account that keeps none is refused before
+// anything is written. Saved with the purchase book: four postings, the
+// book's row opened.
+TEST_F(SchFakPoluchOnDemoChart, APairTakesTheDepartmentOfItsLine)
+{
+    CSchFakPoluchView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    Header(view);
+    Line(view, 0, "240102226", "1000");
+    scripts.Clear();
+    {
+        afxtest::InteractionScript none;
+        afxtest::click(view, IDOK);
+        none.verify();
+    }
+    ASSERT_EQ(scripts.messages.size(), 1u);
+    EXPECT_EQ(scripts.messages[0], "Укажите субконто2 (Подразделения) счета дебета 250103226");
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_sch_fak_poluch"), 0);
+    scripts.Clear();
+
+    Line(view, 0, "210960226", "1000", "", "1");
+    Line(view, 1, "210960225", "500", "225000", "3");
+    Save(view, IDYES, false);
+    const long realId = LastId();
+    EXPECT_EQ(Postings(realId),
+              CString("1|210960226|1||230226730|1|226000|2|1000.00 / 2|250103226|226000|1|250201226|226000|2|1|1000.00 / "
+                      "3|210960225|3||230226730|1|226000|2|500.00 / 4|250103226|226000|3|250201225|226000|2|3|500.00"));
+    auto* book = Active<CKnigaPokView>();
+    ASSERT_NE(book, nullptr) << "the purchase book entry opens";
+    EXPECT_EQ(book->GetRealId(),
+              (long)Count(FormatText("select kp_id as cnt from ledmark_sch_fak_poluch where real_id=%d", realId)));
+    Close(book);
 }
 
 TEST_F(SchFakPoluchView, TheRegistersCallText)
