@@ -26,6 +26,7 @@
 #include "CMenuTrebView.h"
 #include "CMolTransferView.h"
 #include "COfkView.h"
+#include "COsNaklView.h"
 #include "COperByHandView.h"
 #include "CPrnLboIspView.h"
 #include "CPrnLboKartView.h"
@@ -141,6 +142,9 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CPrnOsOpisInvKartView)},
         {IDR_MAT_INVENT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatInventView)},
         {IDR_MAT_KU, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CMatKuView)},
+        // The waybill of fixed assets (607) and of materials (641), one view on dialog 607.
+        {IDR_OS_NAKL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsNaklView)},
+        {IDR_MZ_NAKL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsNaklView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -718,3 +718,44 @@
 #define IDC_OSK_TO                      1171
 #define IDC_OSK_GRID                    10051
 #define IDC_OSK_PRINT                   32792
+
+// The waybill of fixed assets and materials (607, also template 641): the
+// box "do not post", the basis, the recipient's and the sender's account with
+// their KBK and three analytic values each, the items grid and the note.
+#define IDC_ON_NOTE                     1001
+#define IDC_ON_NO_POSTING               1009
+#define IDC_ON_DATE                     1010
+#define IDC_ON_DEBIT_PICK               1014
+#define IDC_ON_CREDIT_PICK              1015
+#define IDC_ON_DEBIT_SB1                1021
+#define IDC_ON_CREDIT_SB1               1022
+#define IDC_ON_DEBIT_SB2_LABEL          1023
+#define IDC_ON_DEBIT_SB2                1024
+#define IDC_ON_DEBIT_SB2_PICK           1025
+#define IDC_ON_DEBIT_SB3_LABEL          1026
+#define IDC_ON_DEBIT_SB3                1027
+#define IDC_ON_DEBIT_SB3_PICK           1028
+#define IDC_ON_CREDIT_SB2_LABEL         1029
+#define IDC_ON_CREDIT_SB2               1030
+#define IDC_ON_CREDIT_SB2_PICK          1031
+#define IDC_ON_CREDIT_SB3_LABEL         1032
+#define IDC_ON_CREDIT_SB3               1033
+#define IDC_ON_CREDIT_SB3_PICK          1034
+#define IDC_ON_ICN                      1059
+#define IDC_ON_DEBIT_SB1_LABEL          1076
+#define IDC_ON_NOTE_LABEL               1077
+#define IDC_ON_CREDIT_SB1_LABEL         1078
+#define IDC_ON_DEBIT_SB1_PICK           1101
+#define IDC_ON_CREDIT_SB1_PICK          1103
+#define IDC_ON_SENDER_LABEL             1104
+#define IDC_ON_RECIPIENT_LABEL          1105
+#define IDC_ON_DEBIT                    1158
+#define IDC_ON_CREDIT                   1159
+#define IDC_ON_KBK_DEBIT_PICK           1160
+#define IDC_ON_KBK_CREDIT_PICK          1161
+#define IDC_ON_KBK_DEBIT_LABEL          1163
+#define IDC_ON_KBK_DEBIT                1164
+#define IDC_ON_KBK_CREDIT_LABEL         1165
+#define IDC_ON_KBK_CREDIT               1166
+#define IDC_ON_DELETE                   32790
+#define IDC_ON_PRINT                    32792
