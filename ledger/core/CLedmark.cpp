@@ -27,7 +27,9 @@
 #include "CMolTransferView.h"
 #include "COfkView.h"
 #include "COsNaklView.h"
+#include "COsPokupView.h"
 #include "COperByHandView.h"
+#include "CPrnDogMatOtv.h"
 #include "CPrnLboIspView.h"
 #include "CPrnLboKartView.h"
 #include "CPrnLboMesFaktView.h"
@@ -145,6 +147,9 @@ const TemplateRow* Templates(size_t& count)
         // The waybill of fixed assets (607) and of materials (641), one view on dialog 607.
         {IDR_OS_NAKL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsNaklView)},
         {IDR_MZ_NAKL, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsNaklView)},
+        {IDR_OS_POKUP, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsPokupView)},
+        {IDR_PRN_DOG_MAT_OTV, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
+         RUNTIME_CLASS(CPrnDogMatOtv)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

@@ -41,6 +41,8 @@ Ledger.document_kinds = {
      icn = "prim"},
     {table = "ledmark_os_nakl", docId = "Накладная по ОС", docType = 0, id = 67, title = "'Накладная по ОС'", icn = "icn"},
     {table = "ledmark_mat_nakl", docId = "Накладная по МЗ", docType = 1, id = 68, title = "'Накладная по МЗ'", icn = "icn"},
+    {table = "ledmark_os_pokup", docId = "Поступл.ОС", docType = 0, id = 63, title = "'Поступление основных средств'",
+     icn = "icn"},
     {table = "ledmark_menu_treb", docId = "МенюТреб.", docType = 0, id = 69, title = "'Меню-требование'", icn = "icn"},
     {table = "ledmark_mat_mol_to_mol", docId = "Внтр.пер.МЗ", docType = 0, id = 65,
      title = "'Внутреннее перемещение МЗ'", icn = "icn"},

@@ -536,6 +536,46 @@
 #define IDC_MP_KBK_CREDIT               1165
 #define IDC_MP_DELETE                   32790
 
+// Fixed-asset purchase (501): the supplier's account with its analytic
+// values and KBK, the correspondence boxes, the VAT and the three acceptance
+// forms; the branch is IDC_FIL, the number IDC_NUMBER, the grid IDC_LINES.
+#define IDC_OP_NOTE                     1001
+#define IDC_OP_DATE                     1010
+#define IDC_OP_CREDIT                   1015
+#define IDC_OP_CREDIT_PICK              1016
+#define IDC_OP_SB1_LABEL                1017
+#define IDC_OP_SB2_LABEL                1018
+#define IDC_OP_SB3_LABEL                1019
+#define IDC_OP_SB1_PICK                 1021
+#define IDC_OP_SB2_PICK                 1023
+#define IDC_OP_SB3_PICK                 1024
+#define IDC_OP_SB1_NAME                 1029
+#define IDC_OP_SB2_NAME                 1030
+#define IDC_OP_SB3_NAME                 1031
+#define IDC_OP_SB1                      1056
+#define IDC_OP_SB2                      1057
+#define IDC_OP_SB3                      1058
+#define IDC_OP_TEXT                     1059
+#define IDC_OP_B106                     1068
+#define IDC_OP_B501                     1069
+#define IDC_OP_VAT_SUM                  1095
+#define IDC_OP_VAT                      1096
+#define IDC_OP_VAT_SUM_LABEL            1097
+#define IDC_OP_VAT_RATE                 1098
+#define IDC_OP_VAT_RATE_LABEL           1099
+#define IDC_OP_KBK_PICK                 1160
+#define IDC_OP_KBK                      1164
+#define IDC_OP_PRINT_OS1                32792
+#define IDC_OP_PRINT_OS1B               32826
+#define IDC_OP_PRINT_OS1A               32828
+
+// Agreement of full material liability (500): the employee is IDC_SET_TN
+// with its chooser and name, the branch IDC_FIL, the number IDC_NUMBER.
+#define IDC_DMO_NOTE                    1001
+#define IDC_DMO_DATE                    1043
+#define IDC_DMO_JOB                     1055
+#define IDC_DMO_TXT                     1133
+
 // Materials write-off (373).
 #define IDC_MS_NOTE                     1001
 #define IDC_MS_DATE                     1010

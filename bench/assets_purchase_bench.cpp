@@ -1,0 +1,173 @@
+// The purchase of 50 fixed assets over a year of 200,000 postings: its save
+// through 106.01, with the pair 501.03/502.01 and each card's initial
+// depreciation (every row's card read, its postings formed and tested, then
+// the header and 200 postings as one transaction), against the same header
+// and posting inserts sent through plain unixODBC in one transaction
+// (target <= 2.5), side by side in one run.
+//
+//   build/bin/assets_purchase_bench [--dir D] [--port P] [--rounds N]
+//
+// It starts (or reuses) the local server of tools/localdb in D on port P and
+// works in a fresh database "vornal_assets_purchase_bench" with the schema
+// and demo rows of db/mysql.
+#include "AssetsStockYear.h"
+#include "BenchSupport.h"
+#include "COsPokupView.h"
+#include "LedgerBenchProgram.h"
+#include "PostingBench.h"
+#include "RawOdbcInsert.h"
+
+#include <appcore.h>
+#include <gridbase.h>
+#include <ndbcore.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+using namespace nledmark;
+
+constexpr int kYear = 2024;
+constexpr int kAssets = 50;
+constexpr int kFirstCard = 3001;
+
+// Every question answered No: the book.
+class AnswerNo : public AfxModalDriver {
+public:
+    void run(AfxModalRequest& req) override { req.result = IDNO; }
+    void leftOpen(AfxModalRequest&) override {}
+};
+
+// The 50 cards bought, each with the depreciation it came with.
+bool AddCards()
+{
+    CString values;
+    for (int n = 0; n < kAssets; ++n)
+        values += FormatText("%s(%d,'Объект %d',1,1,%d.00,310000,'%s','%s',2,2,%d.00,4,1)", n ? "," : "",
+                             kFirstCard + n, n + 1, 10000 + 100 * n, n % 2 ? "110134310" : "110136310",
+                             n % 2 ? "110434410" : "110436410", 100 + n);
+    return ExecuteSql(FormatText("delete from spr_osn_sr where id>=%d", kFirstCard))
+        && ExecuteSql("insert into spr_osn_sr (id,name,fil_id,kol,first_price,ekr,sch,sch_iz,kbk_deb,kbk_kred,"
+                      "iznos_all,mol,prd) values "
+                      + values);
+}
+
+void FillPurchase(COsPokupView* view)
+{
+    view->m_dateCtrl.SetTime(COleDateTime(kYear, 12, 20, 0, 0, 0));
+    view->SetDlgItemText(IDC_OP_CREDIT, "130219730");
+    view->SetDlgItemText(IDC_OP_SB1, "4");
+    view->SetDlgItemText(IDC_OP_SB3, "5");
+    view->SetDlgItemText(IDC_OP_KBK, "2");
+    view->CheckDlgButton(IDC_OP_B106, BST_CHECKED);
+    view->CheckDlgButton(IDC_OP_B501, BST_CHECKED);
+    view->m_grid.SetNRows(kAssets + 1);
+    for (int n = 0; n < kAssets; ++n) {
+        view->m_grid.SetCellValue(OP_ASSET, n, utoa(kFirstCard + n));
+        view->FillRow(n, TRUE);
+        view->m_grid.SetCellValue(OP_IZNOS_SCH, n, "140101180");
+    }
+}
+
+// The header and the postings of the saved purchase as statements.
+std::vector<std::string> RawStatements(long realId)
+{
+    std::vector<std::string> statements;
+    auto add = [&](const CString& sql) {
+        for (const QString& line : sql.ToQString().split('\n', Qt::SkipEmptyParts))
+            statements.push_back(line.toStdString());
+    };
+    add(FormatText("insert into ledmark_os_pokup (sfp_id,id,number,d,kred,prim,s,sb1,sb2,sb3,icn,grid,b106,bnds,nds,"
+                   "nds_st,fil_id,kbk_kred,m0,d0,b501) select sfp_id,900000,number,d,kred,prim,s,sb1,sb2,sb3,icn,grid,"
+                   "b106,bnds,nds,nds_st,fil_id,kbk_kred,m0,d0,b501 from ledmark_os_pokup where real_id=%d",
+                   realId));
+    add(ExecuteString("select group_concat(concat('insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,"
+                      "deb_sb2,deb_sb3,kbk_deb,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,kred_sb3,kbk_kred,kol,s,prim,"
+                      "fil_id) values (900000,',npp,',''',d,''',''',deb0,''',''',deb1,''',''',deb2,''',''',deb3,''',',"
+                      "quote(deb_sb1),',',quote(deb_sb2),',',quote(deb_sb3),',',coalesce(kbk_deb,'null'),',''',kred0,"
+                      "''',''',kred1,''',''',kred2,''',''',kred3,''',',quote(kred_sb1),',',quote(kred_sb2),',',"
+                      "quote(kred_sb3),',',coalesce(kbk_kred,'null'),',',coalesce(kol,'null'),',',s,',',"
+                      "quote(prim),',',fil_id,')') separator '\\n') as str from ledmark_provodki where id>100000"));
+    return statements;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir profile;
+    qputenv("VORNAL_PROFILE_DIR", profile.path().toUtf8());
+    QApplication qt(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const BenchOptions options = ParseBenchOptions(qt.arguments(), 9);
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_assets_purchase_bench"))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
+        return 1;
+    CMDIFrameWnd* frame = StartLedgerProgram(kYear);
+    if (!frame)
+        return 1;
+    ExecuteSql("delete from system_const where name='system_actual_date'");
+    // The purchases' document ids stay apart from the year's.
+    ExecuteSql("update system_doc_counter set last_id=greatest(last_id,100000) where id=1");
+    if (!FillStockYear() || !AddCards())
+        return 1;
+    ExecuteSql("analyze table ledmark_provodki");
+    std::printf("%lld postings\n", ExecuteCount("select count(*) from ledmark_provodki"));
+    const std::string connection = BenchConnectionString();
+
+    CHelpers::FN_OpenDocument0("Поступл.ОС", 0, nullptr);
+    QApplication::processEvents();
+    CMDIChildWnd* child = frame->MDIGetActive();
+    auto* view = child ? dynamic_cast<COsPokupView*>(child->GetActiveView()) : nullptr;
+    if (!view)
+        return 1;
+
+    AnswerNo answers;
+    AfxSetModalDriver(&answers);
+    std::vector<double> saves, raws;
+    long long postings = 0;
+    bool ok = true;
+    for (int round = 0; round < options.rounds && ok; ++round) {
+        ExecuteSql("delete from ledmark_os_pokup\ndelete from ledmark_provodki where id>100000");
+        // Each round saves a new purchase in a form of its own: a save closes its form.
+        if (round > 0) {
+            CHelpers::FN_OpenDocument0("Поступл.ОС", 0, nullptr);
+            QApplication::processEvents();
+            child = frame->MDIGetActive();
+            view = child ? dynamic_cast<COsPokupView*>(child->GetActiveView()) : nullptr;
+            if (!view)
+                return 1;
+        }
+        FillPurchase(view);
+        saves.push_back(TimedSeconds([&] { return view->Write(0) == 1; }, ok));
+        QApplication::processEvents();
+        const long realId = (long)ExecuteCount("select max(real_id) from ledmark_os_pokup");
+        postings = ExecuteCount("select count(*) from ledmark_provodki where id in (select id from ledmark_os_pokup)");
+        const std::vector<std::string> statements = RawStatements(realId);
+        ExecuteSql("delete from ledmark_os_pokup\ndelete from ledmark_provodki where id>100000");
+        std::string error;
+        raws.push_back(RunRawOdbcInserts(connection, statements, error));
+        if (raws.back() < 0 || postings != 4 * kAssets) {
+            std::fprintf(stderr, "the save failed: %s (%lld postings)\n", error.c_str(), postings);
+            ok = false;
+        }
+    }
+    AfxSetModalDriver(nullptr);
+    if (!ok)
+        return 1;
+    const double save = Median(saves), plain = Median(raws);
+    std::printf("fixed-asset purchase of 50 assets over 200,000 postings, median of %d rounds\n", options.rounds);
+    std::printf("  save through 106.01, 501 and depreciation (%lld postings): %8.2f ms\n", postings, save * 1000);
+    std::printf("  raw unixODBC, header + %lld inserts:                    %8.2f ms\n", postings, plain * 1000);
+    std::printf("  ratio save / raw:                                        %8.3f (target <= 2.5)\n", save / plain);
+    AfxGetApp()->CloseAllDocuments(TRUE);
+    frame->DestroyWindow();
+    CInterpriter::mcc_dll_Global_uninit();
+    UnInitDll();
+    return save / plain <= 2.5 ? 0 : 2;
+}
