@@ -144,6 +144,10 @@ int main(int argc, char** argv)
                 return 1;
         }
         FillPurchase(view);
+        // The filled form is painted before its save, as it is on the screen
+        // before the user asks to save: the question's event loop would
+        // otherwise paint the fifty rows inside the save's time.
+        QApplication::processEvents();
         saves.push_back(TimedSeconds([&] { return view->Write(0) == 1; }, ok));
         QApplication::processEvents();
         const long realId = (long)ExecuteCount("select max(real_id) from ledmark_os_pokup");

@@ -68,7 +68,7 @@ FROM demo_os o JOIN spr_osn_sr c ON c.id = o.card;
 INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, kbk_deb, kred0, kred1, kred2, kred3, kred_sb1,
                               kbk_kred, s, prim, fil_id)
 VALUES (@doc, 7, @purchase_day, '1', '401', '01', '180', 2, '1', '104', '34', '410', @computer, 2, 9500.00,
-        'первоначальная амортизаця', 1);
+        'первоначальная амортизация', 1);
 DROP TEMPORARY TABLE demo_os;
 UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc) WHERE id = 1;
 

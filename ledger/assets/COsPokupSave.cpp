@@ -10,6 +10,8 @@
 #include "ndbcore.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 namespace nledmark {
 
@@ -28,19 +30,24 @@ struct CAssetCard {
     CString sch, kbkDebit, schIz, kbkCredit, iznosAll, mol, prd;
 };
 
-BOOL ReadAssetCard(const CString& id, CAssetCard& card)
+// Keyed by the id's number, so "007" typed finds the card of 7.
+using CAssetCards = std::map<long long, CAssetCard>;
+
+// The cards of the rows' assets, in one query; an id without a card is
+// missing from the map, and its row then reads as a card with nothing set.
+BOOL ReadAssetCards(const std::vector<CString>& ids, CAssetCards& cards)
 {
-    card = CAssetCard();
-    if (id.IsEmpty())
+    cards.clear();
+    if (ids.empty())
         return TRUE;
-    const CString sql =
-        "select sch,kbk_deb,sch_iz,kbk_kred,iznos_all,mol,prd from spr_osn_sr where id=" + id;
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((const char*)sql, GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        if (!rs->adoEOF) {
+    CString list;
+    for (const CString& id : ids)
+        list += (list.IsEmpty() ? "" : ",") + id;
+    const long read = ForEachRow(
+        "select id,sch,kbk_deb,sch_iz,kbk_kred,iznos_all,mol,prd from spr_osn_sr where id in (" + list + ")",
+        [&](_RecordsetPtr& rs) {
             auto field = [&](const char* name) { return SafeArayToString(rs->GetFields()->GetItem(name)->GetValue()); };
+            CAssetCard& card = cards[atoll(field("id"))];
             card.sch = field("sch");
             card.kbkDebit = field("kbk_deb");
             card.schIz = field("sch_iz");
@@ -48,13 +55,8 @@ BOOL ReadAssetCard(const CString& id, CAssetCard& card)
             card.iznosAll = field("iznos_all");
             card.mol = field("mol");
             card.prd = field("prd");
-        }
-        rs->Close();
-        return TRUE;
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
-    return FALSE;
+        });
+    return read >= 0;
 }
 
 // A 9-character account from a shorter text, as the account field would
@@ -64,6 +66,27 @@ CString FullAccount(const CString& account, bool debit)
     if (account.GetLength() >= 9 || account.IsEmpty())
         return account;
     return debit ? GL_GetFullSchDeb(account) : GL_GetFullSchKred(account);
+}
+
+// The analytic values the rows' postings name of their cards: the asset, its
+// responsible person and department on its account, the asset on the account
+// of its depreciation. Asked of their books at once, before the rows are
+// tested one by one.
+std::vector<CChartFacts::ValueAsk> AskedValues(const CAssetCards& cards)
+{
+    std::vector<CChartFacts::ValueAsk> asks;
+    for (const auto& [number, card] : cards) {
+        const CString id = FormatText("%lld", number);
+        if (!card.sch.IsEmpty()) {
+            const CString account = FullAccount(card.sch, true);
+            asks.push_back({account, 1, id});
+            asks.push_back({account, 2, card.mol});
+            asks.push_back({account, 3, card.prd});
+        }
+        if (card.schIz.GetLength() >= 6)
+            asks.push_back({GL_GetFullSchKred(card.schIz.Left(6)), 1, id});
+    }
+    return asks;
 }
 
 } // namespace
@@ -119,6 +142,16 @@ BOOL COsPokupView::CheckLines(COsPokupRecord& r)
     const CString credit = FullAccount(r.credit, false);
     const CSupplierSide supplier{credit, {r.sb[0], r.sb[1], r.sb[2]}};
     const CString source = credit.Left(1);
+    std::vector<CString> ids;
+    for (long row = 0; row < m_grid.GetNRows(); ++row) {
+        const CString id = CellId(m_grid.GetCellValue(OP_ASSET, row));
+        if (!id.IsEmpty())
+            ids.push_back(id);
+    }
+    CAssetCards cards;
+    if (!ReadAssetCards(ids, cards))
+        return FALSE;
+    chart.LookUpValues(AskedValues(cards));
     double total = 0;
     int assets = 0;
     CString firstEkr;  // the economic code the VAT's supplier side is kept by
@@ -128,9 +161,8 @@ BOOL COsPokupView::CheckLines(COsPokupRecord& r)
             continue;
         const CString id = CellId(asset);
         const CString name = m_grid.GetCellValue(OP_NAME, row);
-        CAssetCard card;
-        if (!ReadAssetCard(id, card))
-            return FALSE;
+        const auto found = id.IsEmpty() ? cards.end() : cards.find(atoll(id));
+        const CAssetCard card = found == cards.end() ? CAssetCard() : found->second;
         if (card.sch.IsEmpty()) {
             ShowLineFault(row, OP_ASSET, "У ОС " + name + "\nне указан счет дебета");
             return FALSE;
@@ -192,7 +224,7 @@ BOOL COsPokupView::CheckLines(COsPokupRecord& r)
             depreciation.credit = GL_GetFullSchKred(card.schIz.Left(6));
             depreciation.credit1 = id;
             depreciation.amount = CellDecimal(card.iznosAll);
-            depreciation.note = "первоначальная амортизаця";
+            depreciation.note = "первоначальная амортизация";
             depreciation.kbkDebit = card.kbkCredit;
             depreciation.kbkCredit = card.kbkCredit;
             lines.push_back(depreciation);
