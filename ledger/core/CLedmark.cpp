@@ -25,6 +25,7 @@
 #include "CPrnOsOpisInvKartView.h"
 #include "CMenuTrebView.h"
 #include "CMolTransferView.h"
+#include "COSIznosView.h"
 #include "COfkView.h"
 #include "COsNaklView.h"
 #include "COsPokupView.h"
@@ -150,6 +151,7 @@ const TemplateRow* Templates(size_t& count)
         {IDR_OS_POKUP, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(COsPokupView)},
         {IDR_PRN_DOG_MAT_OTV, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CPrnDogMatOtv)},
+        {IDR_OS_IZNOS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(COSIznosView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

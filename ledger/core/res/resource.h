@@ -799,3 +799,13 @@
 #define IDC_ON_KBK_CREDIT               1166
 #define IDC_ON_DELETE                   32790
 #define IDC_ON_PRINT                    32792
+
+// The depreciation run (507): the operation date is IDC_DATE; the debit
+// accounts of other sources and of source 2 with their choosers; the date
+// a card's depreciation starts from.
+#define IDC_IZ_DEBIT                    1158
+#define IDC_IZ_DEBIT_PICK               1019
+#define IDC_IZ_DEBIT2                   1071
+#define IDC_IZ_DEBIT2_PICK              1072
+#define IDC_IZ_TYPE_POST                1174
+#define IDC_IZ_TYPE_EKSPL               1175
