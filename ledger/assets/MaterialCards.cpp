@@ -28,13 +28,16 @@ CString InventAccountCondition(const std::vector<InventAccount>& accounts)
     return condition;
 }
 
-CString InventAccountsSql(long bookId)
+CString InventAccountsSql(long bookId, const char* leftOut)
 {
+    CString without;
+    if (leftOut && *leftOut)
+        without.Format(" and (col1<>'%s')", (LPCTSTR)MakeSqlStr(leftOut));
     CString sql;
     sql.Format("select distinct zab,col1,col2,name from spr_plan_sch where col0=0 and (sb1=%ld or sb2=%ld or sb3=%ld) "
-               "and (col3='000' or col3 is null) and (col2<>'00' or col2 is null) group by zab,col1,col2,name "
+               "and (col3='000' or col3 is null) and (col2<>'00' or col2 is null)%s group by zab,col1,col2,name "
                "order by zab,col1,col2",
-               bookId, bookId, bookId);
+               bookId, bookId, bookId, (LPCTSTR)without);
     return sql;
 }
 

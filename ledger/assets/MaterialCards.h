@@ -24,8 +24,9 @@ CString InventAccountText(const InventAccount& account);
 // " and (c1 or c2 ...)" over the accounts, each "(col1='105' and col2='34')" or
 // "col1='05'" without an analytic part; empty for no account.
 CString InventAccountCondition(const std::vector<InventAccount>& accounts);
-// The material accounts of the chart whose analytic dimension is the book `bookId`.
-CString InventAccountsSql(long bookId);
+// The accounts of the chart whose analytic dimension is the book `bookId`,
+// without those of the synthetic account `leftOut` (none when empty).
+CString InventAccountsSql(long bookId, const char* leftOut = nullptr);
 
 // The stock account of a card item as one blank-separated text ("1 105 36"),
 // the same on every server; the reports append " 000".

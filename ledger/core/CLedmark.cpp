@@ -25,7 +25,9 @@
 #include "CPrnOsOpisInvKartView.h"
 #include "CMenuTrebView.h"
 #include "CMolTransferView.h"
+#include "COSInventView.h"
 #include "COSIznosView.h"
+#include "COSNachOstView.h"
 #include "COfkView.h"
 #include "COsNaklView.h"
 #include "COsPokupView.h"
@@ -152,6 +154,9 @@ const TemplateRow* Templates(size_t& count)
         {IDR_PRN_DOG_MAT_OTV, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame),
          RUNTIME_CLASS(CPrnDogMatOtv)},
         {IDR_OS_IZNOS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(COSIznosView)},
+        {IDR_OS_INVENT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(COSInventView)},
+        {IDR_OS_NACH_OST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(COSNachOstView)},
         // Reports, reference books and documents without postings of the ledger core.
         {IDR_HLAM0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CHlam0View)},
         {IDR_AKTUAL_DATE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),

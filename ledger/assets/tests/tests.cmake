@@ -75,7 +75,7 @@ add_suite_test(ledger_assets_purchase_test DATABASE GUI
 suite_add_resources(ledger_assets_purchase_test ../core/res/nLedmark.rc ../core/res/resource.h)
 target_include_directories(ledger_assets_purchase_test PRIVATE ${LEDGER_ASSETS_TESTS_DIR}/../../settlements/tests)
 add_suite_test(ledger_assets_depreciation_test DATABASE GUI
-  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/DepreciationTest.cpp
+  SOURCES ${LEDGER_ASSETS_TESTS_DIR}/DepreciationTest.cpp ${LEDGER_ASSETS_TESTS_DIR}/FixedAssetFormsTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_assets_depreciation_test ../core/res/nLedmark.rc ../core/res/resource.h)
 target_include_directories(ledger_assets_depreciation_test PRIVATE ${LEDGER_ASSETS_TESTS_DIR}/../../settlements/tests)

@@ -809,3 +809,21 @@
 #define IDC_IZ_DEBIT2_PICK              1072
 #define IDC_IZ_TYPE_POST                1174
 #define IDC_IZ_TYPE_EKSPL               1175
+
+// The opening balances of fixed assets: template 521 on dialog 505, the
+// branch IDC_FIL and the date IDC_DATE_AFTER.
+#define IDD_OS_NACH_OST                 505
+
+// The inventory list of fixed assets (506): the branch is IDC_FIL, the
+// responsible person IDC_SET_TN with its chooser and name; the department
+// with its chooser and name, the source of financing, the accounts, "Все
+// сразу" and the three value bands.
+#define IDC_OI_SOURCE                   1016
+#define IDC_OI_PRD                      1028
+#define IDC_OI_PRD_PICK                 1029
+#define IDC_OI_PRD_NAME                 1030
+#define IDC_OI_GRID                     10051
+#define IDC_OI_ALL                      1079
+#define IDC_OI_BAND_LOW                 1000
+#define IDC_OI_BAND_MID                 1001
+#define IDC_OI_BAND_HIGH                1002
