@@ -56,7 +56,12 @@ bool FillRegister()
                 kPostings - kCards - 1);
     return ExecuteSql("delete from ledmark_provodki\ndelete from ledmark_oper_by_hand\ndelete from ledmark_prn_iz\n"
                       "delete from ledmark_prn_iz1\ndelete from ledmark_os_nach_ost\ndelete from spr_osn_sr") &&
-           ExecuteSql(cards) && ExecuteSql(year) && ExecuteSql("call sproc_ledmark_vvod_noos('2024-01-01',1)") &&
+           ExecuteSql(cards) && ExecuteSql(year) &&
+           // The documents of the opening balances and of the run come after
+           // the year's postings (ids up to 50,000) and before the
+           // yardstick's (900,001 and 900,002).
+           ExecuteSql("update system_doc_counter set last_id=greatest(last_id,100000) where id=1") &&
+           ExecuteSql("call sproc_ledmark_vvod_noos('2024-01-01',1)") &&
            ExecuteSql("call sproc_ledmark_vvod_noos('2024-01-01',2)") && ExecuteSql("analyze table ledmark_provodki");
 }
 

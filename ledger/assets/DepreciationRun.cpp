@@ -9,6 +9,9 @@
 #include "ndbcore.h"
 
 #include <cstdlib>
+#include <map>
+#include <optional>
+#include <utility>
 
 namespace nledmark {
 
@@ -49,17 +52,53 @@ BOOL IsDigits(const CString& text)
     return TRUE;
 }
 
-// The analytic value the debit account keeps in dimension n: the economic
-// code of depreciation, the card's kind of expense, else none.
-CString DebitValue(const CString& debit, short n, const CString& vrasx)
+// The analytic value the debit account keeps in a dimension whose book is
+// `table`: the economic code of depreciation, the card's kind of expense,
+// else none.
+CString DebitValue(const CString& table, const CString& vrasx)
 {
-    const CString table = I_GetSprTableName(GL_Get_SB(debit, n));
     if (table == "spr_ekr")
         return "271000";
     if (table == "spr_v_rasx")
         return vrasx.IsEmpty() ? CString("1") : vrasx;
     return CString();
 }
+
+// What the run asks of the chart per account, asked once per account: the
+// cards of a branch share a handful of accounts.
+class ChartAnswers {
+public:
+    bool OffBalance(const CString& account)
+    {
+        auto it = m_offBalance.find(account);
+        if (it == m_offBalance.end())
+            it = m_offBalance.emplace(account, GL_IsZab(account) != 0).first;
+        return it->second;
+    }
+    const CString& CreditOf(const CString& prefix)
+    {
+        auto it = m_credit.find(prefix);
+        if (it == m_credit.end())
+            it = m_credit.emplace(prefix, GL_GetFullSchKred(prefix)).first;
+        return it->second;
+    }
+    // The books of dimensions 1 and 2 of a debit account.
+    const std::pair<CString, CString>& BooksOf(const CString& debit)
+    {
+        auto it = m_books.find(debit);
+        if (it == m_books.end())
+            it = m_books
+                     .emplace(debit, std::make_pair(I_GetSprTableName(GL_Get_SB(debit, 1)),
+                                                    I_GetSprTableName(GL_Get_SB(debit, 2))))
+                     .first;
+        return it->second;
+    }
+
+private:
+    std::map<CString, bool> m_offBalance;
+    std::map<CString, CString> m_credit;
+    std::map<CString, std::pair<CString, CString>> m_books;
+};
 
 } // namespace
 
@@ -141,14 +180,18 @@ BranchDepreciationResult CDepreciationRun::RunBranch(int branch)
     const CString tailOther = m_debitOther.Mid(1), tailPaid = m_debitPaid.Mid(1);
     std::vector<CardDepreciation> rows;
     double total = 0;
+    // The chart, the books and the actuality date are read once for all
+    // cards, for their balances and for their postings' checks, until the
+    // branch writes.
+    std::optional<appcore::CScriptReadCache> reads;
+    reads.emplace();
     {
-        // The chart and the books are read once for all cards.
-        appcore::CScriptReadCache reads;
+        ChartAnswers chart;
         for (const CardRow& card : cards) {
             if (card.id.IsEmpty() || card.sch.GetLength() < 9 || card.schIz.GetLength() < 6)
                 continue;
             // A card moved off balance keeps its off-balance account in sch.
-            if (GL_IsZab(card.sch))
+            if (chart.OffBalance(card.sch))
                 continue;
             LedgerBalance asset, depreciation;
             if (!ReadAccountBalance(m_date, card.sch, card.id, nullptr, nullptr, -2, nullptr,
@@ -186,9 +229,10 @@ BranchDepreciationResult CDepreciationRun::RunBranch(int branch)
             row.monthsLeft = d.monthsLeft;
             const CString prefix = card.schIz.Left(6);
             row.debit = prefix.Left(1) + (prefix[0] == '2' ? tailPaid : tailOther);
-            row.credit = GL_GetFullSchKred(prefix);
-            row.debit1 = DebitValue(row.debit, 1, card.vrasx);
-            row.debit2 = DebitValue(row.debit, 2, card.vrasx);
+            row.credit = chart.CreditOf(prefix);
+            const std::pair<CString, CString>& books = chart.BooksOf(row.debit);
+            row.debit1 = DebitValue(books.first, card.vrasx);
+            row.debit2 = DebitValue(books.second, card.vrasx);
             row.kbkDeb = card.kbkDeb;
             row.kbkKred = card.kbkKred;
             rows.push_back(row);
@@ -209,6 +253,7 @@ BranchDepreciationResult CDepreciationRun::RunBranch(int branch)
         }
         // Without its own postings the earlier run books nothing now: it
         // no longer holds and goes.
+        reads.reset();
         if (!ExecuteSql(clearEarlier + clearRegister, nullptr, 0, 1, -1))
             return result;
         result.outcome = BranchDepreciation::Removed;
@@ -255,6 +300,7 @@ BranchDepreciationResult CDepreciationRun::RunBranch(int branch)
         }
         batch += posting + "\n";
     }
+    reads.reset();
     if (!ExecuteSql(batch, nullptr, 0, 1, -1))
         return result;
     result.outcome = BranchDepreciation::Written;
