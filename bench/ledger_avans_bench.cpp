@@ -113,8 +113,7 @@ bool SettleLines(CAvansOtchRecord& r)
             || pair.outcome != PairOutcome::Made)
             return false;
         for (const CPostingLine* p : {&main, &pair.posting}) {
-            if (GL_TestProvodka(r.date, p->debit, p->debit1, p->debit2, p->debit3, p->credit, p->credit1, p->credit2,
-                                p->credit3, p->amount, p->quantity, 1, p->kbkDebit, p->kbkCredit, r.branch) != 0)
+            if (TestPosting(r.date, *p, r.branch) != 0)
                 return false;
             r.postings.push_back(*p);
         }

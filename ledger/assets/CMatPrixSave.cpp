@@ -120,9 +120,19 @@ BOOL CMatPrixView::CheckLines(CMatPrixRecord& r)
         const CString& ekr = line.cells[MP_EKR];
         CString credit[3];
         SupplierValues(chart, supplier, ekr, credit);
-        if (GL_TestProvodka(r.date, r.debit, item, r.tn, "", r.credit, credit[0], credit[1], credit[2],
-                            line.cells[MP_SUM], line.cells[MP_KOL], 1, r.kbkDebit, r.kbkCredit, r.branch)
-            != 0) {
+        CPostingLine tested;
+        tested.debit = r.debit;
+        tested.debit1 = item;
+        tested.debit2 = r.tn;
+        tested.credit = r.credit;
+        tested.credit1 = credit[0];
+        tested.credit2 = credit[1];
+        tested.credit3 = credit[2];
+        tested.amount = line.cells[MP_SUM];
+        tested.quantity = line.cells[MP_KOL];
+        tested.kbkDebit = r.kbkDebit;
+        tested.kbkCredit = r.kbkCredit;
+        if (TestPosting(r.date, tested, r.branch) != 0) {
             ShowLineFault(row, MP_ITEM, CString());
             return FALSE;
         }

@@ -1,8 +1,11 @@
 #include "PostingLines.h"
 
 #include "ScriptReadCache.h"
+#include "appcore.h"
 #include "ledmark.h"
 #include "ndbcore.h"
+
+#include <cstdlib>
 
 namespace nledmark {
 
@@ -22,12 +25,29 @@ BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<
     return TRUE;
 }
 
+int TestPosting(const CString& date, const CPostingLine& l, int branch)
+{
+    const int rules = GL_TestProvodka(date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1, l.credit2,
+                                      l.credit3, l.amount, l.quantity, 1, l.kbkDebit, l.kbkCredit,
+                                      l.branch ? l.branch : branch);
+    if (rules != 0)
+        return rules;
+    CString call;
+    call.Format("TestPostingAccounts(\"%s\",\"%s\",\"%s\",\"%s\",\"%s\",\"%s\",\"%s\",\"%s\",1)",
+                (LPCSTR)MakeParam(l.debit), (LPCSTR)MakeParam(l.debit1), (LPCSTR)MakeParam(l.debit2),
+                (LPCSTR)MakeParam(l.debit3), (LPCSTR)MakeParam(l.credit), (LPCSTR)MakeParam(l.credit1),
+                (LPCSTR)MakeParam(l.credit2), (LPCSTR)MakeParam(l.credit3));
+    CString answer;
+    // A call that cannot be evaluated refuses too (the interpreter has reported).
+    if (!CHelpers::EXEC_GetFunctionValue(call, answer, 0) || answer.IsEmpty())
+        return 2;
+    return std::atoi(answer);
+}
+
 BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& date, int branch)
 {
     for (const CPostingLine& l : lines)
-        if (GL_TestProvodka(date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1, l.credit2, l.credit3,
-                            l.amount, l.quantity, 1, l.kbkDebit, l.kbkCredit, l.branch ? l.branch : branch)
-            != 0)
+        if (TestPosting(date, l, branch) != 0)
             return FALSE;
     return TRUE;
 }

@@ -31,8 +31,15 @@ struct CPostingLine {
 BOOL InsertPostings(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
                     size_t* refused = nullptr);
 
-// Tests the lines as the posting script will write them (GL_TestProvodka,
-// the user told why a line is refused); FALSE at the first refused line.
+// Tests one posting before the document asks to write it: the posting rules
+// (GL_TestProvodka), then its accounts and the analytic values they require,
+// which a document without checks of its own for them needs tested here. 0 when
+// it may be written; otherwise the code of the field at fault (GL_TestProvodka's
+// codes; 2..5 and 6..9 for the debit and credit accounts and their analytic
+// values), the user told why. The line's own branch, when it has one, is tested.
+int TestPosting(const CString& date, const CPostingLine& line, int branch);
+
+// Tests the lines as above; FALSE at the first refused line.
 BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& date, int branch);
 
 // Writes the lines as one batch of the statements below; FALSE when a line

@@ -118,12 +118,6 @@ BOOL CBudgAsegView::SettlePostings(const CString& date, int branch)
         const CBudgetSide k = BudgetSide(credit, ekr, m_strPrd);
         if (!CheckDepartment(d, k))
             return FALSE;
-        if (GL_TestProvodka(date, debit, d.values[0], d.values[1], d.values[2], credit, k.values[0], k.values[1],
-                            k.values[2], amount, nullptr, 1, m_strKbkDebit, m_strKbkCredit, branch)
-            != 0) {
-            FocusRow(row);
-            return FALSE;
-        }
         CPostingLine line;
         line.debit = debit;
         line.debit1 = d.values[0];
@@ -137,6 +131,10 @@ BOOL CBudgAsegView::SettlePostings(const CString& date, int branch)
         line.note = Cell(ASEG_TEXT, row);
         line.kbkDebit = m_strKbkDebit;
         line.kbkCredit = m_strKbkCredit;
+        if (TestPosting(date, line, branch) != 0) {
+            FocusRow(row);
+            return FALSE;
+        }
         m_record.postings.push_back(line);
     }
     return TRUE;

@@ -29,10 +29,10 @@ BOOL CBudgObyazView::ValidateDocument()
     const CBudgetSide d = BudgetSide(debit, m_strEkr, m_strPrd);
     const CBudgetSide k = BudgetSide(credit, m_strEkr, m_strPrd, m_strContract);
     const CString amount = ftoa0(total);
-    if (!CheckDepartment(d, k)
-        || GL_TestProvodka(date, debit, d.values[0], d.values[1], d.values[2], credit, k.values[0], k.values[1],
-                           k.values[2], amount, nullptr, 1, m_strKbkDebit, m_strKbkCredit, branch)
-               != 0)
+    const CPostingLine posting{debit, d.values[0], d.values[1], d.values[2], credit, k.values[0], k.values[1],
+                               k.values[2], amount, CString(), GetFromSPR("spr_dogovora", m_strContract),
+                               m_strKbkDebit, m_strKbkCredit};
+    if (!CheckDepartment(d, k) || TestPosting(date, posting, branch) != 0)
         return FALSE;
     AfxGetApp()->WriteProfileString(kConstants, "ledmark_budg_obyaz_deb", debit);
     AfxGetApp()->WriteProfileString(kConstants, "ledmark_budg_obyaz_kred", credit);
@@ -52,9 +52,7 @@ BOOL CBudgObyazView::ValidateDocument()
     r.grid = GetGridInOneString(m_grid, 0);
     r.total = amount;
     r.branch = branch;
-    r.posting = CPostingLine{debit, d.values[0], d.values[1], d.values[2], credit, k.values[0], k.values[1],
-                             k.values[2], amount, CString(), GetFromSPR("spr_dogovora", m_strContract),
-                             m_strKbkDebit, m_strKbkCredit};
+    r.posting = posting;
     return TRUE;
 }
 

@@ -64,10 +64,7 @@ BOOL CBudgZayavView::ValidateDocument()
     r.total = total;
     r.branch = branch;
     const CPostingLine posting = r.Posting();
-    return GL_TestProvodka(date, posting.debit, posting.debit1, posting.debit2, posting.debit3, posting.credit,
-                           posting.credit1, posting.credit2, posting.credit3, posting.amount, nullptr, 1,
-                           posting.kbkDebit, posting.kbkCredit, branch)
-           == 0;
+    return TestPosting(date, posting, branch) == 0;
 }
 
 void CBudgZayavView::RememberDefaults()

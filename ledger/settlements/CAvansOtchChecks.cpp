@@ -238,12 +238,10 @@ BOOL CAvansOtchView::CheckLine(long row, CString* cells, const CAvansHeader& hea
     return TRUE;
 }
 
-// The posting script's test with the document's date, branch and codes.
+// The posting's test with the document's date, branch and codes.
 BOOL CAvansOtchView::TestPosting(long row, const CPostingLine& p)
 {
-    const int result = GL_TestProvodka(m_record.date, p.debit, p.debit1, p.debit2, p.debit3, p.credit, p.credit1,
-                                       p.credit2, p.credit3, p.amount, p.quantity, 1, p.kbkDebit, p.kbkCredit,
-                                       m_record.branch);
+    const int result = nledmark::TestPosting(m_record.date, p, m_record.branch);
     if (result == 0)
         return TRUE;
     ShowPostingFault(row, result);

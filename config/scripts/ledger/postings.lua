@@ -95,10 +95,36 @@ local function posting_accounts(debit, credit)
     return {codes[1], codes[2]}, {codes[1] and rows[codes[1]], codes[2] and rows[codes[2]]}
 end
 
--- The test of a whole posting. 0 when it may be written; otherwise the field at
--- fault, and the user is told why: 1 date, 2 debit account, 3..5 debit analytic
--- values 1..3, 6 credit account, 7..9 credit analytic values, 10 quantity,
--- 11 amount, 12 debit KBK, 13 credit KBK, 14 branch.
+-- The posting rules for the accounts a posting names: an account the chart has
+-- is kept on the side it stands on. nil, or the field at fault and the reason.
+local function side_fault(debit, credit)
+    local codes = {}
+    for index, text in ipairs({L.text(debit), L.text(credit)}) do
+        local code = text ~= "" and L.account_code(text)
+        codes[index] = code and code:sub(1, 1) ~= "0" and code or nil
+    end
+    if not codes[1] and not codes[2] then
+        return nil
+    end
+    local rows = L.posting_accounts(codes[1], codes[2])
+    for index = 1, 2 do
+        local row = codes[index] and rows[codes[index]]
+        if row and row.tp ~= 3 and row.tp ~= index then
+            return index == 1 and 2 or 6, string.format("Счет %s не используется по %s", codes[index],
+                index == 1 and "дебету" or "кредиту")
+        end
+    end
+    return nil
+end
+
+-- The test of a posting against the posting rules: the date and its period, the
+-- side an account is kept on, numbers for amount and quantity, the KBK and the
+-- branch. Sides left empty, accounts the chart does not have and analytic values
+-- are the document's own checks, each with its message in its order (a document
+-- without such checks of its own asks TestPostingAccounts below). 0 when the
+-- posting may be written; otherwise the field at fault, and the user is told
+-- why: 1 date, 2 debit account, 6 credit account, 10 quantity, 11 amount,
+-- 12 debit KBK, 13 credit KBK, 14 branch.
 function GL_TestProvodka(date_text, debit, d1, d2, d3, credit, k1, k2, k3, amount, quantity, mode, kbk_deb, kbk_kred, branch)
     local refuse = L.refusal(mode)
     local date = L.date(date_text)
@@ -109,21 +135,9 @@ function GL_TestProvodka(date_text, debit, d1, d2, d3, credit, k1, k2, k3, amoun
     if fault then
         return refuse(1, fault)
     end
-    local codes, rows, text = posting_accounts(debit, credit)
-    if not codes then
-        return refuse(rows, text)
-    end
-    local values = {{d1, d2, d3}, {k1, k2, k3}}
-    for side = 1, 2 do
-        if codes[side] then
-            for k = 1, 3 do
-                fault = L.analytic_fault(codes[side], rows[side], k, values[side][k],
-                    side == 1 and "счета дебета" or "счета кредита")
-                if fault then
-                    return refuse((side - 1) * 4 + k + 2, fault)
-                end
-            end
-        end
+    local field, text = side_fault(debit, credit)
+    if field then
+        return refuse(field, text)
     end
     if L.number(quantity, 0) == nil then
         return refuse(10, "Количество не число: " .. L.text(quantity))
@@ -144,6 +158,33 @@ function GL_TestProvodka(date_text, debit, d1, d2, d3, credit, k1, k2, k3, amoun
     local fil = L.integer(branch)
     if not fil or db.count(string.format("select count(*) as cnt from spr_fil where id=%d", fil)) == 0 then
         return refuse(14, "Нет такого филиала: " .. L.text(branch))
+    end
+    return 0
+end
+
+-- The accounts of a posting and their analytic values, for a document that has
+-- no checks of its own for them and tests its postings before its question:
+-- at least one account, accounts of the chart, and every analytic value an
+-- account requires given and found in its reference book. 0 when sound;
+-- otherwise the field at fault (2 debit account, 3..5 debit analytic values
+-- 1..3, 6 credit account, 7..9 credit analytic values), and the user is told why.
+function TestPostingAccounts(debit, d1, d2, d3, credit, k1, k2, k3, mode)
+    local refuse = L.refusal(mode)
+    local codes, rows, text = posting_accounts(debit, credit)
+    if not codes then
+        return refuse(rows, text)
+    end
+    local values = {{d1, d2, d3}, {k1, k2, k3}}
+    for side = 1, 2 do
+        if codes[side] then
+            for k = 1, 3 do
+                local fault = L.analytic_fault(codes[side], rows[side], k, values[side][k],
+                    side == 1 and "счета дебета" or "счета кредита")
+                if fault then
+                    return refuse((side - 1) * 4 + k + 2, fault)
+                end
+            end
+        end
     end
     return 0
 end

@@ -213,6 +213,20 @@ TEST_F(OperByHandView, ALineFaultShowsItsMessageOnItsCell)
     EXPECT_EQ(view->m_grid.GetCurCol(), OPER_CREDIT);
     EXPECT_EQ(view->GetRealId(), -1);
 
+    // A required analytic left at its placeholder is the view's own fault, told
+    // in the view's words on its cell (the posting script says nothing).
+    Type(view, OPER_DEBIT, 3, "120812560");
+    Type(view, OPER_CREDIT, 3, "120134610");
+    ASSERT_EQ(view->m_grid.GetCellValue(OPER_DEB_SB1, 3), CString("<...>"));
+    Type(view, OPER_DEB_SB1 + 1, 3, "226000");
+    afxtest::InteractionScript placeholder;
+    placeholder.message(QStringLiteral("Нет такого субконто1 по дебету"), IDOK);
+    afxtest::click(view, IDOK);
+    placeholder.verify();
+    EXPECT_EQ(view->m_grid.GetCurRow(), 3);
+    EXPECT_EQ(view->m_grid.GetCurCol(), OPER_DEB_SB1);
+    EXPECT_EQ(view->GetRealId(), -1);
+
     afxtest::InteractionScript empty;
     empty.message(QStringLiteral("Укажите проводки"), IDOK);
     view->m_grid.ClearGrid();
