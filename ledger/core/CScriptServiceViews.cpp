@@ -1,6 +1,7 @@
 #include "CScriptServiceViews.h"
 
 #include "CHelpers.h"
+#include "FormTitle.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 #include "res/resource.h"
@@ -21,8 +22,8 @@ COleDateTime WorkingPeriodEnd()
 
 IMPLEMENT_DYNAMIC(CScriptServiceView, CderivedFormview)
 
-CScriptServiceView::CScriptServiceView(UINT nIDTemplate, const COleDateTime& date)
-    : CderivedFormview(nIDTemplate), m_date(date)
+CScriptServiceView::CScriptServiceView(UINT nIDTemplate, const COleDateTime& date, const char* title)
+    : CderivedFormview(nIDTemplate), m_date(date), m_title(title)
 {
 }
 
@@ -35,6 +36,7 @@ void CScriptServiceView::DoDataExchange(CDataExchange* pDX)
 void CScriptServiceView::OnInitialUpdate()
 {
     CderivedFormview::OnInitialUpdate();
+    SetFormTitle(this, m_title);
     ResizeParentToFit(FALSE);
 }
 
@@ -52,7 +54,7 @@ BEGIN_MESSAGE_MAP(CZakrGodaView, CScriptServiceView)
     ON_COMMAND(IDOK, OnOK)
 END_MESSAGE_MAP()
 
-CZakrGodaView::CZakrGodaView() : CScriptServiceView(IDR_ZAKR_GODA, WorkingPeriodEnd()) {}
+CZakrGodaView::CZakrGodaView() : CScriptServiceView(IDR_ZAKR_GODA, WorkingPeriodEnd(), "Закрытие года") {}
 
 void CZakrGodaView::OnOK()
 {
@@ -69,8 +71,9 @@ BEGIN_MESSAGE_MAP(CCodeChangeView, CScriptServiceView)
     ON_COMMAND(IDC_CHANGE_TO_PICK, OnPickTo)
 END_MESSAGE_MAP()
 
-CCodeChangeView::CCodeChangeView(UINT nIDTemplate, const COleDateTime& date, const char* book, const char* function)
-    : CScriptServiceView(nIDTemplate, date), m_book(book), m_function(function)
+CCodeChangeView::CCodeChangeView(UINT nIDTemplate, const COleDateTime& date, const char* title, const char* book,
+                                 const char* function)
+    : CScriptServiceView(nIDTemplate, date, title), m_book(book), m_function(function)
 {
     m_editFrom.SetType(EDIT_KIND_PLAIN);
     m_editTo.SetType(EDIT_KIND_PLAIN);
@@ -106,12 +109,16 @@ void CCodeChangeView::OnOK()
 IMPLEMENT_DYNCREATE(CSmenaIFView, CCodeChangeView)
 
 CSmenaIFView::CSmenaIFView()
-    : CCodeChangeView(IDR_SMENA_IF, COleDateTime::GetCurrentTime(), "spr_if", "SmenaIF")
+    : CCodeChangeView(IDR_SMENA_IF, COleDateTime::GetCurrentTime(), "Смена источника финансирования", "spr_if",
+                      "SmenaIF")
 {
 }
 
 IMPLEMENT_DYNCREATE(CSmenaKBKView, CCodeChangeView)
 
-CSmenaKBKView::CSmenaKBKView() : CCodeChangeView(IDR_SMENA_KBK, WorkingPeriodEnd(), "spr_kbk", "SmenaKBK") {}
+CSmenaKBKView::CSmenaKBKView()
+    : CCodeChangeView(IDR_SMENA_KBK, WorkingPeriodEnd(), "Смена КБК", "spr_kbk", "SmenaKBK")
+{
+}
 
 } // namespace nledmark

@@ -20,10 +20,14 @@ public:
     COleDateTime m_date;  // 1010
 
 protected:
-    CScriptServiceView(UINT nIDTemplate, const COleDateTime& date);
+    // `title`: the form's caption, the name of its menu item.
+    CScriptServiceView(UINT nIDTemplate, const COleDateTime& date, const char* title);
     void DoDataExchange(CDataExchange* pDX) override;
     // Runs the call in the form's context; a non-zero answer closes the form.
     void RunCall(const CString& call);
+
+private:
+    const char* m_title;
 };
 
 class CZakrGodaView : public CScriptServiceView {
@@ -45,7 +49,8 @@ public:
     CderivedEdit m_editTo;    // 1166
 
 protected:
-    CCodeChangeView(UINT nIDTemplate, const COleDateTime& date, const char* book, const char* function);
+    CCodeChangeView(UINT nIDTemplate, const COleDateTime& date, const char* title, const char* book,
+                    const char* function);
     void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnOK();
     afx_msg void OnPickFrom();

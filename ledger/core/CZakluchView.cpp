@@ -3,6 +3,7 @@
 #include "COperByHandRecord.h"
 #include "ClosingRun.h"
 #include "CderivedDocument.h"
+#include "FormTitle.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "ndbcore.h"
@@ -46,6 +47,11 @@ void CZakluchView::DoDataExchange(CDataExchange* pDX)
 void CZakluchView::OnInitialUpdate()
 {
     CDocumentView::OnInitialUpdate();
+    // The closing this form runs, as its menu item names it.
+    static const char* const titles[] = {"Заключение счетов",         "Закрытие счета 106.04",
+                                         "Закрытие счета 304.04",     "Закрытие 500-х счетов",
+                                         "Закрытие счета 302 на 206", "Закрытие счета 206 на 302"};
+    SetFormTitle(this, titles[ClosingModeOf(ClosingParam())]);
     ResizeParentToFit(FALSE);
 }
 

@@ -71,6 +71,19 @@ local function giving_balances(kind, sql_date, branch, giving)
     return rows
 end
 
+-- The account of one side (1 debit, 2 credit) of a move: the balance's own
+-- account where the chart keeps it on that side; else the same account with
+-- the first KOSGU code that side may use, as an increase kept on the debit
+-- (106.04.340) leaves the giving code through its decrease (106.04.440).
+local function side_account(account, side)
+    local row = L.posting_account(account)
+    if not row or row.tp == 3 or row.tp == side then
+        return account
+    end
+    local full = side == 1 and GL_GetFullSchDeb(account:sub(1, 6)) or GL_GetFullSchKred(account:sub(1, 6))
+    return L.is_digits(full, 9) and full or account
+end
+
 -- Moves every balance held under the giving code to the receiving one: per
 -- branch one manual operation on the date, all of them in one transaction.
 -- 1 when done (also when there was nothing to move), 0 with the reason shown.
@@ -121,6 +134,7 @@ function L.move_balances(kind, date_text, giving_text, receiving_text)
                 if amount < 0 then
                     debit, kbk_debit, credit, kbk_credit = account, kbk_from, moved, kbk_to
                 end
+                debit, credit = side_account(debit, 1), side_account(credit, 2)
                 local statement = GL_InsertProvodka0(id, npp, L.date_text(date), debit, row.sb1, row.sb2, row.sb3,
                     credit, row.sb1, row.sb2, row.sb3, L.money(math.abs(amount)), "", move.note, kbk_debit,
                     kbk_credit, fil, 0)

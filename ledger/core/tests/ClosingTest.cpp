@@ -114,6 +114,13 @@ protected:
             "join ledmark_oper_by_hand o on o.id=p.id where o.fil_id=%d",
             branch));
     }
+    // The caption of the active form, its document's title.
+    CString ActiveTitle() const
+    {
+        CView* view = Active<CView>();
+        CDocument* document = view ? view->GetDocument() : nullptr;
+        return document ? document->GetTitle() : CString("(no form)");
+    }
     CString Balance(const char* account, int branch)
     {
         return GL_GetOst0(AddDate(ThisYear("31.12"), 0, 0, 1), account, "", "", "", branch, "", nullptr);
@@ -211,6 +218,10 @@ TEST_F(Closings, SpecialClosingOpensInItsOwnForm)
     Post(9001, "110604340", "130405000", "1000", 1);
     Post(9002, "140102272", "110604440", "400", 1);
     ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", 0, nullptr), 1);
+    ASSERT_NE(Active<CZakluchView>(), nullptr);
+    EXPECT_EQ(ActiveTitle(), CString("Заключение счетов"));
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("zalkuch", 1, nullptr), 1);
+    EXPECT_EQ(ActiveTitle(), CString("Закрытие счета 106.04"));
     RunForm(1);
     EXPECT_EQ(ChildCount(), 1) << "the annual form stays, the special one closed";
     EXPECT_EQ(Text("select concat_ws('|',s,prim) as str from ledmark_oper_by_hand"),
@@ -323,13 +334,16 @@ TEST_F(Closings, BalancesOf206MoveOnto302)
 // The forms that run their scripts: the change of source refuses the same code
 // twice and codes that do not exist (quotes and backslashes reach the script as
 // typed) and stays open; a valid change moves the balances of the giving source
-// to the receiving one and closes. The year closing answered "No" stays.
+// to the receiving one and closes, a balance kept on one side only leaving
+// through the other side's KOSGU. The year closing answered "No" stays.
 TEST_F(Closings, ScriptFormsCloseOnlyOnANonZeroAnswer)
 {
     Post(9001, "240102211", "240101130", "1000", 1);
+    Post(9002, "210604340", "240101130", "500", 1);
     ASSERT_EQ(CHelpers::FN_OpenDocument0("СменаИФ", 0, nullptr), 1);
     auto* view = Active<CSmenaIFView>();
     ASSERT_NE(view, nullptr);
+    EXPECT_EQ(ActiveTitle(), CString("Смена источника финансирования"));
     view->m_date = qwDMG(ThisYear("31.12"), 1);
     view->UpdateData(FALSE);
     const struct {
@@ -359,10 +373,12 @@ TEST_F(Closings, ScriptFormsCloseOnlyOnANonZeroAnswer)
     Settle();
     EXPECT_EQ(ChildCount(), 0) << (scripts.messages.empty() ? "" : scripts.messages.front());
     EXPECT_EQ(Text("select concat_ws('|',prim,s,fil_id) as str from ledmark_oper_by_hand"),
-              CString("Смена источника финансирования|2000.00|1"));
+              CString("Смена источника финансирования|3000.00|1"));
     EXPECT_EQ(Balance("240102211", 1), CString("0.00@0.00@0@0"));
     EXPECT_EQ(Balance("340102211", 1), CString("1000.00@0.00@0@0"));
-    EXPECT_EQ(Balance("340101130", 1), CString("0.00@1000.00@0@0"));
+    EXPECT_EQ(Balance("340101130", 1), CString("0.00@1500.00@0@0"));
+    EXPECT_EQ(Balance("310604340", 1), CString("500.00@0.00@0@0"));
+    EXPECT_EQ(Balance("210604440", 1), CString("0.00@500.00@0@0"));
 
     ASSERT_EQ(CHelpers::FN_OpenDocument0("ЗакрытиеГода", 0, nullptr), 1);
     ASSERT_NE(Active<CZakrGodaView>(), nullptr);
