@@ -53,24 +53,27 @@ public:
     // onActivate(document, view, text); a new one gets onCreate(document,
     // text) before its initial update. `owner` becomes the document's calling
     // window. The fill callback runs once the view exists. 1 when the form is
-    // open, 0 (reported) when no form has that name.
+    // open, 0 (reported) when no form has that name. Where modules register
+    // the same name, the caller's module's form is opened (`caller`, evaluated
+    // in the calling module, as for every opener below).
     static int FN_OpenDocument(const char* name, const char* title, int x, int y, int width, int height,
                                const char* param, FN_DOC_CREATE onCreate, CWnd* owner, const char* text,
                                FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill, int reserved = -1,
-                               const char* reserved2 = nullptr);
+                               const char* reserved2 = nullptr, HINSTANCE caller = AFX_CALLER_MODULE);
     // The same by document name with the integer kind and the parameter text,
     // default title, position and size, and no calling window. An open form
     // of that name is brought forward only when it was opened with the same
     // kind; another kind opens a form of its own.
     static int FN_OpenDocument0(const char* name, int kind, const char* param, FN_DOC_CREATE onCreate = nullptr,
                                 const char* text = nullptr, FN_DOC_ACTIVATE onActivate = nullptr,
-                                FN_FORM_FILL fill = nullptr);
+                                FN_FORM_FILL fill = nullptr, HINSTANCE caller = AFX_CALLER_MODULE);
     // Opens a stored document (row key `realId`) in its form: `name` is a
     // template's document name or the name of a document kind of the
     // configuration; `type` becomes the document's integer parameter. A form
     // already showing that row is brought forward. 1 when open.
     static int I_OpenDocument(long realId, CWnd* parent, const char* name, int type,
-                              FN_DOC_CREATE onCreate = nullptr, FN_DOC_ACTIVATE onActivate = nullptr);
+                              FN_DOC_CREATE onCreate = nullptr, FN_DOC_ACTIVATE onActivate = nullptr,
+                              HINSTANCE caller = AFX_CALLER_MODULE);
     // Writes a text into a control of another window (its change handler
     // runs). 0 when the window or the control is gone.
     static int SetId0(CWnd* wnd, int ctrlId, const char* text);

@@ -35,7 +35,7 @@ int AfterOpen(const appcore::OpenedForm& opened, FN_DOC_ACTIVATE onActivate, FN_
 
 int CHelpers::FN_OpenDocument(const char* name, const char* title, int x, int y, int width, int height,
                               const char* param, FN_DOC_CREATE onCreate, CWnd* owner, const char* text,
-                              FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill, int, const char*)
+                              FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill, int, const char*, HINSTANCE caller)
 {
     appcore::OpenRequest request;
     request.title = Text(title);
@@ -45,12 +45,12 @@ int CHelpers::FN_OpenDocument(const char* name, const char* title, int x, int y,
     request.callbackText = Text(text);
     request.callerFills = fill != nullptr;
     appcore::OpenedForm opened =
-        appcore::OpenForm(Text(name), request, appcore::ReusePolicy::AnyOpen, x, y, width, height);
+        appcore::OpenForm(Text(name), request, appcore::ReusePolicy::AnyOpen, x, y, width, height, caller);
     return AfterOpen(opened, onActivate, fill, text, request.paramText);
 }
 
 int CHelpers::FN_OpenDocument0(const char* name, int kind, const char* param, FN_DOC_CREATE onCreate,
-                               const char* text, FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill)
+                               const char* text, FN_DOC_ACTIVATE onActivate, FN_FORM_FILL fill, HINSTANCE caller)
 {
     appcore::OpenRequest request;
     request.param = kind;
@@ -60,7 +60,8 @@ int CHelpers::FN_OpenDocument0(const char* name, int kind, const char* param, FN
     request.callerFills = fill != nullptr;
     // One form serves several kinds (a list per document kind, a view in two
     // modes): an open form is brought forward only for the same kind.
-    appcore::OpenedForm opened = appcore::OpenForm(Text(name), request, appcore::ReusePolicy::SameKind);
+    appcore::OpenedForm opened =
+        appcore::OpenForm(Text(name), request, appcore::ReusePolicy::SameKind, -1, -1, -1, -1, caller);
     if (opened.existing) {
         // A selection form asked again answers its new caller: the fill
         // callback reads the new parameter.
@@ -71,7 +72,7 @@ int CHelpers::FN_OpenDocument0(const char* name, int kind, const char* param, FN
 }
 
 int CHelpers::I_OpenDocument(long realId, CWnd* parent, const char* name, int type, FN_DOC_CREATE onCreate,
-                             FN_DOC_ACTIVATE onActivate)
+                             FN_DOC_ACTIVATE onActivate, HINSTANCE caller)
 {
     appcore::OpenRequest request;
     request.realId = realId;
@@ -79,7 +80,8 @@ int CHelpers::I_OpenDocument(long realId, CWnd* parent, const char* name, int ty
     request.parentWnd = parent ? parent->GetSafeHwnd() : nullptr;
     request.onCreate = onCreate;
     CString form = appcore::StoredDocumentForm(Text(name));
-    appcore::OpenedForm opened = appcore::OpenForm(form, request, appcore::ReusePolicy::SameRealId);
+    appcore::OpenedForm opened =
+        appcore::OpenForm(form, request, appcore::ReusePolicy::SameRealId, -1, -1, -1, -1, caller);
     return AfterOpen(opened, onActivate, nullptr, "", CString());
 }
 

@@ -111,6 +111,7 @@ int CInterpriter::mcc_dll_Global_init()
 
 void CInterpriter::mcc_dll_Global_uninit()
 {
+    CModuleLoader::Forget();
     MainInterpriter().reset();
 }
 

@@ -23,6 +23,14 @@ std::vector<std::string>& LoadedNames()
     return names;
 }
 
+// The libraries started so far. The system hands out one handle per library
+// file, so a module loaded again, under its name or another, is recognised.
+std::vector<void*>& StartedLibraries()
+{
+    static std::vector<void*> libraries;
+    return libraries;
+}
+
 bool FileExists(const std::string& path)
 {
     struct stat info;
@@ -61,6 +69,13 @@ int CModuleLoader::Load(const CModuleRecord& module)
         appcore::ScriptReportError("Модуль " + name + " не загружен:\n" + (error ? error : ""));
         return 0;
     }
+    if (std::find(StartedLibraries().begin(), StartedLibraries().end(), library) != StartedLibraries().end()) {
+        // A second Init would run in the same library, over the same statics,
+        // and register its forms twice.
+        dlclose(library);
+        appcore::ScriptReportError("Модуль " + name + " уже загружен: второй раз он не запускается.");
+        return 0;
+    }
     using Entry = int (*)();
     Entry entry = reinterpret_cast<Entry>(dlsym(library, VORNAL_MODULE_ENTRY_NAME));
     if (!entry) {
@@ -71,6 +86,7 @@ int CModuleLoader::Load(const CModuleRecord& module)
         appcore::ScriptReportError("Модуль " + name + " не запустился.");
         return 0;
     }
+    StartedLibraries().push_back(library);
     LoadedNames().push_back(name);
     appcore::ScriptLog("Модуль " + name + " загружен.");
     return 1;
@@ -78,23 +94,30 @@ int CModuleLoader::Load(const CModuleRecord& module)
 
 int CModuleLoader::LoadAll(const std::vector<CModuleRecord>& modules)
 {
+    // A configuration that lists a module twice is refused before any module
+    // starts: a module is started once per application.
     std::vector<std::string> listed;
     for (const CModuleRecord& module : modules) {
-        // A module started twice would register its forms twice: the second
-        // Init runs in the same library, over the same statics.
         const std::string name = module.m_strName.ToStdString();
         if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
             appcore::ScriptReportError("Модуль " + name + " указан в конфигурации дважды: второй раз он не загружается.");
             return 0;
         }
         listed.push_back(name);
+    }
+    for (const CModuleRecord& module : modules)
         if (!Load(module))
             return 0;
-    }
     return 1;
 }
 
 std::vector<std::string> CModuleLoader::Loaded()
 {
     return LoadedNames();
+}
+
+void CModuleLoader::Forget()
+{
+    LoadedNames().clear();
+    StartedLibraries().clear();
 }

@@ -19,10 +19,15 @@ public:
     static std::string GetFolder();
 
     // Loads and starts the modules in order. Every problem is reported;
-    // returns 0 at the first module that fails, 1 when all are up. A module
-    // listed twice is refused: it is started once per application.
+    // returns 0 at the first module that fails, 1 when all are up. A list
+    // that names a module twice is refused before any module starts.
     static int LoadAll(const std::vector<CModuleRecord>& modules);
+    // Loads and starts one module; a module already started (under any name)
+    // is refused: it is started once per application.
     static int Load(const CModuleRecord& module);
     // Names of the modules started so far.
     static std::vector<std::string> Loaded();
+    // The application has ended: the next one starts its modules again (the
+    // libraries stay loaded, their templates went with the application).
+    static void Forget();
 };

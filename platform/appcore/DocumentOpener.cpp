@@ -72,19 +72,24 @@ CDocTemplate* CoreTemplate(UINT id, CRuntimeClass* document, CRuntimeClass* fram
     return t;
 }
 
-CDocTemplate* FindDocTemplate(const CString& name)
+CDocTemplate* FindDocTemplate(const CString& name, HINSTANCE preferred)
 {
     CWinApp* app = AfxGetApp();
     if (!app || name.IsEmpty())
         return nullptr;
+    CDocTemplate* first = nullptr;
     POSITION pos = app->GetFirstDocTemplatePosition();
     while (pos) {
         CDocTemplate* t = app->GetNextDocTemplate(pos);
         CString docName;
-        if (t->GetDocString(docName, CDocTemplate::docName) && docName == name)
+        if (!t->GetDocString(docName, CDocTemplate::docName) || docName != name)
+            continue;
+        if (t->GetResourceModule() == preferred)
             return t;
+        if (!first)
+            first = t;
     }
-    return nullptr;
+    return first;
 }
 
 CView* FirstView(CDocument* document)
@@ -94,11 +99,11 @@ CView* FirstView(CDocument* document)
 }
 
 OpenedForm OpenForm(const CString& name, const OpenRequest& request, ReusePolicy reuse, int x, int y, int width,
-                    int height)
+                    int height, HINSTANCE preferred)
 {
     OpenedForm opened;
     OpenRequest effective = request;
-    CDocTemplate* t = FindDocTemplate(name);
+    CDocTemplate* t = FindDocTemplate(name, preferred);
     if (!t) {
         const CFormRecord* form = GetDataArchive()->FindForm(name);
         if (form && form->m_strKind == "grid") {

@@ -29,16 +29,20 @@ struct OpenedForm {
 // on first use.
 CDocTemplate* CoreTemplate(UINT id, CRuntimeClass* document, CRuntimeClass* frame, CRuntimeClass* view);
 
-// The template whose document name is `name`; null when none.
-CDocTemplate* FindDocTemplate(const CString& name);
+// The template whose document name is `name`; null when none. Modules may
+// register the same name: a template of the module `preferred` (the caller's
+// own, as the default argument is evaluated in the calling module) comes
+// first, else the first one registered.
+CDocTemplate* FindDocTemplate(const CString& name, HINSTANCE preferred = AFX_CALLER_MODULE);
 // The first view of a document.
 CView* FirstView(CDocument* document);
 
 // Opens the form (or brings an open one forward by the policy); the request
 // reaches a new document before its view's initial update. A name that
 // neither a template nor a configuration form carries is reported. The
-// position and size (-1 = the default) apply to a new form's frame.
+// position and size (-1 = the default) apply to a new form's frame. The
+// template is looked up preferring the caller's module (FindDocTemplate).
 OpenedForm OpenForm(const CString& name, const OpenRequest& request, ReusePolicy reuse, int x = -1, int y = -1,
-                    int width = -1, int height = -1);
+                    int width = -1, int height = -1, HINSTANCE preferred = AFX_CALLER_MODULE);
 
 } // namespace appcore

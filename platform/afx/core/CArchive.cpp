@@ -189,7 +189,10 @@ CObject* CArchive::ReadObject(const CRuntimeClass* required)
         AfxThrowArchiveException(CArchiveException::badIndex, name());
     const CString className = ReadCString();
     const UINT schema = get<DWORD>();
-    const CRuntimeClass* c = CRuntimeClass::FromName(className);
+    // Modules may define classes of the same name: the reader names its class
+    // (`required`, of its own module when it reads its own objects), so the
+    // class of that name in the reader's module is made.
+    const CRuntimeClass* c = CRuntimeClass::FromName(className, required);
     if (!c || !c->m_pfnCreateObject || (required && !c->IsDerivedFrom(required)))
         AfxThrowArchiveException(CArchiveException::badClass, name());
     if (schema != (c->m_wSchema & ~UINT(VERSIONABLE_SCHEMA)) && !(c->m_wSchema & VERSIONABLE_SCHEMA))

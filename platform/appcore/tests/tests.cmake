@@ -6,6 +6,19 @@ add_suite_module(appcore_test_module SOURCES ${APPCORE_TESTS_DIR}/TestModule.cpp
 add_suite_module(appcore_test_module_refuses SOURCES ${APPCORE_TESTS_DIR}/TestModule.cpp DEPENDS appcore)
 target_compile_definitions(appcore_test_module_refuses PRIVATE TEST_MODULE_RESULT=0)
 
+# Two modules with the same class names, resource ids and document name.
+foreach(letter a b)
+  add_suite_module(appcore_twin_${letter} SOURCES ${APPCORE_TESTS_DIR}/TwinModule.cpp DEPENDS appcore)
+  string(TOUPPER ${letter} upper)
+  target_compile_definitions(appcore_twin_${letter} PRIVATE TWIN_LETTER="${upper}")
+  target_include_directories(appcore_twin_${letter} PRIVATE ${APPCORE_TESTS_DIR})
+  suite_add_resources(appcore_twin_${letter} tests/res/twin_${letter}.rc tests/res/TwinResource.h)
+endforeach()
+add_suite_test(appcore_twin_modules_test GUI
+  SOURCES ${APPCORE_TESTS_DIR}/TwinModulesTest.cpp
+  DEPENDS appcore testing_main ${CMAKE_DL_LIBS})
+add_dependencies(appcore_twin_modules_test appcore_twin_a appcore_twin_b)
+
 add_suite_test(appcore_config_test
   SOURCES ${APPCORE_TESTS_DIR}/ConfigArchiveTest.cpp ${APPCORE_TESTS_DIR}/ConfigSourceTest.cpp
   DEPENDS appcore appcore_packer_lib testing_main)
