@@ -25,12 +25,17 @@ function PrepareTheReport(date, tn, condition, branch, source)
             n, L.html(row.name), L.html(row.sb), L.html(row.unit), L.quantity(kol), L.money(s))
     end
     return L.asset_form_head("0504087", "ИНВЕНТАРИЗАЦИОННАЯ ОПИСЬ (СЛИЧИТЕЛЬНАЯ ВЕДОМОСТЬ) МАТЕРИАЛЬНЫХ ЗАПАСОВ",
-            "", date)
+            "", date, true)
         .. "<p>Материально ответственное лицо: <u>" .. L.html(mol.fio ~= "" and mol.fio or "все") .. "</u></p>"
+        -- Widths of their own, the name the widest, and the long captions
+        -- hyphenated where they may break: no word is cut at an arbitrary
+        -- letter in a narrow window.
         .. "<table border=1 cellspacing=0 cellpadding=3 width=100%>"
-        .. "<tr><th rowspan=2>№</th><th rowspan=2>Наименование</th><th rowspan=2>Код</th><th rowspan=2>Ед. изм.</th>"
-        .. "<th colspan=2>По данным учета</th><th colspan=2>Фактически</th><th rowspan=2>Примечание</th></tr>"
-        .. "<tr><th>Количество</th><th>Сумма, руб.</th><th>Количество</th><th>Сумма, руб.</th></tr>"
+        .. "<tr><th rowspan=2 width=4%>№</th><th rowspan=2 width=28%>Наименование</th><th rowspan=2 width=6%>Код</th>"
+        .. "<th rowspan=2 width=7%>Ед. изм.</th><th colspan=2>По данным учета</th><th colspan=2>Фактически</th>"
+        .. "<th rowspan=2 width=11%>Приме&shy;чание</th></tr>"
+        .. "<tr><th width=11%>Коли&shy;чество</th><th width=11%>Сумма, руб.</th><th width=11%>Коли&shy;чество</th>"
+        .. "<th width=11%>Сумма, руб.</th></tr>"
         .. table.concat(parts)
         .. "<tr><td colspan=4 align=right>Итого</td><td align=right>" .. L.quantity(total_kol)
         .. "</td><td align=right>" .. L.money(total_s) .. "</td><td></td><td></td><td></td></tr>"

@@ -3,7 +3,9 @@
 -- assets 101 are kept by card, responsible person and department already.
 -- A posted materials waybill hands household goods from the caretaker (3,
 -- 105.36) to the storekeeper of the kitchen (4, 105.35, department 2): each
--- line takes the items on the recipient's account and off the sender's. An
+-- line takes the items on the recipient's account and off the sender's. The
+-- items are ones the caretaker still holds that day (her lamps went to the
+-- cook by the internal movement), at her average price. An
 -- asset waybill of the writing desk from the storekeeper to the caretaker is
 -- kept without postings (id -1).
 INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap)
@@ -22,12 +24,12 @@ SET @nakl_day = LEAST(CURDATE(), MAKEDATE(@y, 28));
 CREATE TEMPORARY TABLE demo_nakl (item VARCHAR(250), kol DECIMAL(18,3), price DECIMAL(18,2));
 INSERT INTO demo_nakl (item, kol, price) VALUES
   ('Моющее средство', 2, 45.00),
-  ('Лампа светодиодная', 4, 30.00);
+  ('Перчатки хозяйственные', 4, 8.00);
 
 INSERT INTO ledmark_mat_nakl (id, number, d, icn, prim, deb, sb1_deb, sb2_deb, sb3_deb, kbk_deb, kred, sb1_kred,
                               sb2_kred, sb3_kred, kbk_kred, s, grid, fil_id, m0, d0)
-SELECT @doc + 1, '1', @nakl_day, 'Выписка накладной', 'Моющие средства и лампы на пищеблок', '110535340', NULL,
-       '4', '2', 2, '110536340', NULL, '3', NULL, 2, 210.00,
+SELECT @doc + 1, '1', @nakl_day, 'Выписка накладной', 'Моющие средства и перчатки на пищеблок', '110535340', NULL,
+       '4', '2', 2, '110536340', NULL, '3', NULL, 2, 122.00,
        (SELECT GROUP_CONCAT(CONCAT_WS(CHAR(2), m.id, m.name, TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM d.kol)),
                                       TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM d.kol)), d.price,
                                       CAST(CAST(d.kol * d.price AS DECIMAL(18,2)) AS CHAR))

@@ -18,8 +18,9 @@ QString Text(const char* text)
     return QString::fromUtf8(text ? text : "");
 }
 
-int ShowOrPrint(const QString& html, const QString& title, const appcore::ReportLook& look, bool print)
+int ShowOrPrint(const QString& html, const QString& title, appcore::ReportLook look, bool print)
 {
+    look.landscape = look.landscape || appcore::PageAsksLandscape(html);
     if (print || g_bPrintDirrect) {
         QTextDocument document;
         QFont font = document.defaultFont();

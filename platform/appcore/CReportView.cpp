@@ -5,6 +5,9 @@
 #include "frm/AfxFrameWidgets.h"
 #include "res/AppcoreResource.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 IMPLEMENT_DYNCREATE(CReportDocument, CDocument)
 
 CReportDocument::CReportDocument() = default;
@@ -54,6 +57,15 @@ ReportPage* OpenReportWindow(const QString& html, const QString& title, const Re
         if (!view)
             return nullptr;
         view->ShowPage(html, title, look);
+        // A printed form is read across its width: its window takes the whole
+        // work area, not the share a form's window gets, so that its columns
+        // are not squeezed until words break.
+        if (CFrameWnd* frame = view->GetParentFrame())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(frame->GetQWidget()))
+                if (QMdiArea* area = sub->mdiArea()) {
+                    sub->move(0, 0);
+                    sub->resize(area->viewport()->size());
+                }
         return view->GetPage();
     }
     auto* page = new ReportPage;

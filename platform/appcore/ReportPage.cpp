@@ -3,6 +3,7 @@
 #include "afx.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -76,6 +77,14 @@ bool ReportPage::SaveAsPdf()
         return false;
     }
     return true;
+}
+
+bool PageAsksLandscape(const QString& html)
+{
+    static const QRegularExpression across(
+        QStringLiteral("<meta\\s+name\\s*=\\s*\"orientation\"\\s+content\\s*=\\s*\"landscape\"\\s*/?>"),
+        QRegularExpression::CaseInsensitiveOption);
+    return across.match(html).hasMatch();
 }
 
 bool WritePdf(QTextDocument& document, const QString& path, bool landscape)

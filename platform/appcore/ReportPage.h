@@ -44,6 +44,10 @@ private:
     ReportLook m_look;
 };
 
+// Whether a page asks to be printed across the sheet: a page with many columns
+// carries <meta name="orientation" content="landscape"> in its head, which the
+// page's own view does not show.
+bool PageAsksLandscape(const QString& html);
 // Prints a page with the look, through the interaction point.
 bool PrintDocument(QTextDocument& document, const QString& title, bool landscape, bool direct);
 // Writes a page as a PDF file.

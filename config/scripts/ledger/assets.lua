@@ -62,9 +62,10 @@ function L.commission_signatures(mol)
         .. "<p>Материально ответственное лицо _____________ " .. L.html(mol and mol.fio) .. "</p>"
 end
 
--- The head of the page: the institution, its head's approval and the title.
-function L.asset_form_head(code, title, number, date)
-    return "<html><body>" .. L.form_code(code)
+-- The head of the page: the institution, its head's approval and the title;
+-- `across` for a form of many columns, printed across the sheet.
+function L.asset_form_head(code, title, number, date, across)
+    return L.page_start(across) .. L.form_code(code)
         .. "<p>" .. L.html(db.constant("ORG_NAME")) .. "</p>"
         .. "<p align=right>УТВЕРЖДАЮ<br>Руководитель _____________ " .. L.html(db.constant("ORG_RUK"))
         .. "<br>«____» ____________ 20__ г.</p>"
@@ -162,18 +163,6 @@ function L.mat_card_items(list)
     return items
 end
 
--- The document a posting belongs to, as the card names it.
-local function mat_document(id)
-    local row = L.row(string.format("select 'Поступление материалов' as kind," .. L.as_text("number")
-        .. " as num from ledmark_mat_prix where id=%d union all select 'Начальные остатки'," .. L.as_text("number")
-        .. " from ledmark_mat_prix_0 where id=%d union all select 'Списание материалов'," .. L.as_text("number")
-        .. " from ledmark_mat_spis where id=%d", id, id, id))
-    if not row then
-        return "Операция " .. id
-    end
-    return row.kind .. " № " .. L.text(row.num)
-end
-
 -- One card: the item's name and unit, the balance before `from`, each
 -- movement from `from` to `to` and the balance at the end.
 function L.mat_card(entry, from, to, tn, branch)
@@ -195,9 +184,13 @@ function L.mat_card(entry, from, to, tn, branch)
         .. ") b where d<" .. L.sql_date(first)) or {}
     card.opening = {kol = L.number(before.kol, 0) or 0, s = L.number(before.s, 0) or 0}
     card.closing = {kol = card.opening.kol, s = card.opening.s}
+    -- Any kind of document moves materials (receipts, write-offs, waybills,
+    -- internal movements, menu requirements): each is named by its kind.
+    local document = L.document_namer()
     for _, row in ipairs(L.rows(moves .. " and d>=" .. L.sql_date(first) .. " order by d,id")) do
         local kol, s = L.number(row.kol, 0) or 0, L.number(row.s, 0) or 0
-        card.moves[#card.moves + 1] = {d = row.d, doc = mat_document(L.integer(row.id) or 0), kol = kol, s = s}
+        local id = L.integer(row.id) or 0
+        card.moves[#card.moves + 1] = {d = row.d, doc = document(id) or ("Операция " .. id), kol = kol, s = s}
         card.closing.kol = card.closing.kol + kol
         card.closing.s = card.closing.s + s
     end
@@ -231,7 +224,7 @@ function L.mat_cards_page(code, title, with_sums, list, from, to, tn, branch)
                 cells[#cells + 1] = s
             end
             local open, close = bold and "<b>" or "", bold and "</b>" or ""
-            return "<tr><td>" .. open .. L.html(date) .. close .. "</td><td>" .. open .. L.html(doc) .. close
+            return "<tr><td nowrap>" .. open .. L.html(date) .. close .. "</td><td>" .. open .. L.html(doc) .. close
                 .. "</td><td align=right>" .. open .. table.concat(cells, close .. "</td><td align=right>" .. open)
                 .. close .. "</td></tr>"
         end
@@ -246,9 +239,14 @@ function L.mat_cards_page(code, title, with_sums, list, from, to, tn, branch)
         end
         lines[#lines + 1] = row(to, "Остаток на конец", "", "", "", "", L.quantity(card.closing.kol),
             L.money(card.closing.s), true)
-        local head = "<tr><th>Дата</th><th>Документ</th><th>Приход, кол.</th><th>Расход, кол.</th>"
-            .. (with_sums and "<th>Приход, руб.</th><th>Расход, руб.</th>" or "")
-            .. "<th>Остаток, кол.</th>" .. (with_sums and "<th>Остаток, руб.</th>" or "") .. "</tr>"
+        -- Widths adding up to the whole line, so the date keeps its line.
+        local figure = with_sums and "<th width=10%>" or "<th width=12%>"
+        local head = (with_sums and "<tr><th width=12%>Дата</th><th width=28%>"
+                or "<tr><th width=14%>Дата</th><th width=38%>")
+            .. "Документ</th>" .. figure .. "Приход, кол.</th>" .. figure
+            .. "Расход, кол.</th>"
+            .. (with_sums and (figure .. "Приход, руб.</th>" .. figure .. "Расход, руб.</th>") or "")
+            .. figure .. "Остаток, кол.</th>" .. (with_sums and (figure .. "Остаток, руб.</th>") or "") .. "</tr>"
         pages[#pages + 1] = "<h3 align=center>" .. L.html(title) .. "</h3>"
             .. "<p>Наименование: <u>" .. L.html(card.name) .. "</u> &nbsp; Код: <u>" .. L.html(card.item)
             .. "</u> &nbsp; Ед. изм.: <u>" .. L.html(card.unit) .. "</u> &nbsp; Счет: <u>" .. L.html(card.account)
@@ -256,7 +254,8 @@ function L.mat_cards_page(code, title, with_sums, list, from, to, tn, branch)
             .. "<p>Период: с " .. L.html(from) .. " по " .. L.html(to) .. "</p>"
             .. "<table border=1 cellspacing=0 cellpadding=3 width=100%>" .. head .. table.concat(lines) .. "</table>"
     end
-    return "<html><body>" .. L.form_code(code)
+    -- With the sums a card has eight columns: it goes across the sheet.
+    return L.page_start(with_sums) .. L.form_code(code)
         .. "<p>" .. L.html(db.constant("ORG_NAME")) .. "</p>"
         .. "<p>Материально ответственное лицо: <u>" .. L.html(mol.fio ~= "" and mol.fio or "все") .. "</u></p>"
         .. table.concat(pages, "<hr>")

@@ -4,6 +4,15 @@
 
 local L = Ledger
 
+-- The start of a page; `across` asks the report window to print it across
+-- the sheet (a form of many columns).
+function L.page_start(across)
+    if across then
+        return "<html><head><meta name=\"orientation\" content=\"landscape\"></head><body>"
+    end
+    return "<html><body>"
+end
+
 -- The box with the form's OKUD code in the top right corner of a page.
 function L.form_code(code)
     return "<table align=right cellpadding=0 cellspacing=0 border=0><tr><td align=right>"

@@ -63,6 +63,31 @@ local function existing_tables(names)
     return found
 end
 
+-- A namer of stored documents: a function of a document id answering its
+-- title and number ("Накладная по МЗ № 1") whatever kind wrote it, or nil
+-- when no kind holds the id. The kinds' tables are looked up once per namer.
+function L.document_namer()
+    local names = {}
+    for _, kind in ipairs(Ledger.document_kinds) do
+        names[#names + 1] = kind.table
+    end
+    local present = existing_tables(names)
+    return function(id)
+        local parts = {}
+        for _, kind in ipairs(Ledger.document_kinds) do
+            if present[kind.table] then
+                parts[#parts + 1] = string.format("select %s as title,cast(number as char) as num from %s where id=%d%s",
+                    kind.title, kind.table, id, kind.where and (" and (" .. kind.where .. ")") or "")
+            end
+        end
+        local row = #parts > 0 and L.row(table.concat(parts, " union all ")) or nil
+        if not row or L.text(row.title) == "" then
+            return nil
+        end
+        return L.text(row.title) .. " № " .. L.text(row.num)
+    end
+end
+
 -- One row per stored document: id, real_id, number, d0, d1 and the kind's columns.
 local function documents_union()
     local names = {}

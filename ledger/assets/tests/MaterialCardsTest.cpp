@@ -187,6 +187,38 @@ TEST_F(MaterialCards, TheCardsPrintTheTickedItemsOrTheCurrentOne)
     }
 }
 
+TEST_F(MaterialCards, TheCardNamesTheDocumentOfEachMovement)
+{
+    // The caretaker's item 2 moved this year by documents of several kinds;
+    // a posting whose document no kind holds keeps its bare id.
+    const struct {
+        int id;
+        const char* table;  // nullptr: no header row
+        const char* number;
+        const char* shown;
+    } cases[] = {
+        {910001, "ledmark_mat_nakl", "7", "Накладная по МЗ № 7"},
+        {910002, "ledmark_mat_mol_to_mol", "8", "Внутреннее перемещение МЗ № 8"},
+        {910003, "ledmark_mat_spis", "9", "Списание материалов № 9"},
+        {910004, nullptr, "", "Операция 910004"},
+    };
+    for (const auto& c : cases) {
+        for (const char* table : {"ledmark_mat_nakl", "ledmark_mat_mol_to_mol", "ledmark_mat_spis"})
+            Run(FormatText("delete from %s where id=%d", table, c.id));
+        if (c.table)
+            Run(FormatText("insert into %s (id, number, d, fil_id) values (%d, '%s', makedate(year(curdate()), 100), 1)",
+                           c.table, c.id, c.number));
+        WriteOff(c.id, "makedate(year(curdate()), 100)", "1", "36", 2, 3, 1, 47, 1);
+    }
+    CMatKuView* view = Open<CMatKuView>("mat_ku");
+    ASSERT_NE(view, nullptr);
+    view->m_grid.SetCurRow(RowOf(view->m_grid, 0, "2"));
+    afxtest::click(view, IDC_MK_PRINT_041);
+    const QString page = ReportPage();
+    for (const auto& c : cases)
+        EXPECT_TRUE(page.contains(QString::fromUtf8(c.shown))) << c.shown << "\n" << page.toStdString();
+}
+
 TEST_F(MaterialCards, AResponsiblePersonWithAQuoteIsRefusedBeforeAnyCall)
 {
     CMatKuView* view = Open<CMatKuView>("mat_ku");

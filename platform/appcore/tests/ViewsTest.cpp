@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -376,6 +377,40 @@ TEST_F(Views, FormReportOpensTheReportWindowAndSavesPdf)
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    // A page of many columns asks in its head to go across the sheet; the
+    // PDF saved from its window is then wider than tall, any other page not.
+    const struct {
+        const char* html;
+        bool across;
+    } pages[] = {
+        {"<html><head><meta name=\"orientation\" content=\"landscape\"></head><body>Опись</body></html>", true},
+        {"<HTML><HEAD><META NAME=\"orientation\" CONTENT=\"landscape\" /></HEAD><BODY>Опись</BODY></HTML>", true},
+        {"<html><body>Карточка: orientation landscape</body></html>", false},
+    };
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.html);
+        ASSERT_EQ(CHelpers::DisplayMessage(p.html, "Страница", 0, 9, "", -1, -1), 1);
+        auto* shown = coretest::ActiveView<CReportView>(program);
+        ASSERT_NE(shown, nullptr);
+        const QString sheet = dir.filePath("лист.pdf");
+        QFile::remove(sheet);
+        afxtest::InteractionScript save;
+        save.chooser(QStringLiteral("savefile"), [&](afxtest::DialogStep& d) {
+            d.request().answer = CString(sheet);
+            d.request().result = 1;
+        });
+        shown->GetPage()->findChild<QAction*>(QStringLiteral("pdf"))->trigger();
+        save.verify();
+        QFile file(sheet);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(file.readAll()));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_EQ(box.captured(1).toDouble() > box.captured(2).toDouble(), p.across);
+        shown->GetParentFrame()->SendMessage(WM_CLOSE);
+        Settle();
+    }
 
     afxtest::InteractionScript failing;
     failing.messageContaining(QStringLiteral("нет такого отчета"), IDOK);
