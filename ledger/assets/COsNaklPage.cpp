@@ -106,11 +106,15 @@ CString Parties(const COsNaklRecord& r)
 
 CString Items(const COsNaklRecord& r, double& total)
 {
+    // Widths of the whole line, the name the widest: on an upright sheet no
+    // caption or name is cut at an arbitrary letter.
     CString html = "<br><table width=100% border=1 cellspacing=0 cellpadding=2>"
-                   "<tr><th rowspan=2>Наименование материальных<br>ценностей, сорт, размер,<br>номенклатурный номер</th>"
-                   "<th rowspan=2>Единица<br>измере-<br>ния</th><th colspan=2>Бухгалтерская запись</th>"
-                   "<th colspan=2>Количество</th><th rowspan=2>Цена, руб.</th><th rowspan=2>Сумма, руб.</th></tr>"
-                   "<tr><th width=60>Д-т</th><th width=60>К-т</th><th>затре-<br>бовано</th><th>отпу-<br>щено</th></tr>"
+                   "<tr><th rowspan=2 width=30%>Наименование материальных<br>ценностей, сорт, размер,<br>"
+                   "номенклатурный номер</th><th rowspan=2 width=8%>Единица<br>измере-<br>ния</th>"
+                   "<th colspan=2>Бухгалтерская запись</th><th colspan=2>Количество</th>"
+                   "<th rowspan=2 width=10%>Цена, руб.</th><th rowspan=2 width=10%>Сумма, руб.</th></tr>"
+                   "<tr><th width=12%>Д-т</th><th width=12%>К-т</th><th width=9%>затре-<br>бовано</th>"
+                   "<th width=9%>отпу-<br>щено</th></tr>"
                    "<tr>";
     for (int n = 1; n <= 8; ++n)
         html += FormatText("<td align=center>%d</td>", n);

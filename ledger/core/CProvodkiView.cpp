@@ -1,6 +1,7 @@
 #include "CProvodkiView.h"
 
 #include "CHelpers.h"
+#include "FormTitle.h"
 #include "gridbase.h"
 #include "ledmark.h"
 #include "ndbcore.h"
@@ -81,6 +82,8 @@ void CProvodkiView::DoDataExchange(CDataExchange* pDX)
 void CProvodkiView::OnInitialUpdate()
 {
     CderivedFormview::OnInitialUpdate();
+    // The form's name is the one the menu opens it by; its window says what it is.
+    SetFormTitle(this, "Журнал проводок");
     SetUpGrid();
     PostMessage(WM_SIZE);
     PostMessage(WM_COMMAND, ID_REFRESH);

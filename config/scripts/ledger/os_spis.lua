@@ -75,7 +75,8 @@ function L.os_spis_act(code, title, id, card)
     local function amount(value)
         return "<td align=right>" .. (line and L.print_money(value) or "") .. "</td>"
     end
-    return L.asset_form_head(code, title, doc.num, doc.d)
+    -- Eight columns of figures: the act goes across the sheet.
+    return L.asset_form_head(code, title, doc.num, doc.d, true)
         .. "<p>Основание: <u>" .. L.html(doc.prik) .. "</u></p>"
         .. "<p>Причина списания: <u>" .. L.html(doc.prich) .. "</u></p>"
         .. "<table border=1 cellspacing=0 cellpadding=3 width=100%>"
