@@ -2,6 +2,7 @@
 # and views, menus, bars, drawing, property sheets, threads).
 set(AFX_FRAME_SOURCES
   app/AfxCommandLine.cpp
+  app/AfxQtCaptions.cpp
   app/AfxWinMain.cpp
   app/CWinApp.cpp
   app/CWinThread.cpp

@@ -1,5 +1,6 @@
 #include "app/AfxWinMain.h"
 #include "app/AfxCommandLine.h"
+#include "app/AfxQtCaptions.h"
 #include "app/CWinApp.h"
 #include "wnd/CWnd.h"
 #include <QApplication>
@@ -11,6 +12,8 @@ int AfxWinMain(int argc, char** argv)
     static int s_argc = argc;  // QApplication keeps a reference to it
     QApplication qapp(s_argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    // Qt's own windows (file and print dialogs) speak the interface's language.
+    AfxInstallQtCaptions();
     // Closing the last window is not the end: the main frame ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     AfxSetCommandLine(argc, argv);
