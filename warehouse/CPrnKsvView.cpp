@@ -191,16 +191,11 @@ CString CPrnKsvView::BuildReport() const
                    GetOtpD1(g_lYear, g_lMonth), GetOtpD2(g_lYear, g_lMonth), HtmlText(JoinCheckedNames(m_departments)),
                    HtmlText(JoinCheckedNames(m_statements)), HtmlText(JoinCheckedNames(m_groups)),
                    HtmlText(JoinCheckedNames(m_employees))),
-        "<table width=100% border=1 cellpadding=0 cellspacing=0><tr bgcolor=#CCCCFF><td width=60 align=center>"
-        "<b>н/п</b></td><td align=center><b>Наименование</b></td><td align=center width=70><b>Ед.изм.</b></td>"
-        "<td width=70 align=center><b>Выдано</b></td><td width=70 align=center><b>Возвр-но</b></td></tr>");
+        MaterialHead("<td width=70 align=center><b>Выдано</b></td><td width=70 align=center><b>Возвр-но</b></td>"));
     page.AddRows(ReportSql(), [](_RecordsetPtr& row) {
-        return FormatText("<td align=right>%s&nbsp;</td><td>&nbsp;%s</td><td align=right>%s&nbsp;</td><td "
-                          "align=right>%s&nbsp;</td><td align=right>%s&nbsp;</td>",
-                          SafeArayToString(row->GetCollect("id")), HtmlText(SafeArayToString(row->GetCollect("name"))),
-                          HtmlText(SafeArayToString(row->GetCollect("iei"))),
-                          ftoa(atof(SafeArayToString(row->GetCollect("rsx")))),
-                          ftoa(atof(SafeArayToString(row->GetCollect("prx")))));
+        return MaterialCells(row) + FormatText("<td align=right>%s&nbsp;</td><td align=right>%s&nbsp;</td>",
+                                               ftoa(atof(SafeArayToString(row->GetCollect("rsx")))),
+                                               ftoa(atof(SafeArayToString(row->GetCollect("prx")))));
     });
     return page.Html();
 }

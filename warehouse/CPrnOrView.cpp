@@ -159,11 +159,9 @@ void CPrnOrView::OnPrintReport()
                    "%s<br><b>с</b> %s <b>по</b> %s</td></tr><tr><td>",
                    HtmlText(JoinCheckedNames(m_departments)), HtmlText(JoinCheckedNames(m_statements)),
                    HtmlText(JoinCheckedNames(m_employees)), DMGtoStr(m_from), DMGtoStr(m_to)),
-        "<table width=100% border=1 cellpadding=0 cellspacing=0><tr bgcolor=#CCCCFF><td width=60 align=center>"
-        "<b>н/п</b></td><td align=center><b>Наименование</b></td><td align=center width=70><b>Ед.изм.</b></td>"
-        "<td width=70 align=center><b>Остаток<br>на нач<br>мес.</b></td><td width=70 align=center><b>Приход</b></td>"
-        "<td width=70 align=center><b>Расход</b></td><td width=70 align=center><b>Остаток<br>на<br>конец<br>мес."
-        "</b></td></tr>");
+        MaterialHead("<td width=70 align=center><b>Остаток<br>на нач<br>мес.</b></td><td width=70 align=center>"
+                     "<b>Приход</b></td><td width=70 align=center><b>Расход</b></td><td width=70 align=center>"
+                     "<b>Остаток<br>на<br>конец<br>мес.</b></td>"));
     // Seen from the employee: issues to him raise his holding, his returns and
     // the write-offs from him lower it. The six parts are added with
     // "union all", so an equal write-off and return both count.
@@ -190,12 +188,10 @@ void CPrnOrView::OnPrintReport()
         const double closing = opening - out + in;
         if (opening == 0 && in == 0 && out == 0 && closing == 0)
             return CString();
-        return FormatText("<td align=right>%s&nbsp;</td><td>&nbsp;%s</td><td align=right>%s&nbsp;</td><td "
-                          "align=right>%s&nbsp;</td><td align=right>%s&nbsp;</td><td align=right>%s&nbsp;</td><td "
-                          "align=right nowrap>%s&nbsp;</td>",
-                          SafeArayToString(row->GetCollect("id")), HtmlText(SafeArayToString(row->GetCollect("name"))),
-                          HtmlText(SafeArayToString(row->GetCollect("iei"))), FormatNumber1(opening, "-", 5), ftoa(in),
-                          ftoa(out), FormatNumber1(closing, "-", 5));
+        return MaterialCells(row) + FormatText("<td align=right>%s&nbsp;</td><td align=right>%s&nbsp;</td><td "
+                                               "align=right>%s&nbsp;</td><td align=right nowrap>%s&nbsp;</td>",
+                                               FormatNumber1(opening, "-", 5), ftoa(in), ftoa(out),
+                                               FormatNumber1(closing, "-", 5));
     });
     m_page = page.Html();
     CheckAll(m_employees, false);

@@ -176,21 +176,15 @@ void CPrnOrgView::OnPrintReport()
                    DMGtoStr(m_from), DMGtoStr(m_to), HtmlText(JoinCheckedNames(m_departments)),
                    HtmlText(JoinCheckedNames(m_statements)), HtmlText(JoinCheckedNames(m_groups)),
                    HtmlText(JoinCheckedNames(m_organisations))),
-        "<table width=100% border=1 cellpadding=0 cellspacing=0><tr bgcolor=#CCCCFF><td width=60 align=center>"
-        "<b>н/п</b></td><td align=center><b>Наименование</b></td><td align=center width=70><b>Ед.изм.</b></td>"
-        "<td width=70 align=center><b>Кол-во</b></td></tr>");
+        MaterialHead("<td width=70 align=center><b>Кол-во</b></td>"));
     page.AddRows(FormatText("select stovan_prx1.id,spr_stovan_mat.name,spr_ei.name as iei,sum(kol) as kol %s left "
                             "join spr_org on spr_org.id=org left join spr_ei on spr_ei.id=ei where stovan_prx0.d>=%s "
                             "and stovan_prx0.d<=%s %s %s %s %s group by stovan_prx1.id,spr_stovan_mat.name,"
                             "spr_ei.name order by stovan_prx1.id",
                             kLinesOfReceipts, from, to, OnReceipts(prd, "prd="), OnReceipts(nv, "nv="), gr, org),
                  [](_RecordsetPtr& row) {
-                     return FormatText("<td align=right>%s&nbsp;</td><td>&nbsp;%s</td><td align=right>%s&nbsp;</td>"
-                                       "<td align=right>%s&nbsp;</td>",
-                                       SafeArayToString(row->GetCollect("id")),
-                                       HtmlText(SafeArayToString(row->GetCollect("name"))),
-                                       HtmlText(SafeArayToString(row->GetCollect("iei"))),
-                                       Number(SafeArayToString(row->GetCollect("kol")), 0));
+                     return MaterialCells(row) + FormatText("<td align=right>%s&nbsp;</td>",
+                                                            Number(SafeArayToString(row->GetCollect("kol")), 0));
                  });
     m_page = page.Html();
     OnCancel();

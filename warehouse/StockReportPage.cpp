@@ -38,6 +38,20 @@ CString StockReportPage::Html() const
     return html + "</td></tr></table>";
 }
 
+CString MaterialHead(const CString& cells)
+{
+    return "<table width=100% border=1 cellpadding=0 cellspacing=0><tr bgcolor=#CCCCFF><td width=60 align=center>"
+           "<b>н/п</b></td><td align=center><b>Наименование</b></td><td align=center width=70><b>Ед.изм.</b></td>" +
+        cells + "</tr>";
+}
+
+CString MaterialCells(_RecordsetPtr& row)
+{
+    return FormatText("<td align=right>%s&nbsp;</td><td>&nbsp;%s</td><td align=right>%s&nbsp;</td>",
+                      SafeArayToString(row->GetCollect("id")), HtmlText(SafeArayToString(row->GetCollect("name"))),
+                      HtmlText(SafeArayToString(row->GetCollect("iei"))));
+}
+
 void ShowStockReport(const CString& html, const char* title, int landscape, int fontSize)
 {
     CHelpers::DisplayMessage(html, title, landscape, fontSize, "#f5f5FF", -1, -1);

@@ -39,6 +39,13 @@ private:
     bool m_incomplete = false;
 };
 
+// The data table's start of a report by materials: its head row with "н/п",
+// "Наименование" and "Ед.изм." followed by the report's own head cells.
+CString MaterialHead(const CString& cells);
+// The first cells of a material's row: its code, name and unit, read from the
+// record's fields "id", "name" and "iei".
+CString MaterialCells(_RecordsetPtr& row);
+
 // Shows a finished page in the report window, on the background "#f5f5FF":
 // `landscape` and the font size as the report needs them.
 void ShowStockReport(const CString& html, const char* title, int landscape, int fontSize);
