@@ -15,7 +15,7 @@ SET @doc = (SELECT last_id FROM system_doc_counter WHERE id = 1);
 
 INSERT INTO spr_osn_sr (name, code, fil_id, kol, first_price, ekr, sch, sch_iz, kbk_deb, kbk_kred, iznos_all, mol,
                         prd, vrasx, nach_izn, d_post, d_ekspl, norm_izn)
-VALUES ('Шкаф для одежды', '101360010', 1, 1.000, 9400.00, 310000, '110136310', '110436410', 2, 2, 0.00, 3, 1, 1, 0,
+VALUES ('Шкаф для одежды', '101360011', 1, 1.000, 9400.00, 310000, '110136310', '110436410', 2, 2, 0.00, 3, 1, 1, 0,
         MAKEDATE(@y - 1, 90), MAKEDATE(@y - 1, 90), 84);
 SET @wardrobe = LAST_INSERT_ID();
 

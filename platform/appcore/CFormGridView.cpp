@@ -40,7 +40,7 @@ void CFormGridView::OnInitialUpdate()
     PostMessage(WM_SIZE);
 }
 
-void CFormGridView::FillFromScript()
+void CFormGridView::FillFromScript(bool focus)
 {
     CderivedDocument* document = GetDocument();
     CString context = appcore::FormContext(GetDocumentName(), 0);
@@ -53,7 +53,7 @@ void CFormGridView::FillFromScript()
     if (!CHelpers::EXEC_GetFunctionValue(call, sql, context) || sql.IsEmpty())
         return;
     appcore::FillGridFromQuery(m_grid, sql, true);
-    FinishFill();
+    FinishFill(focus);
 }
 
 // A list the script fills shows a document saved elsewhere at once; the
@@ -61,19 +61,20 @@ void CFormGridView::FillFromScript()
 LRESULT CFormGridView::OnDocumentSaved(WPARAM, LPARAM)
 {
     const long row = m_grid.GetCurRow();
-    FillFromScript();
+    FillFromScript(false);
     if (row >= 0 && row < m_grid.GetNRows())
         m_grid.SetCurCell(0, row);
     return 0;
 }
 
-void CFormGridView::FinishFill()
+void CFormGridView::FinishFill(bool focus)
 {
     m_grid.SetReportType(4);
     m_grid.KeepRatio();
     if (m_grid.GetNRows() > 0 && m_grid.GetCurRow() < 0)
         m_grid.SetCurCell(0, 0);
-    m_grid.SetFocus0();
+    if (focus)
+        m_grid.SetFocus0();
 }
 
 void CFormGridView::OnSize(UINT nType, int cx, int cy)

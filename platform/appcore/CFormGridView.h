@@ -23,8 +23,10 @@ public:
     CCellwork m_grid;
 
     void OnInitialUpdate() override;
-    // After the fill: the grid becomes a read-only list and keeps its proportions.
-    void FinishFill();
+    // After the fill: the grid becomes a read-only list and keeps its proportions;
+    // `focus`: the grid takes the keyboard (a list that opens), not when a save
+    // elsewhere refreshed it, which would bring it up over the form in use.
+    void FinishFill(bool focus = true);
     // The answer of the current row, or the script's Choose of it; FALSE when
     // there is no row, or neither a target nor a script function.
     BOOL Choose();
@@ -38,7 +40,7 @@ protected:
     afx_msg LRESULT OnDocumentSaved(WPARAM wParam, LPARAM lParam);
 
 private:
-    void FillFromScript();
+    void FillFromScript(bool focus = true);
     BOOL ChooseInScript(const CString& firstCell);
 
     DECLARE_MESSAGE_MAP()

@@ -84,19 +84,24 @@ function L.asset_act_signatures(card)
 end
 
 -- The table of objects of an act: name, inventory number, account, quantity,
--- value, depreciation, useful life.
+-- value, depreciation, useful life. Nine columns fit the width of a page
+-- only in a smaller type, with the long words of the heads broken at their
+-- syllables and numbers kept on one line.
 function L.asset_act_table(assets)
+    local one_line = " style=\"white-space:nowrap\""
     local lines = {}
     for n, card in ipairs(assets) do
-        lines[#lines + 1] = string.format("<tr><td align=center>%d</td><td>%s</td><td align=center>%s</td>"
-            .. "<td align=center>%s</td><td align=right>%s</td><td align=right>%s</td><td align=right>%s</td>"
+        lines[#lines + 1] = string.format("<tr><td align=center>%d</td><td>%s</td><td align=center%s>%s</td>"
+            .. "<td align=center%s>%s</td><td align=right%s>%s</td><td align=right%s>%s</td><td align=right%s>%s</td>"
             .. "<td align=center>%s</td><td>%s</td></tr>",
-            n, L.html(card.name), L.html(card.code), L.html(GL_Printable(card.sch)), L.html(L.quantity(L.number(card.kol, 0))),
-            L.print_money(card.first_price), L.print_money(card.iznos_all), L.html(card.norm_izn), L.html(card.prd_name))
+            n, L.html(card.name), one_line, L.html(card.code), one_line, L.html(GL_Printable(card.sch)), one_line,
+            L.html(L.quantity(L.number(card.kol, 0))), one_line, L.print_money(card.first_price), one_line,
+            L.print_money(card.iznos_all), L.html(card.norm_izn), L.html(card.prd_name))
     end
-    return "<table border=1 cellspacing=0 cellpadding=3 width=100%>"
-        .. "<tr><th>№</th><th>Наименование объекта</th><th>Инвентарный номер</th><th>Счет</th><th>Количество</th>"
-        .. "<th>Первоначальная стоимость, руб.</th><th>Амортизация (износ), руб.</th>"
-        .. "<th>Срок полезного использования, мес.</th><th>Подразделение</th></tr>"
+    return "<table border=1 cellspacing=0 cellpadding=2 width=100% style=\"font-size:8pt\">"
+        .. "<tr><th width=4%>№</th><th width=15%>Наимено&shy;вание объекта</th><th width=11%>Инвентар&shy;ный номер</th>"
+        .. "<th width=12%>Счет</th><th width=8%>Коли&shy;чество</th>"
+        .. "<th width=11%>Первона&shy;чальная стои&shy;мость, руб.</th><th width=11%>Аморти&shy;зация (износ), руб.</th>"
+        .. "<th width=11%>Срок полез&shy;ного исполь&shy;зования, мес.</th><th width=17%>Подраз&shy;деление</th></tr>"
         .. table.concat(lines) .. "</table>"
 end

@@ -207,6 +207,11 @@ TEST_F(OsPokupView, EachAssetIsPostedAsTheBoxesAndItsCardAsk)
 
 TEST_F(OsPokupView, SavedWithItsBookRowWhichOpensAfterwardsAndUpdatedOnAReSave)
 {
+    // A list open beside the purchase, refreshed by the save: the received invoice comes up over it, not
+    // behind it.
+    ASSERT_EQ(CHelpers::FN_OpenDocument0("СписокДогМатОтв", 0, nullptr), 1);
+    CMDIChildWnd* other = frame->MDIGetActive();
+    ASSERT_NE(other, nullptr);
     COsPokupView* view = OpenNew();
     ASSERT_NE(view, nullptr);
     Header(view);
@@ -278,6 +283,8 @@ TEST_F(OsPokupView, SavedWithItsBookRowWhichOpensAfterwardsAndUpdatedOnAReSave)
         reopened->GetParentFrame()->SendMessage(WM_CLOSE);
         Settle();
     }
+    other->SendMessage(WM_CLOSE);
+    Settle();
 }
 
 TEST_F(OsPokupView, ASaveThatFailsChangesNothing)
