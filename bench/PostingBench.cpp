@@ -1,5 +1,7 @@
 #include "PostingBench.h"
 
+#include <ndbcore.h>
+
 #include <chrono>
 
 double TimedSeconds(const std::function<bool()>& body, bool& ok)
@@ -15,7 +17,25 @@ std::vector<std::string> RawDocumentStatements(const CString& headerSql, long id
     std::vector<std::string> statements{headerSql.ToStdString()};
     CString batch;
     nledmark::AppendPostingStatements(id, date, branch, postings, batch);
-    for (const QString& line : batch.ToQString().split('\n', Qt::SkipEmptyParts))
-        statements.push_back(line.toStdString());
+    AppendStatementLines(batch, statements);
     return statements;
+}
+
+void AppendStatementLines(const CString& sql, std::vector<std::string>& statements)
+{
+    for (const QString& line : sql.ToQString().split('\n', Qt::SkipEmptyParts))
+        statements.push_back(line.toStdString());
+}
+
+CString StoredPostingInserts(long above, long asId)
+{
+    return ExecuteString(FormatText(
+        "select group_concat(concat('insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,"
+        "deb_sb3,kbk_deb,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,kred_sb3,kbk_kred,kol,s,prim,fil_id) values (%ld,',"
+        "npp,',''',d,''',''',deb0,''',''',deb1,''',''',deb2,''',''',deb3,''',',quote(deb_sb1),',',quote(deb_sb2),',',"
+        "quote(deb_sb3),',',coalesce(kbk_deb,'null'),',''',kred0,''',''',kred1,''',''',kred2,''',''',kred3,''',',"
+        "quote(kred_sb1),',',quote(kred_sb2),',',quote(kred_sb3),',',coalesce(kbk_kred,'null'),',',"
+        "coalesce(kol,'null'),',',s,',',quote(prim),',',fil_id,')') separator '\\n') as str from ledmark_provodki "
+        "where id>%ld",
+        asId, above));
 }

@@ -76,21 +76,13 @@ void FillPurchase(COsPokupView* view)
 std::vector<std::string> RawStatements(long realId)
 {
     std::vector<std::string> statements;
-    auto add = [&](const CString& sql) {
-        for (const QString& line : sql.ToQString().split('\n', Qt::SkipEmptyParts))
-            statements.push_back(line.toStdString());
-    };
-    add(FormatText("insert into ledmark_os_pokup (sfp_id,id,number,d,kred,prim,s,sb1,sb2,sb3,icn,grid,b106,bnds,nds,"
+    AppendStatementLines(
+        FormatText("insert into ledmark_os_pokup (sfp_id,id,number,d,kred,prim,s,sb1,sb2,sb3,icn,grid,b106,bnds,nds,"
                    "nds_st,fil_id,kbk_kred,m0,d0,b501) select sfp_id,900000,number,d,kred,prim,s,sb1,sb2,sb3,icn,grid,"
                    "b106,bnds,nds,nds_st,fil_id,kbk_kred,m0,d0,b501 from ledmark_os_pokup where real_id=%d",
-                   realId));
-    add(ExecuteString("select group_concat(concat('insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,"
-                      "deb_sb2,deb_sb3,kbk_deb,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,kred_sb3,kbk_kred,kol,s,prim,"
-                      "fil_id) values (900000,',npp,',''',d,''',''',deb0,''',''',deb1,''',''',deb2,''',''',deb3,''',',"
-                      "quote(deb_sb1),',',quote(deb_sb2),',',quote(deb_sb3),',',coalesce(kbk_deb,'null'),',''',kred0,"
-                      "''',''',kred1,''',''',kred2,''',''',kred3,''',',quote(kred_sb1),',',quote(kred_sb2),',',"
-                      "quote(kred_sb3),',',coalesce(kbk_kred,'null'),',',coalesce(kol,'null'),',',s,',',"
-                      "quote(prim),',',fil_id,')') separator '\\n') as str from ledmark_provodki where id>100000"));
+                   realId),
+        statements);
+    AppendStatementLines(StoredPostingInserts(100000, 900000), statements);
     return statements;
 }
 

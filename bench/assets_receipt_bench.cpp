@@ -85,34 +85,25 @@ void FillReceipt(CMatPrixView* view)
     }
 }
 
-CString Text(const char* sql)
-{
-    return ExecuteString(sql);
-}
-
 // The header, the lines and the postings of the saved receipt as statements.
 std::vector<std::string> RawStatements(long realId)
 {
     std::vector<std::string> statements;
-    auto add = [&](const CString& sql) {
-        for (const QString& line : sql.ToQString().split('\n', Qt::SkipEmptyParts))
-            statements.push_back(line.toStdString());
-    };
-    add(FormatText("insert into ledmark_mat_prix (b106,sfp_id,id,number,d,sch_deb,sch_kred,tn,prim,s,sb1,sb2,sb3,"
+    AppendStatementLines(
+        FormatText("insert into ledmark_mat_prix (b106,sfp_id,id,number,d,sch_deb,sch_kred,tn,prim,s,sb1,sb2,sb3,"
                    "bnds,nds,nds_st,kbk_deb,kbk_kred,fil_id,m0,d0,b501) select b106,sfp_id,900000,number,d,sch_deb,"
                    "sch_kred,tn,prim,s,sb1,sb2,sb3,bnds,nds,nds_st,kbk_deb,kbk_kred,fil_id,m0,d0,b501 from "
                    "ledmark_mat_prix where real_id=%d",
-                   realId));
-    add(Text(FormatText("select concat('insert into ledmark_mat_prix1 (real_id,id,kol1,sum1,kol,price,s,kol2,sum2,ekr) "
-                        "values ',group_concat(concat('(0,',id,',',kol1,',',sum1,',',kol,',',price,',',s,',',kol2,',',"
-                        "sum2,',',ekr,')'))) as str from ledmark_mat_prix1 where real_id=%d",
-                        realId)));
-    add(Text("select group_concat(concat('insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,deb_sb2,"
-             "deb_sb3,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,kred_sb3,kol,s,fil_id) values (900000,',npp,',''',d,"
-             "''',''',deb0,''',''',deb1,''',''',deb2,''',''',deb3,''',',quote(deb_sb1),',',quote(deb_sb2),',',"
-             "quote(deb_sb3),',''',kred0,''',''',kred1,''',''',kred2,''',''',kred3,''',',quote(kred_sb1),',',"
-             "quote(kred_sb2),',',quote(kred_sb3),',',coalesce(kol,'null'),',',s,',',fil_id,')') separator '\\n') "
-             "as str from ledmark_provodki where id>100000"));
+                   realId),
+        statements);
+    AppendStatementLines(
+        ExecuteString(FormatText(
+            "select concat('insert into ledmark_mat_prix1 (real_id,id,kol1,sum1,kol,price,s,kol2,sum2,ekr) "
+            "values ',group_concat(concat('(0,',id,',',kol1,',',sum1,',',kol,',',price,',',s,',',kol2,',',"
+            "sum2,',',ekr,')'))) as str from ledmark_mat_prix1 where real_id=%d",
+            realId)),
+        statements);
+    AppendStatementLines(StoredPostingInserts(100000, 900000), statements);
     return statements;
 }
 
