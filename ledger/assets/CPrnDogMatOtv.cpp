@@ -2,7 +2,6 @@
 // save. Its print is the base's "prn(real_id)" (-1 while unsaved).
 #include "CPrnDogMatOtv.h"
 
-#include "FormTitle.h"
 #include "LineCells.h"
 #include "gridbase.h"
 #include "ledmark.h"
@@ -42,7 +41,6 @@ void CPrnDogMatOtv::DoDataExchange(CDataExchange* pDX)
 void CPrnDogMatOtv::SetSql()
 {
     CWaitCursor wait;
-    SetFormTitle(this, "Договор о полной материальной ответственности");
     CDogMatOtvRecord record;
     if (GetRealId() == -1) {
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());

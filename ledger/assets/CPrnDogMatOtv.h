@@ -26,6 +26,7 @@ public:
     CderivedEdit m_editNumber, m_editDate, m_editTn, m_editJob, m_editTxt, m_editPrim;
 
 protected:
+    const char* FormName() const override { return "Договор о полной материальной ответственности"; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL ValidateDocument() override;
     CString DocumentDate() const override { return m_record.date; }

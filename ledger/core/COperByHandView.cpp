@@ -1,5 +1,6 @@
 // The manual operation form: construction, loading and the checks of a save.
 #include "COperByHandView.h"
+#include "FormTitle.h"
 
 #include "gridbase.h"
 #include "ledmark.h"
@@ -55,6 +56,7 @@ void COperByHandView::DoDataExchange(CDataExchange* pDX)
 void COperByHandView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    SetFormTitle(this, "Операция вручную");
     m_grid.SetNRows(kInitialRows);
     PostMessage(WM_SIZE);
     m_grid.KeepRatio();

@@ -1,6 +1,7 @@
 // Budget assignments and limits: construction, loading, the account defaults
 // and the economic-code rows.
 #include "CBudgAsegView.h"
+#include "FormTitle.h"
 
 #include "CHelpers.h"
 #include "CodeRows.h"
@@ -57,6 +58,7 @@ void CBudgAsegView::DoDataExchange(CDataExchange* pDX)
 void CBudgAsegView::OnInitialUpdate()
 {
     CBudgetDocView::OnInitialUpdate();
+    SetFormTitle(this, "Бюджетные ассигнования и лимиты");
     for (const char* kind : kKinds)
         m_comboKind.AddString(kind);
     for (const char* source : kSources)

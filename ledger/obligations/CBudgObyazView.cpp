@@ -1,5 +1,6 @@
 // The budget obligation: construction, loading and the choosers.
 #include "CBudgObyazView.h"
+#include "FormTitle.h"
 
 #include "CHelpers.h"
 #include "FormLayout.h"
@@ -54,6 +55,7 @@ void CBudgObyazView::DoDataExchange(CDataExchange* pDX)
 void CBudgObyazView::OnInitialUpdate()
 {
     CBudgetDocView::OnInitialUpdate();
+    SetFormTitle(this, "Бюджетное обязательство");
     PostMessage(WM_SIZE);
     SetSql();
     m_grid.KeepRatio();

@@ -1,6 +1,7 @@
 // The contract breakdown: construction, loading, the contract's details and
 // the lines.
 #include "CBudgRasshView.h"
+#include "FormTitle.h"
 
 #include "CHelpers.h"
 #include "FormLayout.h"
@@ -60,6 +61,7 @@ void CBudgRasshView::DoDataExchange(CDataExchange* pDX)
 void CBudgRasshView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    SetFormTitle(this, "Расшифровка к договору");
     PostMessage(WM_SIZE);
     SetSql();
 }

@@ -1,6 +1,7 @@
 // The budget request: construction, loading, the accounts with their
 // analytic rows, and the indicators.
 #include "CBudgZayavView.h"
+#include "FormTitle.h"
 
 #include "AnalyticRows.h"
 #include "CHelpers.h"
@@ -106,6 +107,7 @@ void CBudgZayavView::DoDataExchange(CDataExchange* pDX)
 void CBudgZayavView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    SetFormTitle(this, "Бюджетная заявка");
     m_grid.SetColButton(ZAYAV_NAME, 0);
     SetSql();
     m_grid.KeepRatio();

@@ -1,6 +1,7 @@
 // The advance report: construction, loading, the two pages, the person and
 // the earlier report.
 #include "CAvansOtchView.h"
+#include "FormTitle.h"
 
 #include "AvansLookups.h"
 #include "CHelpers.h"
@@ -96,6 +97,7 @@ void CAvansOtchView::DoDataExchange(CDataExchange* pDX)
 void CAvansOtchView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    SetFormTitle(this, "Авансовый отчет");
     ResizeParentToFit(FALSE);
     m_grid.SetNRows(kLines);
     m_received.SetNRows(kReceivedRows);

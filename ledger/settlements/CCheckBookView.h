@@ -30,6 +30,7 @@ public:
         m_editLast, m_editPrim;
 
 protected:
+    const char* FormName() const override { return "Заявление на получение чековых книжек"; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL ValidateDocument() override;
     CString DocumentDate() const override { return m_record.date; }

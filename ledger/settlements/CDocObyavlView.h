@@ -28,6 +28,7 @@ public:
         m_editPrim;
 
 protected:
+    const char* FormName() const override { return "Объявление на взнос наличными"; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL ValidateDocument() override;
     CString DocumentDate() const override { return m_record.date; }

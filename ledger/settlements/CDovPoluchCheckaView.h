@@ -31,6 +31,7 @@ public:
         m_editChequeDate, m_editPrim;
 
 protected:
+    const char* FormName() const override { return "Доверенность на получение чека"; }
     void DoDataExchange(CDataExchange* pDX) override;
     void PrepareForm() override;
     BOOL ValidateDocument() override;

@@ -33,6 +33,7 @@ public:
     int m_r = 1;
 
 protected:
+    const char* FormName() const override { return "Доверенность на получение ТМЦ"; }
     void DoDataExchange(CDataExchange* pDX) override;
     void PrepareForm() override;
     BOOL ValidateDocument() override;

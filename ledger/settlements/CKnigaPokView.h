@@ -24,6 +24,7 @@ public:
     CderivedEdit m_editAccepted, m_editGtd;
 
 protected:
+    const char* FormName() const override { return "Запись книги покупок"; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL ValidateDocument() override;
     CString DocumentDate() const override { return m_record.accepted; }

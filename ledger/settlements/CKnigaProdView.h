@@ -23,6 +23,7 @@ public:
     CderivedEdit m_editDate;
 
 protected:
+    const char* FormName() const override { return "Запись книги продаж"; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL ValidateDocument() override;
     CString DocumentDate() const override { return m_record.date; }

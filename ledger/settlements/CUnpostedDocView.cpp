@@ -1,4 +1,5 @@
 #include "CUnpostedDocView.h"
+#include "FormTitle.h"
 
 #include "SettlementCommands.h"
 #include "SharedCommands.h"
@@ -21,6 +22,7 @@ CUnpostedDocView::~CUnpostedDocView() = default;
 void CUnpostedDocView::OnInitialUpdate()
 {
     CPostingDocView::OnInitialUpdate();
+    SetFormTitle(this, FormName());
     PrepareForm();
     ResizeParentToFit(FALSE);
     SetSql();

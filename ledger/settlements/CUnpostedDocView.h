@@ -28,6 +28,8 @@ protected:
     explicit CUnpostedDocView(UINT nIDTemplate);
     ~CUnpostedDocView() override;
 
+    // The form's own name, its caption when the opener gave none.
+    virtual const char* FormName() const = 0;
     // What the form sets up before its first load (grid rows, proportions).
     virtual void PrepareForm() {}
     UINT NumberFieldId() const override { return kDocNumberId; }
