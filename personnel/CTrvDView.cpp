@@ -6,7 +6,6 @@
 #include "ndbcore.h"
 #include "res/resource.h"
 
-#include <array>
 #include <vector>
 
 namespace nperso {
@@ -131,24 +130,19 @@ void CTrvDView::Fill()
 void CTrvDView::LoadRows(const CString& day, long prd)
 {
     CWaitCursor wait;
-    std::vector<std::array<CString, 5>> rows;
+    std::vector<std::vector<CString>> rows;
     // A failing query is reported; the rows read before it are shown.
     ForEachRow(TrvDaySql(day, prd, GetOtpD1(g_lYear, g_lMonth)), [&rows](_RecordsetPtr& row) {
-        std::array<CString, 5> cells;
+        std::vector<CString> cells(MARK + 1);
         for (long col = KEY; col <= MARK; ++col)
             cells[col] = SafeArayToString(row->GetCollect(col));
-        rows.push_back(cells);
+        rows.push_back(std::move(cells));
     });
+    const bool any = !rows.empty();
     m_grid.SetFillingGrid(1);
-    m_grid.SetNRows(0);
-    m_grid.SetNRows(long(rows.size()));
-    for (long row = 0; row < long(rows.size()); ++row) {
-        for (long col = KEY; col <= MARK; ++col)
-            m_grid.SetCellValue(col, row, rows[row][col]);
-        m_marks.SetStored(row, rows[row][MARK]);
-    }
+    m_marks.Fill(std::move(rows));
     m_grid.SetFillingGrid(0);
-    if (!rows.empty())
+    if (any)
         m_grid.SetCurCell(MARK, 0);
     GetDocument()->SetModifiedFlag(FALSE);
     m_grid.Invalidate();

@@ -28,6 +28,11 @@ CString NormalisedMark(const CString& typed)
     return FormatNumber(atof(mark), "", 2);
 }
 
+CString ShownMark(const CString& text)
+{
+    return BeginsWithDigit(text) ? NormalisedMark(text) : text;
+}
+
 BOOL IsMarkCode(const CString& text)
 {
     return ExecuteCount("select count(*) as cnt from uo where id=" + NullStr(text)) > 0;
@@ -74,11 +79,11 @@ BOOL MarkColumn::TakeChosenFrom(CWnd* view, int codeEdit)
 
 void MarkColumn::Changed(short col, CString* text) const
 {
-    if (col == m_column && BeginsWithDigit(*text)) {
-        const CString mark = NormalisedMark(*text);
-        if (mark != *text)
-            *text = mark;
-    }
+    if (col != m_column)
+        return;
+    const CString mark = ShownMark(*text);
+    if (mark != *text)
+        *text = mark;
 }
 
 BOOL MarkColumn::Edited(short col, short row, CString* text)
@@ -95,6 +100,20 @@ BOOL MarkColumn::Edited(short col, short row, CString* text)
     *text = mark;
     m_last = mark;
     return TRUE;
+}
+
+void MarkColumn::Fill(std::vector<std::vector<CString>> rows)
+{
+    std::vector<_variant_t> stored(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        std::vector<CString>& cells = rows[row];
+        if (cells.size() <= static_cast<std::size_t>(m_column))
+            cells.resize(static_cast<std::size_t>(m_column) + 1);
+        CString& mark = cells[static_cast<std::size_t>(m_column)];
+        stored[row] = _variant_t(mark.ToQString());
+        mark = ShownMark(mark);
+    }
+    m_grid.SetRows(rows, stored);
 }
 
 void MarkColumn::SetStored(long row, const CString& mark)

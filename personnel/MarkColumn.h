@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace nperso {
 
@@ -19,6 +20,9 @@ namespace nperso {
 // read with "," or "." as the decimal point and written with "." and two
 // decimals; any other text is kept, blanks around it dropped.
 CString NormalisedMark(const CString& typed);
+// What the mark cell shows of a text set into it: a number normalised, any
+// other text as it is.
+CString ShownMark(const CString& text);
 // TRUE when the text is the code of a row of the marks book "uo".
 BOOL IsMarkCode(const CString& text);
 
@@ -45,6 +49,11 @@ public:
     // TRUE when the mark was taken (the sheet then holds unsaved marks).
     BOOL Edited(short col, short row, CString* text);
 
+    // Fills the grid with `rows` at once (their cells column by column, the
+    // mark in this column as stored): each row shows its mark as a mark set
+    // by the program is shown (event 8 is not raised for a fill) and keeps
+    // the stored one beside it.
+    void Fill(std::vector<std::vector<CString>> rows);
     // The mark of the row as stored, kept beside the row.
     void SetStored(long row, const CString& mark);
     // TRUE when the row's mark differs from the stored one.

@@ -216,6 +216,48 @@ TEST_F(TrvSheet, MarksAreStoredAsNumbersWithTwoDecimalsOrAsCodes)
     EXPECT_EQ(StoredCount("26", "2", nextWorkday), 1) << "another day of the assignment is kept";
 }
 
+// Marks as other programs may have stored them are shown as a mark set into
+// the cell is (a number with "." and two decimals, a code as it is), every row
+// of the query with its texts, and the filled sheet holds nothing unsaved.
+TEST_F(TrvSheet, TheFillShowsEveryRowWithItsMarkAsASetMarkIsShown)
+{
+    struct Case {
+        const char* key;
+        const char* stored;  // nullptr: no row of the day
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"1.1", "8", "8.00"}, {"3.1", "7,5", "7.50"}, {"11.1", "ф", "ф"}, {"12.1", nullptr, ""}, {"26.1", "к", "к"},
+    };
+    const CString day = ChangeDateUS0(workday, 0);
+    for (const Case& c : cases) {
+        const QString key = QString::fromUtf8(c.key);
+        const CString tn(key.section('.', 0, 0)), npp(key.section('.', 1, 1));
+        Run(FormatText("delete from perso_trv where tn=%s and npp=%s and d=%s", tn, npp, day));
+        if (c.stored)
+            Run(FormatText("insert into perso_trv (tn, npp, d, t) values (%s, %s, %s, '%s')", tn, npp, day, c.stored));
+    }
+    auto* view = OpenDay();
+    ASSERT_NE(view, nullptr);
+    view->SetDlgItemText(IDC_TRV_DAY, workday);
+    Choose(view, "Администрация");
+    for (const Case& c : cases)
+        EXPECT_EQ(view->m_grid.GetCellValue(4, RowOf(view, c.key)), CString(c.shown)) << c.key;
+    EXPECT_EQ(view->GetDocument()->IsModified(), FALSE);
+    QStringList read, shown;
+    ForEachRow(TrvDaySql(workday, long(view->m_prd.GetItemData(view->m_prd.GetCurSel())), first),
+               [&read](_RecordsetPtr& row) {
+                   for (long col = 0; col < 4; ++col)
+                       read << SafeArayToString(row->GetCollect(col)).ToQString();
+               });
+    for (long row = 0; row < view->m_grid.GetNRows(); ++row)
+        for (long col = 0; col < 4; ++col)
+            shown << view->m_grid.GetCellValue(col, row).ToQString();
+    EXPECT_EQ(shown, read);
+    EXPECT_EQ(view->m_grid.GetCurRow(), 0);
+    EXPECT_EQ(view->m_grid.GetCurCol(), 4);
+}
+
 TEST_F(TrvSheet, TheChooserPutsTheCodeIntoItsRowAgainAndAgain)
 {
     auto* view = OpenDay();

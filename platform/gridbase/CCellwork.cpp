@@ -58,6 +58,22 @@ void CCellwork::SetCellValue(long col, long row, LPCTSTR text)
         v->setCellText((int)col, (int)row, AfxQ(text));
 }
 
+void CCellwork::SetRows(const std::vector<std::vector<CString>>& cells, const std::vector<_variant_t>& data)
+{
+    CellworkView* v = View();
+    if (!v)
+        return;
+    std::vector<gridbase::CellworkRow> rows(cells.size());
+    for (std::size_t r = 0; r < cells.size(); ++r) {
+        rows[r].cells.reserve(cells[r].size());
+        for (const CString& text : cells[r])
+            rows[r].cells.push_back(text.ToQString());
+        if (r < data.size())
+            rows[r].data = data[r];
+    }
+    v->setRows(std::move(rows));
+}
+
 void CCellwork::RowInsert(long row)
 {
     if (CellworkView* v = View())

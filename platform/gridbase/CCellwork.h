@@ -64,6 +64,8 @@
 #include "afx.h"
 #include "ado.h"
 
+#include <vector>
+
 namespace gridbase {
 class CellworkView;
 }
@@ -81,6 +83,13 @@ public:
     void SetNCols(long cols);
     CString GetCellValue(long col, long row) const;
     void SetCellValue(long col, long row, LPCTSTR text);
+    // Replaces all rows at once, for a fill: row r shows the texts `cells[r]`
+    // (column 0 on; a shorter row leaves the rest empty) and keeps the value
+    // `data[r]` where one is given. Like a change of the row count it raises
+    // no event, 8 included: the texts are shown as given. One change of the
+    // grid however many rows, where SetNRows and SetCellValue make one per
+    // cell; there is no current cell afterwards.
+    void SetRows(const std::vector<std::vector<CString>>& cells, const std::vector<_variant_t>& data = {});
     // Inserts an empty row before `row` (GetNRows() appends one).
     void RowInsert(long row);
     void RowRemove(long row);

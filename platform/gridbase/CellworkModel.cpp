@@ -155,6 +155,20 @@ void CellworkModel::setRowCount(int n)
     }
 }
 
+void CellworkModel::replaceRows(std::vector<CellworkRow> rows)
+{
+    setRowCount(0);
+    for (CellworkRow& r : rows) {
+        if (r.cells.size() > static_cast<std::size_t>(cols()))
+            r.cells.resize(static_cast<std::size_t>(cols()));
+    }
+    if (rows.empty())
+        return;
+    beginInsertRows(QModelIndex(), 0, static_cast<int>(rows.size()) - 1);
+    m_rows = std::move(rows);
+    endInsertRows();
+}
+
 void CellworkModel::setColCount(int n)
 {
     n = std::max(0, n);

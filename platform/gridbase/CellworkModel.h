@@ -81,6 +81,9 @@ public:
     int cols() const { return static_cast<int>(m_cols.size()); }
 
     void setRowCount(int n);
+    // Puts `rows` in place of all rows: the old rows go and the new ones come
+    // in one change each (the columns and their widths stay as they are).
+    void replaceRows(std::vector<CellworkRow> rows);
     void setColCount(int n);
     void insertRowAt(int row);
     void removeRowAt(int row);

@@ -87,6 +87,18 @@ void CellworkView::setRowCount(int n)
     m_model->setRowCount(n);
 }
 
+void CellworkView::setRows(std::vector<CellworkRow> rows)
+{
+    if (editing())
+        closeEditorQuietly();
+    for (CellworkRow& r : rows) {
+        for (QString& text : r.cells)
+            text = CleanCellText(text);
+    }
+    QuietCurrent quiet(m_quietCurrent);
+    m_model->replaceRows(std::move(rows));
+}
+
 void CellworkView::setColCount(int n)
 {
     if (editing())

@@ -23,6 +23,7 @@ namespace gridbase {
 class CellworkModel;
 class CellworkDelegate;
 class CellworkRowHeader;
+struct CellworkRow;
 
 // The grid's event numbers (the forms' event sink maps use them).
 enum CellworkEvent : long {
@@ -47,6 +48,9 @@ public:
     // Content. A cell set with events raises 8 when its text changes.
     void setCellText(int col, int row, const QString& text, bool events = true);
     void setRowCount(int n);
+    // Puts `rows` in place of all rows at once, raising no event (as a change
+    // of the row count does); their texts are shown as given.
+    void setRows(std::vector<CellworkRow> rows);
     void setColCount(int n);
     void insertRow(int row);
     void removeRow(int row);

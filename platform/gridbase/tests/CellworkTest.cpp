@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -203,6 +204,63 @@ TEST(CellworkTest, ProgramWritesRaiseCellChangedOnceAndTakeTheHandlersText)
     EXPECT_EQ(form.take(), QStringList({ "3 1,1 ", "9 1,1 0 касса", "8 1,1 касса" }))
         << "the focus leaving the grid keeps the edit";
     EXPECT_EQ(grid.GetCellValue(1, 1), CString("КАССА"));
+}
+
+// A form's fill puts all its rows in at once: the texts as given, the rows'
+// values, one change of the model, no event; an edit in progress is dropped,
+// the columns keep their widths and hidden ones stay hidden, and what the
+// user types afterwards raises its events as before.
+TEST(CellworkTest, AFillReplacesEveryRowAtOnceAndRaisesNothing)
+{
+    GridForm form;
+    form.open();
+    CCellwork& grid = form.m_grid;
+    QTableView* view = table(form);
+    grid.SetRowData(2, _variant_t(5L));
+    grid.SetBCheck(2, 1);
+    grid.SetCurCell(1, 0);
+    form.type(QStringLiteral("не записано"));
+    ASSERT_NE(form.editor(), nullptr);
+    const int width = view->columnWidth(1);
+    form.take();
+    QSignalSpy inserted(view->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(view->model(), &QAbstractItemModel::dataChanged);
+
+    grid.SetRows({{"001", "Бумага", "12.50"},
+                  {"002", CString("Тонер") + GetDelimiter() + "с" + GetDelimiter0() + "краской"},
+                  {"003", "Картридж", "1.00", "", "", "", "", "лишняя", "ячейка"},
+                  {}},
+                 {_variant_t(10L), _variant_t(20L)});
+    EXPECT_TRUE(form.take().isEmpty()) << "a fill raises no event";
+    EXPECT_EQ(form.editor(), nullptr);
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(changed.count(), 0);
+    ASSERT_EQ(grid.GetNRows(), 4);
+    EXPECT_EQ(grid.GetCellValue(1, 0), CString("Бумага")) << "the edit in progress is dropped";
+    EXPECT_EQ(grid.GetCellValue(2, 0), CString("12.50"));
+    EXPECT_EQ(grid.GetCellValue(1, 1), CString("Тонер с краской")) << "the grid's delimiters never stand in a cell";
+    EXPECT_EQ(grid.GetCellValue(2, 1), CString("")) << "a shorter row leaves the rest empty";
+    EXPECT_EQ(grid.GetCellValue(6, 2), CString(""));
+    EXPECT_EQ(view->model()->index(2, 1).data().toString(), QStringLiteral("Картридж"));
+    EXPECT_EQ(grid.GetCellValue(0, 3), CString(""));
+    EXPECT_EQ(grid.GetRowData(0).lVal, 10);
+    EXPECT_EQ(grid.GetRowData(1).lVal, 20);
+    EXPECT_EQ(grid.GetRowData(2).vt, VT_EMPTY) << "the old rows' values go with them";
+    EXPECT_EQ(grid.GetBCheck(2), 0);
+    EXPECT_EQ(grid.GetNCols(), 7);
+    EXPECT_TRUE(view->isColumnHidden(5));
+    EXPECT_EQ(view->columnWidth(1), width);
+
+    grid.SetRows({{"004", "Скрепки"}});
+    EXPECT_EQ(grid.GetNRows(), 1);
+    EXPECT_EQ(grid.GetCellValue(1, 0), CString("Скрепки"));
+    grid.SetCurCell(1, 0);
+    form.take();
+    form.type(QStringLiteral("Кнопки"));
+    form.press(Qt::Key_Return);
+    EXPECT_EQ(form.take().mid(0, 3), QStringList({"3 1,0 Скрепки", "9 1,0 13 Кнопки", "8 1,0 Кнопки"}));
+    grid.SetRows({});
+    EXPECT_EQ(grid.GetNRows(), 0);
 }
 
 TEST(CellworkTest, CheckMarksByClickAndSpace)
