@@ -11,14 +11,9 @@
 
 namespace nledmark {
 
-// The filter of the asset list; the responsible person and the source reach
-// SQL only as numbers.
-struct OsCardFilter {
-    CString periodEnd;  // dd.mm.yyyy
-    long branch = -2;   // -2: all branches
-    int source = 0;     // 0: all sources
-    long tn = 0;        // 0: every responsible person
-};
+// The filter of the asset list is the material cards' own (period end, branch,
+// source, responsible person); the person and the source reach SQL only as numbers.
+using OsCardFilter = MatCardFilter;
 
 // The assets posted to or from 101 up to the period end under the filter,
 // columns code, sb, imat, sch (the account as one blank-separated text, "1
