@@ -1,4 +1,5 @@
 // Bridges to the account scripts.
+#include "AccountFacts.h"
 #include "CScriptCall.h"
 #include "ScriptBridges.h"
 
@@ -30,6 +31,14 @@ int GL_Valid_Sch0(const char* account, int shortForm, int side)
 int GL_Valid_Sch(const char* account, int shortForm, int side)
 {
     return GL_Valid_Sch0(account, shortForm, side);
+}
+
+CString GL_AccountFacts(const std::vector<CString>& accounts)
+{
+    CScriptCall call("GL_AccountFacts");
+    for (const CString& account : accounts)
+        call.Text(account);
+    return call.Answer();
 }
 
 CString GL_Get_AP(const char* account)

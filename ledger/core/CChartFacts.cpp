@@ -1,11 +1,13 @@
 #include "CChartFacts.h"
 
 #include "AccountDimensions.h"
+#include "AccountFacts.h"
 #include "ScriptReadCache.h"
 #include "appcore.h"
 #include "ledmark.h"
 #include "ndbcore.h"
 
+#include <QStringList>
 #include <set>
 
 namespace nledmark {
@@ -24,6 +26,44 @@ const CChartFacts::Account& CChartFacts::Of(const CString& account)
             a.book[k - 1] = GL_Get_SB(account, k);
     }
     return m_accounts.emplace(account, a).first->second;
+}
+
+void CChartFacts::LookUpAccounts(const std::vector<CString>& accounts)
+{
+    if (!appcore::CScriptReadCache::Active())
+        return;
+    std::vector<CString> asked;
+    std::set<CString> seen;
+    for (const CString& account : accounts)
+        if (!account.IsEmpty() && m_accounts.count(account) == 0 && seen.insert(account).second)
+            asked.push_back(account);
+    if (asked.empty())
+        return;
+    const QStringList lines = GL_AccountFacts(asked).ToQString().split(QLatin1Char('\n'));
+    if (lines.size() != (qsizetype)asked.size())
+        return;  // the script failed (reported)
+    std::vector<Account> facts;
+    for (const QString& line : lines) {
+        const QStringList numbers = line.split(QLatin1Char(' '));
+        if (numbers.size() != 6)
+            return;
+        int n[6];
+        for (int i = 0; i < 6; ++i) {
+            bool ok = false;
+            n[i] = numbers[i].toInt(&ok);
+            if (!ok)
+                return;
+        }
+        Account a;
+        a.zab = n[0] != 0;
+        a.valid = n[1] != 0;
+        a.kol = n[2] != 0;
+        for (int k = 0; k < 3; ++k)
+            a.book[k] = n[3 + k];
+        facts.push_back(a);
+    }
+    for (size_t i = 0; i < asked.size(); ++i)
+        m_accounts.emplace(asked[i], facts[i]);
 }
 
 bool CChartFacts::ValueExists(const CString& account, short k, const CString& value)

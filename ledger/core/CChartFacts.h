@@ -1,7 +1,9 @@
 // What the chart of accounts says of the accounts and analytic values of a
 // document's lines, asked of the ledger's scripts once per account and value
 // while one set of lines is checked: the lines of a document name the same
-// accounts again and again.
+// accounts again and again. Inside a script read cache the accounts and
+// values of all lines may be read ahead, a query for all accounts and one per
+// reference book.
 #pragma once
 #include "afx.h"
 
@@ -27,6 +29,14 @@ public:
     // The KOSGU code of an economic code for the account on a side
     // (GL_GetTailFromEKR).
     CString Tail(const CString& account, const CString& ekr, int side);
+
+    // Reads what the chart says of the accounts not known yet in one script
+    // call (GL_AccountFacts), which reads their chart rows in one query and
+    // keeps them in the open script read cache, where the posting script
+    // finds them too. Of then answers these accounts from memory. Outside a
+    // read cache nothing is read ahead. A failed call keeps nothing: each
+    // account is then asked on its own.
+    void LookUpAccounts(const std::vector<CString>& accounts);
 
     // An analytic value a document names: of dimension k (1..3) of the account.
     struct ValueAsk {

@@ -101,6 +101,19 @@ bool IsEmptyOperLine(const COperLine& line)
 
 namespace {
 
+// The accounts the non-empty lines name.
+std::vector<CString> AccountsOf(const std::vector<COperLine>& lines)
+{
+    std::vector<CString> accounts;
+    for (const COperLine& l : lines) {
+        if (IsEmptyOperLine(l))
+            continue;
+        accounts.push_back(l[OPER_DEBIT]);
+        accounts.push_back(l[OPER_CREDIT]);
+    }
+    return accounts;
+}
+
 // The analytic values the non-empty lines name.
 std::vector<CChartFacts::ValueAsk> AnalyticValues(const std::vector<COperLine>& lines)
 {
@@ -134,9 +147,12 @@ BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int bran
             fault.row = row;
             return FALSE;
         }
-        // Once the chart answers, the values of all lines are read, a book at a time.
-        if (!any)
+        // Once the chart answers, the accounts of all lines are read at once,
+        // then their values, a book at a time.
+        if (!any) {
+            chart.LookUpAccounts(AccountsOf(lines));
             chart.LookUpValues(AnalyticValues(lines));
+        }
         any = true;
         if (!CheckAccounts(l, row, chart, fault) || !CheckAnalytics(l, row, OPER_DEBIT, "дебету", chart, fault)
             || !CheckAnalytics(l, row, OPER_CREDIT, "кредиту", chart, fault)

@@ -53,6 +53,28 @@ function GL_Valid_Sch(account, short, side)
     return GL_Valid_Sch0(account, short, side)
 end
 
+-- What the chart says of several accounts, each as GL_IsZab, GL_Valid_Sch(account,
+-- 0, -1), GL_Should_Have_Kol and GL_Get_SB(account, 1..3) say it: one line
+-- "zab valid kol book1 book2 book3" per account, in the order given. Inside a
+-- read cache the rows of all the accounts are read in one query first, so the
+-- checks of a document's lines ask the chart once.
+function GL_AccountFacts(...)
+    local accounts = {...}
+    local count = select("#", ...)
+    local codes = {}
+    for i = 1, count do
+        codes[#codes + 1] = L.account_code(accounts[i])
+    end
+    L.read_posting_rows(codes)
+    local lines = {}
+    for i = 1, count do
+        local account = accounts[i]
+        lines[i] = string.format("%d %d %d %d %d %d", GL_IsZab(account), GL_Valid_Sch(account, 0, -1),
+            GL_Should_Have_Kol(account), GL_Get_SB(account, 1), GL_Get_SB(account, 2), GL_Get_SB(account, 3))
+    end
+    return table.concat(lines, "\n")
+end
+
 -- Checks an analytic value of dimension k against the account's row. Returns nil
 -- when it is good, else the text of the refusal.
 function L.analytic_fault(code, row, k, value, side_name)

@@ -311,17 +311,15 @@ function L.describe_account(code)
     return nil
 end
 
--- The rows of two accounts in one query (either may be nil); keyed by code.
-local function read_posting_accounts(first, second)
+-- The rows of several accounts in one query (absent ones skipped); keyed by code.
+local function read_posting_accounts(codes)
     local found = {}
     local terms = {}
     -- not ipairs: it would stop at an absent first side (a credit-only posting)
-    for _, code in pairs({first, second}) do
-        if code then
-            local source, synthetic, analytic, kosgu = L.parts(code)
-            terms[#terms + 1] = string.format("(col0=%d and col1='%s' and col2='%s' and col3='%s')",
-                tonumber(source), synthetic, analytic, kosgu)
-        end
+    for _, code in pairs(codes) do
+        local source, synthetic, analytic, kosgu = L.parts(code)
+        terms[#terms + 1] = string.format("(col0=%d and col1='%s' and col2='%s' and col3='%s')",
+            tonumber(source), synthetic, analytic, kosgu)
     end
     if #terms == 0 then
         return found
@@ -331,6 +329,31 @@ local function read_posting_accounts(first, second)
         found[L.text(fields.col0) .. L.text(fields.col1) .. L.text(fields.col2) .. L.text(fields.col3)] = chart_row(fields)
     end
     return found
+end
+
+-- Reads in one query the rows of the codes whose rows this read cache does not
+-- hold yet, and keeps them (false for a code without a row) where
+-- L.posting_account and the posting test find them: the accounts of a whole
+-- document are then read at once instead of one or two at a time. Outside a
+-- read cache it reads nothing, as nothing would be kept.
+function L.read_posting_rows(codes)
+    if db.read_generation() == 0 then
+        return
+    end
+    local missing, seen = {}, {}
+    for _, code in ipairs(codes) do
+        if not seen[code] and recalled("posting_account|" .. code) == nil then
+            seen[code] = true
+            missing[#missing + 1] = code
+        end
+    end
+    if #missing == 0 then
+        return
+    end
+    local rows = read_posting_accounts(missing)
+    for _, code in ipairs(missing) do
+        L.remembered("posting_account|" .. code, function() return rows[code] or false end)
+    end
 end
 
 function L.posting_accounts(first, second)
@@ -348,7 +371,7 @@ function L.posting_accounts(first, second)
         if known then
             return rows
         end
-        rows = read_posting_accounts(first, second)
+        rows = read_posting_accounts({first, second})
         for _, code in pairs({first, second}) do
             L.remembered("posting_account|" .. code, function() return rows[code] or false end)
         end

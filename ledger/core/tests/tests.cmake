@@ -10,6 +10,10 @@ add_suite_test(ledger_core_lines_test DATABASE
   SOURCES ${LEDGER_CORE_TESTS_DIR}/OperLinesTest.cpp
   DEPENDS nledmark_core ledmark_test_db testing_main)
 
+add_suite_test(ledger_core_chart_facts_test DATABASE
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/ChartFactsTest.cpp
+  DEPENDS nledmark_core ledmark_test_db testing_main)
+
 add_suite_test(ledger_core_journal_rules_test
   SOURCES ${LEDGER_CORE_TESTS_DIR}/JournalRulesTest.cpp
   DEPENDS nledmark_core testing_main)
