@@ -82,6 +82,11 @@ CString COperByHandRecord::HeaderUpdateSql(long documentId, long realId)
                       branch, g_lTN, GetCurDateUS0(1), realId);
 }
 
+BOOL COperByHandRecord::MakePostingStatements(CPostingStatements& statements)
+{
+    return statements.Make(date, branch, PostingsOfOperLines(lines));
+}
+
 BOOL COperByHandRecord::WritePostings(long documentId)
 {
     return WritePostingBatch(documentId, date, branch, PostingsOfOperLines(lines));

@@ -33,6 +33,7 @@ public:
     CString HeaderUpdateSql(long documentId, long realId) override;
     // The non-empty lines as one batch of posting statements.
     BOOL WritePostings(long documentId) override;
+    BOOL MakePostingStatements(CPostingStatements& statements) override;
     CString* Number() override { return &number; }
     CString ProposedNumber() const override { return proposedNumber; }
 

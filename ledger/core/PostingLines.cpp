@@ -6,6 +6,7 @@
 #include "ndbcore.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace nledmark {
 
@@ -69,6 +70,55 @@ BOOL AppendPostingStatements(long id, const CString& date, int branch, const std
     }
     batch += statements;
     return TRUE;
+}
+
+namespace {
+
+// The stand-in id of statements made before the document's id is known.
+const long kStandInId = 1;
+const char* const kPostingInsert = "insert into ledmark_provodki (id,";
+const char* const kValues = ") values (";
+
+} // namespace
+
+BOOL CPostingStatements::Make(const CString& date, int branch, const std::vector<CPostingLine>& lines)
+{
+    m_parts.clear();
+    m_made = false;
+    appcore::CScriptReadCache reads;
+    std::vector<std::pair<CString, CString>> parts;
+    bool placed = true;
+    unsigned npp = 0;
+    for (const CPostingLine& l : lines) {
+        const CString sql = GL_InsertProvodka0((unsigned)kStandInId, ++npp, date, l.debit, l.debit1, l.debit2,
+                                               l.debit3, l.credit, l.credit1, l.credit2, l.credit3, l.amount,
+                                               l.quantity, l.note, l.kbkDebit, l.kbkCredit,
+                                               l.branch ? l.branch : branch, 0);
+        if (sql.IsEmpty())
+            return FALSE;
+        // The id is the first of the values; the column list before them
+        // holds no text of the user's, so its end is found where it is.
+        const int values = sql.Find(kValues);
+        const CString first = FormatText("%ld,", kStandInId);
+        const int at = values + (int)strlen(kValues);
+        if (sql.Left((int)strlen(kPostingInsert)) != kPostingInsert || values < 0
+            || sql.Mid(at, first.GetLength()) != first) {
+            placed = false;
+            continue;
+        }
+        parts.emplace_back(sql.Left(at), sql.Mid(at + first.GetLength() - 1));
+    }
+    m_parts = placed ? std::move(parts) : std::vector<std::pair<CString, CString>>();
+    m_made = placed;
+    return TRUE;
+}
+
+CString CPostingStatements::Batch(long id) const
+{
+    CString batch;
+    for (const auto& [before, after] : m_parts)
+        batch += before + FormatText("%ld", id) + after + "\n";
+    return batch;
 }
 
 BOOL WritePostingBatch(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines)

@@ -52,4 +52,26 @@ BOOL WritePostingBatch(long id, const CString& date, int branch, const std::vect
 BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
                              CString& batch);
 
+// The statements of a document's postings made before its document id is
+// known: the posting script makes each for a stand-in id, and the batch is
+// given the document's id when it is written. A new document makes them
+// before its save takes the document counter's row, which every other new
+// document waits for until that save ends.
+class CPostingStatements {
+public:
+    // Makes the statements of the lines (GL_InsertProvodka0); FALSE when a
+    // line cannot be written (the user has been told why).
+    BOOL Make(const CString& date, int branch, const std::vector<CPostingLine>& lines);
+    // Whether the statements were made. A statement that does not begin as
+    // the posting script writes them ("insert into ledmark_provodki (id,...)
+    // values (<id>,...") makes none: the id could not be put in its place.
+    bool IsMade() const { return m_made; }
+    // The statements under document `id`, each followed by "\n".
+    CString Batch(long id) const;
+
+private:
+    std::vector<std::pair<CString, CString>> m_parts;  // the text before the id and after it
+    bool m_made = false;
+};
+
 } // namespace nledmark

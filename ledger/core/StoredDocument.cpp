@@ -2,6 +2,7 @@
 
 #include "DocumentActions.h"
 #include "DocumentKinds.h"
+#include "PostingLines.h"
 #include "ledmark.h"
 #include "ndbcore.h"
 
@@ -82,6 +83,14 @@ BOOL WriteStored(IStoredDocument& document, long& id, long realId)
     return lines.IsEmpty() || ExecuteSql(lines);
 }
 
+BOOL WritePostingsOf(IStoredDocument& document, const CPostingStatements& made, long id)
+{
+    if (!made.IsMade())
+        return document.WritePostings(id);
+    const CString batch = made.Batch(id);
+    return batch.IsEmpty() || ExecuteSql(batch);
+}
+
 BOOL WriteLineRows(IStoredDocument& document, long key)
 {
     const CString rows = document.LineTablesInsertSql(key);
@@ -101,6 +110,13 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
     CString* number = document.Number();
     const CString typed = number ? *number : CString();
     CString taken;
+    // A new document's posting statements are made before its transaction:
+    // the posting script's reads then neither run while the document
+    // counter's row is held nor fix the transaction's view of the data before
+    // the number is checked under that row.
+    CPostingStatements made;
+    if (realId == -1 && document.HasPostings() && !document.MakePostingStatements(made))
+        return FALSE;
     CDbTransaction save;
     if (!save.IsUsable())
         return FALSE;
@@ -108,7 +124,7 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
     long key = realId;
     BOOL written = realId == -1 ? WriteNew(document, id, key, taken) : WriteStored(document, id, realId);
     written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
-              && (!document.HasPostings() || document.WritePostings(id))
+              && (!document.HasPostings() || WritePostingsOf(document, made, id))
               && save.Commit();
     if (!written) {
         if (number)

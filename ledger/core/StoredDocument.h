@@ -21,6 +21,8 @@
 
 namespace nledmark {
 
+class CPostingStatements;
+
 // What a save needs of a document: its header table and the statements that
 // write its row; the postings are written by the document itself.
 class IStoredDocument {
@@ -36,6 +38,12 @@ public:
     virtual CString HeaderUpdateSql(long id, long realId) = 0;
     // Writes the postings under `id`, numbered from 1; FALSE stops the save.
     virtual BOOL WritePostings(long id) = 0;
+    // A new document's postings as statements made before its save begins
+    // (PostingLines.h), written then under its id in place of WritePostings:
+    // the posting script's work is done before the document counter's row is
+    // taken. FALSE stops the save (the user has been told why). By default
+    // nothing is made and WritePostings writes the postings in the save.
+    virtual BOOL MakePostingStatements(CPostingStatements& statements) { return TRUE; }
     // Deletes the rows of the document's own line tables (nothing by default).
     virtual CString LineTablesDeleteSql(long realId) { return CString(); }
     // Writes the rows of the document's own line tables under the header's

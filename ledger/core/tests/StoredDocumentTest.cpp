@@ -162,6 +162,93 @@ TEST_F(StoredDocument, ARefusedPostingOfANewDocumentWritesNothingAndKeepsItNew)
     scripts.Clear();
 }
 
+// Every column of every posting, in order, the document id written as "ID"
+// when it is `id`.
+CString PostingRows(long id)
+{
+    return ExecuteString(FormatText(
+        "select group_concat(concat_ws('|',if(id=%d,'ID',id),npp,d,deb0,deb1,deb2,deb3,coalesce(deb_sb1,'-'),"
+        "coalesce(deb_sb2,'-'),coalesce(deb_sb3,'-'),coalesce(kbk_deb,'-'),coalesce(kred0,'-'),coalesce(kred1,'-'),"
+        "coalesce(kred2,'-'),coalesce(kred3,'-'),coalesce(kred_sb1,'-'),coalesce(kred_sb2,'-'),"
+        "coalesce(kred_sb3,'-'),coalesce(kbk_kred,'-'),coalesce(kol,'-'),s,coalesce(prim,'-'),fil_id) "
+        "order by id,npp separator '\n') as str from ledmark_provodki",
+        id));
+}
+
+// A new document's postings are made before its save and given its id when
+// written: the same rows as when the save makes them (a re-save does), the
+// id in its place whatever the notes hold.
+TEST_F(StoredDocument, ANewDocumentsPostingsMadeBeforeItsSaveAreThoseTheSaveWouldWrite)
+{
+    COperLine quantity = Line("210536340", "220134610", "5", "в количестве");
+    quantity[OPER_DEB_SB1] = "1";
+    quantity[OPER_DEB_SB1 + 1] = "1";
+    quantity[OPER_KOL] = "5";
+    COperLine offBalance = Line("201700000", "", "7");
+    offBalance[OPER_DEB_SB1] = "226000";
+    COperByHandRecord op = Operation({CashLine("100"), quantity, offBalance,
+                                      Line("120134510", "120134610", "1", "1) values (1,1,'x');\n\\ О'Нил"),
+                                      Line("120134510", "120134610", "2", "values (1,")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id)) << (scripts.messages.empty() ? "" : scripts.messages.front());
+    const CString made = PostingRows(id);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki"), 5);
+    EXPECT_EQ(Count(FormatText("select count(*) as cnt from ledmark_provodki where id=%d", id)), 5);
+    EXPECT_TRUE(made.Find("1) values (1,1,'x');\n\\ О'Нил") > 0) << made.GetString();
+
+    ASSERT_TRUE(SaveStoredDocument(op, realId));  // the stored row: the save makes the statements
+    EXPECT_EQ(PostingRows(id), made);
+}
+
+// A posting script whose statements begin otherwise leaves no place for the
+// id: the save then makes the postings itself, under the document's id.
+TEST_F(StoredDocument, StatementsOfAnotherShapeAreMadeInTheSave)
+{
+    ASSERT_TRUE(scripts.Define("made_statement = GL_InsertProvodka0\n"
+                               "function GL_InsertProvodka0(...)\n"
+                               "  return (made_statement(...):gsub('^insert into ', 'insert  into ', 1))\n"
+                               "end"));
+    COperByHandRecord op = Operation({CashLine("5"), CashLine("6")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|5.00 %d|2|120134510|120111610|6.00", id, id));
+}
+
+// While a new document's posting statements are made, another user's save
+// may take the document counter: the statements are made before the row is
+// taken.
+TEST_F(StoredDocument, TheCounterIsFreeWhileANewDocumentsPostingsAreMade)
+{
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->Execute("set session innodb_lock_wait_timeout=1", nullptr, adExecuteNoRecords);
+    int otherSaved = 0, made = 0;
+    appcore::ScriptHooks& hooks = appcore::GetScriptHooks();
+    const auto recording = hooks.evaluating;
+    hooks.evaluating = [&](const std::string& call, const std::string& context) {
+        if (recording)
+            recording(call, context);
+        if (call.rfind("GL_InsertProvodka0(", 0) != 0)
+            return;
+        ++made;
+        try {
+            other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
+            ++otherSaved;
+        } catch (const _com_error&) {
+            // A lock-wait timeout: the save holds the counter while it makes the statements.
+        }
+    };
+    COperByHandRecord op = Operation({CashLine("5"), CashLine("6")});
+    op.proposedNumber = op.number;
+    long realId = -1, id = 0;
+    const BOOL saved = SaveStoredDocument(op, realId, &id);
+    hooks.evaluating = recording;
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(otherSaved, 2);
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|5.00 %d|2|120134510|120111610|6.00", id, id));
+    EXPECT_EQ(Count("select last_id as cnt from system_doc_counter"), id) << "the save's id is the counter's last";
+}
+
 // A document that writes each posting itself (GL_InsertProvodka), as most views do.
 class DirectDocument : public IStoredDocument {
 public:
