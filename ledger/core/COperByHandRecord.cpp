@@ -4,6 +4,8 @@
 #include "gridbase.h"
 #include "ndbcore.h"
 
+#include <typeinfo>
+
 namespace nledmark {
 
 const char* const COperByHandRecord::kTable = "ledmark_oper_by_hand";
@@ -84,6 +86,12 @@ CString COperByHandRecord::HeaderUpdateSql(long documentId, long realId)
 
 BOOL COperByHandRecord::MakePostingStatements(CPostingStatements& statements)
 {
+    // A record built on the manual operation that writes postings of its own
+    // (the closing run's operations) has lines that are not its postings: its
+    // postings are written by its WritePostings in the save unless it makes
+    // them ahead itself.
+    if (typeid(*this) != typeid(COperByHandRecord))
+        return TRUE;
     return statements.Make(date, branch, PostingsOfOperLines(lines));
 }
 
