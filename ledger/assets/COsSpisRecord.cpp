@@ -93,7 +93,8 @@ BOOL COsSpisRecord::WritePostings(long id)
                                    l.credit1, l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit,
                                    l.kbkCredit, header.branch, 0))
                 return FALSE;
-        if (!ExecuteSql(OsSpisRegisterSql(header, row)))
+        const CString change = OsSpisRegisterSql(header, row);
+        if (!change.IsEmpty() && !ExecuteSql(change))
             return FALSE;
         appcore::CScriptReadCache::Forget();
         total += row.shares.value;

@@ -129,6 +129,12 @@ BOOL COsSpisView::CheckLines(COsSpisRecord& r)
             ShowLineFault(row, OSS_CARD, fault);
             return FALSE;
         }
+        // A card written off before has nothing left on its balance account:
+        // its row would post the quantity of nothing as a zero residual.
+        if (OsSpisNothingLeft(settled)) {
+            ShowLineFault(row, OSS_CARD, "У ОС " + card.name + "\nнет остатка на балансе");
+            return FALSE;
+        }
         if (!TestPostingLines(settled.postings, r.header.date, r.header.branch)) {
             ShowLineFault(row, OSS_CARD, CString());
             return FALSE;

@@ -165,6 +165,16 @@ BOOL SettleOsSpisRow(const COsSpisHeader& header, const char* document, const CO
     return TRUE;
 }
 
+bool OsSpisNothingLeft(const COsSpisRow& row)
+{
+    return Same(row.value, 0) && row.count < 1e-9;
+}
+
+bool OsSpisTakesTheRest(const COsSpisRow& row)
+{
+    return Same(Kopecks(row.value - row.shares.value), 0) && row.quantity > row.count - 1e-9;
+}
+
 CString OsSpisRegisterSql(const COsSpisHeader& header, const COsSpisRow& row)
 {
     if (!header.zab.IsEmpty()) {
@@ -173,6 +183,10 @@ CString OsSpisRegisterSql(const COsSpisHeader& header, const COsSpisRow& row)
         return FormatText("update spr_osn_sr set sch='%s',sch_old=%s where id=%s", MakeSqlStr(header.zab),
                           NullStr(row.balanceAccount), row.card.id);
     }
+    // One shelving of three written off leaves two on the balance and in the
+    // inventory: the card keeps no disposal date until its last unit goes.
+    if (!OsSpisTakesTheRest(row))
+        return CString();
     return FormatText("update spr_osn_sr set d_vybit=%s,no_vybit='%s',PrichVyb=%s where id=%s",
                       ChangeDateUS0(header.date, 0), MakeSqlStr(header.number), NullStr(header.prich), row.card.id);
 }

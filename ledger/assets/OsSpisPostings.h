@@ -73,9 +73,19 @@ struct COsSpisRow {
 BOOL SettleOsSpisRow(const COsSpisHeader& header, const char* document, const COsTaken& taken, COsSpisRow& row,
                      CString& fault);
 
+// Whether its card has no value and no quantity left on its balance account
+// (before the row).
+bool OsSpisNothingLeft(const COsSpisRow& row);
+
+// Whether the row takes what is left of its card on its balance account: no
+// value and no quantity stay there after it.
+bool OsSpisTakesTheRest(const COsSpisRow& row);
+
 // The card's change once it is written off: moved onto the off-balance
 // account, its former balance account kept in sch_old, or disposed of with
-// the document's date, number and reason.
+// the document's date, number and reason. A card is disposed of only by the
+// row that takes the rest of it: a part written off leaves it on the books
+// ("" then, nothing to change).
 CString OsSpisRegisterSql(const COsSpisHeader& header, const COsSpisRow& row);
 
 // Gives back the cards a stored write-off changed (its grid text, off-balance

@@ -147,7 +147,7 @@ TEST_F(OsSpisView, SaveCases)
         {"one of three, rounded", "100", "3", "10", "1", "", "110136310", nullptr,
          "1|110436410|301|||110136310|301|4|1|3.33|1.000|Списана начисленная сумма амортизации / "
          "2|140101172||||110136310|301|4|1|30.00||Списана остаточная стоимость",
-         "110136310||disposed|7|По ветхости", "33.33"},
+         "110136310||||", "33.33"},
         {"no depreciation: the residual takes the quantity", "5000", "1", "0", "1", "", "110136310", nullptr,
          "1|140101172||||110136310|301|4|1|5000.00|1.000|Списана остаточная стоимость",
          "110136310||disposed|7|По ветхости", "5000.00"},
@@ -215,7 +215,9 @@ TEST_F(OsSpisView, ChecksInTheirOrder)
         "insert into spr_osn_sr (id,name,fil_id,sch,sch_iz,mol,prd) values (303,'Без МОЛ',1,'110136310','110436410',"
         "null,1)\n"
         "insert into spr_osn_sr (id,name,fil_id,sch,sch_iz,mol,prd) values (304,'Без подразделения',1,'110136310',"
-        "'110436410',4,null)");
+        "'110436410',4,null)\n"
+        "insert into spr_osn_sr (id,name,fil_id,sch,sch_iz,mol,prd,d_vybit,no_vybit) values (305,'Списанный',1,"
+        "'110136310','110436410',4,1,curdate(),'6')");
     COsSpisView* view = OpenNew();
     ASSERT_NE(view, nullptr);
     auto fill = [view] {
@@ -255,6 +257,7 @@ TEST_F(OsSpisView, ChecksInTheirOrder)
         {"302", "1", "У ОС Без амортизации\nне указан счет дебета"},
         {"303", "1", "У ОС Без МОЛ\nне указано МОЛ"},
         {"304", "1", "У ОС Без подразделения\nне указано подразделение"},
+        {"305", "1", "У ОС Списанный\nнет остатка на балансе"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.message);
@@ -346,6 +349,48 @@ TEST_F(OsSpisView, AReSaveKeepsItsIdAndGivesBackADroppedCard)
     SaveNoNew(view);
     EXPECT_GT(Count(FormatText("select id as cnt from ledmark_os_spis where real_id=%d", bare)), 0);
     EXPECT_EQ(Postings(bare), CString("1|140101172||||110136310|302|4|1|300.00|1.000|Списана остаточная стоимость"));
+}
+
+// A part of a card written off leaves the card on the books: it is disposed
+// of by the write-off that takes the rest, also when one is saved again.
+TEST_F(OsSpisView, APartLeavesTheCardOnTheBooks)
+{
+    const CString onTheBooks = "110136310||||";
+    Card(301, "9000", "3", "9000");
+    auto writeOff = [this](const char* number, std::vector<const char*> quantities) {
+        COsSpisView* view = OpenNew();
+        if (!view)
+            return view;
+        view->SetDlgItemText(IDC_NUMBER, number);
+        for (size_t row = 0; row < quantities.size(); ++row)
+            Line(view, long(row), "301", quantities[row]);
+        SaveNoNew(view);
+        return view;
+    };
+    COsSpisView* first = writeOff("7", {"1"});
+    ASSERT_NE(first, nullptr);
+    const long firstKey = first->GetRealId();
+    EXPECT_EQ(CardState(301), onTheBooks) << "one of three";
+    Close(first);
+    first = OpenStored<COsSpisView>("Спис.ОС", firstKey);
+    ASSERT_NE(first, nullptr);
+    SaveNoNew(first);
+    EXPECT_EQ(CardState(301), onTheBooks) << "the part saved again";
+    Close(first);
+
+    COsSpisView* second = writeOff("8", {"2"});
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(CardState(301), CString("110136310||disposed|8|По ветхости")) << "the other two";
+    second->m_grid.SetCellValue(OSS_KOL, 0, "1");
+    SaveNoNew(second);
+    EXPECT_EQ(CardState(301), onTheBooks) << "saved again with one of them: one stays";
+    Line(second, 1, "301", "1");
+    SaveNoNew(second);
+    EXPECT_EQ(CardState(301), CString("110136310||disposed|8|По ветхости")) << "two rows taking the rest";
+    EXPECT_EQ(Count("select cast(sum(if(deb1='101',kol,-kol)) as signed) as cnt from ledmark_provodki "
+                    "where deb1='101' or kred1='101'"),
+              0);
+    Close(second);
 }
 
 // A new write-off shows the defaults; a stored one keeps a two-digit
