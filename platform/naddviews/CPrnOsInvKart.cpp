@@ -4,6 +4,7 @@
 #include "gridbase.h"
 #include "ndbcore.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <algorithm>
 #include <QStringList>
@@ -11,11 +12,17 @@
 
 namespace {
 
+// A movement of an asset: one posting on its asset or depreciation account.
+struct CardMove {
+    QString date, document, operation, account, note;
+    double kol = 0, sum = 0;
+};
+
 // One asset as its card prints it, with its figures.
 struct CardAsset {
     QString id, name, code, kol, firstPrice, dPost, dEkspl, normIzn, sch, schIz, mol, prd;
     double value = 0, count = 0, depreciation = 0;
-    QString moves;  // the rows of the movements' table
+    std::vector<CardMove> moves;
     bool incomplete = false;
 };
 
@@ -107,13 +114,48 @@ bool ReadAsset(long id, int branch, CardAsset& asset)
                 asset.depreciation += debit ? -sum : sum;
                 operation = debit ? QStringLiteral("Списание амортизации") : QStringLiteral("Начисление амортизации");
             }
-            asset.moves += QStringLiteral("<tr><td>%1</td><td align=center>%2</td><td>%3</td><td align=center>%4</td>"
-                                          "<td align=right>%5</td><td align=right>%6</td><td>%7</td></tr>")
-                               .arg(Html(Text(rs, "d")), Html(Text(rs, "id")), operation, Html(account),
-                                    kol != 0 ? QuantityText(kol) : QString(), Money(sum), Html(Text(rs, "prim")));
+            asset.moves.push_back({Text(rs, "d").ToQString(), Text(rs, "id").ToQString(), operation,
+                                   account.ToQString(), Text(rs, "prim").ToQString(), kol, sum});
         });
     asset.incomplete = rows < 0;
     return true;
+}
+
+// The movements' documents named as the journal's kinds name them
+// ("Списание основных средств № 3"); a posting of no stored document keeps
+// its number as "Операция 234".
+void NameDocuments(std::vector<CardAsset>& assets)
+{
+    QStringList ids;
+    for (const CardAsset& a : assets)
+        for (const CardMove& m : a.moves)
+            if (!ids.contains(m.document))
+                ids << m.document;
+    QMap<QString, QString> names;
+    CString answer;
+    const CString call = CString("Ledger and Ledger.document_names and Ledger.document_names(\"")
+                         + CString(ids.join(',')) + "\") or \"\"";
+    if (!ids.isEmpty() && CHelpers::EXEC_GetFunctionValue(call, answer, nullptr)) {
+        for (const QString& line : answer.ToQString().split('\n', Qt::SkipEmptyParts)) {
+            const int equals = line.indexOf('=');
+            if (equals > 0)
+                names.insert(line.left(equals), line.mid(equals + 1));
+        }
+    }
+    for (CardAsset& a : assets)
+        for (CardMove& m : a.moves)
+            m.document = names.value(m.document, QStringLiteral("Операция ") + m.document);
+}
+
+QString MoveRows(const std::vector<CardMove>& moves)
+{
+    QString rows;
+    for (const CardMove& m : moves)
+        rows += QStringLiteral("<tr><td nowrap>%1</td><td>%2</td><td>%3</td><td align=center>%4</td>"
+                               "<td align=right>%5</td><td align=right>%6</td><td>%7</td></tr>")
+                    .arg(m.date.toHtmlEscaped(), m.document.toHtmlEscaped(), m.operation, m.account.toHtmlEscaped(),
+                         m.kol != 0 ? QuantityText(m.kol) : QString(), Money(m.sum), m.note.toHtmlEscaped());
+    return rows;
 }
 
 QString Head(const char* code, const QString& title)
@@ -149,7 +191,7 @@ QString OneCard(const CardAsset& a)
            + QStringLiteral("<p><b>Движение</b></p><table border=1 cellspacing=0 cellpadding=3 width=100%>"
                             "<tr><th>Дата</th><th>Документ</th><th>Операция</th><th>Счет</th><th>Количество</th>"
                             "<th>Сумма, руб.</th><th>Содержание</th></tr>")
-           + a.moves + QStringLiteral("</table>") + Incomplete(a.incomplete)
+           + MoveRows(a.moves) + QStringLiteral("</table>") + Incomplete(a.incomplete)
            + QStringLiteral("<table border=1 cellspacing=0 cellpadding=3><tr><th>Количество</th><th>Стоимость, "
                             "руб.</th><th>Амортизация, руб.</th><th>Остаточная стоимость, руб.</th></tr>"
                             "<tr><td align=right>%1</td><td align=right>%2</td><td align=right>%3</td>"
@@ -216,6 +258,7 @@ CString CPrnOsInvKart::Page(const char* ids, int branch, bool group)
     }
     if (assets.empty())
         return CString();
+    NameDocuments(assets);
     QString body;
     if (group) {
         body = GroupCard(assets);

@@ -88,6 +88,22 @@ function L.document_namer()
     end
 end
 
+-- The names the namer gives the documents of `ids` ("234,235"), for the
+-- printouts built outside the scripts: one line "id=name" per id that a kind
+-- holds, a name kept on its line.
+function L.document_names(ids)
+    local document = L.document_namer()
+    local lines = {}
+    for id in string.gmatch(L.text(ids), "%d+") do
+        local key = math.tointeger(tonumber(id))
+        local name = key and document(key)
+        if name then
+            lines[#lines + 1] = id .. "=" .. name:gsub("[\r\n]+", " ")
+        end
+    end
+    return table.concat(lines, "\n")
+end
+
 -- One row per stored document: id, real_id, number, d0, d1 and the kind's columns.
 local function documents_union()
     local names = {}

@@ -236,6 +236,23 @@ TEST_F(AssetCards, TheListsCallWithItsBounds)
     EXPECT_EQ(AfxGetApp()->GetProfileInt("constants", "select_fil_prn", 0), -2);
 }
 
+// A movement names its document as the journal does, by kind, number and
+// date; a posting of no stored document is told as an operation.
+TEST_F(AssetCards, TheMovementsNameTheirDocuments)
+{
+    Run("delete from ledmark_os_spis\n"
+        "insert into ledmark_os_spis (id,number,d,deb,prim,fil_id) values (901,'5',makedate(year(curdate()),20),"
+        "'140101172','Списание ОС',1)\n"
+        "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,"
+        "kred_sb3,kol,s,fil_id,prim) values (901,1,makedate(year(curdate()),20),'1','401','01','172','1','101','36',"
+        "'310','302','4','1',1,1500,1,'Списана остаточная стоимость')");
+    const QString page = CString(CPrnOsInvKart::Page("302", -2, false)).ToQString();
+    for (const char* part : {"Списание основных средств № 5", "Операция 900", "Выбытие", "1500.00"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(part))) << part << "\n" << page.toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral(">901<"))) << "a bare document id";
+    Run("delete from ledmark_os_spis");
+}
+
 TEST_F(AssetCards, PictureOfAnInventoryCard)
 {
     CHelpers::DisplayMessage(CPrnOsInvKart::Page("301", -2, false), "Инвентарная карточка", 0, 9, "", -1, -1);
