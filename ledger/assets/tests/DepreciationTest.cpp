@@ -9,7 +9,6 @@
 #include "DepreciationRun.h"
 #include "SettlementsProgram.h"
 #include "ndbcore.h"
-#include "ScriptHooks.h"
 #include "res/resource.h"
 
 #include <QCoreApplication>
@@ -20,21 +19,8 @@ namespace {
 using namespace nledmark;
 using settlementstest::SettlementsProgram;
 
-// The journal's script shows its page through app.report: into the report
-// window, as the program routes it, while the fixture lives.
-class JournalWindow {
-public:
-    JournalWindow() : m_kept(appcore::GetScriptHooks().showReport)
-    {
-        appcore::GetScriptHooks().showReport = [](const std::string& html, const std::string& title) {
-            CHelpers::DisplayMessage(html.c_str(), title.c_str(), 0, 9, "#f5f5FF", -1, -1);
-        };
-    }
-    ~JournalWindow() { appcore::GetScriptHooks().showReport = m_kept; }
-
-private:
-    std::function<void(const std::string&, const std::string&)> m_kept;
-};
+// The journal's script shows its page through app.report.
+using JournalWindow = settlementstest::ScriptReportsShown;
 
 TEST(DepreciationRules, TheAmountOfACard)
 {

@@ -290,6 +290,7 @@ TEST_F(MaterialsSpisView, AWriteOffKeptByItsLinesIsShownAndPrinted)
         const char* title;
     };
     const std::string key = std::to_string(realId);
+    settlementstest::ScriptReportsShown shown;
     const Print prints[] = {
         {IDC_MS_PRINT_230, "PrepareTheReport(\"" + key + "\")", "Form.спис.мат.", "АКТ О СПИСАНИИ МАТЕРИАЛЬНЫХ ЗАПАСОВ"},
         {IDC_MS_PRINT_210, "PrepareTheReport(\"" + key + "\")", "Form.спис.мат.:1", "ВЕДОМОСТЬ ВЫДАЧИ"},

@@ -454,17 +454,24 @@ TEST_F(OsSpisView, TheActsOfAStoredWriteOff)
     const long realId = view->GetRealId();
     ASSERT_GT(realId, 0);
     view->m_grid.SetCurCell(OSS_KOL, 0);
+    // Each act's window is named by its form, not by its file.
+    settlementstest::ScriptReportsShown shown;
     struct Print {
         UINT button;
         std::string call;
         const char* title;
+        const char* caption;
     };
     const std::string key = std::to_string(realId);
     const Print prints[] = {
-        {IDC_OSS_PRINT_4, "Prn(" + key + ",301)", "АКТ О СПИСАНИИ ОБЪЕКТА ОСНОВНЫХ СРЕДСТВ"},
-        {IDC_OSS_PRINT_4A, "Prn(" + key + ",301)", "АКТ О СПИСАНИИ АВТОТРАНСПОРТНЫХ СРЕДСТВ"},
-        {IDC_OSS_PRINT_4B, "Prn(" + key + ",301)", "АКТ О СПИСАНИИ ГРУППЫ ОБЪЕКТОВ"},
-        {IDC_OSS_PRINT_143, "Prn(" + key + ")", "МЯГКОГО И ХОЗЯЙСТВЕННОГО ИНВЕНТАРЯ"},
+        {IDC_OSS_PRINT_4, "Prn(" + key + ",301)", "АКТ О СПИСАНИИ ОБЪЕКТА ОСНОВНЫХ СРЕДСТВ",
+         "Акт о списании объекта основных средств (ОС-4)"},
+        {IDC_OSS_PRINT_4A, "Prn(" + key + ",301)", "АКТ О СПИСАНИИ АВТОТРАНСПОРТНЫХ СРЕДСТВ",
+         "Акт о списании автотранспортных средств (ОС-4а)"},
+        {IDC_OSS_PRINT_4B, "Prn(" + key + ",301)", "АКТ О СПИСАНИИ ГРУППЫ ОБЪЕКТОВ",
+         "Акт о списании группы объектов основных средств (ОС-4б)"},
+        {IDC_OSS_PRINT_143, "Prn(" + key + ")", "МЯГКОГО И ХОЗЯЙСТВЕННОГО ИНВЕНТАРЯ",
+         "Акт о списании мягкого и хозяйственного инвентаря (ф. 0504143)"},
     };
     for (const Print& p : prints) {
         SCOPED_TRACE(p.title);
@@ -474,6 +481,9 @@ TEST_F(OsSpisView, TheActsOfAStoredWriteOff)
         for (const auto& call : scripts.calls)
             called = called || call.call == p.call;
         EXPECT_TRUE(called);
+        auto* report = Active<CReportView>();
+        ASSERT_NE(report, nullptr);
+        EXPECT_EQ(report->GetDocument()->GetTitle(), CString(p.caption));
         const QString page = ReportPage();
         for (const char* part : {p.title, "Карточка 301", "1000.00"})
             EXPECT_TRUE(page.contains(QString::fromUtf8(part))) << part << "\n" << page.toStdString();

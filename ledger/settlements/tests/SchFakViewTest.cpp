@@ -7,7 +7,6 @@
 #include "CPrnSchFakView.h"
 #include "CPrnSchFakVydView.h"
 #include "DbDialect.h"
-#include "ScriptHooks.h"
 #include "SettlementsProgram.h"
 #include "res/resource.h"
 
@@ -311,15 +310,7 @@ TEST_F(SchFakView, PrintCallsAndTheRegister)
 
     // The register's script shows its page through app.report: into the report
     // window, as the program routes it.
-    appcore::ScriptHooks& hooks = appcore::GetScriptHooks();
-    const auto keptShowReport = hooks.showReport;
-    hooks.showReport = [](const std::string& html, const std::string& title) {
-        CHelpers::DisplayMessage(html.c_str(), title.c_str(), 0, 9, "#f5f5FF", -1, -1);
-    };
-    struct Restore {
-        std::function<void(const std::string&, const std::string&)> kept;
-        ~Restore() { appcore::GetScriptHooks().showReport = kept; }
-    } restore{keptShowReport};
+    settlementstest::ScriptReportsShown shown;
     auto* journal = Open<CPrnSchFakVydView>("sch_fak_vyd");
     ASSERT_NE(journal, nullptr);
     journal->m_dateFrom = qwDMG(ThisYear("01.03"), 1);

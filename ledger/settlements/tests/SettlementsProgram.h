@@ -1,10 +1,12 @@
 // The settlements forms in the ledger's test program: open a form, save it
 // answering the question, expect a refusal, read the report window's page.
 #pragma once
+#include "CHelpers.h"
 #include "CReportView.h"
 #include "GuiDriver.h"
 #include "InteractionScript.h"
 #include "LedgerProgram.h"
+#include "ScriptHooks.h"
 #include "ndbcore.h"
 
 #include <QTextBrowser>
@@ -13,6 +15,24 @@
 #include <initializer_list>
 
 namespace settlementstest {
+
+// While it lives, the pages a script shows itself through app.report go to
+// the report window under their title, as the program routes them.
+class ScriptReportsShown {
+public:
+    ScriptReportsShown() : m_kept(appcore::GetScriptHooks().showReport)
+    {
+        appcore::GetScriptHooks().showReport = [](const std::string& html, const std::string& title) {
+            CHelpers::DisplayMessage(html.c_str(), title.c_str(), 0, 9, "#f5f5FF", -1, -1);
+        };
+    }
+    ~ScriptReportsShown() { appcore::GetScriptHooks().showReport = m_kept; }
+    ScriptReportsShown(const ScriptReportsShown&) = delete;
+    ScriptReportsShown& operator=(const ScriptReportsShown&) = delete;
+
+private:
+    std::function<void(const std::string&, const std::string&)> m_kept;
+};
 
 class SettlementsProgram : public ledgertest::LedgerProgram {
 protected:
