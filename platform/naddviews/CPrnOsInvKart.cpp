@@ -100,22 +100,31 @@ bool ReadAsset(long id, int branch, CardAsset& asset)
                    "and d<=%s%s order by d,id,npp",
                    id, id, end, inBranch),
         [&](_RecordsetPtr& rs) {
+            // A posting between the asset's own accounts (the depreciation
+            // written off against its value) moves both: each side is a
+            // movement of its own.
             const CString key = FormatText("%ld", id);
-            const bool debit = Text(rs, "deb_sb1") == key && (Text(rs, "deb1") == "101" || Text(rs, "deb1") == "104");
-            const CString account = debit ? Text(rs, "deb1") : Text(rs, "kred1");
             const double sum = atof(Text(rs, "s"));
             const double kol = atof(Text(rs, "kol"));
-            QString operation;
-            if (account == "101") {
-                asset.value += debit ? sum : -sum;
-                asset.count += debit ? kol : -kol;
-                operation = debit ? QStringLiteral("Поступление") : QStringLiteral("Выбытие");
-            } else {
-                asset.depreciation += debit ? -sum : sum;
-                operation = debit ? QStringLiteral("Списание амортизации") : QStringLiteral("Начисление амортизации");
+            for (const bool debit : {true, false}) {
+                const CString account = Text(rs, debit ? "deb1" : "kred1");
+                if (Text(rs, debit ? "deb_sb1" : "kred_sb1") != key || (account != "101" && account != "104"))
+                    continue;
+                QString operation;
+                double quantity = 0;
+                if (account == "101") {
+                    asset.value += debit ? sum : -sum;
+                    asset.count += debit ? kol : -kol;
+                    quantity = kol;
+                    operation = debit ? QStringLiteral("Поступление") : QStringLiteral("Выбытие");
+                } else {
+                    asset.depreciation += debit ? -sum : sum;
+                    operation =
+                        debit ? QStringLiteral("Списание амортизации") : QStringLiteral("Начисление амортизации");
+                }
+                asset.moves.push_back({Text(rs, "d").ToQString(), Text(rs, "id").ToQString(), operation,
+                                       account.ToQString(), Text(rs, "prim").ToQString(), quantity, sum});
             }
-            asset.moves.push_back({Text(rs, "d").ToQString(), Text(rs, "id").ToQString(), operation,
-                                   account.ToQString(), Text(rs, "prim").ToQString(), kol, sum});
         });
     asset.incomplete = rows < 0;
     return true;

@@ -237,17 +237,24 @@ TEST_F(AssetCards, TheListsCallWithItsBounds)
 }
 
 // A movement names its document as the journal does, by kind, number and
-// date; a posting of no stored document is told as an operation.
+// date; a posting of no stored document is told as an operation. The
+// depreciation written off against the value moves both accounts.
 TEST_F(AssetCards, TheMovementsNameTheirDocuments)
 {
     Run("delete from ledmark_os_spis\n"
         "insert into ledmark_os_spis (id,number,d,deb,prim,fil_id) values (901,'5',makedate(year(curdate()),20),"
         "'140101172','Списание ОС',1)\n"
+        "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,"
+        "kred_sb3,kol,s,fil_id,prim) values (901,1,makedate(year(curdate()),20),'1','104','36','410','301','1','101',"
+        "'36','310','301','4','1',1,400,1,'Списана начисленная сумма амортизации')\n"
         "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,kred0,kred1,kred2,kred3,kred_sb1,kred_sb2,"
-        "kred_sb3,kol,s,fil_id,prim) values (901,1,makedate(year(curdate()),20),'1','401','01','172','1','101','36',"
-        "'310','302','4','1',1,1500,1,'Списана остаточная стоимость')");
-    const QString page = CString(CPrnOsInvKart::Page("302", -2, false)).ToQString();
-    for (const char* part : {"Списание основных средств № 5", "Операция 900", "Выбытие", "1500.00"})
+        "kred_sb3,s,fil_id,prim) values (901,2,makedate(year(curdate()),20),'1','401','01','172','1','101','36',"
+        "'310','301','4','1',600,1,'Списана остаточная стоимость')");
+    const QString page = CString(CPrnOsInvKart::Page("301", -2, false)).ToQString();
+    for (const char* part : {"Списание основных средств № 5", "Операция 900", "Списание амортизации", "Выбытие",
+                             "600.00",
+                             // nothing left: no quantity, value or depreciation
+                             "<td align=right>0</td><td align=right>0.00</td><td align=right>0.00</td>"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(part))) << part << "\n" << page.toStdString();
     EXPECT_FALSE(page.contains(QStringLiteral(">901<"))) << "a bare document id";
     Run("delete from ledmark_os_spis");
