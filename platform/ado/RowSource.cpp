@@ -22,6 +22,9 @@ RowSource::RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sq
         random_ = scrollable && knownCount_ >= 0;
         if (random_)
             byPosition_.resize(static_cast<std::size_t>(knownCount_));
+        // A result of one row (a scalar, a record by its key) is not worth the binding.
+        else if (knownCount_ < 0 || knownCount_ > 1)
+            block_ = BlockReader::Bind(statement_->get(), columns_, knownCount_);
     } catch (const _com_error& e) {
         throw _com_error(e, ReadingDoing(sql_));
     }
@@ -32,7 +35,7 @@ int RowSource::columnIndex(const QString& name) const
     return byName_.value(name.toLower(), -1);
 }
 
-bool RowSource::fetchOne()
+bool RowSource::fetchMore()
 {
     if (exhausted_ || !statement_)
         return false;
@@ -41,6 +44,16 @@ bool RowSource::fetchOne()
         throw _com_error(adErrObjectClosed, QStringLiteral("Соединение с базой данных закрыто"), ReadingDoing(sql_));
     const QString doing;
     try {
+        if (block_) {
+            const std::size_t before = rows_.size();
+            if (!block_->fetch(rows_, doing)) {
+                exhausted_ = true;
+                statement_->closeCursor();
+                return false;
+            }
+            read_ += static_cast<long long>(rows_.size() - before);
+            return true;
+        }
         if (statement_->check(SQLFetch(statement_->get()), doing) == SQL_NO_DATA) {
             exhausted_ = true;
             statement_->closeCursor();
@@ -93,7 +106,7 @@ bool RowSource::has(long long index)
     if (index < first_)
         return false;
     while (index >= first_ + static_cast<long long>(rows_.size())) {
-        if (!fetchOne())
+        if (!fetchMore())
             return false;
     }
     return true;
@@ -119,7 +132,7 @@ long long RowSource::count()
 {
     if (!exhausted_ && knownCount_ >= 0)
         return knownCount_;
-    while (fetchOne()) {
+    while (fetchMore()) {
     }
     return first_ + static_cast<long long>(rows_.size());
 }
@@ -141,6 +154,7 @@ void RowSource::close()
     knownCount_ = 0;
     exhausted_ = true;
     statement_.reset();  // the statement locks its connection while it goes
+    block_.reset();      // its buffers after the statement bound to them
 }
 
 std::shared_ptr<RowSource> RunQuery(ConnectionState& connection, const QString& sql, long long* affected,

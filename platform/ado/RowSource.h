@@ -5,7 +5,10 @@
 // lets the cache forget the rows it has passed. A scrollable result (a static
 // cursor whose size the driver knows) reads any row by its position, so a list
 // that opens at its last screen reads that screen and not the rows before it.
+// Any other result of more than one row is read a block of rows at a time
+// where its columns allow it (BlockReader.h), else row by row.
 #pragma once
+#include "BlockReader.h"
 #include "ConnectionState.h"
 #include "RecordRows.h"
 
@@ -42,7 +45,8 @@ public:
     long long rowsRead() const override { return read_; }
 
 private:
-    bool fetchOne();
+    // Reads the next row, or the next block of rows; false at the end.
+    bool fetchMore();
     Row readCurrent(const QString& doing);
     void fetchAt(long long index);
 
@@ -58,6 +62,7 @@ private:
     std::vector<Row> byPosition_;  // an empty row is one not read yet
     long long lastFetched_ = -1;
     long long read_ = 0;
+    std::unique_ptr<BlockReader> block_;  // null: read row by row
 };
 
 // Runs a query on a fresh statement; null when no result of it has columns.

@@ -1,0 +1,166 @@
+#include "BlockReader.h"
+
+#include "OdbcCheck.h"
+
+#include <limits>
+
+namespace vornal::ado {
+
+namespace {
+
+// The C type a column is bound as and the bytes of one value; 0 bytes when
+// the column is read row by row. Decimals come as text, as ReadColumn reads them.
+std::pair<SQLSMALLINT, SQLLEN> Binding(const ColumnInfo& info, SQLLEN textUnits)
+{
+    const auto text = [&](SQLULEN chars) -> std::pair<SQLSMALLINT, SQLLEN> {
+        if (chars == 0 || chars > BlockReader::kWidestText)
+            return {SQL_C_WCHAR, 0};
+        // A character outside the basic plane takes two units; one more for the end.
+        const SQLLEN units = textUnits > 0 ? textUnits : static_cast<SQLLEN>(2 * chars + 1);
+        return {SQL_C_WCHAR, units * static_cast<SQLLEN>(sizeof(SQLWCHAR))};
+    };
+    switch (info.sqlType) {
+    case SQL_BIT: return {SQL_C_BIT, sizeof(unsigned char)};
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+    case SQL_INTEGER:
+    case SQL_BIGINT: return {SQL_C_SBIGINT, sizeof(SQLBIGINT)};
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE: return {SQL_C_DOUBLE, sizeof(SQLDOUBLE)};
+    case SQL_DECIMAL:
+    case SQL_NUMERIC: return text(info.size + 2);  // a sign and a point
+    case SQL_TYPE_DATE:
+    case SQL_DATE: return {SQL_C_TYPE_DATE, sizeof(SQL_DATE_STRUCT)};
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_TIMESTAMP: return {SQL_C_TYPE_TIMESTAMP, sizeof(SQL_TIMESTAMP_STRUCT)};
+    case SQL_CHAR:
+    case SQL_VARCHAR:
+    case SQL_WCHAR:
+    case SQL_WVARCHAR:
+    case SQL_TYPE_TIME:
+    case SQL_TIME:
+    case SQL_GUID: return text(info.size);
+    default: return {SQL_C_WCHAR, 0};  // long texts, binary values, types unknown
+    }
+}
+
+void Unbind(SQLHSTMT statement)
+{
+    SQLFreeStmt(statement, SQL_UNBIND);
+    SQLSetStmtAttrW(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+    SQLSetStmtAttrW(statement, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+    SQLSetStmtAttrW(statement, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+}
+
+}  // namespace
+
+std::unique_ptr<BlockReader> BlockReader::Bind(SQLHSTMT statement,
+                                               const std::vector<ColumnInfo>& columns, long long expectedRows,
+                                               SQLLEN textUnits)
+{
+    if (columns.empty())
+        return nullptr;
+    SQLLEN rowBytes = 0;
+    std::vector<std::pair<SQLSMALLINT, SQLLEN>> bindings;
+    for (const ColumnInfo& info : columns) {
+        bindings.push_back(Binding(info, textUnits));
+        if (bindings.back().second == 0)
+            return nullptr;
+        rowBytes += bindings.back().second + static_cast<SQLLEN>(sizeof(SQLLEN));
+    }
+    SQLULEN rows = std::min<SQLULEN>(kBlockRows, static_cast<SQLULEN>(kBlockBytes / rowBytes));
+    if (expectedRows >= 0)
+        rows = std::min<SQLULEN>(rows, static_cast<SQLULEN>(expectedRows));
+    if (rows < 2)
+        return nullptr;
+
+    std::unique_ptr<BlockReader> reader(new BlockReader(statement, rows));
+    reader->status_.reset(new SQLUSMALLINT[rows]);
+    bool bound = Succeeded(SQLSetStmtAttrW(statement, SQL_ATTR_ROW_BIND_TYPE,
+                                           reinterpret_cast<SQLPOINTER>(SQLULEN(SQL_BIND_BY_COLUMN)), 0))
+        && Succeeded(SQLSetStmtAttrW(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(rows), 0))
+        && Succeeded(SQLSetStmtAttrW(statement, SQL_ATTR_ROWS_FETCHED_PTR, &reader->fetched_, 0))
+        && Succeeded(SQLSetStmtAttrW(statement, SQL_ATTR_ROW_STATUS_PTR, reader->status_.get(), 0));
+    // A driver may take another block size than asked (01S02): no larger one fits the buffers.
+    SQLULEN taken = 0;
+    bound = bound && Succeeded(SQLGetStmtAttrW(statement, SQL_ATTR_ROW_ARRAY_SIZE, &taken, 0, nullptr))
+        && taken >= 2 && taken <= rows;
+    reader->rows_ = taken;
+    for (std::size_t c = 0; bound && c < columns.size(); ++c) {
+        Column column;
+        column.info = columns[c];
+        column.cType = bindings[c].first;
+        column.width = bindings[c].second;
+        column.values.reset(new char[static_cast<std::size_t>(column.width) * rows]);
+        column.lengths.reset(new SQLLEN[rows]);
+        bound = Succeeded(SQLBindCol(statement, static_cast<SQLUSMALLINT>(c + 1), column.cType, column.values.get(),
+                                     column.width, column.lengths.get()));
+        reader->columns_.push_back(std::move(column));
+    }
+    if (!bound) {
+        Unbind(statement);
+        return nullptr;
+    }
+    return reader;
+}
+
+bool BlockReader::fetch(std::deque<Row>& rows, const QString& doing)
+{
+    fetched_ = 0;
+    if (Check(SQLFetch(statement_), SQL_HANDLE_STMT, statement_, doing) == SQL_NO_DATA)
+        return false;
+    for (SQLULEN r = 0; r < fetched_; ++r) {
+        if (status_[r] == SQL_ROW_NOROW)
+            continue;
+        if (status_[r] == SQL_ROW_ERROR)
+            ThrowDiagnostics(SQL_HANDLE_STMT, statement_, doing);
+        Row row;
+        row.reserve(columns_.size());
+        for (std::size_t c = 0; c < columns_.size(); ++c)
+            row.push_back(value(c, r, doing));
+        rows.push_back(std::move(row));
+    }
+    return fetched_ > 0;
+}
+
+_variant_t BlockReader::value(std::size_t c, SQLULEN r, const QString& doing)
+{
+    Column& column = columns_[c];
+    const SQLLEN length = column.lengths[r];
+    if (length == SQL_NULL_DATA)
+        return _variant_t::Null();
+    const char* at = column.values.get() + static_cast<std::size_t>(column.width) * r;
+    switch (column.cType) {
+    case SQL_C_BIT: return _variant_t(*reinterpret_cast<const unsigned char*>(at) != 0);
+    case SQL_C_SBIGINT: {
+        const SQLBIGINT value = *reinterpret_cast<const SQLBIGINT*>(at);
+        const bool fitsInt = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+        return column.info.sqlType == SQL_BIGINT || !fitsInt ? _variant_t(static_cast<long long>(value))
+                                                             : _variant_t(static_cast<long>(value));
+    }
+    case SQL_C_DOUBLE: return _variant_t(static_cast<double>(*reinterpret_cast<const SQLDOUBLE*>(at)));
+    case SQL_C_TYPE_DATE: {
+        const auto& d = *reinterpret_cast<const SQL_DATE_STRUCT*>(at);
+        return _variant_t::FromDate({d.year, d.month, d.day, 0, 0, 0}, false);
+    }
+    case SQL_C_TYPE_TIMESTAMP: {
+        const auto& t = *reinterpret_cast<const SQL_TIMESTAMP_STRUCT*>(at);
+        return _variant_t::FromDate({t.year, t.month, t.day, t.hour, t.minute, t.second}, true);
+    }
+    default: break;
+    }
+    // A text, whole when it fits its buffer with its end.
+    const SQLLEN room = column.width - static_cast<SQLLEN>(sizeof(SQLWCHAR));
+    if (length == SQL_NO_TOTAL || length > room)
+        throw _com_error(E_FAIL,
+                         QStringLiteral("Текст столбца «%1» длиннее объявленной драйвером ширины (%2)")
+                             .arg(column.info.name)
+                             .arg(column.info.size),
+                         doing);
+    const QString text = FromWide(reinterpret_cast<const SQLWCHAR*>(at), length / static_cast<SQLLEN>(sizeof(SQLWCHAR)));
+    const bool decimal = column.info.sqlType == SQL_DECIMAL || column.info.sqlType == SQL_NUMERIC;
+    return decimal ? _variant_t::FromDecimalText(text) : _variant_t(text);
+}
+
+}  // namespace vornal::ado

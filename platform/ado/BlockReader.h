@@ -1,0 +1,65 @@
+// The columns of a result bound to arrays, so that one fetch hands over a
+// block of rows (column-wise binding with SQL_ATTR_ROW_ARRAY_SIZE) instead of
+// one row and a call per cell. Only where every column has a C type to bind
+// and a bounded width: a text column's buffer holds its declared width in
+// characters, each of up to two UTF-16 units; long texts, binary values and
+// types not known here are read row by row (ReadColumn), as are results the
+// driver will not hand over in blocks. The values are those ReadColumn gives.
+// A text longer than its buffer (a driver that declared the column narrower
+// than its values) fails the read, never cut: a cell of a block cannot be read
+// again on every driver (MariaDB's answers SQLGetData after SQLSetPos with the
+// block's first row).
+#pragma once
+#include "ColumnReader.h"
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace vornal::ado {
+
+class BlockReader {
+public:
+    using Row = std::vector<_variant_t>;
+
+    // The most rows of a block, and the most bytes the buffers of one block take.
+    static constexpr SQLULEN kBlockRows = 256;
+    static constexpr SQLLEN kBlockBytes = 1 << 20;
+    // Texts declared wider than this many characters are read row by row.
+    static constexpr SQLULEN kWidestText = 4000;
+
+    // Binds the executed statement's result columns, described by `columns`;
+    // null, with the statement left as it was, when the columns or the driver
+    // do not allow it. `expectedRows`, when the driver told the result's size,
+    // bounds the block. `textUnits`, when given, is the buffer of every text in
+    // UTF-16 units (a test's narrow buffers); else each column's declared width.
+    static std::unique_ptr<BlockReader> Bind(SQLHSTMT statement,
+                                             const std::vector<ColumnInfo>& columns, long long expectedRows = -1,
+                                             SQLLEN textUnits = 0);
+    BlockReader(const BlockReader&) = delete;
+    BlockReader& operator=(const BlockReader&) = delete;
+
+    // Fetches the next block and appends its rows to `rows`; false when the
+    // result has no more rows. Throws _com_error as the row read does.
+    bool fetch(std::deque<Row>& rows, const QString& doing);
+
+private:
+    struct Column {
+        ColumnInfo info;
+        SQLSMALLINT cType = SQL_C_WCHAR;
+        SQLLEN width = 0;                  // bytes of one row's value
+        std::unique_ptr<char[]> values;    // width bytes for each row of a block
+        std::unique_ptr<SQLLEN[]> lengths; // indicator of each row
+    };
+
+    BlockReader(SQLHSTMT statement, SQLULEN rows) : statement_(statement), rows_(rows) {}
+    _variant_t value(std::size_t column, SQLULEN row, const QString& doing);
+
+    SQLHSTMT statement_;
+    SQLULEN rows_;
+    std::vector<Column> columns_;
+    SQLULEN fetched_ = 0;
+    std::unique_ptr<SQLUSMALLINT[]> status_;
+};
+
+}  // namespace vornal::ado
