@@ -113,7 +113,8 @@ void CTrvDView::Fill()
         return;
     }
     const COleDateTime date = qwDMG(day);
-    if (day.IsEmpty() || date < qwDMG(GetOtpD1(g_lYear, g_lMonth)) || date > qwDMG(GetOtpD2(g_lYear, g_lMonth))) {
+    const CString first = day.IsEmpty() ? CString() : GetOtpD1(g_lYear, g_lMonth);
+    if (day.IsEmpty() || date < qwDMG(first) || date > qwDMG(GetOtpD2(g_lYear, g_lMonth))) {
         GetDocument()->SetModifiedFlag(FALSE);
         SetDlgItemText(IDC_TRV_WEEKDAY, "");
         m_grid.SetNRows(0);
@@ -124,15 +125,15 @@ void CTrvDView::Fill()
     }
     m_lastDay = day;
     m_lastPrd = prd;
-    LoadRows(day, prd);
+    LoadRows(day, prd, first);
 }
 
-void CTrvDView::LoadRows(const CString& day, long prd)
+void CTrvDView::LoadRows(const CString& day, long prd, const CString& periodStart)
 {
     CWaitCursor wait;
     std::vector<std::vector<CString>> rows;
     // A failing query is reported; the rows read before it are shown.
-    ForEachRow(TrvDaySql(day, prd, GetOtpD1(g_lYear, g_lMonth)), [&rows](_RecordsetPtr& row) {
+    ForEachRow(TrvDaySql(day, prd, periodStart), [&rows](_RecordsetPtr& row) {
         std::vector<CString> cells(MARK + 1);
         for (long col = KEY; col <= MARK; ++col)
             cells[col] = SafeArayToString(row->GetCollect(col));

@@ -48,7 +48,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     long ChosenDepartment() const;
-    void LoadRows(const CString& day, long prd);
+    // `periodStart`: the working period's first day, as Fill read it.
+    void LoadRows(const CString& day, long prd, const CString& periodStart);
     // Writes the rows' changed marks; nonzero when written.
     int WriteRows();
     // Puts the day and department of the rows shown back into their fields.

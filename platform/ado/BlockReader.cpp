@@ -10,14 +10,19 @@ namespace {
 
 // The C type a column is bound as and the bytes of one value; 0 bytes when
 // the column is read row by row. Decimals come as text, as ReadColumn reads them.
-std::pair<SQLSMALLINT, SQLLEN> Binding(const ColumnInfo& info, SQLLEN textUnits)
+std::pair<SQLSMALLINT, SQLLEN> Binding(const ColumnInfo& info, bool utf8, SQLLEN textBytes)
 {
     const auto text = [&](SQLULEN chars) -> std::pair<SQLSMALLINT, SQLLEN> {
+        const SQLSMALLINT cType = utf8 ? SQL_C_CHAR : SQL_C_WCHAR;
         if (chars == 0 || chars > BlockReader::kWidestText)
-            return {SQL_C_WCHAR, 0};
-        // A character outside the basic plane takes two units; one more for the end.
-        const SQLLEN units = textUnits > 0 ? textUnits : static_cast<SQLLEN>(2 * chars + 1);
-        return {SQL_C_WCHAR, units * static_cast<SQLLEN>(sizeof(SQLWCHAR))};
+            return {cType, 0};
+        if (textBytes > 0)
+            return {cType, textBytes};
+        // A character takes up to four bytes of UTF-8, or two UTF-16 units
+        // outside the basic plane; then the end.
+        const SQLLEN bytes = utf8 ? static_cast<SQLLEN>(4 * chars + 1)
+                                  : static_cast<SQLLEN>((2 * chars + 1) * sizeof(SQLWCHAR));
+        return {cType, bytes};
     };
     switch (info.sqlType) {
     case SQL_BIT: return {SQL_C_BIT, sizeof(unsigned char)};
@@ -55,16 +60,15 @@ void Unbind(SQLHSTMT statement)
 
 }  // namespace
 
-std::unique_ptr<BlockReader> BlockReader::Bind(SQLHSTMT statement,
-                                               const std::vector<ColumnInfo>& columns, long long expectedRows,
-                                               SQLLEN textUnits)
+std::unique_ptr<BlockReader> BlockReader::Bind(SQLHSTMT statement, const std::vector<ColumnInfo>& columns,
+                                               bool utf8, long long expectedRows, SQLLEN textBytes)
 {
     if (columns.empty())
         return nullptr;
     SQLLEN rowBytes = 0;
     std::vector<std::pair<SQLSMALLINT, SQLLEN>> bindings;
     for (const ColumnInfo& info : columns) {
-        bindings.push_back(Binding(info, textUnits));
+        bindings.push_back(Binding(info, utf8, textBytes));
         if (bindings.back().second == 0)
             return nullptr;
         rowBytes += bindings.back().second + static_cast<SQLLEN>(sizeof(SQLLEN));
@@ -151,14 +155,17 @@ _variant_t BlockReader::value(std::size_t c, SQLULEN r, const QString& doing)
     default: break;
     }
     // A text, whole when it fits its buffer with its end.
-    const SQLLEN room = column.width - static_cast<SQLLEN>(sizeof(SQLWCHAR));
+    const bool utf8 = column.cType == SQL_C_CHAR;
+    const SQLLEN room = column.width - (utf8 ? 1 : static_cast<SQLLEN>(sizeof(SQLWCHAR)));
     if (length == SQL_NO_TOTAL || length > room)
         throw _com_error(E_FAIL,
                          QStringLiteral("Текст столбца «%1» длиннее объявленной драйвером ширины (%2)")
                              .arg(column.info.name)
                              .arg(column.info.size),
                          doing);
-    const QString text = FromWide(reinterpret_cast<const SQLWCHAR*>(at), length / static_cast<SQLLEN>(sizeof(SQLWCHAR)));
+    const QString text = utf8 ? QString::fromUtf8(at, static_cast<qsizetype>(length))
+                              : FromWide(reinterpret_cast<const SQLWCHAR*>(at),
+                                         length / static_cast<SQLLEN>(sizeof(SQLWCHAR)));
     const bool decimal = column.info.sqlType == SQL_DECIMAL || column.info.sqlType == SQL_NUMERIC;
     return decimal ? _variant_t::FromDecimalText(text) : _variant_t(text);
 }

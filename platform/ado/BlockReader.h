@@ -2,9 +2,14 @@
 // block of rows (column-wise binding with SQL_ATTR_ROW_ARRAY_SIZE) instead of
 // one row and a call per cell. Only where every column has a C type to bind
 // and a bounded width: a text column's buffer holds its declared width in
-// characters, each of up to two UTF-16 units; long texts, binary values and
-// types not known here are read row by row (ReadColumn), as are results the
-// driver will not hand over in blocks. The values are those ReadColumn gives.
+// characters; long texts, binary values and types not known here are read row
+// by row (ReadColumn), as are results the driver will not hand over in blocks.
+// The values are those ReadColumn gives.
+// Texts are bound as UTF-8 (SQL_C_CHAR, up to four bytes a character) where
+// the driver hands them over so, and decoded here: MariaDB's driver opens an
+// iconv conversion for every cell it gives as UTF-16, which costs more than
+// the rest of the read. Elsewhere they are bound as UTF-16 (up to two units a
+// character).
 // A text longer than its buffer (a driver that declared the column narrower
 // than its values) fails the read, never cut: a cell of a block cannot be read
 // again on every driver (MariaDB's answers SQLGetData after SQLSetPos with the
@@ -30,12 +35,13 @@ public:
 
     // Binds the executed statement's result columns, described by `columns`;
     // null, with the statement left as it was, when the columns or the driver
-    // do not allow it. `expectedRows`, when the driver told the result's size,
-    // bounds the block. `textUnits`, when given, is the buffer of every text in
-    // UTF-16 units (a test's narrow buffers); else each column's declared width.
-    static std::unique_ptr<BlockReader> Bind(SQLHSTMT statement,
-                                             const std::vector<ColumnInfo>& columns, long long expectedRows = -1,
-                                             SQLLEN textUnits = 0);
+    // do not allow it. `utf8`: the driver gives SQL_C_CHAR texts as UTF-8
+    // (ConnectionState::utf8Text). `expectedRows`, when the driver told the
+    // result's size, bounds the block. `textBytes`, when given, is the buffer
+    // of every text in bytes with its end (a test's narrow buffers); else each
+    // column's declared width.
+    static std::unique_ptr<BlockReader> Bind(SQLHSTMT statement, const std::vector<ColumnInfo>& columns, bool utf8,
+                                             long long expectedRows = -1, SQLLEN textBytes = 0);
     BlockReader(const BlockReader&) = delete;
     BlockReader& operator=(const BlockReader&) = delete;
 
@@ -46,7 +52,7 @@ public:
 private:
     struct Column {
         ColumnInfo info;
-        SQLSMALLINT cType = SQL_C_WCHAR;
+        SQLSMALLINT cType = SQL_C_WCHAR;  // or SQL_C_CHAR for UTF-8 texts
         SQLLEN width = 0;                  // bytes of one row's value
         std::unique_ptr<char[]> values;    // width bytes for each row of a block
         std::unique_ptr<SQLLEN[]> lengths; // indicator of each row

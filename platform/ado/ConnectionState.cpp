@@ -51,6 +51,14 @@ void ConnectionState::open(const QString& connectionString, long loginTimeoutSec
         mariaDb_ = dbms.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive)
             || dbms.contains(QLatin1String("MySQL"), Qt::CaseInsensitive);
     }
+    // MariaDB's driver names its client character set's collation here
+    // ("utf8mb4_general_ci"); texts asked for as SQL_C_CHAR come in it.
+    SQLWCHAR collation[64] = {};
+    SQLSMALLINT collationLength = 0;
+    utf8Text_ = mariaDb_
+        && Succeeded(SQLGetInfoW(dbc(), SQL_COLLATION_SEQ, collation, sizeof collation, &collationLength))
+        && FromWide(collation, std::min<SQLLEN>(collationLength / 2, 63))
+               .startsWith(QLatin1String("utf8"), Qt::CaseInsensitive);
 }
 
 _com_error ConnectionState::withServerErrorNumber(const _com_error& error)

@@ -26,6 +26,9 @@ public:
     // The text the connection was opened with (for a second connection of the same user).
     const QString& connectionString() const { return connectionString_; }
     SQLHDBC dbc() const { return static_cast<SQLHDBC>(dbc_.get()); }
+    // The driver hands texts over as UTF-8 when asked for SQL_C_CHAR (MariaDB's
+    // with a client character set of utf8 or utf8mb4).
+    bool utf8Text() const { return utf8Text_; }
     std::recursive_mutex& mutex() { return mutex_; }
 
     std::shared_ptr<OdbcStatement> newStatement();
@@ -52,6 +55,7 @@ private:
     OdbcHandle dbc_;
     bool connected_ = false;
     bool mariaDb_ = false;
+    bool utf8Text_ = false;
     int depth_ = 0;
     std::set<OdbcStatement*> statements_;
     std::shared_ptr<OdbcStatement> commandStatement_;

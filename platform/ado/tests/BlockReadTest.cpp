@@ -1,6 +1,6 @@
-// A result read a block of rows at a time gives what the row read gives:
-// every column type, NULLs, long texts, more rows than one block, one row and
-// none. A result with a column that cannot be bound is read row by row, and a
+// A result read a block of rows at a time gives what the row read gives,
+// its texts bound as UTF-8 or as UTF-16: every column type, NULLs, long
+// texts, more rows than one block, one row and none. A result with a column that cannot be bound is read row by row, and a
 // text longer than its buffer fails the read instead of being cut.
 #include "BlockReader.h"
 #include "ConnectionState.h"
@@ -61,6 +61,32 @@ protected:
         rs->Open(_variant_t(sql), conn, adOpenStatic, adLockReadOnly, adCmdText);
         return Walk(rs);
     }
+    // The rows as a block reader bound by hand hands them over: UTF-8 texts
+    // or UTF-16 ones, whichever the connection would not choose.
+    Cells ReadByBlocks(const QString& sql, bool utf8)
+    {
+        auto statement = conn->state()->newStatement();
+        if (!statement->executeDirect(sql, QString()))
+            return {};
+        std::vector<vornal::ado::ColumnInfo> columns;
+        for (SQLUSMALLINT c = 1; c <= statement->columnCount(QString()); ++c)
+            columns.push_back(vornal::ado::DescribeColumn(statement->get(), c, QString()));
+        const std::unique_ptr<BlockReader> reader = BlockReader::Bind(statement->get(), columns, utf8);
+        if (!reader)
+            return {};
+        std::deque<BlockReader::Row> rows;
+        while (reader->fetch(rows, QString())) {
+        }
+        statement->closeCursor();
+        Cells cells;
+        for (const BlockReader::Row& row : rows) {
+            QStringList texts;
+            for (const _variant_t& value : row)
+                texts << Cell(value);
+            cells.push_back(texts);
+        }
+        return cells;
+    }
     static Cells Walk(_RecordsetPtr& rs)
     {
         Cells cells;
@@ -93,6 +119,8 @@ TEST_F(BlockReadTest, ABlockReadGivesWhatTheRowReadGives)
         {"one row", "select id, t, d from block_read where id = 77", 1, false},
         {"no row", "select id, t from block_read where id < 0", 0, false},
     };
+    // MariaDB's driver gives UTF-8 texts, so the recordsets below read them so.
+    ASSERT_TRUE(conn->state()->utf8Text());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Cells expected = ReadByRows(QString::fromUtf8(c.sql));
@@ -106,6 +134,12 @@ TEST_F(BlockReadTest, ABlockReadGivesWhatTheRowReadGives)
         ASSERT_EQ(read.size(), expected.size());
         for (std::size_t row = 0; row < read.size(); ++row)
             ASSERT_EQ(read[row], expected[row]) << "row " << row;
+        if (c.blocks) {
+            const Cells wide = ReadByBlocks(QString::fromUtf8(c.sql), false);
+            ASSERT_EQ(wide.size(), expected.size()) << "texts as UTF-16";
+            for (std::size_t row = 0; row < wide.size(); ++row)
+                ASSERT_EQ(wide[row], expected[row]) << "texts as UTF-16, row " << row;
+        }
     }
     // The texts as stored, not only as both reads agree.
     _RecordsetPtr rs = conn->Execute("select t, w, d, ts from block_read where id in (38, 39) order by id");
@@ -121,17 +155,20 @@ TEST_F(BlockReadTest, ABlockReadGivesWhatTheRowReadGives)
 // buffers are then too short, and the read fails rather than cut a text.
 TEST_F(BlockReadTest, ATextLongerThanItsBufferFailsTheRead)
 {
-    const QString sql = QStringLiteral("select id, t from block_read order by id");
-    auto statement = conn->state()->newStatement();
-    ASSERT_TRUE(statement->executeDirect(sql, QString()));
-    std::vector<vornal::ado::ColumnInfo> columns;
-    for (SQLUSMALLINT c = 1; c <= statement->columnCount(QString()); ++c)
-        columns.push_back(vornal::ado::DescribeColumn(statement->get(), c, QString()));
-    const std::unique_ptr<BlockReader> reader =
-        BlockReader::Bind(statement->get(), columns, -1, 4);
-    ASSERT_NE(reader, nullptr);
-    std::deque<BlockReader::Row> rows;
-    EXPECT_THROW(reader->fetch(rows, QString()), _com_error);
+    for (const bool utf8 : {true, false}) {
+        SCOPED_TRACE(utf8 ? "UTF-8" : "UTF-16");
+        const QString sql = QStringLiteral("select id, t from block_read order by id");
+        auto statement = conn->state()->newStatement();
+        ASSERT_TRUE(statement->executeDirect(sql, QString()));
+        std::vector<vornal::ado::ColumnInfo> columns;
+        for (SQLUSMALLINT c = 1; c <= statement->columnCount(QString()); ++c)
+            columns.push_back(vornal::ado::DescribeColumn(statement->get(), c, QString()));
+        // Three bytes of UTF-8 or one UTF-16 unit, then the end: "Строка 1" is longer.
+        const std::unique_ptr<BlockReader> reader = BlockReader::Bind(statement->get(), columns, utf8, -1, 4);
+        ASSERT_NE(reader, nullptr);
+        std::deque<BlockReader::Row> rows;
+        EXPECT_THROW(reader->fetch(rows, QString()), _com_error);
+    }
 }
 
 } // namespace
