@@ -71,6 +71,24 @@ bool IsNumberedDocumentName(CDocument* document, const QString& title)
     return true;
 }
 
+// A form opens at a size that shows it whole, unless it is larger than the
+// work area (then its frame takes the whole area).
+void ExpectWholeFormShown(CMDIFrameWnd* frame, CMDIChildWnd* child)
+{
+    auto* view = dynamic_cast<CScrollView*>(child->GetActiveView());
+    if (!view || child->IsZoomed())
+        return;
+    const CSize form = view->GetTotalSize();
+    CRect client, outer, area;
+    child->GetClientRect(&client);
+    child->GetWindowRect(&outer);
+    CWnd::FromHandle(frame->m_hWndMDIClient)->GetClientRect(&area);
+    EXPECT_TRUE(client.Width() >= form.cx || outer.Width() >= area.Width())
+        << "form " << form.cx << " wide in a frame of " << client.Width();
+    EXPECT_TRUE(client.Height() >= form.cy || outer.Height() >= area.Height())
+        << "form " << form.cy << " high in a frame of " << client.Height();
+}
+
 constexpr UINT kCloseAll = 20007;
 
 class MenuWalkTest : public ::testing::TestWithParam<const char*> {
@@ -103,6 +121,7 @@ TEST_P(MenuWalkTest, EveryFormOpensUnderItsOwnCaption)
             child->GetWindowText(title);
             EXPECT_FALSE(IsNumberedDocumentName(child->GetActiveDocument(), title.ToQString()))
                 << "caption " << title.ToQString().toStdString();
+            ExpectWholeFormShown(frame, child);
         }
         CancelEverything modal;
         frame->SendMessage(WM_COMMAND, kCloseAll);

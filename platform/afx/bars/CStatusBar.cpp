@@ -48,11 +48,23 @@ public:
     {
         if (!p.label)
             return;
-        p.label->setText((p.style & SBPS_DISABLED) ? QString() : p.text.ToQString());
-        if (!(p.style & SBPS_STRETCH))
-            p.label->setFixedWidth(p.width + 2 * p.label->frameWidth() + 4);
-        else
+        const QString text = (p.style & SBPS_DISABLED) ? QString() : p.text.ToQString();
+        p.label->setText(text);
+        // A pane is as wide as the program asked, and wider where its text
+        // needs it and the bar has room: the widths were chosen for a smaller
+        // screen font than the one here, and a cut "Отчетный период ..."
+        // tells the bookkeeper nothing. The least width stays the program's,
+        // so a longer text never changes the window's own least size (a
+        // window manager may then take a maximized window back to normal).
+        const int extra = 2 * p.label->frameWidth() + 4;
+        if (!(p.style & SBPS_STRETCH)) {
+            const int width = qMax(p.width, p.label->fontMetrics().horizontalAdvance(text));
+            p.label->setMinimumWidth(p.width + extra);
+            p.label->setMaximumWidth(width + extra);
+            p.label->setSizePolicy(QSizePolicy::Preferred, p.label->sizePolicy().verticalPolicy());
+        } else {
             p.label->setMinimumWidth(p.width);
+        }
     }
 
     Pane* pane(int index) { return index >= 0 && index < (int)panes.size() ? &panes[index] : nullptr; }

@@ -2,14 +2,50 @@
 #include "app/CWinApp.h"
 #include "doc/CDocTemplate.h"
 #include "doc/CDocument.h"
+#include "doc/CScrollView.h"
 #include "doc/CView.h"
 #include "frm/AfxFrameWidgets.h"
 #include "frm/CMDIFrameWnd.h"
 #include "gdi/AfxGdi.h"
 #include "wnd/AfxControlClass.h"
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVariant>
 
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
+
+namespace {
+
+// Marks a child frame that was given no size of its own.
+constexpr char kDefaultSize[] = "afxDefaultSize";
+
+// A child frame of the default size grows, when it first shows, until its
+// form is seen whole, as far as the MDI area allows. The forms were drawn for
+// a smaller dialog font than the one here; at the default two thirds of the
+// area the bookkeeper would otherwise meet a scroll bar and cut columns.
+void FitDefaultFrameToForm(CMDIChildWnd* child, QMdiArea* area)
+{
+    auto* sub = dynamic_cast<QMdiSubWindow*>(child->GetQWidget());
+    auto* view = dynamic_cast<CScrollView*>(child->GetActiveView());
+    if (!sub || !view || !area || !sub->property(kDefaultSize).toBool())
+        return;
+    sub->setProperty(kDefaultSize, false);
+    const CSize total = view->GetTotalSize();
+    const QSize client = AfxFrameClientSize(sub);
+    const QSize wanted = client.expandedTo(QSize(total.cx, total.cy));
+    if (wanted == client)
+        return;
+    const QSize room = area->viewport()->size();
+    QSize outer = (sub->size() + (wanted - client)).boundedTo(room);
+    sub->resize(outer);
+    // Kept inside the area: a cascaded child moves back as far as it grew.
+    QPoint at = sub->pos();
+    at.setX(qMax(0, qMin(at.x(), room.width() - outer.width())));
+    at.setY(qMax(0, qMin(at.y(), room.height() - outer.height())));
+    sub->move(at);
+}
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_MDIACTIVATE()
@@ -70,10 +106,23 @@ QWidget* CMDIChildWnd::CreateWidget(CREATESTRUCT& cs, QWidget* pParentWidget)
     if (cs.lpszName)
         sub->setWindowTitle(AfxQ(cs.lpszName));
     QSize areaSize = area->viewport()->size();
-    if (cs.cx > 0 && cs.cy > 0 && cs.cx != CW_USEDEFAULT)
+    if (cs.cx > 0 && cs.cy > 0 && cs.cx != CW_USEDEFAULT) {
         sub->resize(cs.cx, cs.cy);
-    else
+    } else {
         sub->resize(qMax(areaSize.width() * 2 / 3, 200), qMax(areaSize.height() * 2 / 3, 150));
+        sub->setProperty(kDefaultSize, true);
+    }
+    // The program's caption names a maximized child itself ("... - [form]"),
+    // so the frame's own title drops the form's name then and takes it back
+    // when the child is restored.
+    QObject::connect(sub, &QMdiSubWindow::windowStateChanged, sub,
+                     [sub](Qt::WindowStates before, Qt::WindowStates now) {
+                         if (!((before ^ now) & Qt::WindowMaximized))
+                             return;
+                         auto* child = dynamic_cast<CMDIChildWnd*>(CWnd::FromQWidget(sub));
+                         if (CMDIFrameWnd* mdi = child ? child->GetMDIFrame() : nullptr)
+                             mdi->OnUpdateFrameTitle(TRUE);
+                     });
     if (cs.x != CW_USEDEFAULT && (cs.x != 0 || cs.y != 0)) {
         sub->move(cs.x, cs.y);
     } else {
@@ -130,6 +179,7 @@ void CMDIChildWnd::ActivateFrame(int nCmdShow)
     if (nCmdShow == -1 && !IsWindowVisible()) {
         // A new child follows a maximized active one.
         nCmdShow = (maximized && active != this) || (GetStyle() & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW;
+        FitDefaultFrameToForm(this, mdi ? mdi->GetMdiArea() : nullptr);
     }
     if (nCmdShow != -1)
         ShowWindow(nCmdShow);

@@ -122,24 +122,26 @@ public:
 protected:
     // A command's or a submenu's action for item `index`.
     QAction* actionFor(const MenuItem& item, int index, QWidget* parent) const;
-    // Paints the visible items in the event's rectangle: owner-drawn ones
-    // by their owner (state(action, item) gives the ODS_ bits), others by
-    // the style with `element`.
+    // Paints the visible items in the event's rectangle that stand wholly in
+    // `room` (any place when it is null): owner-drawn ones by their owner
+    // (state(action, item) gives the ODS_ bits), others by the style with
+    // `element`.
     template <class Widget, class State>
-    void paintItems(Widget* w, QPainter& p, const QRect& area, QStyle::ControlElement element, State state);
+    void paintItems(Widget* w, QPainter& p, const QRect& area, const QRect& room, QStyle::ControlElement element,
+                    State state);
     HMENU m_menu;
 };
 
 QString qtText(const MenuItem& item) { return item.text.ToQString(); }
 
 template <class Widget, class State>
-void OwnerDrawnItems::paintItems(Widget* w, QPainter& p, const QRect& area, QStyle::ControlElement element,
-                                 State state)
+void OwnerDrawnItems::paintItems(Widget* w, QPainter& p, const QRect& area, const QRect& room,
+                                 QStyle::ControlElement element, State state)
 {
     const auto list = w->actions();
     for (QAction* a : list) {
         QRect r = w->actionGeometry(a);
-        if (!a->isVisible() || !r.isValid() || !area.intersects(r))
+        if (!a->isVisible() || !r.isValid() || !area.intersects(r) || (room.isValid() && !room.contains(r)))
             continue;
         const MenuItem* item = itemAt(m_menu, a);
         if (item && item->ownerDrawn()) {
@@ -195,6 +197,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    QRect itemsRoom() const;
 };
 
 QAction* OwnerDrawnItems::actionFor(const MenuItem& item, int index, QWidget* parent) const
@@ -274,7 +279,7 @@ void OwnerDrawMenu::paintEvent(QPaintEvent* e)
     panel.initFrom(this);
     panel.state = QStyle::State_None;
     style()->drawPrimitive(QStyle::PE_PanelMenu, &panel, &p, this);
-    paintItems(this, p, e->rect(), QStyle::CE_MenuItem, [this](QAction* a, const MenuItem& item) {
+    paintItems(this, p, e->rect(), QRect(), QStyle::CE_MenuItem, [this](QAction* a, const MenuItem& item) {
         return stateOf(item, a == activeAction() && !item.separator(), false);
     });
     QStyleOptionFrame frame;
@@ -299,6 +304,24 @@ void OwnerDrawMenuBar::rebuild()
     update();
 }
 
+// Where the bar's items may stand: between its corner widgets (a maximized
+// window's icon and buttons) and left of the button that lists the items that
+// do not fit. The bar hides the items outside it; they are not painted under
+// the buttons.
+QRect OwnerDrawMenuBar::itemsRoom() const
+{
+    QRect room = rect();
+    if (QWidget* left = cornerWidget(Qt::TopLeftCorner); left && left->isVisible())
+        room.setLeft(qMax(room.left(), left->geometry().right() + 1));
+    if (QWidget* right = cornerWidget(Qt::TopRightCorner); right && right->isVisible())
+        room.setRight(qMin(room.right(), right->geometry().left() - 1));
+    for (QWidget* child : findChildren<QWidget*>(QStringLiteral("qt_menubar_ext_button"), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            room.setRight(qMin(room.right(), child->geometry().left() - 1));
+    }
+    return room;
+}
+
 void OwnerDrawMenuBar::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
@@ -307,7 +330,7 @@ void OwnerDrawMenuBar::paintEvent(QPaintEvent* e)
     panel.menuItemType = QStyleOptionMenuItem::EmptyArea;
     panel.rect = rect();
     style()->drawControl(QStyle::CE_MenuBarEmptyArea, &panel, &p, this);
-    paintItems(this, p, e->rect(), QStyle::CE_MenuBarItem, [this](QAction* a, const MenuItem& item) {
+    paintItems(this, p, e->rect(), itemsRoom(), QStyle::CE_MenuBarItem, [this](QAction* a, const MenuItem& item) {
         bool active = a == activeAction();
         bool open = active && a->menu() && a->menu()->isVisible();
         return stateOf(item, open, active && !open);

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 using namespace frametest;
@@ -182,4 +183,18 @@ TEST(BarsTest, StatusPanesWithWidthsAndTexts)
     bar.GetItemRect(2, &r2);
     EXPECT_LT(r1.left, r2.left);
     EXPECT_GE(r2.Width(), widths[2] / 4);
+
+    // A pane narrower than its text grows to show it whole; GetPaneInfo keeps
+    // the width the program gave.
+    bar.SetPaneInfo(3, ID_INDICATOR_EXT, SBPS_NORMAL, 20);
+    bar.SetPaneText(3, " Отчетный период с 01.01.2024 по 31.12.2024");
+    QCoreApplication::processEvents();
+    CRect r3;
+    bar.GetItemRect(3, &r3);
+    CDC* dc = bar.GetDC();
+    const int textWidth = dc->GetTextExtent(CString(" Отчетный период с 01.01.2024 по 31.12.2024")).cx;
+    bar.ReleaseDC(dc);
+    EXPECT_GE(r3.Width(), textWidth) << "the period's pane shows its whole text";
+    bar.GetPaneInfo(3, id, style, width);
+    EXPECT_EQ(width, 20);
 }

@@ -49,6 +49,23 @@ TEST(DocViewTest, OpeningATemplateMakesDocumentFrameAndFormView)
     EXPECT_EQ(main_title, CString("Тестовая бухгалтерия - Прих.орд.1"));
 }
 
+TEST(DocViewTest, AMaximizedChildIsNamedOnceInTheProgramsCaption)
+{
+    Program p;
+    auto* child = dynamic_cast<CMDIChildWnd*>(firstView(p.open())->GetParentFrame());
+    ASSERT_NE(child, nullptr);
+    CString title;
+    child->MDIMaximize();
+    afxtest::deliverPosted();
+    ASSERT_TRUE(child->IsZoomed());
+    p.frame->GetWindowText(title);
+    EXPECT_EQ(title.ToQString().count(QStringLiteral("Прих.орд.1")), 1) << title.ToStdString();
+    child->MDIRestore();
+    afxtest::deliverPosted();
+    p.frame->GetWindowText(title);
+    EXPECT_EQ(title, CString("Тестовая бухгалтерия - Прих.орд.1"));
+}
+
 TEST(DocViewTest, TemplateStringFieldsAndAViewOnAnotherDialog)
 {
     Program p;

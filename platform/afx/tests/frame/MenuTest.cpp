@@ -256,6 +256,37 @@ TEST(MenuTest, OwnerDrawnItemsAreMeasuredAndPaintedByTheirMenu)
     file.Detach();
 }
 
+// The buttons a maximized child window puts into the menu bar's corner.
+struct CornerButtons : QWidget {
+    explicit CornerButtons(QSize size) : hint(size) {}
+    QSize sizeHint() const override { return hint; }
+    QSize hint;
+};
+
+TEST(MenuTest, BarItemsBehindAMaximizedWindowsButtonsAreNotPainted)
+{
+    MenuProgram p;
+    std::vector<std::unique_ptr<ItemRecord>> records;
+    StripeMenu bar;
+    ASSERT_TRUE(bar.Attach(p.frame->GetMenu()->m_hMenu));
+    makeOwnerDrawn(&bar, records);
+    p.frame->DrawMenuBar();
+    auto* main = dynamic_cast<QMainWindow*>(p.frame->GetQWidget());
+    QMenuBar* menuBar = main->menuBar();
+    QList<QAction*> top = menuBar->actions();
+    ASSERT_EQ(top.size(), 2);
+    // The buttons of a maximized child window stand in the bar's right corner,
+    // over the place of the second item.
+    auto* buttons = new CornerButtons(QSize(menuBar->width() - menuBar->actionGeometry(top[0]).right() - 40, 16));
+    menuBar->setCornerWidget(buttons, Qt::TopRightCorner);
+    buttons->show();
+    QCoreApplication::processEvents();
+    bar.drawn.clear();
+    menuBar->grab();
+    EXPECT_EQ(bar.drawn, QStringList { QStringLiteral("&Файл") }) << bar.drawn.join(",").toStdString();
+    bar.Detach();
+}
+
 TEST(MenuTest, TrackPopupMenuIsAStepOfTheScript)
 {
     MenuProgram p;
