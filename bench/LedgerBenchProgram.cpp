@@ -23,3 +23,12 @@ CMDIFrameWnd* StartLedgerProgram(int year)
     QApplication::processEvents();
     return nledmark::CLedmark::Init() == 1 ? frame : nullptr;
 }
+
+CView* OpenLedgerForm(CMDIFrameWnd* frame, const char* docName)
+{
+    if (CHelpers::FN_OpenDocument0(docName, 0, nullptr) != 1)
+        return nullptr;
+    QApplication::processEvents();
+    CMDIChildWnd* child = frame->MDIGetActive();
+    return child ? child->GetActiveView() : nullptr;
+}

@@ -4,6 +4,11 @@
 #pragma once
 
 class CMDIFrameWnd;
+class CView;
 
 // The main frame, or null when it could not be made.
 CMDIFrameWnd* StartLedgerProgram(int year);
+
+// Opens the form of document name `docName` as the menu does and gives its view
+// once it has shown, or null.
+CView* OpenLedgerForm(CMDIFrameWnd* frame, const char* docName);

@@ -10,12 +10,12 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_purchase_bench" with the schema
 // and demo rows of db/mysql.
-#include "AssetsStockYear.h"
 #include "BenchSupport.h"
 #include "COsPokupView.h"
 #include "LedgerBenchProgram.h"
 #include "PostingBench.h"
 #include "RawOdbcInsert.h"
+#include "StockYearProgram.h"
 
 #include <appcore.h>
 #include <gridbase.h>
@@ -97,25 +97,14 @@ int main(int argc, char** argv)
     QApplication qt(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const BenchOptions options = ParseBenchOptions(qt.arguments(), 9);
-    if (!StartBenchDatabase(options, QStringLiteral("vornal_assets_purchase_bench"))
-        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
-        return 1;
-    CMDIFrameWnd* frame = StartLedgerProgram(kYear);
+    CMDIFrameWnd* frame = StartStockYearProgram(options, QStringLiteral("vornal_assets_purchase_bench"), kYear);
     if (!frame)
         return 1;
-    ExecuteSql("delete from system_const where name='system_actual_date'");
-    // The purchases' document ids stay apart from the year's.
-    ExecuteSql("update system_doc_counter set last_id=greatest(last_id,100000) where id=1");
-    if (!FillStockYear() || !AddCards())
+    if (!AddCards())
         return 1;
-    ExecuteSql("analyze table ledmark_provodki");
-    std::printf("%lld postings\n", ExecuteCount("select count(*) from ledmark_provodki"));
     const std::string connection = BenchConnectionString();
 
-    CHelpers::FN_OpenDocument0("Поступл.ОС", 0, nullptr);
-    QApplication::processEvents();
-    CMDIChildWnd* child = frame->MDIGetActive();
-    auto* view = child ? dynamic_cast<COsPokupView*>(child->GetActiveView()) : nullptr;
+    auto* view = dynamic_cast<COsPokupView*>(OpenLedgerForm(frame, "Поступл.ОС"));
     if (!view)
         return 1;
 
@@ -128,10 +117,7 @@ int main(int argc, char** argv)
         ExecuteSql("delete from ledmark_os_pokup\ndelete from ledmark_provodki where id>100000");
         // Each round saves a new purchase in a form of its own: a save closes its form.
         if (round > 0) {
-            CHelpers::FN_OpenDocument0("Поступл.ОС", 0, nullptr);
-            QApplication::processEvents();
-            child = frame->MDIGetActive();
-            view = child ? dynamic_cast<COsPokupView*>(child->GetActiveView()) : nullptr;
+            view = dynamic_cast<COsPokupView*>(OpenLedgerForm(frame, "Поступл.ОС"));
             if (!view)
                 return 1;
         }

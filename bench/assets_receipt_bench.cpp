@@ -14,13 +14,13 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_receipt_bench" with the schema of
 // db/mysql.
-#include "AssetsStockYear.h"
 #include "BenchSupport.h"
 #include "CMatPrixView.h"
 #include "LedgerBenchProgram.h"
 #include "PostingBench.h"
 #include "RawOdbcInsert.h"
 #include "RawOdbcRead.h"
+#include "StockYearProgram.h"
 
 #include <appcore.h>
 #include <gridbase.h>
@@ -118,25 +118,12 @@ int main(int argc, char** argv)
     QApplication qt(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const BenchOptions options = ParseBenchOptions(qt.arguments(), 9);
-    if (!StartBenchDatabase(options, QStringLiteral("vornal_assets_receipt_bench"))
-        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
-        return 1;
-    CMDIFrameWnd* frame = StartLedgerProgram(kYear);
+    CMDIFrameWnd* frame = StartStockYearProgram(options, QStringLiteral("vornal_assets_receipt_bench"), kYear);
     if (!frame)
         return 1;
-    ExecuteSql("delete from system_const where name='system_actual_date'");
-    // The receipts' document ids stay apart from the year's.
-    ExecuteSql("update system_doc_counter set last_id=greatest(last_id,100000) where id=1");
-    if (!FillStockYear())
-        return 1;
-    ExecuteSql("analyze table ledmark_provodki");
-    std::printf("%lld postings\n", ExecuteCount("select count(*) from ledmark_provodki"));
     const std::string connection = BenchConnectionString();
 
-    CHelpers::FN_OpenDocument0("пост.мат.", 0, nullptr);
-    QApplication::processEvents();
-    CMDIChildWnd* child = frame->MDIGetActive();
-    auto* view = child ? dynamic_cast<CMatPrixView*>(child->GetActiveView()) : nullptr;
+    auto* view = dynamic_cast<CMatPrixView*>(OpenLedgerForm(frame, "пост.мат."));
     if (!view)
         return 1;
     FillReceipt(view);
