@@ -1,6 +1,7 @@
 #include "StoredDocument.h"
 
 #include "DocumentActions.h"
+#include "DocCounterLock.h"
 #include "DocumentKinds.h"
 #include "PostingLines.h"
 #include "ledmark.h"
@@ -18,43 +19,61 @@ long IdForStoredRow(const CString& table, long realId)
     return id > 0 ? id : I_GetNextDoc_Ptr();
 }
 
-// Numbering of new documents: saves that keep a proposed number take the
-// document counter's row first, so two of them never look for free numbers at
-// once. Another document of the table that took the proposed number in the
-// working year makes the save take the next free one. FALSE when a read
-// failed (reported).
-BOOL KeepNumberFree(IStoredDocument& document, CString& taken)
+// Numbering of new documents: a save that keeps a proposed number checks it
+// under the document counter's row, so two of them never look for free
+// numbers at once. Another document of the table that took the proposed
+// number in the working year makes the save take the next free one.
+
+// Whether the save keeps the number the form proposed.
+bool KeepsProposedNumber(IStoredDocument& document)
 {
-    CString* number = document.Number();
+    const CString* number = document.Number();
     const CString proposed = document.ProposedNumber();
-    if (!number || proposed.IsEmpty() || *number != proposed)
-        return TRUE;
-    CDbTransaction scope;
-    ExecuteCount(SqlLockRow("last_id", "system_doc_counter", "id=1"));
+    return number && !proposed.IsEmpty() && *number == proposed;
+}
+
+// How many documents of the table took the proposed number in the working year.
+CString ProposedNumberTaken(IStoredDocument& document)
+{
     CString inYear;
     if (g_lYear > 0)
         inYear = FormatText(" and d>=%s and d<=%s", ChangeDateUS0(FormatText("01.01.%d", g_lYear), 0),
                             ChangeDateUS0(FormatText("31.12.%d", g_lYear), 0));
-    const long long others = ExecuteCount(FormatText("select count(*) as cnt from %s where number='%s'%s",
-                                                     document.HeaderTable(), MakeSqlStr(proposed), inYear));
-    if (scope.IsUsable() && others > 0) {
-        const CString next = GL_NextNumber(document.HeaderTable(), 1);
-        if (next.IsEmpty())
-            return FALSE;
-        *number = next;
-        taken = next;
-    }
-    return scope.IsUsable() && scope.Commit();
+    return FormatText("select count(*) as cnt from %s where number='%s'%s", document.HeaderTable(),
+                      MakeSqlStr(document.ProposedNumber()), inYear);
 }
 
-BOOL WriteNew(IStoredDocument& document, long& id, long& key, CString& taken)
+// A new document takes the counter's row when it takes an id (it has
+// postings) or checks its proposed number. Every other new document waits for
+// that row until the save ends, so the save sends few calls while it holds
+// it: the id read with the row's lock, the number's check, and one batch that
+// takes the id and writes the postings made before the save and then the
+// header, whose key is the batch's last insert.
+BOOL WriteNew(IStoredDocument& document, const CPostingStatements& made, long& id, long& key, CString& taken)
 {
-    if (!KeepNumberFree(document, taken))
-        return FALSE;
-    id = document.HasPostings() ? I_GetNextDoc_Ptr() : 0;
-    if (document.HasPostings() && id <= 0)
-        return FALSE;
-    if (!ExecuteSql(document.HeaderInsertSql(id)))
+    id = 0;
+    const bool check = KeepsProposedNumber(document);
+    CString rows;
+    if (check || document.HasPostings()) {
+        long long others = 0;
+        const long next = LockNextDocId(check ? ProposedNumberTaken(document) : CString(), others);
+        if (next <= 0)
+            return FALSE;
+        if (others > 0) {
+            const CString free = GL_NextNumber(document.HeaderTable(), 1);
+            if (free.IsEmpty())
+                return FALSE;
+            *document.Number() = free;
+            taken = free;
+        }
+        if (document.HasPostings()) {
+            id = next;
+            rows = DocCounterTakes(id) + "\n";
+        }
+    }
+    if (made.IsMade())
+        rows += made.Batch(id);
+    if (!ExecuteSql(rows + document.HeaderInsertSql(id)))
         return FALSE;
     key = LastInsertId();
     return key > 0;
@@ -81,14 +100,6 @@ BOOL WriteStored(IStoredDocument& document, long& id, long realId)
         return FALSE;
     const CString lines = document.LineTablesDeleteSql(realId);
     return lines.IsEmpty() || ExecuteSql(lines);
-}
-
-BOOL WritePostingsOf(IStoredDocument& document, const CPostingStatements& made, long id)
-{
-    if (!made.IsMade())
-        return document.WritePostings(id);
-    const CString batch = made.Batch(id);
-    return batch.IsEmpty() || ExecuteSql(batch);
 }
 
 BOOL WriteLineRows(IStoredDocument& document, long key)
@@ -122,9 +133,10 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
         return FALSE;
     long id = 0;
     long key = realId;
-    BOOL written = realId == -1 ? WriteNew(document, id, key, taken) : WriteStored(document, id, realId);
+    BOOL written = realId == -1 ? WriteNew(document, made, id, key, taken) : WriteStored(document, id, realId);
+    // Postings made before the save were written with the header.
     written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
-              && (!document.HasPostings() || WritePostingsOf(document, made, id))
+              && (!document.HasPostings() || made.IsMade() || document.WritePostings(id))
               && save.Commit();
     if (!written) {
         if (number)

@@ -1,7 +1,9 @@
 #include "DocCounter.h"
 
 #include "DbBatch.h"
+#include "DbDialect.h"
 #include "DbScalar.h"
+#include "DocCounterLock.h"
 
 long GetNextDocId()
 {
@@ -15,4 +17,39 @@ long GetNextDocId()
         });
         return static_cast<long>(id);
     }, DbRetry::Write);
+}
+
+long LockNextDocId(const CString& question, long long& answer)
+{
+    answer = 0;
+    const QString read = SqlLockRow("last_id+1", "system_doc_counter", "id=1").ToQString();
+    return RunReported(0L, [&](DbSession& session) {
+        _Connection& connection = OpenConnectionOf(session);
+        long long id = 0;
+        auto readRow = [&] {
+            _RecordsetPtr rows = connection.Execute(_bstr_t(read), nullptr, adCmdText);
+            if (!rows || rows->GetState() != adStateOpen || rows->GetadoEOF())
+                return false;
+            id = rows->GetCollect(0L).toInt64();
+            return true;
+        };
+        RunAtomically(session, connection, [&] {
+            if (!readRow()) {
+                // The first document of a database: the counter gets its row.
+                RunCommand(connection, QStringLiteral("insert into system_doc_counter (id,last_id) values (1,0)"));
+                readRow();
+            }
+            // Asked after the row is held, not beside it in the same
+            // statement: the server may evaluate a subquery before it waits
+            // for the row, and would then miss what the save before committed.
+            if (!question.IsEmpty())
+                answer = ScalarOf(connection, question).toInt64();
+        });
+        return static_cast<long>(id);
+    }, DbRetry::Write);
+}
+
+CString DocCounterTakes(long id)
+{
+    return FormatText("update system_doc_counter set last_id=%d where id=1", id);
 }

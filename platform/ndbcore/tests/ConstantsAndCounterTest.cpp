@@ -2,6 +2,7 @@
 // connections at once.
 #include "DbReportRecorder.h"
 #include "FreshDatabase.h"
+#include "DocCounterLock.h"
 #include "ndbcore.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,60 @@ TEST_F(ConstantsAndCounterTest, TwoConnectionsSavingAtOnceNeverShareANumber)
     EXPECT_EQ(all.count(0), 0u);
     EXPECT_EQ(*all.rbegin() - *all.begin() + 1, 2 * perUser) << "no number lost either";
     EXPECT_TRUE(std::is_sorted(mine.begin(), mine.end()));
+}
+
+// A new document's save reads its id and asks its question (is its proposed
+// number taken?) under the counter's row in one call, and takes the id with
+// the statements it writes next.
+TEST_F(ConstantsAndCounterTest, TheIdAndTheAnswerAreReadUnderTheCountersRowAndTheIdTakenByItsStatement)
+{
+    ASSERT_TRUE(ExecuteSql("create table if not exists x_numbers (number varchar(10) primary key) engine=InnoDB\n"
+                           "delete from x_numbers"));
+    const CString question = "select count(*) as cnt from x_numbers where number='7'";
+    const long before = GetNextDocId();
+    ASSERT_GT(before, 0);
+    long long answer = -1;
+    {
+        CDbTransaction save;
+        EXPECT_EQ(LockNextDocId(question, answer), before + 1);
+        EXPECT_EQ(answer, 0);
+        EXPECT_EQ(LockNextDocId(CString(), answer), before + 1) << "read, not taken";
+        save.Commit();
+    }
+
+    // Another save holds the row and takes the number: ours waits for its
+    // commit, then reads the next id and sees the number taken.
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->BeginTrans();
+    other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
+    other->Execute("insert into x_numbers (number) values ('7')", nullptr, adExecuteNoRecords);
+    long ours = 0;
+    answer = -1;
+    std::thread user([&] {
+        CDbThreadSession own;
+        CDbTransaction save;
+        ours = LockNextDocId(question, answer);
+        EXPECT_TRUE(ExecuteSql(DocCounterTakes(ours)));
+        save.Commit();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    other->CommitTrans();
+    user.join();
+    EXPECT_EQ(ours, before + 2);
+    EXPECT_EQ(answer, 1) << "the number the other save took";
+    EXPECT_EQ(GetNextDocId(), before + 3) << "the id was taken";
+
+    // The first document of a database: the counter gets its row.
+    ASSERT_TRUE(ExecuteSql("delete from system_doc_counter"));
+    {
+        CDbTransaction save;
+        EXPECT_EQ(LockNextDocId(question, answer), 1);
+        EXPECT_EQ(answer, 1);
+        EXPECT_TRUE(ExecuteSql(DocCounterTakes(1)));
+        save.Commit();
+    }
+    EXPECT_EQ(GetNextDocId(), 2);
+    EXPECT_TRUE(reports.reports().empty());
 }
 
 }  // namespace

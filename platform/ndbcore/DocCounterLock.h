@@ -1,0 +1,17 @@
+// The document counter's row held by a new document's save from reading the
+// id it takes to its commit: every other new document waits for that row, so
+// the save reads the id with the row's lock, asks what it must know under the
+// row (is its proposed number free?), and takes the id with the statements it
+// writes next, in as few calls to the server as that allows.
+#pragma once
+#include "afx.h"
+
+// Locks the counter's row in the open transaction and reads the id the next
+// document takes, then the answer of `question` (a select of one number;
+// none when empty), asked once the row is held. The id is taken only
+// by DocCounterTakes(id) run in the same transaction. 0 when the row could not
+// be read (reported).
+long LockNextDocId(const CString& question, long long& answer);
+
+// The statement that takes the id LockNextDocId read.
+CString DocCounterTakes(long id);
