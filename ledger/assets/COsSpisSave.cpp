@@ -135,6 +135,15 @@ BOOL COsSpisView::CheckLines(COsSpisRecord& r)
             ShowLineFault(row, OSS_CARD, "У ОС " + card.name + "\nнет остатка на балансе");
             return FALSE;
         }
+        // More than is left would take no more value than there is but post
+        // the whole quantity, driving the quantity on the balance account
+        // below zero.
+        if (settled.quantity > settled.count + 1e-9) {
+            ShowLineFault(row, OSS_KOL,
+                          "У ОС " + card.name + "\nна балансе осталось " + ::Number(settled.count, 0) + ", списывается " +
+                              ::Number(settled.quantity, 0));
+            return FALSE;
+        }
         if (!TestPostingLines(settled.postings, r.header.date, r.header.branch)) {
             ShowLineFault(row, OSS_CARD, CString());
             return FALSE;

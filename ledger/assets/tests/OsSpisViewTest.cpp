@@ -258,6 +258,8 @@ TEST_F(OsSpisView, ChecksInTheirOrder)
         {"303", "1", "У ОС Без МОЛ\nне указано МОЛ"},
         {"304", "1", "У ОС Без подразделения\nне указано подразделение"},
         {"305", "1", "У ОС Списанный\nнет остатка на балансе"},
+        {"301", "2", "У ОС Карточка 301\nна балансе осталось 1, списывается 2"},
+        {"301", "1.5", "У ОС Карточка 301\nна балансе осталось 1, списывается 1.5"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.message);
@@ -387,6 +389,14 @@ TEST_F(OsSpisView, APartLeavesTheCardOnTheBooks)
     Line(second, 1, "301", "1");
     SaveNoNew(second);
     EXPECT_EQ(CardState(301), CString("110136310||disposed|8|По ветхости")) << "two rows taking the rest";
+    EXPECT_EQ(Count("select cast(sum(if(deb1='101',kol,-kol)) as signed) as cnt from ledmark_provodki "
+                    "where deb1='101' or kred1='101'"),
+              0);
+    // More than is left, counted without the document's own postings and
+    // with its earlier row: refused, nothing changes.
+    second->m_grid.SetCellValue(OSS_KOL, 1, "2");
+    Refused(second, "У ОС Карточка 301\nна балансе осталось 1, списывается 2", 0);
+    EXPECT_EQ(CardState(301), CString("110136310||disposed|8|По ветхости"));
     EXPECT_EQ(Count("select cast(sum(if(deb1='101',kol,-kol)) as signed) as cnt from ledmark_provodki "
                     "where deb1='101' or kred1='101'"),
               0);
