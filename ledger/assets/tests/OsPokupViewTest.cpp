@@ -406,20 +406,29 @@ TEST_F(OsPokupView, RowsFromThePickerAndFromATypedIdAndTheActsOfTheCurrentRow)
     }
     view->m_grid.SetCurCell(OP_NAME, 1);
     EXPECT_EQ(view->PrintCall(), CString("PrnOS_1(-1,902)"));
+    // Each act's window is named by its form, not by its file.
+    settlementstest::ScriptReportsShown shown;
     const struct {
         UINT command;
         const char* file;
         const char* title;
+        const char* caption;
     } acts[] = {
-        {IDC_OP_PRINT_OS1, "\\_sys\\_ExtReports\\ос_1.extr", "(КРОМЕ ЗДАНИЙ, СООРУЖЕНИЙ)"},
-        {IDC_OP_PRINT_OS1A, "\\_sys\\_ExtReports\\ос_1а.extr", "ЗДАНИЯ (СООРУЖЕНИЯ)"},
-        {IDC_OP_PRINT_OS1B, "\\_sys\\_ExtReports\\ос_1б.extr", "ГРУППЫ ОБЪЕКТОВ"},
+        {IDC_OP_PRINT_OS1, "\\_sys\\_ExtReports\\ос_1.extr", "(КРОМЕ ЗДАНИЙ, СООРУЖЕНИЙ)",
+         "Акт о приеме-передаче объекта основных средств (ОС-1)"},
+        {IDC_OP_PRINT_OS1A, "\\_sys\\_ExtReports\\ос_1а.extr", "ЗДАНИЯ (СООРУЖЕНИЯ)",
+         "Акт о приеме-передаче здания (сооружения) (ОС-1а)"},
+        {IDC_OP_PRINT_OS1B, "\\_sys\\_ExtReports\\ос_1б.extr", "ГРУППЫ ОБЪЕКТОВ",
+         "Акт о приеме-передаче группы объектов основных средств (ОС-1б)"},
     };
     for (const auto& act : acts) {
         SCOPED_TRACE(act.file);
         EXPECT_TRUE(COsPokupView::ReportFile(act.command).Right(CString(act.file).GetLength()) == act.file);
         afxtest::click(view, act.command);
         Settle();
+        auto* report = Active<CReportView>();
+        ASSERT_NE(report, nullptr);
+        EXPECT_EQ(report->GetDocument()->GetTitle(), CString(act.caption));
         const QString page = ReportPage();
         EXPECT_TRUE(page.contains(QString::fromUtf8(act.title))) << page.toStdString();
         EXPECT_TRUE(page.contains(QStringLiteral("Компьютер"))) << page.toStdString();
