@@ -19,10 +19,18 @@ VALUES
 
 CALL sproc_ledmark_vvod_noos(MAKEDATE(@y, 1), 1);
 CALL sproc_ledmark_vvod_noos(MAKEDATE(@y, 1), 2);
+-- The procedure posts every card of the branch with a value; the cards taken
+-- on the books in the year (the purchase's cabinet and computer) stand on
+-- their accounts by their own purchase, so their opening postings go.
+DELETE p FROM ledmark_provodki p
+JOIN ledmark_os_nach_ost o ON o.doc_id = p.id AND o.d = MAKEDATE(@y, 1)
+JOIN spr_osn_sr c ON c.id = COALESCE(p.deb_sb1, p.kred_sb1)
+WHERE c.d_post >= MAKEDATE(@y, 1);
 
 -- The run of the previous month, worked out as the run works it out from the
--- opening balances: the unit price P and its limits by the date taken on the
--- books, the months left R of a card depreciated monthly, the accumulated
+-- balances (the opening ones, or its purchase's for a card bought in the
+-- year): the unit price P and its limits by the date taken on the books, the
+-- months left R of a card depreciated monthly, the accumulated
 -- depreciation per unit a, and the amount capped at the book value.
 SET @run_end = LAST_DAY(CURDATE() - INTERVAL 1 MONTH);
 SET @run_start = @run_end - INTERVAL (DAY(@run_end) - 1) DAY;
@@ -39,7 +47,8 @@ FROM spr_osn_sr c
 JOIN ledmark_os_nach_ost o ON o.fil_id = c.fil_id AND o.d = MAKEDATE(@y, 1)
 WHERE MONTH(CURDATE()) > 1 AND c.nach_izn > 0 AND c.d_post <= @run_end AND LENGTH(c.sch) = 9
   AND c.sch NOT LIKE '_021%' AND c.d_vybit IS NULL AND c.kol > 0 AND c.first_price > 0
-  AND EXISTS (SELECT 1 FROM ledmark_provodki p WHERE p.id = o.doc_id AND p.deb_sb1 = c.id);
+  AND EXISTS (SELECT 1 FROM ledmark_provodki p WHERE p.deb_sb1 = c.id AND p.deb1 = SUBSTRING(c.sch, 2, 3)
+              AND p.d <= @run_end);
 UPDATE demo_iz SET per_unit = ROUND(a / kol, 2),
                    r = IF(p >= hi, GREATEST(0, (SELECT COALESCE(norm_izn, 0) FROM spr_osn_sr WHERE spr_osn_sr.id = demo_iz.id)
                                                  - TIMESTAMPDIFF(MONTH, s1, @run_start)), 0);

@@ -7,6 +7,7 @@
 #include "COSIznosView.h"
 #include "DepreciationRules.h"
 #include "DepreciationRun.h"
+#include "FreshDatabase.h"
 #include "SettlementsProgram.h"
 #include "ndbcore.h"
 #include "res/resource.h"
@@ -79,6 +80,28 @@ TEST(DepreciationRules, TheAmountOfACard)
             EXPECT_EQ(d.monthsLeft, c.monthsLeft);
         }
     }
+}
+
+// The demo as loaded: the first test of the program on the database, before
+// the others empty its postings. Each card stands on its balance account with
+// the quantity of its register, once: the opening balances of the year take
+// only the cards on the books before it, a card bought in the year stands by
+// its purchase alone; a card disposed of or moved off balance has nothing
+// left there.
+class DemoBooks : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(vornal::testing::UseFreshDatabase()); }
+};
+
+TEST_F(DemoBooks, EachCardStandsOnItsBalanceAccountOnce)
+{
+    EXPECT_EQ(ExecuteString("select group_concat(concat(c.id,' ',c.name,': ',cast(coalesce(b.kol,0) as char),"
+                            "' of ',cast(c.kol as char)) separator '; ') as str from spr_osn_sr c left join "
+                            "(select card,sum(kol) as kol from (select deb_sb1 as card,kol from ledmark_provodki "
+                            "where deb1='101' union all select kred_sb1,-kol from ledmark_provodki "
+                            "where kred1='101') m group by card) b on b.card=c.id "
+                            "where coalesce(b.kol,0)<>if(c.d_vybit is null and substring(c.sch,2,3)='101',c.kol,0)"),
+              CString());
 }
 
 // The demo database holds the previous month's run of both branches (this
