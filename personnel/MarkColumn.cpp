@@ -14,10 +14,25 @@ bool BeginsWithDigit(const CString& text)
     return !text.IsEmpty() && text[0] >= '0' && text[0] <= '9';
 }
 
+// "8.00", "12.50", "0.50": a number already as NormalisedMark writes it (as
+// stored marks are), which a fill of the day's rows meets in almost every row.
+bool IsWrittenMark(const QString& mark)
+{
+    const qsizetype n = mark.size();
+    if (n < 4 || n > 9 || mark[n - 3] != QLatin1Char('.') || (mark[0] == QLatin1Char('0') && n > 4))
+        return false;
+    for (qsizetype i = 0; i < n; ++i)
+        if (i != n - 3 && (mark[i] < QLatin1Char('0') || mark[i] > QLatin1Char('9')))
+            return false;
+    return true;
+}
+
 } // namespace
 
 CString NormalisedMark(const CString& typed)
 {
+    if (IsWrittenMark(typed.ToQString()))
+        return typed;
     CString mark = typed;
     mark.Trim();
     if (!BeginsWithDigit(mark))

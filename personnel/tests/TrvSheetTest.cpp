@@ -258,6 +258,22 @@ TEST_F(TrvSheet, TheFillShowsEveryRowWithItsMarkAsASetMarkIsShown)
     EXPECT_EQ(view->m_grid.GetCurCol(), 4);
 }
 
+// A mark already written with two decimals is shown as it is; any other
+// number is written anew, and a code stays as typed.
+TEST(MarkText, ANumberIsWrittenWithTwoDecimalsOnce)
+{
+    const char* const cases[][2] = {
+        {"8.00", "8.00"},   {"12.50", "12.50"}, {"0.50", "0.50"},       {"123456.00", "123456.00"},
+        {"08.00", "8.00"},  {"00.50", "0.50"},  {"7.5", "7.50"},        {"7,5", "7.50"},
+        {"7,50", "7.50"},   {" 8.00 ", "8.00"}, {"8.005", "8.01"},      {"8.0.0", "8.00"},
+        {"8", "8.00"},      {"ф", "ф"},         {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NormalisedMark(c[0]), CString(c[1])) << c[0];
+        EXPECT_EQ(ShownMark(CString(c[0]).Trim()), CString(c[1])) << c[0];
+    }
+}
+
 TEST_F(TrvSheet, TheChooserPutsTheCodeIntoItsRowAgainAndAgain)
 {
     auto* view = OpenDay();

@@ -42,7 +42,10 @@ void CellworkRowHeader::setWidth(int width)
 
 QSize CellworkRowHeader::sizeHint() const
 {
-    return QSize(m_width, QHeaderView::sizeHint().height());
+    // The table takes only the width of its row header's hint. Qt's own hint
+    // measures the headers of up to 200 rows from their contents after every
+    // change of the rows, which each refill of the grid paid for.
+    return QSize(m_width, defaultSectionSize());
 }
 
 void CellworkRowHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
