@@ -1,6 +1,8 @@
 # Helpers that keep the folder CMake files short and alike.
 #
-#   add_suite_library(name SOURCES ... DEPENDS ...)   a platform library (shared, API visible)
+#   add_suite_library(name SOURCES ... DEPENDS ... [EXPORTS header...])
+#     a platform library (shared, hidden visibility): it exports the names of its
+#     public header <name>.h and of the headers listed as EXPORTS, nothing else
 #   add_suite_module(name SOURCES ... DEPENDS ...)    a deliverable (shared, hidden visibility)
 #   add_suite_test(name SOURCES ... DEPENDS ... [DATABASE] [GUI])
 #     one test binary = one CTest test. DATABASE: the binary gets a fresh database
@@ -15,10 +17,23 @@ set(VORNAL_TEST_DB_DIR ${CMAKE_BINARY_DIR}/localdb CACHE PATH "Folder of the tes
 set(VORNAL_TEST_DB_PORT auto CACHE STRING "Port of the test run's local MariaDB server (auto: a free one, written into its folder)")
 
 function(add_suite_library name)
-  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "" "" "SOURCES;DEPENDS;EXPORTS" ${ARGN})
   add_library(${name} SHARED ${A_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${A_DEPENDS})
+  # Every source of the library reads its exported headers first, under default
+  # visibility; whatever else it defines stays hidden inside the library.
+  set(exports ${CMAKE_CURRENT_BINARY_DIR}/${name}_exports.h)
+  set(body "// Generated: the headers whose names ${name} exports; do not edit.\n")
+  string(APPEND body "#pragma GCC visibility push(default)\n")
+  foreach(header ${name}.h ${A_EXPORTS})
+    string(APPEND body "#include \"${header}\"\n")
+  endforeach()
+  string(APPEND body "#pragma GCC visibility pop\n")
+  file(WRITE ${exports}.new "${body}")
+  configure_file(${exports}.new ${exports} COPYONLY)
+  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden)
+  target_compile_options(${name} PRIVATE "SHELL:-include ${exports}")
 endfunction()
 
 function(add_suite_module name)

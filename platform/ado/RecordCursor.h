@@ -8,7 +8,9 @@
 
 namespace vornal::ado {
 
-struct RecordCursor {
+// Named in a public header (a friend or a pointer there), which would export it;
+// it stays inside the library.
+struct __attribute__((visibility("hidden"))) RecordCursor {
     std::shared_ptr<RecordRows> source;   // null while closed
     long long position = 0;              // 0-based; -1 is before the first row
     bool forwardOnly = false;

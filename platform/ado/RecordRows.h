@@ -8,7 +8,9 @@
 
 namespace vornal::ado {
 
-class RecordRows {
+// Named in a public header (a friend or a pointer there), which would export it;
+// it stays inside the library.
+class __attribute__((visibility("hidden"))) RecordRows {
 public:
     using Row = std::vector<_variant_t>;
 

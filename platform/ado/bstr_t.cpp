@@ -35,7 +35,9 @@ _bstr_t& _bstr_t::operator+=(const _bstr_t& other)
     return *this;
 }
 
-_bstr_t operator+(const _bstr_t& a, const _bstr_t& b)
+// Declared only as the class's friend, so the header's default visibility does not
+// reach it: it is named here as exported, or no deliverable could call it.
+__attribute__((visibility("default"))) _bstr_t operator+(const _bstr_t& a, const _bstr_t& b)
 {
     return _bstr_t(a.text_ + b.text_);
 }

@@ -247,7 +247,9 @@ bool _variant_t::toBool() const
     return toDouble() != 0;
 }
 
-bool operator==(const _variant_t& a, const _variant_t& b)
+// Declared only as the class's friend, so the header's default visibility does not
+// reach it: it is named here as exported, or no deliverable could call it.
+__attribute__((visibility("default"))) bool operator==(const _variant_t& a, const _variant_t& b)
 {
     if (a.vt != b.vt)
         return false;

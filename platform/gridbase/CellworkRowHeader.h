@@ -8,7 +8,9 @@ namespace gridbase {
 
 class CellworkView;
 
-class CellworkRowHeader : public QHeaderView {
+// Named in a public header (a friend or a pointer there), which would export it;
+// it stays inside the library.
+class __attribute__((visibility("hidden"))) CellworkRowHeader : public QHeaderView {
     Q_OBJECT
 public:
     explicit CellworkRowHeader(CellworkView* view);

@@ -29,7 +29,9 @@ struct WndRecord {
     QMap<UINT_PTR, QTimer*> timers;
 };
 
-class WndHandleTable {
+// Named in a public header (a friend or a pointer there), which would export it;
+// it stays inside the library.
+class __attribute__((visibility("hidden"))) WndHandleTable {
 public:
     // Registers a widget under a new handle; wnd receives its messages.
     static HWND add(QWidget* widget, CWnd* wnd, std::unique_ptr<CWnd> autoWnd, const AfxControlClass* cls,

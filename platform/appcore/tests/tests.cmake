@@ -15,9 +15,9 @@ foreach(letter a b)
   suite_add_resources(appcore_twin_${letter} tests/res/twin_${letter}.rc tests/res/TwinResource.h)
 endforeach()
 add_suite_test(appcore_twin_modules_test GUI
-  SOURCES ${APPCORE_TESTS_DIR}/TwinModulesTest.cpp
+  SOURCES ${APPCORE_TESTS_DIR}/TwinModulesTest.cpp ${APPCORE_TESTS_DIR}/LibraryExportsTest.cpp
   DEPENDS appcore testing_main ${CMAKE_DL_LIBS})
-add_dependencies(appcore_twin_modules_test appcore_twin_a appcore_twin_b)
+add_dependencies(appcore_twin_modules_test appcore_twin_a appcore_twin_b naddviews)
 
 add_suite_test(appcore_config_test
   SOURCES ${APPCORE_TESTS_DIR}/ConfigArchiveTest.cpp ${APPCORE_TESTS_DIR}/ConfigSourceTest.cpp
