@@ -53,6 +53,19 @@ BOOL TestPostingLines(const std::vector<CPostingLine>& lines, const CString& dat
     return TRUE;
 }
 
+namespace {
+
+// The statement the posting script makes of line `npp` of document `id`; empty
+// when the line may not be written (the user has been told why).
+CString PostingStatement(long id, unsigned npp, const CString& date, int branch, const CPostingLine& l)
+{
+    return GL_InsertProvodka0((unsigned)id, npp, date, l.debit, l.debit1, l.debit2, l.debit3, l.credit, l.credit1,
+                              l.credit2, l.credit3, l.amount, l.quantity, l.note, l.kbkDebit, l.kbkCredit,
+                              l.branch ? l.branch : branch, 0);
+}
+
+} // namespace
+
 BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
                              CString& batch)
 {
@@ -61,9 +74,7 @@ BOOL AppendPostingStatements(long id, const CString& date, int branch, const std
     CString statements;
     unsigned npp = 0;
     for (const CPostingLine& l : lines) {
-        const CString sql = GL_InsertProvodka0((unsigned)id, ++npp, date, l.debit, l.debit1, l.debit2, l.debit3,
-                                               l.credit, l.credit1, l.credit2, l.credit3, l.amount, l.quantity,
-                                               l.note, l.kbkDebit, l.kbkCredit, l.branch ? l.branch : branch, 0);
+        const CString sql = PostingStatement(id, ++npp, date, branch, l);
         if (sql.IsEmpty())
             return FALSE;
         statements += sql + "\n";
@@ -90,10 +101,7 @@ BOOL CPostingStatements::Make(const CString& date, int branch, const std::vector
     bool placed = true;
     unsigned npp = 0;
     for (const CPostingLine& l : lines) {
-        const CString sql = GL_InsertProvodka0((unsigned)kStandInId, ++npp, date, l.debit, l.debit1, l.debit2,
-                                               l.debit3, l.credit, l.credit1, l.credit2, l.credit3, l.amount,
-                                               l.quantity, l.note, l.kbkDebit, l.kbkCredit,
-                                               l.branch ? l.branch : branch, 0);
+        const CString sql = PostingStatement(kStandInId, ++npp, date, branch, l);
         if (sql.IsEmpty())
             return FALSE;
         // The id is the first of the values; the column list before them

@@ -186,11 +186,16 @@ function L.mat_card(entry, from, to, tn, branch)
     card.closing = {kol = card.opening.kol, s = card.opening.s}
     -- Any kind of document moves materials (receipts, write-offs, waybills,
     -- internal movements, menu requirements): each is named by its kind.
-    local document = L.document_namer()
-    for _, row in ipairs(L.rows(moves .. " and d>=" .. L.sql_date(first) .. " order by d,id")) do
+    local rows = L.rows(moves .. " and d>=" .. L.sql_date(first) .. " order by d,id")
+    local ids = {}
+    for _, row in ipairs(rows) do
+        ids[#ids + 1] = L.integer(row.id) or 0
+    end
+    local named = L.documents_named(ids)
+    for i, row in ipairs(rows) do
         local kol, s = L.number(row.kol, 0) or 0, L.number(row.s, 0) or 0
-        local id = L.integer(row.id) or 0
-        card.moves[#card.moves + 1] = {d = row.d, doc = document(id) or ("Операция " .. id), kol = kol, s = s}
+        local id = ids[i]
+        card.moves[#card.moves + 1] = {d = row.d, doc = named[id] or ("Операция " .. id), kol = kol, s = s}
         card.closing.kol = card.closing.kol + kol
         card.closing.s = card.closing.s + s
     end

@@ -63,42 +63,58 @@ local function existing_tables(names)
     return found
 end
 
--- A namer of stored documents: a function of a document id answering its
--- title and number ("Накладная по МЗ № 1") whatever kind wrote it, or nil
--- when no kind holds the id. The kinds' tables are looked up once per namer.
-function L.document_namer()
+-- The names of stored documents ("Накладная по МЗ № 1") whatever kind wrote
+-- them, read in one query: {[id] = name} for the ids of `ids` (a list of whole
+-- numbers) that a kind holds. The kinds' tables are looked up once per call.
+function L.documents_named(ids)
+    local named = {}
+    if #ids == 0 then
+        return named
+    end
     local names = {}
     for _, kind in ipairs(Ledger.document_kinds) do
         names[#names + 1] = kind.table
     end
     local present = existing_tables(names)
-    return function(id)
-        local parts = {}
-        for _, kind in ipairs(Ledger.document_kinds) do
-            if present[kind.table] then
-                parts[#parts + 1] = string.format("select %s as title,cast(number as char) as num from %s where id=%d%s",
-                    kind.title, kind.table, id, kind.where and (" and (" .. kind.where .. ")") or "")
+    local list = table.concat(ids, ",")
+    local parts = {}
+    for _, kind in ipairs(Ledger.document_kinds) do
+        if present[kind.table] then
+            parts[#parts + 1] = string.format(
+                "select id,%s as title,cast(number as char) as num from %s where id in (%s)%s",
+                kind.title, kind.table, list, kind.where and (" and (" .. kind.where .. ")") or "")
+        end
+    end
+    if #parts == 0 then
+        return named
+    end
+    -- The first kind that holds an id names it (none when its title is empty).
+    local seen = {}
+    for _, row in ipairs(L.rows(table.concat(parts, " union all "))) do
+        local id = L.integer(row.id)
+        if id and not seen[id] then
+            seen[id] = true
+            if L.text(row.title) ~= "" then
+                named[id] = L.text(row.title) .. " № " .. L.text(row.num)
             end
         end
-        local row = #parts > 0 and L.row(table.concat(parts, " union all ")) or nil
-        if not row or L.text(row.title) == "" then
-            return nil
-        end
-        return L.text(row.title) .. " № " .. L.text(row.num)
     end
+    return named
 end
 
--- The names the namer gives the documents of `ids` ("234,235"), for the
+-- The names the kinds give the documents of `ids` ("234,235"), for the
 -- printouts built outside the scripts: one line "id=name" per id that a kind
 -- holds, a name kept on its line.
 function L.document_names(ids)
-    local document = L.document_namer()
-    local lines = {}
+    local keys = {}
     for id in string.gmatch(L.text(ids), "%d+") do
-        local key = math.tointeger(tonumber(id))
-        local name = key and document(key)
-        if name then
-            lines[#lines + 1] = id .. "=" .. name:gsub("[\r\n]+", " ")
+        keys[#keys + 1] = math.tointeger(tonumber(id))
+    end
+    local named = L.documents_named(keys)
+    local lines = {}
+    for _, id in ipairs(keys) do
+        if named[id] then
+            lines[#lines + 1] = id .. "=" .. named[id]:gsub("[\r\n]+", " ")
         end
     end
     return table.concat(lines, "\n")
