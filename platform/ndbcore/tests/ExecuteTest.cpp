@@ -200,9 +200,21 @@ class DroppedConnection : public ExecuteTest {
 protected:
     void Drop()
     {
+        const long id = GetServerId();
         CString kill;
-        kill.Format("kill %d", GetServerId());
+        kill.Format("kill %ld", id);
         administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
+        // The server answers KILL before the connection is gone: wait until it
+        // is, or a call made at once may still find it alive and lose it
+        // half-way, which is not the drop this test is about.
+        CString alive;
+        alive.Format("select count(*) from information_schema.processlist where id=%ld", id);
+        for (int tries = 0; tries < 200; ++tries) {
+            _RecordsetPtr rows = administrator->Execute(alive.GetString(), nullptr, adCmdText);
+            if (!rows || rows->GetadoEOF() || long(rows->GetCollect(0L)) == 0)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     }
     _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
 };
