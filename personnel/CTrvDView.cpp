@@ -4,6 +4,7 @@
 #include "appcore.h"
 #include "doc/AfxViewClose.h"
 #include "ndbcore.h"
+#include "WorkingPeriodBounds.h"
 #include "res/resource.h"
 
 #include <vector>
@@ -113,8 +114,9 @@ void CTrvDView::Fill()
         return;
     }
     const COleDateTime date = qwDMG(day);
-    const CString first = day.IsEmpty() ? CString() : GetOtpD1(g_lYear, g_lMonth);
-    if (day.IsEmpty() || date < qwDMG(first) || date > qwDMG(GetOtpD2(g_lYear, g_lMonth))) {
+    // Both bounds of the working period in one query: every day typed reads them.
+    const OtpBounds period = day.IsEmpty() ? OtpBounds() : GetOtpBounds(g_lYear, g_lMonth);
+    if (day.IsEmpty() || date < qwDMG(period.first) || date > qwDMG(period.last)) {
         GetDocument()->SetModifiedFlag(FALSE);
         SetDlgItemText(IDC_TRV_WEEKDAY, "");
         m_grid.SetNRows(0);
@@ -125,7 +127,7 @@ void CTrvDView::Fill()
     }
     m_lastDay = day;
     m_lastPrd = prd;
-    LoadRows(day, prd, first);
+    LoadRows(day, prd, period.first);
 }
 
 void CTrvDView::LoadRows(const CString& day, long prd, const CString& periodStart)

@@ -1,4 +1,5 @@
 #include "WorkingPeriod.h"
+#include "WorkingPeriodBounds.h"
 
 #include "DateText.h"
 #include "DbErrorReport.h"
@@ -34,15 +35,35 @@ void SetBound(int which, LPCTSTR date)
     Bound(which) = valid ? CString(DateText(p)) : CString();
 }
 
+CString CalendarDay(long year, long month, int day)
+{
+    return CString(DateText(static_cast<int>(year), static_cast<int>(month), day));
+}
+
+int LastCalendarDay(long year, long month)
+{
+    return vornal::ado::DaysInMonth(static_cast<int>(year), static_cast<int>(month));
+}
+
+// A bound as stored, or the calendar's when the period has no row or no date there.
+CString BoundOf(const _variant_t& value, const CString& calendar)
+{
+    return value.isNull() || value.isEmpty() ? calendar : CString(value.text().left(10));
+}
+
+QString OtpQuery(const char* columns, long year, long month)
+{
+    return QStringLiteral("select %1 from otp where g=%2 and ms=%3").arg(QLatin1String(columns)).arg(year).arg(month);
+}
+
 CString OtpBound(long year, long month, const char* column, int calendarDay)
 {
-    const CString calendar(DateText(static_cast<int>(year), static_cast<int>(month), calendarDay));
+    const CString calendar = CalendarDay(year, month, calendarDay);
     if (!vornal::ado::IsValidCalendarDate(static_cast<int>(year), static_cast<int>(month), 1))
         return CString();
-    const QString sql = QStringLiteral("select %1 from otp where g=%2 and ms=%3").arg(QLatin1String(column)).arg(year).arg(month);
+    const QString sql = OtpQuery(column, year, month);
     return RunReported(calendar, [&](DbSession& session) {
-        const _variant_t value = ScalarOf(OpenConnectionOf(session), sql);
-        return value.isNull() || value.isEmpty() ? calendar : CString(value.text().left(10));
+        return BoundOf(ScalarOf(OpenConnectionOf(session), sql), calendar);
     });
 }
 
@@ -60,5 +81,19 @@ CString GetOtpD1(long year, long month)
 
 CString GetOtpD2(long year, long month)
 {
-    return OtpBound(year, month, "d2", vornal::ado::DaysInMonth(static_cast<int>(year), static_cast<int>(month)));
+    return OtpBound(year, month, "d2", LastCalendarDay(year, month));
+}
+
+OtpBounds GetOtpBounds(long year, long month)
+{
+    if (!vornal::ado::IsValidCalendarDate(static_cast<int>(year), static_cast<int>(month), 1))
+        return {};
+    const OtpBounds calendar{CalendarDay(year, month, 1), CalendarDay(year, month, LastCalendarDay(year, month))};
+    const QString sql = OtpQuery("d1,d2", year, month);
+    return RunReported(calendar, [&](DbSession& session) {
+        _RecordsetPtr rows = OpenConnectionOf(session).Execute(_bstr_t(sql), nullptr, adCmdText);
+        if (!rows || rows->GetState() != adStateOpen || rows->GetadoEOF())
+            return calendar;
+        return OtpBounds{BoundOf(rows->GetCollect(0L), calendar.first), BoundOf(rows->GetCollect(1L), calendar.last)};
+    });
 }

@@ -1,6 +1,7 @@
 // Reference-book and employee lookups, the session's ids and period dates.
 #include "DbReportRecorder.h"
 #include "FreshDatabase.h"
+#include "WorkingPeriodBounds.h"
 #include "ndbcore.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,18 @@ TEST_F(LookupsTest, EmployeesIdsAndPeriods)
     EXPECT_EQ(GetOtpD1(2031, 2), CString("26.01.2031"));
     EXPECT_EQ(GetOtpD2(2031, 2), CString("25.02.2031"));
     EXPECT_EQ(GetOtpD2(2032, 2), CString("29.02.2032")) << "no period row: the calendar month";
+    // Both bounds at once answer as the two calls do: the period's row, a missing
+    // date in it, no row, no month.
+    ASSERT_TRUE(ExecuteSql("insert into otp (g,ms,d1,d2) values (2031,3,'2031-02-26',null)"));
+    const struct {
+        long year, month;
+    } periods[] = {{2031, 2}, {2031, 3}, {2032, 2}, {2031, 13}};
+    for (const auto& p : periods) {
+        const OtpBounds bounds = GetOtpBounds(p.year, p.month);
+        EXPECT_EQ(bounds.first, GetOtpD1(p.year, p.month)) << p.year << "-" << p.month;
+        EXPECT_EQ(bounds.last, GetOtpD2(p.year, p.month)) << p.year << "-" << p.month;
+    }
+    EXPECT_EQ(GetOtpBounds(2031, 3).last, CString("31.03.2031"));
     EXPECT_TRUE(reports.reports().empty());
 }
 
