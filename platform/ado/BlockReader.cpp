@@ -3,6 +3,7 @@
 #include "OdbcCheck.h"
 
 #include <limits>
+#include <mutex>
 
 namespace vornal::ado {
 
@@ -50,6 +51,56 @@ std::pair<SQLSMALLINT, SQLLEN> Binding(const ColumnInfo& info, bool utf8, SQLLEN
     }
 }
 
+// The buffers of the last reader gone, kept for the next one.
+struct SpareBuffer {
+    std::mutex mutex;
+    std::unique_ptr<char[]> buffer;
+    std::size_t bytes = 0;
+};
+
+SpareBuffer& Spare()
+{
+    static SpareBuffer spare;
+    return spare;
+}
+
+// A buffer of at least `bytes`: the spare one when it is large enough.
+std::unique_ptr<char[]> TakeBuffer(std::size_t bytes, std::size_t& taken)
+{
+    SpareBuffer& spare = Spare();
+    {
+        std::lock_guard lock(spare.mutex);
+        if (spare.buffer && spare.bytes >= bytes) {
+            taken = spare.bytes;
+            spare.bytes = 0;
+            return std::move(spare.buffer);
+        }
+    }
+    taken = bytes;
+    return std::unique_ptr<char[]>(new char[bytes]);
+}
+
+// Keeps the larger of the spare buffer and `buffer`.
+void GiveBack(std::unique_ptr<char[]> buffer, std::size_t bytes)
+{
+    if (!buffer)
+        return;
+    SpareBuffer& spare = Spare();
+    std::lock_guard lock(spare.mutex);
+    if (bytes > spare.bytes) {
+        std::swap(spare.buffer, buffer);
+        spare.bytes = bytes;
+    }
+}
+
+// Each column's values and indicators start on a boundary any bound C type takes.
+constexpr std::size_t kAlign = alignof(std::max_align_t);
+
+std::size_t Aligned(std::size_t bytes)
+{
+    return (bytes + kAlign - 1) / kAlign * kAlign;
+}
+
 void Unbind(SQLHSTMT statement)
 {
     SQLFreeStmt(statement, SQL_UNBIND);
@@ -91,15 +142,22 @@ std::unique_ptr<BlockReader> BlockReader::Bind(SQLHSTMT statement, const std::ve
     bound = bound && Succeeded(SQLGetStmtAttrW(statement, SQL_ATTR_ROW_ARRAY_SIZE, &taken, 0, nullptr))
         && taken >= 2 && taken <= rows;
     reader->rows_ = taken;
+    std::size_t bytes = 0;
+    for (const auto& binding : bindings)
+        bytes += Aligned(static_cast<std::size_t>(binding.second) * rows) + Aligned(sizeof(SQLLEN) * rows);
+    reader->buffer_ = TakeBuffer(bytes, reader->bufferBytes_);
+    char* at = reader->buffer_.get();
     for (std::size_t c = 0; bound && c < columns.size(); ++c) {
         Column column;
         column.info = columns[c];
         column.cType = bindings[c].first;
         column.width = bindings[c].second;
-        column.values.reset(new char[static_cast<std::size_t>(column.width) * rows]);
-        column.lengths.reset(new SQLLEN[rows]);
-        bound = Succeeded(SQLBindCol(statement, static_cast<SQLUSMALLINT>(c + 1), column.cType, column.values.get(),
-                                     column.width, column.lengths.get()));
+        column.values = at;
+        at += Aligned(static_cast<std::size_t>(column.width) * rows);
+        column.lengths = reinterpret_cast<SQLLEN*>(at);
+        at += Aligned(sizeof(SQLLEN) * rows);
+        bound = Succeeded(SQLBindCol(statement, static_cast<SQLUSMALLINT>(c + 1), column.cType, column.values,
+                                     column.width, column.lengths));
         reader->columns_.push_back(std::move(column));
     }
     if (!bound) {
@@ -107,6 +165,11 @@ std::unique_ptr<BlockReader> BlockReader::Bind(SQLHSTMT statement, const std::ve
         return nullptr;
     }
     return reader;
+}
+
+BlockReader::~BlockReader()
+{
+    GiveBack(std::move(buffer_), bufferBytes_);
 }
 
 bool BlockReader::fetch(std::deque<Row>& rows, const QString& doing)
@@ -134,7 +197,7 @@ _variant_t BlockReader::value(std::size_t c, SQLULEN r, const QString& doing)
     const SQLLEN length = column.lengths[r];
     if (length == SQL_NULL_DATA)
         return _variant_t::Null();
-    const char* at = column.values.get() + static_cast<std::size_t>(column.width) * r;
+    const char* at = column.values + static_cast<std::size_t>(column.width) * r;
     switch (column.cType) {
     case SQL_C_BIT: return _variant_t(*reinterpret_cast<const unsigned char*>(at) != 0);
     case SQL_C_SBIGINT: {

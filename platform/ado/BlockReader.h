@@ -14,6 +14,13 @@
 // than its values) fails the read, never cut: a cell of a block cannot be read
 // again on every driver (MariaDB's answers SQLGetData after SQLSetPos with the
 // block's first row).
+// The buffers of a block are one piece of memory that outlives its reader:
+// the next reader takes it when it is large enough. Every query of more than
+// one row otherwise had up to a megabyte of fresh memory mapped, its pages
+// faulted in one by one as the driver wrote the rows (a text column's values
+// lie its declared width apart), and unmapped again, which cost more than the
+// rest of the layer's work on a read of a few hundred rows. One piece is kept
+// at a time; readers alive together each have their own.
 #pragma once
 #include "ColumnReader.h"
 
@@ -44,6 +51,9 @@ public:
                                              long long expectedRows = -1, SQLLEN textBytes = 0);
     BlockReader(const BlockReader&) = delete;
     BlockReader& operator=(const BlockReader&) = delete;
+    // The buffers are kept for the next reader: the statement must no longer
+    // fetch into them (it is closed or freed, or unbound).
+    ~BlockReader();
 
     // Fetches the next block and appends its rows to `rows`; false when the
     // result has no more rows. Throws _com_error as the row read does.
@@ -54,8 +64,8 @@ private:
         ColumnInfo info;
         SQLSMALLINT cType = SQL_C_WCHAR;  // or SQL_C_CHAR for UTF-8 texts
         SQLLEN width = 0;                  // bytes of one row's value
-        std::unique_ptr<char[]> values;    // width bytes for each row of a block
-        std::unique_ptr<SQLLEN[]> lengths; // indicator of each row
+        char* values = nullptr;            // width bytes for each row of a block, in buffer_
+        SQLLEN* lengths = nullptr;         // indicator of each row, in buffer_
     };
 
     BlockReader(SQLHSTMT statement, SQLULEN rows) : statement_(statement), rows_(rows) {}
@@ -66,6 +76,8 @@ private:
     std::vector<Column> columns_;
     SQLULEN fetched_ = 0;
     std::unique_ptr<SQLUSMALLINT[]> status_;
+    std::unique_ptr<char[]> buffer_;  // every column's values and indicators
+    std::size_t bufferBytes_ = 0;
 };
 
 }  // namespace vornal::ado

@@ -50,6 +50,9 @@ private:
     Row readCurrent(const QString& doing);
     void fetchAt(long long index);
 
+    // Declared before the statement, so that it goes after it: the statement
+    // is bound to its buffers, which go to the next reader.
+    std::unique_ptr<BlockReader> block_;  // null: read row by row
     std::shared_ptr<OdbcStatement> statement_;
     QString sql_;           // for the report of a failure
     std::vector<ColumnInfo> columns_;
@@ -62,7 +65,6 @@ private:
     std::vector<Row> byPosition_;  // an empty row is one not read yet
     long long lastFetched_ = -1;
     long long read_ = 0;
-    std::unique_ptr<BlockReader> block_;  // null: read row by row
 };
 
 // Runs a query on a fresh statement; null when no result of it has columns.

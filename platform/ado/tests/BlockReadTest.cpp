@@ -1,13 +1,15 @@
 // A result read a block of rows at a time gives what the row read gives,
 // its texts bound as UTF-8 or as UTF-16: every column type, NULLs, long
 // texts, more rows than one block, one row and none. A result with a column that cannot be bound is read row by row, and a
-// text longer than its buffer fails the read instead of being cut.
+// text longer than its buffer fails the read instead of being cut. Readers on two threads at once read their own rows.
 #include "BlockReader.h"
 #include "ConnectionState.h"
 #include "FreshDatabase.h"
 #include "ado.h"
 
 #include <QStringList>
+#include <atomic>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -149,6 +151,35 @@ TEST_F(BlockReadTest, ABlockReadGivesWhatTheRowReadGives)
     EXPECT_EQ(rs->GetCollect("ts").text(), QStringLiteral("01.03.2024 00:37:58"));
     rs->MoveNext();
     EXPECT_EQ(rs->GetCollect("w").text(), QString::fromUtf8("\xF0\x9F\x93\x8E").repeated(1000));
+}
+
+// The buffers of a block go to the next reader once their reader is gone;
+// readers alive at once keep their own: two threads, each on a connection of
+// its own, read their rows again and again at the same time.
+TEST_F(BlockReadTest, ReadersOnTwoThreadsReadTheirOwnRows)
+{
+    const QString ascending = QStringLiteral("select id, i, t, w from block_read order by id");
+    const QString descending = QStringLiteral("select w, t, d, id from block_read order by id desc");
+    const Cells up = ReadByRows(ascending), down = ReadByRows(descending);
+    ASSERT_EQ(int(up.size()), kRows);
+    std::atomic<int> wrong{0};
+    auto read = [&wrong](_ConnectionPtr own, const QString& sql, const Cells& expected) {
+        try {
+            for (int round = 0; round < 20; ++round) {
+                _RecordsetPtr rs = own->Execute(_bstr_t(sql));
+                // A block is read with the first row.
+                if (rs->adoEOF || rs->GetRowsRead() < 2 || Walk(rs) != expected)
+                    ++wrong;
+            }
+        } catch (const _com_error&) {
+            ++wrong;
+        }
+    };
+    std::thread a(read, vornal::testing::OpenRawConnection(), ascending, std::cref(up));
+    std::thread b(read, vornal::testing::OpenRawConnection(), descending, std::cref(down));
+    a.join();
+    b.join();
+    EXPECT_EQ(wrong.load(), 0) << "reads that were not their rows";
 }
 
 // A driver may declare a column narrower than its values: the block's
