@@ -17,6 +17,11 @@ CString GL_NextNumber(const char* table, int mode)
     return CScriptCall("GL_NextNumber").Text(table).Int(mode).Answer();
 }
 
+CString GL_HighestNumberQuery(const char* table)
+{
+    return CScriptCall("GL_HighestNumberQuery").Text(table).Answer();
+}
+
 int GL_TestSch(const char* account, const char* value1, const char* value2, const char* value3, int mode, int side)
 {
     return CScriptCall("GL_TestSch").Text(account).Text(value1).Text(value2).Text(value3).Int(mode).Int(side).CheckCode();

@@ -35,6 +35,8 @@ LEDMARK_API CString GL_GetFullSchKred(const char* account);
 LEDMARK_API int GL_Verify_Date0(const char* date);
 LEDMARK_API int GL_Verify_Date(const char* date, int mode);
 LEDMARK_API CString GL_NextNumber(const char* table, int mode);
+// The query of the highest number GL_NextNumber counts from ("" for none).
+LEDMARK_API CString GL_HighestNumberQuery(const char* table);
 LEDMARK_API int GL_TestSch(const char* account, const char* value1, const char* value2, const char* value3,
                            int mode, int side);
 LEDMARK_API int GL_TestProvodka(const char* date, const char* debit, const char* debit1, const char* debit2,

@@ -95,6 +95,12 @@ BOOL COperByHandRecord::MakePostingStatements(CPostingStatements& statements)
     return statements.Make(date, branch, PostingsOfOperLines(lines));
 }
 
+bool COperByHandRecord::WritesOnlyHeaderAndPostings() const
+{
+    // Its lines are its postings; a record built on it may keep more.
+    return typeid(*this) == typeid(COperByHandRecord);
+}
+
 BOOL COperByHandRecord::WritePostings(long documentId)
 {
     return WritePostingBatch(documentId, date, branch, PostingsOfOperLines(lines));

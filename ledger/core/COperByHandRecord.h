@@ -34,6 +34,7 @@ public:
     // The non-empty lines as one batch of posting statements.
     BOOL WritePostings(long documentId) override;
     BOOL MakePostingStatements(CPostingStatements& statements) override;
+    bool WritesOnlyHeaderAndPostings() const override;
     CString* Number() override { return &number; }
     CString ProposedNumber() const override { return proposedNumber; }
 

@@ -123,9 +123,14 @@ BOOL CPostingStatements::Make(const CString& date, int branch, const std::vector
 
 CString CPostingStatements::Batch(long id) const
 {
+    return Batch(FormatText("%ld", id));
+}
+
+CString CPostingStatements::Batch(const CString& id) const
+{
     CString batch;
     for (const auto& [before, after] : m_parts)
-        batch += before + FormatText("%ld", id) + after + "\n";
+        batch += before + id + after + "\n";
     return batch;
 }
 

@@ -68,6 +68,8 @@ public:
     bool IsMade() const { return m_made; }
     // The statements under document `id`, each followed by "\n".
     CString Batch(long id) const;
+    // The same with the id written as `id` says (a session variable).
+    CString Batch(const CString& id) const;
 
 private:
     std::vector<std::pair<CString, CString>> m_parts;  // the text before the id and after it

@@ -43,6 +43,61 @@ CString ProposedNumberTaken(IStoredDocument& document)
                       MakeSqlStr(document.ProposedNumber()), inYear);
 }
 
+// Whether a new document's save can go to the server as one call that ends
+// its own transaction: on MySQL, a document that writes only its header and
+// the postings made before the save, saved in no larger transaction (its
+// call must not commit another's work).
+bool SavesInOneCall(IStoredDocument& document, const CPostingStatements& made)
+{
+    return made.IsMade() && document.WritesOnlyHeaderAndPostings() && CurrentDialect() == SqlDialect::MySql
+           && InOutermostTransaction();
+}
+
+// The save of such a document in one call: the counter's row is held only
+// while the server runs it, not while this program waits between calls. It
+// takes the id; it checks the proposed number against the documents as last
+// committed (waiting for one another save is writing) and takes the next free
+// one if another document took it; it writes the postings and the header,
+// and commits. What it took is read back after the row is free.
+BOOL WriteNewInOneCall(IStoredDocument& document, const CPostingStatements& made, long& id, long& key,
+                       CString& taken)
+{
+    const CString table = document.HeaderTable();
+    const bool check = KeepsProposedNumber(document);
+    CString batch = DocCounterTakesNextIntoVariable();
+    if (check) {
+        const CString highest = GL_HighestNumberQuery(table);
+        if (highest.IsEmpty())
+            return FALSE;
+        batch += FormatText("set @vornal_number=if((%s)>0,(select coalesce((%s),0)+1),'%s')\n",
+                            ProposedNumberTaken(document), highest, MakeSqlStr(document.ProposedNumber()));
+    } else {
+        batch += "set @vornal_number=null\n";
+    }
+    batch += made.Batch(CString("@vornal_doc"));
+    batch += document.HeaderInsertSql(0) + "\n";
+    batch += "set @vornal_key=LAST_INSERT_ID()\n";
+    batch += FormatText("update %s set id=@vornal_doc%s where real_id=@vornal_key\n", table,
+                        check ? ",number=@vornal_number" : "");
+    batch += "commit";
+    if (!ExecuteSql(batch))
+        return FALSE;
+    const QStringList took =
+        ExecuteString("select concat_ws('|',@vornal_doc,@vornal_key,coalesce(@vornal_number,'')) as str")
+            .ToQString()
+            .split(QLatin1Char('|'));
+    if (took.size() < 3)
+        return FALSE;
+    id = took[0].toLong();
+    key = took[1].toLong();
+    const CString number(took.mid(2).join(QLatin1Char('|')));
+    if (check && number != document.ProposedNumber()) {
+        *document.Number() = number;
+        taken = number;
+    }
+    return id > 0 && key > 0;
+}
+
 // A new document takes the counter's row when it takes an id (it has
 // postings) or checks its proposed number. Every other new document waits for
 // that row until the save ends, so the save sends few calls while it holds
@@ -52,6 +107,8 @@ CString ProposedNumberTaken(IStoredDocument& document)
 BOOL WriteNew(IStoredDocument& document, const CPostingStatements& made, long& id, long& key, CString& taken)
 {
     id = 0;
+    if (SavesInOneCall(document, made))
+        return WriteNewInOneCall(document, made, id, key, taken);
     const bool check = KeepsProposedNumber(document);
     CString rows;
     if (check || document.HasPostings()) {

@@ -44,6 +44,10 @@ public:
     // taken. FALSE stops the save (the user has been told why). By default
     // nothing is made and WritePostings writes the postings in the save.
     virtual BOOL MakePostingStatements(CPostingStatements& statements) { return TRUE; }
+    // Whether a new document writes nothing but its header and the postings
+    // it made before the save: no line rows, no linked rows. Such a save
+    // can be sent in one call that ends its transaction itself.
+    virtual bool WritesOnlyHeaderAndPostings() const { return false; }
     // Deletes the rows of the document's own line tables (nothing by default).
     virtual CString LineTablesDeleteSql(long realId) { return CString(); }
     // Writes the rows of the document's own line tables under the header's

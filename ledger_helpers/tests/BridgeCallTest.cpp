@@ -15,8 +15,8 @@ ANSWER = ""
 FAIL = false
 for _, name in ipairs({"GL_Should_Have_Kol", "GL_IsZab", "GL_Get_SB", "GetSchName", "GL_Valid_Sch0", "GL_Get_AP",
     "GL_Printable", "GL_Printable0", "GL_Printable1", "GL_Get_SCH", "GL_Get_EI", "GetWhere", "GL_SB_Name",
-    "GL_GetFullSchDeb", "GL_GetFullSchKred", "GL_Verify_Date0", "GL_Verify_Date", "GL_NextNumber", "GL_TestSch",
-    "GL_TestProvodka", "GL_InsertProvodka", "GL_InsertProvodka0", "GL_GetOst0", "GL_GetOst", "GL_GetOborot",
+    "GL_GetFullSchDeb", "GL_GetFullSchKred", "GL_Verify_Date0", "GL_Verify_Date", "GL_NextNumber",
+    "GL_HighestNumberQuery", "GL_TestSch", "GL_TestProvodka", "GL_InsertProvodka", "GL_InsertProvodka0", "GL_GetOst0", "GL_GetOst", "GL_GetOborot",
     "GL_GetDefKBK", "GetFilRukDol", "GetDefSO", "GetFilsSql", "GetFilRuk", "GetFilRuk0", "GetFilName0",
     "GL_JRN_GetNumber", "GetFilName", "GetFilAdres", "GetZaklSch", "GL_SqlProvodki", "local_get_filter"}) do
   _G[name] = function(...)
@@ -61,6 +61,7 @@ TEST_F(BridgeCall, EveryBridgeSendsItsCallTextToItsContext)
         {R"(GL_Verify_Date0("31.12.2024"))", false, [] { GL_Verify_Date0("31.12.2024"); }},
         {R"(GL_Verify_Date("31.12.2024",1))", false, [] { GL_Verify_Date("31.12.2024", 1); }},
         {R"(GL_NextNumber("ledmark_oper_by_hand",1))", false, [] { GL_NextNumber("ledmark_oper_by_hand", 1); }},
+        {R"(GL_HighestNumberQuery("ledmark_oper_by_hand"))", false, [] { GL_HighestNumberQuery("ledmark_oper_by_hand"); }},
         {R"(GL_TestSch("230221730","4","","",1,-1))", false, [] { GL_TestSch("230221730", "4", nullptr, "", 1, -1); }},
         {R"(GL_TestProvodka("01.02.2024","120134510","","","","","","","","10.50","","1","","",3))", false,
          [] { GL_TestProvodka("01.02.2024", "120134510", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,

@@ -53,3 +53,24 @@ CString DocCounterTakes(long id)
 {
     return FormatText("update system_doc_counter set last_id=%d where id=1", id);
 }
+
+CString DocCounterTakesNextIntoVariable()
+{
+    // One statement takes the row's lock whether the row exists or not: an
+    // insert that finds it raises it instead. Only commands follow, so that
+    // the driver sends the whole call as one text: a select would make it
+    // prepare each statement on its own. The server reads the rows of a
+    // "set" of a subquery as they were last committed, waiting for rows
+    // another transaction is writing.
+    return "insert into system_doc_counter (id,last_id) values (1,1) on duplicate key update last_id=last_id+1\n"
+           "set @vornal_doc=(select last_id from system_doc_counter where id=1)\n";
+}
+
+bool InOutermostTransaction()
+{
+    DbSession* session = SessionOfThisThread();
+    if (!session)
+        return false;
+    std::lock_guard lock(session->mutex);
+    return session->scopeDepth == 1;
+}

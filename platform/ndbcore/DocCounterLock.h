@@ -15,3 +15,15 @@ long LockNextDocId(const CString& question, long long& answer);
 
 // The statement that takes the id LockNextDocId read.
 CString DocCounterTakes(long id);
+
+// On MySQL, the statements that open a save's single call: they lock the
+// counter's row (creating it for the first document of a database), take the
+// next id and leave it in the session variable @vornal_doc, so that the
+// statements after them in the same call may write it. The row stays held
+// until the transaction ends. Sent by the MariaDB driver as one text only
+// when nothing but commands follow.
+CString DocCounterTakesNextIntoVariable();
+
+// Whether the open transaction is the outermost of this thread's session: a
+// save that runs in no larger transaction may end it in its own call.
+bool InOutermostTransaction();

@@ -51,6 +51,13 @@ end
 -- count by their leading digits). Both modes number through the year, so the
 -- closing and the manual operations of one table never repeat a number.
 function GL_NextNumber(table_name, mode)
+    local highest = db.string(GL_HighestNumberQuery(table_name))
+    return tostring((L.integer(highest) or 0) + 1)
+end
+
+-- The query of the highest number GL_NextNumber counts from: a save that
+-- checks its proposed number in one call to the server asks it there.
+function GL_HighestNumberQuery(table_name)
     local name = L.identifier(table_name)
     if not name then
         error("Неверное имя таблицы документов: " .. L.text(table_name))
@@ -61,9 +68,7 @@ function GL_NextNumber(table_name, mode)
         where = string.format(" where d>=%s and d<=%s",
             L.sql_date({y = year, m = 1, d = 1}), L.sql_date({y = year, m = 12, d = 31}))
     end
-    local highest = db.string(string.format("select max(%s) as str from %s%s",
-        L.leading_number("number"), name, where))
-    return tostring((L.integer(highest) or 0) + 1)
+    return string.format("select max(%s) as str from %s%s", L.leading_number("number"), name, where)
 end
 
 -- The accounts of a posting as checked codes and chart rows. Returns the codes

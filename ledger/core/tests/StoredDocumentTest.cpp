@@ -597,6 +597,86 @@ TEST_F(StoredDocument, TwoOperationsOpenedAtOnceSaveUnderDifferentNumbers)
               CString("1"));
 }
 
+// A new manual operation goes to the server in one call that ends its own
+// transaction. Another user's save holding the document counter with the
+// proposed number written and not yet committed: the call waits for the
+// counter and only then finds the number taken, so it takes the next free
+// number as GL_NextNumber counts it (leading digits, this working year only).
+TEST_F(StoredDocument, ASaveInOneCallChecksItsNumberOnlyOnceTheCounterIsItsOwn)
+{
+    appcore::GetScriptHooks().evaluating = nullptr;  // the recorder is not made for two threads
+    const long year = g_lYear;
+    g_lYear = 2024;
+    Run("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (0,'2024-02-01','7б',1),"
+        "(0,'2023-05-01','40',1)");
+    const CString proposed = GL_NextNumber(COperByHandRecord::kTable, 1);
+    ASSERT_EQ(proposed, CString("8"));
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->BeginTrans();
+    other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
+    other->Execute("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (0,'2024-03-01','8',1)", nullptr,
+                   adExecuteNoRecords);
+    COperByHandRecord op = Operation({CashLine("5")});
+    op.number = op.proposedNumber = proposed;
+    BOOL saved = FALSE;
+    long realId = -1, id = 0;
+    CString taken;
+    std::atomic<bool> done{false};
+    std::thread save([&] {
+        CDbThreadSession session;
+        CThreadInterpriter scripts;
+        saved = SaveStoredDocument(op, realId, &id, &taken);
+        done = true;
+    });
+    // Committed once the save waits for the counter.
+    _ConnectionPtr watch = vornal::testing::OpenRawConnection();
+    bool waited = false;
+    for (int i = 0; i < 500 && !waited && !done; ++i) {
+        _RecordsetPtr waits = watch->Execute(
+            "select count(*) from information_schema.processlist where info like 'insert into system_doc_counter%'",
+            nullptr, adCmdText);
+        waited = waits->GetCollect(0L).toInt64() > 0;
+        if (!waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    other->CommitTrans();
+    save.join();
+    g_lYear = year;
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(waited) << "the save waited for the counter";
+    EXPECT_EQ(taken, CString("9"));
+    EXPECT_EQ(op.number, CString("9"));
+    EXPECT_EQ(Header(realId), FormatText("%d|2024-03-15|9|100.00|Справка|1|1|-", id));
+    EXPECT_EQ(Count("select last_id as cnt from system_doc_counter"), id);
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|5.00", id));
+}
+
+// The one call commits: a save that is part of a larger transaction must
+// not, or the larger one could no longer take its work back. And the first
+// document of a database creates the counter's row.
+TEST_F(StoredDocument, ASaveInsideALargerTransactionIsTakenBackWithIt)
+{
+    Run("delete from system_doc_counter");
+    {
+        CDbTransaction outer;
+        COperByHandRecord op = Operation({CashLine("5")});
+        long realId = -1, id = 0;
+        ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+        EXPECT_EQ(id, 1);
+        outer.Rollback();
+    }
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+    EXPECT_EQ(Postings(), CString());
+    EXPECT_EQ(Count("select count(*) as cnt from system_doc_counter"), 0);
+
+    COperByHandRecord op = Operation({CashLine("6")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    EXPECT_EQ(id, 1);
+    EXPECT_EQ(Count("select last_id as cnt from system_doc_counter where id=1"), 1);
+    EXPECT_EQ(Postings(), CString("1|1|120134510|120111610|6.00"));
+}
+
 } // namespace
 
 namespace nledmark {
