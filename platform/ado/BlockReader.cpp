@@ -101,6 +101,15 @@ std::size_t Aligned(std::size_t bytes)
     return (bytes + kAlign - 1) / kAlign * kAlign;
 }
 
+bool IsAscii(const char* text, SQLLEN length)
+{
+    for (SQLLEN i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 void Unbind(SQLHSTMT statement)
 {
     SQLFreeStmt(statement, SQL_UNBIND);
@@ -226,10 +235,20 @@ _variant_t BlockReader::value(std::size_t c, SQLULEN r, const QString& doing)
                              .arg(column.info.name)
                              .arg(column.info.size),
                          doing);
+    const bool decimal = column.info.sqlType == SQL_DECIMAL || column.info.sqlType == SQL_NUMERIC;
+    if (decimal && utf8 && IsAscii(at, length)) {
+        // A decimal keeps no text: its digits are read from a text of this
+        // thread's, which needs no memory of its own once it has grown.
+        thread_local QString digits;
+        digits.resize(static_cast<qsizetype>(length));
+        QChar* to = digits.data();
+        for (SQLLEN i = 0; i < length; ++i)
+            to[i] = QLatin1Char(at[i]);
+        return _variant_t::FromDecimalText(digits);
+    }
     const QString text = utf8 ? QString::fromUtf8(at, static_cast<qsizetype>(length))
                               : FromWide(reinterpret_cast<const SQLWCHAR*>(at),
                                          length / static_cast<SQLLEN>(sizeof(SQLWCHAR)));
-    const bool decimal = column.info.sqlType == SQL_DECIMAL || column.info.sqlType == SQL_NUMERIC;
     return decimal ? _variant_t::FromDecimalText(text) : _variant_t(text);
 }
 

@@ -25,17 +25,66 @@ QString DoubleText(double v)
 
 QString DecimalText(long long mantissa, unsigned scale)
 {
+    // Written backwards into one buffer: the digits, the point, the zeros
+    // that fill a value below one up to its scale, the sign; one text made.
+    char16_t buffer[24 + 256];
+    char16_t* const end = buffer + sizeof buffer / sizeof buffer[0];
+    char16_t* at = end;
     const bool negative = mantissa < 0;
     // The magnitude as unsigned, so the smallest value does not overflow.
     unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(mantissa)
                                             : static_cast<unsigned long long>(mantissa);
-    QString digits = QString::number(magnitude);
-    if (scale > 0) {
-        if (digits.size() <= static_cast<qsizetype>(scale))
-            digits = QString(static_cast<qsizetype>(scale) - digits.size() + 1, QLatin1Char('0')) + digits;
-        digits.insert(digits.size() - static_cast<qsizetype>(scale), QLatin1Char('.'));
+    unsigned written = 0;
+    do {
+        *--at = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+        ++written;
+        if (scale > 0 && written == scale)
+            *--at = u'.';
+    } while (magnitude > 0);
+    if (scale > 0 && written <= scale) {
+        while (written < scale) {
+            *--at = u'0';
+            if (++written == scale)
+                *--at = u'.';
+        }
+        *--at = u'0';
     }
-    return negative ? QLatin1Char('-') + digits : digits;
+    if (negative)
+        *--at = u'-';
+    return QString(reinterpret_cast<const QChar*>(at), static_cast<qsizetype>(end - at));
+}
+
+// The exact decimal of a plain text: an optional minus, then at most 18 digits
+// with at most one point among or around them. False for any other text,
+// which the general reading takes.
+bool PlainDecimal(const QString& text, long long& mantissa, unsigned& scale)
+{
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    const bool negative = n > 0 && p[0] == QLatin1Char('-');
+    long long value = 0;
+    int digits = 0;
+    bool point = false;
+    unsigned after = 0;
+    for (qsizetype i = negative ? 1 : 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            if (++digits > 18)
+                return false;
+            value = value * 10 + (c - u'0');
+            after += point ? 1 : 0;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    mantissa = negative ? -value : value;
+    scale = after;
+    return true;
 }
 
 QString DateText(DATE value, bool withTime)
@@ -122,6 +171,16 @@ _variant_t _variant_t::FromDate(const DateParts& parts, bool withTime)
 
 _variant_t _variant_t::FromDecimalText(const QString& text)
 {
+    // The plain text every driver gives, read without texts of its own.
+    long long plain = 0;
+    unsigned plainScale = 0;
+    if (PlainDecimal(text, plain, plainScale)) {
+        _variant_t v;
+        v.vt = VT_DECIMAL;
+        v.llVal = plain;
+        v.scale_ = static_cast<unsigned char>(plainScale);
+        return v;
+    }
     const QString t = text.trimmed();
     const qsizetype point = t.indexOf(QLatin1Char('.'));
     const QString digits = point < 0 ? t : t.left(point) + t.mid(point + 1);
