@@ -82,8 +82,17 @@ _com_error ConnectionState::withServerErrorNumber(const _com_error& error)
                 return _com_error(error.Error(), error.Description().qstring(), error.Doing(), diagnostics);
             }
         }
-    } catch (const _com_error&) {
-        // The report keeps what the driver said.
+    } catch (const _com_error& asked) {
+        // A connection that cannot even be asked is lost: the driver reports
+        // a loss in the middle of a call of several statements as a general
+        // error without a number, and a call that ends with its own commit
+        // may have been committed, which only a lost connection's report says.
+        if (asked.Kind() == DbErrorKind::ConnectionLost) {
+            std::vector<DbDiagnostic> diagnostics = error.Diagnostics();
+            diagnostics.front().nativeError = asked.NativeError() != 0 ? asked.NativeError() : 2013;
+            return _com_error(error.Error(), error.Description().qstring(), error.Doing(), diagnostics);
+        }
+        // Otherwise the report keeps what the driver said.
     }
     return error;
 }

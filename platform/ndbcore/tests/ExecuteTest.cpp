@@ -249,6 +249,39 @@ TEST_F(DroppedConnection, ATransactionFailsOnceWithOneReportAndTheNextCallConnec
     EXPECT_EQ(reports.reports().size(), 1u);
 }
 
+// The drop cuts a call of several statements after its first ran: the
+// failure comes with the next statement's result, and is a lost connection
+// (the statements may have been committed by the call itself), not an error
+// of the statements.
+TEST_F(DroppedConnection, ACallOfSeveralStatementsCutHalfWayIsALostConnection)
+{
+    ASSERT_EQ(ExecuteString("select 1"), CString("1"));
+    const long id = GetServerId();
+    std::thread drop([&] {
+        CString running;
+        running.Format("select count(*) from information_schema.processlist where id=%ld and info like 'do sleep%%'", id);
+        for (int tries = 0; tries < 500; ++tries) {
+            _RecordsetPtr rows = administrator->Execute(running.GetString(), nullptr, adCmdText);
+            if (rows && !rows->GetadoEOF() && long(rows->GetCollect(0L)) > 0)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        CString kill;
+        kill.Format("kill %ld", id);
+        administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
+    });
+    {
+        CDbTransaction save;
+        EXPECT_EQ(ExecuteSql("insert into x_rows (id) values (1)\ndo sleep(5)\ninsert into x_rows (id) values (2)"), 0);
+        EXPECT_FALSE(save.Commit());
+    }
+    drop.join();
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::ConnectionLost) << (LPCTSTR)reports.reports()[0].details;
+    EXPECT_EQ(reports.reports()[0].message, DbLostDuringSaveMessage());
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
+}
+
 // A worker thread that forgot its own session is refused: it never joins the
 // user's open transaction on the shared connection.
 TEST_F(ExecuteTest, AWorkerWithoutASessionOfItsOwnIsRefused)
