@@ -22,7 +22,10 @@ CREATE TABLE ledmark_oper_by_hand (
   m1 INT NULL,
   d1 DATETIME NULL,
   KEY ledmark_oper_by_hand_id (id),
-  KEY ledmark_oper_by_hand_d (d)
+  KEY ledmark_oper_by_hand_d (d),
+  -- a new operation's save looks its proposed number up in the working year
+  -- while it holds the document counter
+  KEY ledmark_oper_by_hand_number (number, d)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 
 -- Treasury cash requests: one row per application for cash by cheque. The
