@@ -117,31 +117,44 @@ void CChartFacts::LookUpValues(const std::vector<ValueAsk>& asks)
         if (book != 0)
             byBook[book].insert(ask.value);
     }
+    // One query for all the books: a pass over each book in a derived table of
+    // one row, each value counted by the same comparison as its own query.
+    struct Asked {
+        CString table, key, value;
+    };
+    std::vector<Asked> asked;
+    CString columns, books;
+    int passes = 0;
     for (const auto& [book, values] : byBook) {
         const CString table = I_GetSprTableName(book);
         const CString key = I_GetSprFieldId(book);
         if (table.IsEmpty() || key.IsEmpty())
             continue;
-        // One pass over the book, each value counted by the same comparison as its own query.
-        CString columns;
-        int n = 0;
+        CString counts;
         for (const CString& value : values) {
-            columns += FormatText("%ssum(concat(%s,'')='%s') as c%d", n ? "," : "", key, MakeSqlStr(value), n);
-            ++n;
+            const int n = (int)asked.size();
+            counts += FormatText("%ssum(concat(%s,'')='%s') as c%d", counts.IsEmpty() ? "" : ",", key,
+                                 MakeSqlStr(value), n);
+            columns += FormatText("%sb%d.c%d", columns.IsEmpty() ? "" : ",", passes, n);
+            asked.push_back({table, key, value});
         }
-        try {
-            _RecordsetPtr rs = GetConnection()->Execute((const char*)FormatText("select %s from %s", columns, table));
-            if (rs->GetadoEOF())
-                continue;
-            long column = 0;
-            for (const CString& value : values) {
-                const _variant_t found = rs->GetCollect(column++);
-                appcore::CScriptReadCache::KeepCount(ValueCountSql(table, key, value).ToStdString(),
-                                                     found.isNull() || found.isEmpty() ? 0 : (long long)found);
-            }
-        } catch (const _com_error&) {
-            // Each value is asked on its own, and a failure is reported there.
+        books += FormatText("%s(select %s from %s) b%d", books.IsEmpty() ? "" : " cross join ", counts, table, passes);
+        ++passes;
+    }
+    if (asked.empty())
+        return;
+    try {
+        _RecordsetPtr rs = GetConnection()->Execute((const char*)FormatText("select %s from %s", columns, books));
+        if (rs->GetadoEOF())
+            return;
+        long column = 0;
+        for (const Asked& one : asked) {
+            const _variant_t found = rs->GetCollect(column++);
+            appcore::CScriptReadCache::KeepCount(ValueCountSql(one.table, one.key, one.value).ToStdString(),
+                                                 found.isNull() || found.isEmpty() ? 0 : (long long)found);
         }
+    } catch (const _com_error&) {
+        // Each value is asked on its own, and a failure is reported there.
     }
 }
 

@@ -44,7 +44,7 @@ public:
         short k;
         CString value;
     };
-    // Looks the values up in their reference books, one query per book, and
+    // Looks the values up in their reference books, in one query, and
     // keeps the answers in the open script read cache, where the posting
     // script and ValueExists find them. A failed query keeps nothing: each
     // value is then looked up (and the failure reported) on its own.

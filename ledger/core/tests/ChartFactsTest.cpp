@@ -127,6 +127,43 @@ TEST_F(ChartFacts, TheAccountsOfADocumentAreReadInOneQueryThePostingTestFindsThe
     EXPECT_TRUE(dbReports.reports().empty());
 }
 
+// The analytic values of a document's lines, in the books of several
+// accounts and dimensions, are looked up in one query; each answers as when
+// asked on its own.
+TEST_F(ChartFacts, TheValuesOfADocumentAreReadInOneQueryAndAnswerAsAlone)
+{
+    const std::vector<CChartFacts::ValueAsk> asks = {
+        {"120111610", 1, "1"},      {"120111610", 1, "999999"}, {"210536340", 1, "1"},
+        {"210536340", 2, "1"},      {"110136310", 1, "1"},      {"110136310", 2, "1"},
+        {"110136310", 3, "1"},      {"110136310", 3, "x'y"},    {"210536340", 2, "2"},
+        {"120134510", 1, "1"},  // an account without books
+    };
+    std::vector<bool> alone;
+    {
+        CChartFacts chart;
+        for (const CChartFacts::ValueAsk& ask : asks)
+            alone.push_back(chart.ValueExists(ask.account, ask.k, ask.value));
+    }
+    EXPECT_NE(std::count(alone.begin(), alone.end(), true), 0);
+    EXPECT_NE(std::count(alone.begin(), alone.end(), false), 0);
+
+    appcore::CScriptReadCache reads;
+    CChartFacts chart;
+    std::vector<CString> accounts;
+    for (const CChartFacts::ValueAsk& ask : asks)
+        accounts.push_back(ask.account);
+    chart.LookUpAccounts(accounts);
+    const long long before = Selects();
+    chart.LookUpValues(asks);
+    const long long after = Selects();
+    EXPECT_EQ(after - before, 2) << "the values' query and the count";
+    for (size_t i = 0; i < asks.size(); ++i) {
+        SCOPED_TRACE(FormatText("%s %d %s", asks[i].account, asks[i].k, asks[i].value).GetString());
+        EXPECT_EQ(chart.ValueExists(asks[i].account, asks[i].k, asks[i].value), alone[i]);
+    }
+    EXPECT_EQ(Selects() - after, 1) << "every value was read ahead: only the count";
+}
+
 TEST_F(ChartFacts, AnAccountMissingFromTheChartIsRefusedAsWhenReadAlone)
 {
     // Postings refused for their accounts: by the posting rules (the side an
