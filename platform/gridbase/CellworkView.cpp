@@ -1,6 +1,7 @@
 #include "CellworkView.h"
 
 #include "CellInput.h"
+#include "CellworkColumnHeader.h"
 #include "CellworkDelegate.h"
 #include "CellworkModel.h"
 #include "CellworkRowHeader.h"
@@ -32,6 +33,7 @@ CellworkView::CellworkView(QWidget* parent)
       m_rowHeader(new CellworkRowHeader(this))
 {
     setVerticalHeader(m_rowHeader);
+    setHorizontalHeader(new CellworkColumnHeader(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
     setEditTriggers(NoEditTriggers);

@@ -328,6 +328,28 @@ TEST(CellworkTest, AReportListLeavesEnterToTheFormAndStillAsksOnDoubleClick)
     EXPECT_FALSE(form.IsWindowVisible()) << "Enter chose the row with the default button";
 }
 
+// The captions' height is measured again when a caption or the font
+// changes; the header keeps its measure while only the widths change.
+TEST(CellworkTest, TheCaptionsHeightFollowsCaptionsAndFont)
+{
+    GridForm form;
+    form.open();
+    CCellwork& grid = form.m_grid;
+    QHeaderView* header = table(form)->horizontalHeader();
+    const int one = header->sizeHint().height();
+    grid.SetColCaption(1, "Назначение\nплатежа");
+    const int two = header->sizeHint().height();
+    EXPECT_GT(two, one) << "a caption of two lines";
+    grid.SetColWidth(1, 200);
+    EXPECT_EQ(header->sizeHint().height(), two);
+    grid.SetColCaption(1, "Назначение");
+    EXPECT_EQ(header->sizeHint().height(), one);
+    QFont larger = header->font();
+    larger.setPointSize(larger.pointSize() * 2);
+    header->setFont(larger);
+    EXPECT_GT(header->sizeHint().height(), one) << "a larger font";
+}
+
 TEST(CellworkTest, KeepRatioSharesTheWidthOnResize)
 {
     GridForm form;
