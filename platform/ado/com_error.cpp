@@ -22,11 +22,12 @@ QString DefaultDescription(HRESULT hr)
 
 // Connection failures of the MariaDB client: cannot connect (2002, 2003),
 // unknown host (2005), server gone away (2006), connection lost (2013, 2055),
-// connection killed (1927).
+// connection killed (1927), and the socket's read or write failing under a
+// call (5013, 5014: a write to a connection the server has closed).
 bool IsLostConnectionCode(long native)
 {
     switch (native) {
-    case 2002: case 2003: case 2005: case 2006: case 2013: case 2055: case 1927:
+    case 2002: case 2003: case 2005: case 2006: case 2013: case 2055: case 1927: case 5013: case 5014:
         return true;
     default:
         return false;

@@ -107,4 +107,29 @@ TEST_F(ConnectionTest, CommandWithoutRowsGivesAClosedRecordsetAndTheCount)
     EXPECT_EQ(Scalar("set @a := 5; select @a + 1"), QStringLiteral("6"));
 }
 
+// The kinds of failures by what the driver says: a write or a read on a
+// socket the server has closed is a lost connection like the others.
+TEST(ErrorKind, ByTheDriversStateAndNumber)
+{
+    const struct {
+        const char* state;
+        long native;
+        DbErrorKind kind;
+    } cases[] = {
+        {"HY000", 5014, DbErrorKind::ConnectionLost},  // "Write error: Broken pipe (32)"
+        {"HY000", 5013, DbErrorKind::ConnectionLost},  // a read error
+        {"HY000", 2013, DbErrorKind::ConnectionLost},
+        {"08S01", 0, DbErrorKind::ConnectionLost},
+        {"23000", 1062, DbErrorKind::Constraint},
+        {"HY000", 1406, DbErrorKind::Constraint},
+        {"42000", 1064, DbErrorKind::Other},
+        {"HY000", 5007, DbErrorKind::Other},
+    };
+    for (const auto& c : cases) {
+        const _com_error e(E_FAIL, QStringLiteral("x"), QString(),
+                           {DbDiagnostic{QString::fromLatin1(c.state), c.native, QStringLiteral("x")}});
+        EXPECT_EQ(e.Kind(), c.kind) << c.state << " " << c.native;
+    }
+}
+
 }  // namespace
