@@ -27,7 +27,11 @@ CSize MeasureMenuItem(int kind, CSize textExtent, bool hasTab)
 {
     if (kind == kMenuBarItem)
         return CSize(textExtent.cx - 10, textExtent.cy);
-    const int width = textExtent.cx + (hasTab ? 80 : 30);
+    // The drawing keeps the stripe, the indent and the right margin beside the
+    // text; measured in the font it is drawn in, an item only 30 pixels wider
+    // than its text would lose its last letters.
+    const int drawn = kMenuStripeWidth + kMenuTextIndent + kMenuRightMargin;
+    const int width = textExtent.cx + (hasTab ? std::max(80, drawn) : std::max(30, drawn));
     return CSize(width, kind == kMenuSeparator ? 8 : 21);
 }
 

@@ -25,8 +25,9 @@ COLORREF MenuBarSelectionColour();
 
 // The size of an item from its trimmed caption's text extent: a menu-bar
 // item is 10 pixels narrower than its text and as high; any other item is
-// 80 pixels wider when its caption holds a tab (a shortcut text), else 30,
-// and 8 pixels high for a separator, 21 otherwise.
+// 80 pixels wider when its caption holds a tab (a shortcut text), else as
+// much wider as its drawing keeps beside the text (the stripe, the indent
+// and the right margin: 49), and 8 pixels high for a separator, 21 otherwise.
 CSize MeasureMenuItem(int kind, CSize textExtent, bool hasTab);
 
 // The grey level of the stripe's column `fromRight` (0 = its rightmost

@@ -15,10 +15,10 @@ TEST(MenuMetricsTest, ItemSizes)
         CSize size;
     } cases[] = {
         {kMenuBarItem, CSize(60, 16), false, CSize(50, 16)},
-        {kMenuCommand, CSize(100, 16), false, CSize(130, 21)},
+        {kMenuCommand, CSize(100, 16), false, CSize(149, 21)},  // the text and what the drawing keeps beside it
         {kMenuCommand, CSize(100, 16), true, CSize(180, 21)},
-        {kMenuSubmenu, CSize(70, 16), false, CSize(100, 21)},
-        {kMenuSeparator, CSize(0, 16), false, CSize(30, 8)},
+        {kMenuSubmenu, CSize(70, 16), false, CSize(119, 21)},
+        {kMenuSeparator, CSize(0, 16), false, CSize(49, 8)},
     };
     for (const auto& c : cases) {
         const CSize s = MeasureMenuItem(c.kind, c.text, c.tab);

@@ -31,7 +31,8 @@ TEST_F(OwnerDrawnMenuTest, MeasuredFromTheCaption)
     const CSize bar = dc.GetTextExtent(CString("&Файл"));
 
     MEASUREITEMSTRUCT mis = Measure(CVR_MenuItem::Create("  &Отчетный период...  ", kMenuCommand));
-    EXPECT_EQ(long(mis.itemWidth), plain.cx + 30) << "the caption is trimmed";
+    EXPECT_EQ(long(mis.itemWidth), plain.cx + kMenuStripeWidth + kMenuTextIndent + kMenuRightMargin)
+        << "the caption is trimmed, and its text fits between the stripe and the right margin";
     EXPECT_EQ(mis.itemHeight, 21u);
     mis = Measure(CVR_MenuItem::Create("&Выход\tAlt+F4", kMenuCommand));
     EXPECT_EQ(long(mis.itemWidth), tabbed.cx + 80);
