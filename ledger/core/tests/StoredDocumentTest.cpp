@@ -629,16 +629,12 @@ TEST_F(StoredDocument, ASaveInOneCallChecksItsNumberOnlyOnceTheCounterIsItsOwn)
         done = true;
     });
     // Committed once the save waits for the counter.
-    _ConnectionPtr watch = vornal::testing::OpenRawConnection();
-    bool waited = false;
-    for (int i = 0; i < 500 && !waited && !done; ++i) {
-        _RecordsetPtr waits = watch->Execute(
-            "select count(*) from information_schema.processlist where info like 'insert into system_doc_counter%'",
-            nullptr, adCmdText);
-        waited = waits->GetCollect(0L).toInt64() > 0;
-        if (!waited)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    const bool waited =
+        vornal::testing::WaitForCount(vornal::testing::OpenRawConnection(),
+                                      QStringLiteral("select count(*) from information_schema.processlist "
+                                                     "where info like 'insert into system_doc_counter%'"),
+                                      [&](long long waiting) { return waiting > 0 || done; })
+        && !done;
     other->CommitTrans();
     save.join();
     g_lYear = year;

@@ -198,23 +198,17 @@ TEST_F(ExecuteTest, AWholeSqlServerBatchIsAtomicToo)
 // changes were not saved, and the call after it connects again.
 class DroppedConnection : public ExecuteTest {
 protected:
-    void Drop()
+    void Drop() { Drop(GetServerId()); }
+    // Kills connection `id` as an administrator does.
+    void Drop(long id)
     {
-        const long id = GetServerId();
-        CString kill;
-        kill.Format("kill %ld", id);
-        administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
+        administrator->Execute(FormatText("kill %ld", id).GetString(), nullptr, adExecuteNoRecords);
         // The server answers KILL before the connection is gone: wait until it
         // is, or a call made at once may still find it alive and lose it
         // half-way, which is not the drop this test is about.
-        CString alive;
-        alive.Format("select count(*) from information_schema.processlist where id=%ld", id);
-        for (int tries = 0; tries < 200; ++tries) {
-            _RecordsetPtr rows = administrator->Execute(alive.GetString(), nullptr, adCmdText);
-            if (!rows || rows->GetadoEOF() || long(rows->GetCollect(0L)) == 0)
-                return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+        vornal::testing::WaitForCount(
+            administrator, QStringLiteral("select count(*) from information_schema.processlist where id=%1").arg(id),
+            [](long long alive) { return alive == 0; }, 2000);
     }
     _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
 };
@@ -258,17 +252,12 @@ TEST_F(DroppedConnection, ACallOfSeveralStatementsCutHalfWayIsALostConnection)
     ASSERT_EQ(ExecuteString("select 1"), CString("1"));
     const long id = GetServerId();
     std::thread drop([&] {
-        CString running;
-        running.Format("select count(*) from information_schema.processlist where id=%ld and info like 'do sleep%%'", id);
-        for (int tries = 0; tries < 500; ++tries) {
-            _RecordsetPtr rows = administrator->Execute(running.GetString(), nullptr, adCmdText);
-            if (rows && !rows->GetadoEOF() && long(rows->GetCollect(0L)) > 0)
-                break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        CString kill;
-        kill.Format("kill %ld", id);
-        administrator->Execute(kill.GetString(), nullptr, adExecuteNoRecords);
+        vornal::testing::WaitForCount(administrator,
+                                      QStringLiteral("select count(*) from information_schema.processlist "
+                                                     "where id=%1 and info like 'do sleep%'")
+                                          .arg(id),
+                                      [](long long running) { return running > 0; });
+        Drop(id);
     });
     {
         CDbTransaction save;

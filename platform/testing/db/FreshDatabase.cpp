@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace vornal::testing {
 
@@ -110,6 +112,19 @@ _ConnectionPtr OpenRawConnection()
     connection.CreateInstance(__uuidof(Connection));
     connection->Open(_bstr_t(TestConnectionString(server)));
     return connection;
+}
+
+bool WaitForCount(_ConnectionPtr connection, const QString& count, const std::function<bool(long long)>& holds,
+                  int milliseconds)
+{
+    for (int waited = 0;; waited += 10) {
+        _RecordsetPtr rows = connection->Execute(_bstr_t(count), nullptr, adCmdText);
+        if (holds(rows && !rows->GetadoEOF() ? rows->GetCollect(0L).toInt64() : 0))
+            return true;
+        if (waited >= milliseconds)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 }  // namespace vornal::testing

@@ -7,6 +7,7 @@
 #include "ado.h"
 
 #include <QString>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace vornal::testing {
@@ -32,5 +33,12 @@ QString TestConnectionString(const TestServer& server);
 // A connection of its own to the test database, beside the layer's one
 // (for a second user in concurrency tests). Throws _com_error.
 _ConnectionPtr OpenRawConnection();
+
+// Asks `count` (a select of one number, e.g. of the server's process list) on
+// `connection` every 10 ms until `holds` takes its answer, for at most
+// `milliseconds`; whether it did. For a test that must wait until another
+// connection has reached a statement or has gone.
+bool WaitForCount(_ConnectionPtr connection, const QString& count, const std::function<bool(long long)>& holds,
+                  int milliseconds = 5000);
 
 }  // namespace vornal::testing
