@@ -138,6 +138,14 @@ BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int bran
     // query (the save keeps one scope for its checks and statements).
     appcore::CScriptReadCache reads;
     CChartFacts chart;
+    // The accounts of all lines are read at once, then their values in one
+    // query for all their books; the posting test of each line finds them
+    // read.
+    const std::vector<CString> accounts = AccountsOf(lines);
+    if (!accounts.empty()) {
+        chart.LookUpAccounts(accounts);
+        chart.LookUpValues(AnalyticValues(lines));
+    }
     bool any = false;
     for (int row = 0; row < (int)lines.size(); ++row) {
         COperLine& l = lines[row];
@@ -146,12 +154,6 @@ BOOL CheckOperLines(std::vector<COperLine>& lines, const CString& date, int bran
         if (!PassesPostingTest(l, date, branch)) {
             fault.row = row;
             return FALSE;
-        }
-        // Once the chart answers, the accounts of all lines are read at once,
-        // then their values, a book at a time.
-        if (!any) {
-            chart.LookUpAccounts(AccountsOf(lines));
-            chart.LookUpValues(AnalyticValues(lines));
         }
         any = true;
         if (!CheckAccounts(l, row, chart, fault) || !CheckAnalytics(l, row, OPER_DEBIT, "дебету", chart, fault)

@@ -92,6 +92,19 @@ const char* const kValues = ") values (";
 
 } // namespace
 
+namespace {
+
+// Whether the text after the id ends the statement's one row of values:
+// nothing follows its closing parenthesis.
+bool OneRowOfValues(const CString& after)
+{
+    CString tail = after;
+    tail.TrimRight();
+    return tail.Right(1) == ")";
+}
+
+} // namespace
+
 BOOL CPostingStatements::Make(const CString& date, int branch, const std::vector<CPostingLine>& lines)
 {
     m_parts.clear();
@@ -128,9 +141,27 @@ CString CPostingStatements::Batch(long id) const
 
 CString CPostingStatements::Batch(const CString& id) const
 {
+    // Rows of the same column list go as one insert of up to 100 rows: the
+    // server parses and answers one statement instead of one per line.
+    const int rowsPerInsert = 100;
     CString batch;
-    for (const auto& [before, after] : m_parts)
-        batch += before + id + after + "\n";
+    int rows = 0;
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        const auto& [before, after] = m_parts[i];
+        const bool joins = rows > 0 && rows < rowsPerInsert && before == m_parts[i - 1].first
+                           && OneRowOfValues(after) && OneRowOfValues(m_parts[i - 1].second);
+        if (joins) {
+            batch += ",(" + id + after;
+            ++rows;
+        } else {
+            if (rows > 0)
+                batch += "\n";
+            batch += before + id + after;
+            rows = 1;
+        }
+    }
+    if (rows > 0)
+        batch += "\n";
     return batch;
 }
 

@@ -43,14 +43,14 @@ CString ProposedNumberTaken(IStoredDocument& document)
                       MakeSqlStr(document.ProposedNumber()), inYear);
 }
 
-// Whether a new document's save can go to the server as one call that ends
-// its own transaction: on MySQL, a document that writes only its header and
-// the postings made before the save, saved in no larger transaction (its
-// call must not commit another's work).
+// Whether a new document's save can go to the server as one call that opens
+// and ends its own transaction: on MySQL, a document that writes only its
+// header and the postings made before the save, saved in no larger
+// transaction (its call must not commit another's work).
 bool SavesInOneCall(IStoredDocument& document, const CPostingStatements& made)
 {
     return made.IsMade() && document.WritesOnlyHeaderAndPostings() && CurrentDialect() == SqlDialect::MySql
-           && InOutermostTransaction();
+           && !InTransaction();
 }
 
 // The save of such a document in one call: the counter's row is held only
@@ -77,9 +77,10 @@ BOOL WriteNewInOneCall(IStoredDocument& document, const CPostingStatements& made
     batch += made.Batch(CString("@vornal_doc"));
     batch += document.HeaderInsertSql(0) + "\n";
     batch += "set @vornal_key=LAST_INSERT_ID()\n";
-    batch += FormatText("update %s set id=@vornal_doc%s where real_id=@vornal_key\n", table,
+    batch += FormatText("update %s set id=@vornal_doc%s where real_id=@vornal_key", table,
                         check ? ",number=@vornal_number" : "");
-    batch += "commit";
+    // Outside a transaction the batch carries its own, begun and committed in
+    // the same call.
     if (!ExecuteSql(batch))
         return FALSE;
     const QStringList took =
@@ -107,8 +108,6 @@ BOOL WriteNewInOneCall(IStoredDocument& document, const CPostingStatements& made
 BOOL WriteNew(IStoredDocument& document, const CPostingStatements& made, long& id, long& key, CString& taken)
 {
     id = 0;
-    if (SavesInOneCall(document, made))
-        return WriteNewInOneCall(document, made, id, key, taken);
     const bool check = KeepsProposedNumber(document);
     CString rows;
     if (check || document.HasPostings()) {
@@ -185,16 +184,20 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
     CPostingStatements made;
     if (realId == -1 && document.HasPostings() && !document.MakePostingStatements(made))
         return FALSE;
-    CDbTransaction save;
-    if (!save.IsUsable())
-        return FALSE;
     long id = 0;
     long key = realId;
-    BOOL written = realId == -1 ? WriteNew(document, made, id, key, taken) : WriteStored(document, id, realId);
-    // Postings made before the save were written with the header.
-    written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
-              && (!document.HasPostings() || made.IsMade() || document.WritePostings(id))
-              && save.Commit();
+    BOOL written = FALSE;
+    if (realId == -1 && SavesInOneCall(document, made)) {
+        written = WriteNewInOneCall(document, made, id, key, taken);
+    } else {
+        CDbTransaction save;
+        if (!save.IsUsable())
+            return FALSE;
+        written = realId == -1 ? WriteNew(document, made, id, key, taken) : WriteStored(document, id, realId);
+        // Postings made before the save were written with the header.
+        written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
+                  && (!document.HasPostings() || made.IsMade() || document.WritePostings(id)) && save.Commit();
+    }
     if (!written) {
         if (number)
             *number = typed;  // a save that fails changes nothing, the number neither

@@ -87,6 +87,11 @@ HRESULT _Connection::RollbackTrans()
     return S_OK;
 }
 
+bool _Connection::InTransaction() const
+{
+    return state_->transactionDepth() > 0;
+}
+
 long _Connection::GetState() const
 {
     return state_->isOpen() ? adStateOpen : adStateClosed;

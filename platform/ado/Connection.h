@@ -53,6 +53,8 @@ public:
     long BeginTrans();
     HRESULT CommitTrans();
     HRESULT RollbackTrans();
+    // Whether BeginTrans opened a transaction that has not ended yet.
+    bool InTransaction() const;
 
     long GetState() const;
     _bstr_t GetConnectionString() const { return connectionString_; }

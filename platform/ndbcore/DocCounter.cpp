@@ -66,11 +66,11 @@ CString DocCounterTakesNextIntoVariable()
            "set @vornal_doc=(select last_id from system_doc_counter where id=1)\n";
 }
 
-bool InOutermostTransaction()
+bool InTransaction()
 {
     DbSession* session = SessionOfThisThread();
     if (!session)
         return false;
     std::lock_guard lock(session->mutex);
-    return session->scopeDepth == 1;
+    return session->scopeDepth > 0 || (session->connection && session->connection->InTransaction());
 }

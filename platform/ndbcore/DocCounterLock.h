@@ -24,6 +24,6 @@ CString DocCounterTakes(long id);
 // when nothing but commands follow.
 CString DocCounterTakesNextIntoVariable();
 
-// Whether the open transaction is the outermost of this thread's session: a
-// save that runs in no larger transaction may end it in its own call.
-bool InOutermostTransaction();
+// Whether this thread's session has a transaction open: a save in none may
+// open and end its own in one call.
+bool InTransaction();
