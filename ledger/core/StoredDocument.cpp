@@ -53,35 +53,36 @@ bool SavesInOneCall(IStoredDocument& document, const CPostingStatements& made)
            && !InTransaction();
 }
 
-// The save of such a document in one call: the counter's row is held only
-// while the server runs it, not while this program waits between calls. It
-// takes the id; it checks the proposed number against the documents as last
-// committed (waiting for one another save is writing) and takes the next free
-// one if another document took it; it writes the postings and the header,
-// and commits. What it took is read back after the row is free.
+// The save of such a document in one call. It takes the id first, in a
+// statement that commits by itself, and writes the postings; only then does
+// it hold the counter's row, for the check of the proposed number (against
+// the documents as last committed, waiting for one another save is writing;
+// the next free number if another document took it) and the header's insert,
+// and commits. The row is held neither while this program waits between
+// calls nor while the server writes the postings. What it took is read back
+// after the commit.
 BOOL WriteNewInOneCall(IStoredDocument& document, const CPostingStatements& made, long& id, long& key,
                        CString& taken)
 {
     const CString table = document.HeaderTable();
     const bool check = KeepsProposedNumber(document);
-    CString batch = DocCounterTakesNextIntoVariable();
+    CString batch = DocCounterTakesNextIntoVariable() + "start transaction\n" + made.Batch(CString("@vornal_doc"));
     if (check) {
         const CString highest = GL_HighestNumberQuery(table);
         if (highest.IsEmpty())
             return FALSE;
+        batch += DocCounterHoldsRow();
         batch += FormatText("set @vornal_number=if((%s)>0,(select coalesce((%s),0)+1),'%s')\n",
                             ProposedNumberTaken(document), highest, MakeSqlStr(document.ProposedNumber()));
     } else {
         batch += "set @vornal_number=null\n";
     }
-    batch += made.Batch(CString("@vornal_doc"));
     batch += document.HeaderInsertSql(0) + "\n";
     batch += "set @vornal_key=LAST_INSERT_ID()\n";
-    batch += FormatText("update %s set id=@vornal_doc%s where real_id=@vornal_key", table,
+    batch += FormatText("update %s set id=@vornal_doc%s where real_id=@vornal_key\n", table,
                         check ? ",number=@vornal_number" : "");
-    // Outside a transaction the batch carries its own, begun and committed in
-    // the same call.
-    if (!ExecuteSql(batch))
+    batch += "commit";
+    if (!ExecuteSqlInItsOwnTransaction(batch))
         return FALSE;
     const QStringList took =
         ExecuteString("select concat_ws('|',@vornal_doc,@vornal_key,coalesce(@vornal_number,'')) as str")

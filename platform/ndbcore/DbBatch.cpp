@@ -8,17 +8,8 @@ _Connection& ConnectionFor(DbSession& session, _Connection* given)
     return given ? *given : OpenConnectionOf(session);
 }
 
-namespace {
-
-// On MySQL a batch outside any transaction carries its own: "start
-// transaction" before its statements and "commit" after them travel in the
-// same call, instead of three calls of their own (autocommit off, the commit,
-// autocommit on). A statement that fails stops the call with the transaction
-// open; it is rolled back at once, so the connection is left as it was.
-void RunInOwnTransaction(_Connection& connection, QStringList statements, SqlDialect dialect)
+void RunRollingBack(_Connection& connection, const QStringList& statements, SqlDialect dialect)
 {
-    statements.prepend(QStringLiteral("start transaction"));
-    statements.append(QStringLiteral("commit"));
     try {
         for (const QString& part : JoinForServer(statements, dialect))
             RunCommand(connection, part);
@@ -34,8 +25,6 @@ void RunInOwnTransaction(_Connection& connection, QStringList statements, SqlDia
     }
 }
 
-}  // namespace
-
 void RunBatch(DbSession& session, _Connection& connection, const QString& text)
 {
     const SqlDialect dialect = CurrentDialect();
@@ -47,7 +36,12 @@ void RunBatch(DbSession& session, _Connection& connection, const QString& text)
     if (CountSqlStatements(text, dialect) <= 1)  // one statement is atomic by itself
         runAll();
     else if (dialect == SqlDialect::MySql && !connection.InTransaction())
-        RunInOwnTransaction(connection, statements, dialect);
+        // Outside a transaction the batch carries its own: "start
+        // transaction" and "commit" go in the same call as its statements,
+        // not in calls of their own that switch autocommit off and on.
+        RunRollingBack(connection, QStringList{QStringLiteral("start transaction")} + statements
+                                       + QStringList{QStringLiteral("commit")},
+                       dialect);
     else
         RunAtomically(session, connection, runAll);
 }

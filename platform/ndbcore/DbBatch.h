@@ -3,9 +3,17 @@
 // batch of several statements gets a transaction of its own, rolled back at
 // the first failure (a single statement is atomic by itself). Throws _com_error.
 #pragma once
+#include "DbDialect.h"
 #include "DbSession.h"
 
+#include <QStringList>
+
 void RunBatch(DbSession& session, _Connection& connection, const QString& text);
+
+// Runs the statements in as few calls as the dialect allows; at a failure a
+// transaction the statements opened is rolled back (unless the connection
+// is lost, which has rolled it back) and the failure is thrown on.
+void RunRollingBack(_Connection& connection, const QStringList& statements, SqlDialect dialect);
 
 // Runs the body as one unit: inside the session's open scope it joins it;
 // otherwise in a transaction of its own, rolled back when the body throws.

@@ -2,6 +2,7 @@
 
 #include "DbBatch.h"
 #include "DbScalar.h"
+#include "SqlBatch.h"
 #include "MoneyText.h"
 
 #include <cmath>
@@ -18,6 +19,20 @@ int ExecuteSql(LPCTSTR sql, _Connection* connection, int, int, int)
 int ExecuteSql(LPCTSTR sql, int, int, int)
 {
     return ExecuteSql(sql, nullptr);
+}
+
+int ExecuteSqlInItsOwnTransaction(LPCTSTR sql)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(0, [&](DbSession& session) {
+        _Connection& connection = OpenConnectionOf(session);
+        const SqlDialect dialect = CurrentDialect();
+        if (session.scopeDepth > 0 || connection.InTransaction() || dialect != SqlDialect::MySql)
+            throw _com_error(E_FAIL, QStringLiteral("Пакет со своей транзакцией не может выполняться внутри "
+                                                    "открытой транзакции или не на сервере MySQL."));
+        RunRollingBack(connection, SplitSqlBatch(text, dialect), dialect);
+        return 1;
+    }, DbRetry::Write);
 }
 
 CString ExecuteString(LPCTSTR sql, int)

@@ -13,6 +13,13 @@
 int ExecuteSql(LPCTSTR sql, _Connection* connection = nullptr, int flag = 1, int unused1 = 1, int unused2 = -1);
 // The four-number form some callers write: (sql, 1, 1, -1) is (sql, NULL, 1, 1, -1).
 int ExecuteSql(LPCTSTR sql, int flag, int unused1, int unused2);
+// Runs a batch on MySQL that opens and commits its transaction itself
+// ("start transaction" ... "commit"; a statement before the start commits by
+// itself), in as few calls as the batch allows. Only outside any
+// transaction: inside one it is refused (its start would commit the open
+// transaction's work). A failure rolls the batch's open transaction back.
+// Nonzero on success.
+int ExecuteSqlInItsOwnTransaction(LPCTSTR sql);
 
 // The first column of the first row as text, whatever its alias: dates
 // dd.mm.yyyy, date-times dd.mm.yyyy hh:mm:ss, numbers with "." and no

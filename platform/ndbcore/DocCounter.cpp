@@ -56,14 +56,20 @@ CString DocCounterTakes(long id)
 
 CString DocCounterTakesNextIntoVariable()
 {
-    // One statement takes the row's lock whether the row exists or not: an
-    // insert that finds it raises it instead. Only commands follow, so that
-    // the driver sends the whole call as one text: a select would make it
-    // prepare each statement on its own. The server reads the rows of a
-    // "set" of a subquery as they were last committed, waiting for rows
-    // another transaction is writing.
-    return "insert into system_doc_counter (id,last_id) values (1,1) on duplicate key update last_id=last_id+1\n"
-           "set @vornal_doc=(select last_id from system_doc_counter where id=1)\n";
+    // One statement raises the row whether it exists or not (an insert that
+    // finds it raises it instead) and leaves the value it wrote as this
+    // connection's last insert id, whatever another save raises next. Run
+    // outside a transaction it commits at once: the row is held only while
+    // the statement runs.
+    return "insert into system_doc_counter (id,last_id) values (1,LAST_INSERT_ID(1)) "
+           "on duplicate key update last_id=LAST_INSERT_ID(last_id+1)\n"
+           "set @vornal_doc=LAST_INSERT_ID()\n";
+}
+
+CString DocCounterHoldsRow()
+{
+    // An update that changes nothing still locks the row it finds.
+    return "update system_doc_counter set last_id=last_id where id=1\n";
 }
 
 bool InTransaction()

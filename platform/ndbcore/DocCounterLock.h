@@ -16,13 +16,18 @@ long LockNextDocId(const CString& question, long long& answer);
 // The statement that takes the id LockNextDocId read.
 CString DocCounterTakes(long id);
 
-// On MySQL, the statements that open a save's single call: they lock the
-// counter's row (creating it for the first document of a database), take the
-// next id and leave it in the session variable @vornal_doc, so that the
-// statements after them in the same call may write it. The row stays held
-// until the transaction ends. Sent by the MariaDB driver as one text only
-// when nothing but commands follow.
+// On MySQL, the statements that open a save's single call, before its
+// transaction: they raise the counter's row (creating it for the first
+// document of a database) and leave the id taken in the session variable
+// @vornal_doc for the statements after them in the same call. Outside a
+// transaction they commit by themselves, so the row is held only while they
+// run; an id taken by a save that fails later is not given again. Sent by
+// the MariaDB driver as one text only when nothing but commands follow.
 CString DocCounterTakesNextIntoVariable();
+// The statement that holds the counter's row in the open transaction until
+// it ends, for the check of a proposed number and the header's insert that
+// follow: no two saves look for a free number at once.
+CString DocCounterHoldsRow();
 
 // Whether this thread's session has a transaction open: a save in none may
 // open and end its own in one call.

@@ -69,8 +69,13 @@ function GL_AccountFacts(...)
     local lines = {}
     for i = 1, count do
         local account = accounts[i]
-        lines[i] = string.format("%d %d %d %d %d %d", GL_IsZab(account), GL_Valid_Sch(account, 0, -1),
-            GL_Should_Have_Kol(account), GL_Get_SB(account, 1), GL_Get_SB(account, 2), GL_Get_SB(account, 3))
+        -- The account's row is looked up once for the facts GL_IsZab,
+        -- GL_Should_Have_Kol and GL_Get_SB take from it.
+        local code = L.account_code(account)
+        local row = code and L.describe_account(code)
+        local sb = row and row.sb or {0, 0, 0}
+        lines[i] = string.format("%d %d %d %d %d %d", (row and row.zab) and 1 or 0, GL_Valid_Sch(account, 0, -1),
+            (row and row.kol) and 1 or 0, sb[1], sb[2], sb[3])
     end
     return table.concat(lines, "\n")
 end
