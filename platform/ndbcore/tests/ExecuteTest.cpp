@@ -173,6 +173,35 @@ TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
     EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 1);
 }
 
+// A batch that begins and commits its own transaction: its statements before
+// the start commit by themselves, a failure inside takes back the rest. Sent
+// inside an open transaction its start would commit that transaction's work:
+// it is refused there, and the open transaction can still take everything back.
+TEST_F(ExecuteTest, ABatchWithItsOwnTransactionRunsOnlyOutsideOne)
+{
+    EXPECT_NE(ExecuteSqlInItsOwnTransaction("insert into x_rows (id) values (1)\nstart transaction\n"
+                                            "insert into x_rows (id) values (2)\ncommit"),
+              0);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 2);
+    EXPECT_EQ(ExecuteSqlInItsOwnTransaction("insert into x_rows (id) values (3)\nstart transaction\n"
+                                            "insert into x_rows (id) values (4)\ninsert into x_rows (id) values (1)\n"
+                                            "commit"),
+              0);
+    EXPECT_EQ(ExecuteString("select group_concat(id order by id) from x_rows"), CString("1,2,3"))
+        << "the statement before the start stays, the transaction's rows do not";
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint);
+    reports.clear();
+    {
+        CDbTransaction save;
+        ASSERT_TRUE(ExecuteSql("insert into x_rows (id) values (10)"));
+        EXPECT_EQ(ExecuteSqlInItsOwnTransaction("start transaction\ninsert into x_rows (id) values (11)\ncommit"), 0);
+    }
+    EXPECT_EQ(reports.reports().size(), 1u) << "refused inside the open transaction (told once it ended)";
+    EXPECT_EQ(ExecuteString("select group_concat(id order by id) from x_rows"), CString("1,2,3"))
+        << "the open transaction took back its row; nothing was committed under it";
+}
+
 }  // namespace
 
 namespace {
