@@ -31,7 +31,7 @@ CSize MeasureMenuItem(int kind, CSize textExtent, bool hasTab)
     // text; measured in the font it is drawn in, an item only 30 pixels wider
     // than its text would lose its last letters.
     const int drawn = kMenuStripeWidth + kMenuTextIndent + kMenuRightMargin;
-    const int width = textExtent.cx + (hasTab ? std::max(80, drawn) : std::max(30, drawn));
+    const int width = textExtent.cx + (hasTab ? std::max(80, drawn) : drawn);
     return CSize(width, kind == kMenuSeparator ? 8 : 21);
 }
 

@@ -64,6 +64,20 @@ CString PostingStatement(long id, unsigned npp, const CString& date, int branch,
                               l.branch ? l.branch : branch, 0);
 }
 
+// The stand-in id of statements made before the document's id is known.
+const long kStandInId = 1;
+const char* const kPostingInsert = "insert into ledmark_provodki (id,";
+const char* const kValues = ") values (";
+
+// Whether the text after the id ends the statement's one row of values:
+// nothing follows its closing parenthesis.
+bool OneRowOfValues(const CString& after)
+{
+    CString tail = after;
+    tail.TrimRight();
+    return tail.Right(1) == ")";
+}
+
 } // namespace
 
 BOOL AppendPostingStatements(long id, const CString& date, int branch, const std::vector<CPostingLine>& lines,
@@ -82,28 +96,6 @@ BOOL AppendPostingStatements(long id, const CString& date, int branch, const std
     batch += statements;
     return TRUE;
 }
-
-namespace {
-
-// The stand-in id of statements made before the document's id is known.
-const long kStandInId = 1;
-const char* const kPostingInsert = "insert into ledmark_provodki (id,";
-const char* const kValues = ") values (";
-
-} // namespace
-
-namespace {
-
-// Whether the text after the id ends the statement's one row of values:
-// nothing follows its closing parenthesis.
-bool OneRowOfValues(const CString& after)
-{
-    CString tail = after;
-    tail.TrimRight();
-    return tail.Right(1) == ")";
-}
-
-} // namespace
 
 BOOL CPostingStatements::Make(const CString& date, int branch, const std::vector<CPostingLine>& lines)
 {

@@ -2,6 +2,15 @@
 
 #include "DbSession.h"
 
+bool InTransaction()
+{
+    DbSession* session = SessionOfThisThread();
+    if (!session)
+        return false;
+    std::lock_guard lock(session->mutex);
+    return dbsession::HasOpenTransaction(*session);
+}
+
 CDbTransaction::CDbTransaction()
 {
     began_ = RunReported(false, [this](DbSession& session) {

@@ -19,6 +19,10 @@
 #pragma once
 #include "afx.h"
 
+// Whether this thread's session has a transaction open (a scope, or one begun
+// on its connection): a save in none may open and end its own in one call.
+bool InTransaction();
+
 class CDbTransaction {
 public:
     CDbTransaction();

@@ -27,7 +27,7 @@ int ExecuteSqlInItsOwnTransaction(LPCTSTR sql)
     return RunReported(0, [&](DbSession& session) {
         _Connection& connection = OpenConnectionOf(session);
         const SqlDialect dialect = CurrentDialect();
-        if (session.scopeDepth > 0 || connection.InTransaction() || dialect != SqlDialect::MySql)
+        if (dbsession::HasOpenTransaction(session) || dialect != SqlDialect::MySql)
             throw _com_error(E_FAIL, QStringLiteral("Пакет со своей транзакцией не может выполняться внутри "
                                                     "открытой транзакции или не на сервере MySQL."));
         RunRollingBack(connection, SplitSqlBatch(text, dialect), dialect);

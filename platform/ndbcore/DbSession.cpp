@@ -131,6 +131,11 @@ DbErrorReport ReportOf(const DbSession& session, const _com_error& error, DbRetr
     return report;
 }
 
+bool HasOpenTransaction(const DbSession& session)
+{
+    return session.scopeDepth > 0 || (session.connection && session.connection->InTransaction());
+}
+
 void ReportForeignThread()
 {
     ReportDBProblem(DbErrorKind::Other,

@@ -58,6 +58,8 @@ void Prepare(DbSession& session, DbRetry retry);
 DbErrorReport ReportOf(const DbSession& session, const _com_error& error, DbRetry retry);
 // The refusal of a call on a thread without a session of its own.
 void ReportForeignThread();
+// Whether the session has a transaction open: a scope, or one begun on its connection.
+bool HasOpenTransaction(const DbSession& session);
 
 }  // namespace dbsession
 

@@ -71,12 +71,3 @@ CString DocCounterHoldsRow()
     // An update that changes nothing still locks the row it finds.
     return "update system_doc_counter set last_id=last_id where id=1\n";
 }
-
-bool InTransaction()
-{
-    DbSession* session = SessionOfThisThread();
-    if (!session)
-        return false;
-    std::lock_guard lock(session->mutex);
-    return session->scopeDepth > 0 || (session->connection && session->connection->InTransaction());
-}

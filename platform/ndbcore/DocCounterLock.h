@@ -1,8 +1,8 @@
-// The document counter's row held by a new document's save from reading the
-// id it takes to its commit: every other new document waits for that row, so
-// the save reads the id with the row's lock, asks what it must know under the
-// row (is its proposed number free?), and takes the id with the statements it
-// writes next, in as few calls to the server as that allows.
+// The document counter's row held by a new document's save while it takes
+// its id and checks its proposed number: every other new document waits for
+// that row, so the save reads the id with the row's lock, asks what it must
+// know under the row (is its proposed number free?), and takes the id with
+// the statements it writes next, in as few calls to the server as that allows.
 #pragma once
 #include "afx.h"
 
@@ -28,7 +28,3 @@ CString DocCounterTakesNextIntoVariable();
 // it ends, for the check of a proposed number and the header's insert that
 // follow: no two saves look for a free number at once.
 CString DocCounterHoldsRow();
-
-// Whether this thread's session has a transaction open: a save in none may
-// open and end its own in one call.
-bool InTransaction();
