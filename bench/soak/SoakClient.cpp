@@ -3,6 +3,8 @@
 #include <appcore.h>
 #include <ndbcore.h>
 
+#include <QDialog>
+
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -22,17 +24,36 @@ void QuietReport(const DbErrorReport& report)
 }
 
 // The outcome of a call that answered `ok`, by what was reported meanwhile.
+// A save whose connection broke where the server may have committed finds
+// out on a new connection and says which; when the server did not come back
+// it says that it is not known.
 SoakOutcome OutcomeOf(bool ok)
 {
     if (ok)
         return SoakOutcome::Committed;
-    return g_connectionLost ? SoakOutcome::Uncertain : SoakOutcome::Refused;
+    const bool unknown = g_lastMessage.Find("неизвестно") >= 0;
+    return g_connectionLost || unknown ? SoakOutcome::Uncertain : SoakOutcome::Refused;
 }
+
+// The message boxes of a save, answered at once; the client logs their text.
+class AnswerOk : public AfxModalDriver {
+public:
+    void run(AfxModalRequest& req) override
+    {
+        g_lastMessage = req.text;
+        req.result = IDOK;
+        if (req.widget)
+            req.widget->done(IDOK);
+    }
+    void leftOpen(AfxModalRequest&) override {}
+};
 
 } // namespace
 
 void InstallSoakReports()
 {
+    static AnswerOk answers;
+    AfxSetModalDriver(&answers);
     SetDbErrorHook(QuietReport);
     appcore::ScriptHooks& hooks = appcore::GetScriptHooks();
     hooks.reportError = [](const std::string&) {};

@@ -16,7 +16,7 @@
 #include "SoakClientProcess.h"
 #include "SoakConductor.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <cstdio>
@@ -40,7 +40,11 @@ int Usage()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // A client's save may tell its user what a cut connection did (a message
+    // box): its windows are made offscreen and answered by the client.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int year = Value(args, "--year", QString::number(QDate::currentDate().year())).toInt();
     if (args.contains(QLatin1String("--client"))) {

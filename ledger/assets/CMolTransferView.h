@@ -7,13 +7,14 @@
 // 604) and fixed assets ("Внтр.пер.ОС", dialog 603) are one form on their
 // kind's data (MolTransferKind.h).
 #pragma once
+#include "SaveChecks.h"
 #include "CMolTransferRecord.h"
 #include "CPostingDocView.h"
 #include "dlgkit.h"
 
 namespace nledmark {
 
-class CMolTransferView : public CPostingDocView {
+class CMolTransferView : public CPostingDocView, public INumberDated {
     DECLARE_DYNAMIC(CMolTransferView)
 public:
     ~CMolTransferView() override;
@@ -27,6 +28,7 @@ public:
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     CString* Number() override { return m_record.Number(); }
     CString ProposedNumber() const override { return KeptProposal(m_record.number); }
+    CString NumberDate() const override { return m_record.date; }
 
     const CMolTransferRecord& Record() const { return m_record; }
 

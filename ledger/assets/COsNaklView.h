@@ -8,6 +8,7 @@
 // form is the waybill (requisition) with the head's approval, the sum in
 // words and the signatures of both persons.
 #pragma once
+#include "SaveChecks.h"
 #include "CCellwork.h"
 #include "COsNaklRecord.h"
 #include "CPostingDocView.h"
@@ -17,7 +18,7 @@
 
 namespace nledmark {
 
-class COsNaklView : public CPostingDocView {
+class COsNaklView : public CPostingDocView, public INumberDated {
     DECLARE_DYNCREATE(COsNaklView)
 public:
     COsNaklView();
@@ -34,6 +35,7 @@ public:
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     CString* Number() override { return m_record.Number(); }
     CString ProposedNumber() const override { return KeptProposal(m_record.number); }
+    CString NumberDate() const override { return m_record.date; }
 
     // The kind: 0 fixed assets, any other materials.
     int Mode() const;

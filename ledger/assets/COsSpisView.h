@@ -7,6 +7,7 @@
 // ОС-4б (of the current row's asset) and 0504143 are printed from the stored
 // document.
 #pragma once
+#include "SaveChecks.h"
 #include "CCellwork.h"
 #include "COsSpisRecord.h"
 #include "CPostingDocView.h"
@@ -16,7 +17,7 @@
 
 namespace nledmark {
 
-class COsSpisView : public CPostingDocView {
+class COsSpisView : public CPostingDocView, public INumberDated {
     DECLARE_DYNCREATE(COsSpisView)
 public:
     COsSpisView();
@@ -33,6 +34,7 @@ public:
     BOOL WriteLinkedRows(long realId) override { return m_record.WriteLinkedRows(realId); }
     CString* Number() override { return &m_record.header.number; }
     CString ProposedNumber() const override { return KeptProposal(m_record.header.number); }
+    CString NumberDate() const override { return m_record.header.date; }
 
     // The call texts of the prints: an act of the current row's asset ("" when
     // the row has none) and the act 0504143 of the document.

@@ -4,11 +4,12 @@
 // transaction through the document store (StoredDocument.h).
 #pragma once
 #include "OperByHandLines.h"
+#include "SaveChecks.h"
 #include "StoredDocument.h"
 
 namespace nledmark {
 
-class COperByHandRecord : public IStoredDocument {
+class COperByHandRecord : public IStoredDocument, public INumberDated {
 public:
     static const char* const kTable;
 
@@ -37,6 +38,7 @@ public:
     bool WritesOnlyHeaderAndPostings() const override;
     CString* Number() override { return &number; }
     CString ProposedNumber() const override { return proposedNumber; }
+    CString NumberDate() const override { return date; }
 
 private:
     BOOL LoadLines();

@@ -13,7 +13,7 @@
 
 namespace nledmark {
 
-class COperByHandView : public CPostingDocView {
+class COperByHandView : public CPostingDocView, public INumberDated {
     DECLARE_DYNCREATE(COperByHandView)
 public:
     COperByHandView();
@@ -21,14 +21,22 @@ public:
 
     void OnInitialUpdate() override;
 
-    // The stored side: the record the checks filled.
+    // The stored side: the record the checks filled, saved as the record
+    // itself saves (its posting statements made before the save, which then
+    // goes to the server as one call).
     CString HeaderTable() const override { return m_record.HeaderTable(); }
     BOOL HasPostings() const override { return TRUE; }
     CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
+    BOOL MakePostingStatements(CPostingStatements& statements) override
+    {
+        return m_record.MakePostingStatements(statements);
+    }
+    bool WritesOnlyHeaderAndPostings() const override { return m_record.WritesOnlyHeaderAndPostings(); }
     CString* Number() override { return m_record.Number(); }
     CString ProposedNumber() const override { return m_record.ProposedNumber(); }
+    CString NumberDate() const override { return m_record.NumberDate(); }
 
     CCellwork m_grid;
     CderivedEdit m_editPrim;

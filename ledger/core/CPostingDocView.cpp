@@ -1,6 +1,8 @@
 #include "CPostingDocView.h"
 
 #include "CCellwork.h"
+#include "DocumentVersions.h"
+#include "SaveChecks.h"
 #include "ScriptReadCache.h"
 #include "dlgkit.h"
 #include "gridbase.h"
@@ -77,10 +79,13 @@ int CPostingDocView::Write(int ask)
     long realId = GetRealId();
     const CString proposed = ProposedNumber();
     CString taken;
-    if (!SaveStoredDocument(*this, realId, nullptr, &taken))
+    // A stored document is saved only over the version the form loaded.
+    long version = realId == -1 ? 0 : appcore::LoadedVersion(GetDocument());
+    if (!SaveStoredDocumentOfVersion(*this, realId, version, &taken))
         return 0;
     SetRealId(realId);
     SetLoadedDate(DocumentDate());
+    appcore::KeepLoadedVersion(GetDocument(), version);
     m_proposedNumber.Empty();
     if (!taken.IsEmpty()) {
         SetDlgItemText(NumberFieldId(), taken);
@@ -115,6 +120,7 @@ void CPostingDocView::OnNewDocument()
         return;
     SetRealId(-1);
     SetLoadedDate(CString());
+    appcore::KeepLoadedVersion(GetDocument(), 0);
     if (NewKeepsFields())
         ResetRowMarks();
     else
@@ -182,6 +188,7 @@ void CPostingDocView::OfferNewDocument(UINT focusId, int notify)
         == IDYES) {
         SetRealId(-1);
         SetLoadedDate(CString());
+        appcore::KeepLoadedVersion(GetDocument(), 0);
         SetSql();
     } else {
         FocusField(focusId, TRUE);

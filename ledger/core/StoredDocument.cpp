@@ -3,13 +3,24 @@
 #include "DocumentActions.h"
 #include "DocCounterLock.h"
 #include "DocumentKinds.h"
+#include "CHelpers.h"
 #include "PostingLines.h"
+#include "SaveChecks.h"
+#include "DocumentVersions.h"
+#include "gridbase.h"
+
+#include <QThread>
 #include "ledmark.h"
 #include "ndbcore.h"
+#include "DbLossWatch.h"
 
 namespace nledmark {
 
 namespace {
+
+// How long a save whose connection broke waits for the server to come back
+// before it says that it cannot tell whether the document was written.
+constexpr int kSecondsToReconnect = 5;
 
 // The id under which a stored document writes its postings: its own, or a
 // fresh one when the row carries none.
@@ -22,7 +33,8 @@ long IdForStoredRow(const CString& table, long realId)
 // Numbering of new documents: a save that keeps a proposed number checks it
 // under the document counter's row, so two of them never look for free
 // numbers at once. Another document of the table that took the proposed
-// number in the working year makes the save take the next free one.
+// number in the year of the document's date makes the save take the next
+// free one of that year.
 
 // Whether the save keeps the number the form proposed.
 bool KeepsProposedNumber(IStoredDocument& document)
@@ -32,13 +44,35 @@ bool KeepsProposedNumber(IStoredDocument& document)
     return number && !proposed.IsEmpty() && *number == proposed;
 }
 
-// How many documents of the table took the proposed number in the working year.
+// The year the document's number counts in: that of its date, else the working year.
+long NumberYear(IStoredDocument& document)
+{
+    const auto* dated = dynamic_cast<const INumberDated*>(&document);
+    const CString date = dated ? dated->NumberDate() : CString();
+    const long year = date.GetLength() >= 10 ? atol(date.Mid(6, 4)) : 0;
+    return year > 0 ? year : g_lYear;
+}
+
+// The query of the highest number of the table's documents of the year, as
+// GL_NextNumber counts it ("" when the script failed, which has said why).
+CString HighestNumberQuery(IStoredDocument& document)
+{
+    const long year = NumberYear(document);
+    if (year <= 0)
+        return GL_HighestNumberQuery(document.HeaderTable());
+    CString call, answer;
+    call.Format("GL_HighestNumberQuery(\"%s\",%ld)", (LPCTSTR)MakeParam(document.HeaderTable()), year);
+    return CHelpers::EXEC_GetFunctionValue(call, answer, nullptr) ? answer : CString();
+}
+
+// How many documents of the table took the proposed number in its year.
 CString ProposedNumberTaken(IStoredDocument& document)
 {
     CString inYear;
-    if (g_lYear > 0)
-        inYear = FormatText(" and d>=%s and d<=%s", ChangeDateUS0(FormatText("01.01.%d", g_lYear), 0),
-                            ChangeDateUS0(FormatText("31.12.%d", g_lYear), 0));
+    const long year = NumberYear(document);
+    if (year > 0)
+        inYear = FormatText(" and d>=%s and d<=%s", ChangeDateUS0(FormatText("01.01.%d", year), 0),
+                            ChangeDateUS0(FormatText("31.12.%d", year), 0));
     return FormatText("select count(*) as cnt from %s where number='%s'%s", document.HeaderTable(),
                       MakeSqlStr(document.ProposedNumber()), inYear);
 }
@@ -53,51 +87,82 @@ bool SavesInOneCall(IStoredDocument& document, const CPostingStatements& made)
            && !InTransaction();
 }
 
-// The save of such a document in one call. It takes the id first, in a
-// statement that commits by itself, and writes the postings; only then does
-// it hold the counter's row, for the check of the proposed number (against
-// the documents as last committed, waiting for one another save is writing;
-// the next free number if another document took it) and the header's insert,
-// and commits. The row is held neither while this program waits between
-// calls nor while the server writes the postings. What it took is read back
-// after the commit.
+// Reads the row of a new document by its document id, which no other
+// document carries: its key and the number it was stored under (a proposed
+// number another document took is the next free one, given to `taken`). 1 when
+// found, 0 when there is none, -1 when the read failed (reported).
+int ReadNewRow(IStoredDocument& document, long id, long& key, CString& taken)
+{
+    CString number;
+    key = 0;
+    const long rows = ForEachRow(
+        FormatText("select real_id,cast(number as char) as number from %s where id=%d", document.HeaderTable(), id),
+        [&](_RecordsetPtr& row) {
+            key = (long)row->GetCollect(0L).toInt64();
+            number = SafeArayToString(row->GetCollect(1L));
+        });
+    if (rows < 0)
+        return -1;
+    if (rows == 0 || key <= 0)
+        return 0;
+    if (KeepsProposedNumber(document) && number != document.ProposedNumber()) {
+        *document.Number() = number;
+        taken = number;
+    }
+    return 1;
+}
+
+// The save of such a document in one call. It takes the id first, in a call
+// of its own that commits by itself, so the program knows which row to look
+// for should the writing call break; then one call writes the postings, and
+// only then holds the counter's row, for the check of the proposed number
+// (against the documents as last committed, waiting for one another save is
+// writing; the next free number if another document took it) and the
+// header's insert, and commits. The row is held neither while this program
+// waits between calls nor while the server writes the postings. The key and
+// the number are read back by the id: nothing is left in the connection's
+// state for a later call.
 BOOL WriteNewInOneCall(IStoredDocument& document, const CPostingStatements& made, long& id, long& key,
                        CString& taken)
 {
     const CString table = document.HeaderTable();
     const bool check = KeepsProposedNumber(document);
-    CString batch = DocCounterTakesNextIntoVariable() + "start transaction\n" + made.Batch(CString("@vornal_doc"));
+    id = TakeNextDocIdAlone();
+    if (id <= 0)
+        return FALSE;
+    CString batch;
+    CString highest;
     if (check) {
-        const CString highest = GL_HighestNumberQuery(table);
+        highest = HighestNumberQuery(document);
         if (highest.IsEmpty())
             return FALSE;
+        // The check reads the year's documents as last committed without
+        // locking them: a "set" subquery takes shared locks on the rows it
+        // reads until the commit in the default isolation, and a re-save of
+        // one of them would wait for this save (or, for a row whose id is 0,
+        // deadlock with it). The counter's row, held first, keeps other new
+        // documents out while the check runs.
+        batch += "set transaction isolation level read committed\n";
+    }
+    batch += "start transaction\n" + made.Batch(id);
+    if (check) {
         batch += DocCounterHoldsRow();
         batch += FormatText("set @vornal_number=if((%s)>0,(select coalesce((%s),0)+1),'%s')\n",
                             ProposedNumberTaken(document), highest, MakeSqlStr(document.ProposedNumber()));
-    } else {
-        batch += "set @vornal_number=null\n";
     }
-    batch += document.HeaderInsertSql(0) + "\n";
-    batch += "set @vornal_key=LAST_INSERT_ID()\n";
-    batch += FormatText("update %s set id=@vornal_doc%s where real_id=@vornal_key\n", table,
-                        check ? ",number=@vornal_number" : "");
+    batch += document.HeaderInsertSql(id) + "\n";
+    if (check)
+        batch += FormatText("update %s set number=@vornal_number where id=%d\n", table, id);
     batch += "commit";
     if (!ExecuteSqlInItsOwnTransaction(batch))
         return FALSE;
-    const QStringList took =
-        ExecuteString("select concat_ws('|',@vornal_doc,@vornal_key,coalesce(@vornal_number,'')) as str")
-            .ToQString()
-            .split(QLatin1Char('|'));
-    if (took.size() < 3)
-        return FALSE;
-    id = took[0].toLong();
-    key = took[1].toLong();
-    const CString number(took.mid(2).join(QLatin1Char('|')));
-    if (check && number != document.ProposedNumber()) {
-        *document.Number() = number;
-        taken = number;
-    }
-    return id > 0 && key > 0;
+    if (ReadNewRow(document, id, key, taken) > 0)
+        return TRUE;
+    // Committed, yet not read back (the read failed on a new connection too).
+    AfxMessageBox("Документ записан, но прочитать его заново не удалось: прежде чем записывать его снова, "
+                  "найдите его в журнале.",
+                  MB_OK | MB_ICONWARNING);
+    return FALSE;
 }
 
 // A new document takes the counter's row when it takes an id (it has
@@ -117,7 +182,9 @@ BOOL WriteNew(IStoredDocument& document, const CPostingStatements& made, long& i
         if (next <= 0)
             return FALSE;
         if (others > 0) {
-            const CString free = GL_NextNumber(document.HeaderTable(), 1);
+            const CString highest = HighestNumberQuery(document);
+            const CString free =
+                highest.IsEmpty() ? CString() : ExecuteString(FormatText("select coalesce((%s),0)+1 as str", highest));
             if (free.IsEmpty())
                 return FALSE;
             *document.Number() = free;
@@ -137,12 +204,23 @@ BOOL WriteNew(IStoredDocument& document, const CPostingStatements& made, long& i
 }
 
 // The stored row is locked first: another user can neither change nor
-// delete it until the save ends, and a row already gone is refused.
-BOOL WriteStored(IStoredDocument& document, long& id, long realId)
+// delete it until the save ends, and a row already gone is refused. Under
+// that lock the row's version must still be the one the form loaded
+// (`loaded`; none to check for a caller that loaded nothing); the save raises
+// it to `written`.
+BOOL WriteStored(IStoredDocument& document, long& id, long realId, const long* loaded, long& written)
 {
     const CString table = document.HeaderTable();
     if (appcore::LockStoredRow(table, realId) != 1)
         return FALSE;
+    const long stored = appcore::StoredVersion(table, realId);
+    if (stored < 0)
+        return FALSE;
+    if (loaded && stored != *loaded) {
+        AfxMessageBox("Документ изменен другим пользователем. Откройте его заново.", MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    written = stored + 1;
     id = 0;
     if (document.HasPostings()) {
         id = IdForStoredRow(table, realId);
@@ -153,7 +231,7 @@ BOOL WriteStored(IStoredDocument& document, long& id, long realId)
     const long postingsOf = document.HasPostings() ? id : StoredDocumentId(table, realId);
     if (postingsOf > 0 && !ExecuteSql(FormatText("delete from ledmark_provodki where id=%d", postingsOf)))
         return FALSE;
-    if (!ExecuteSql(document.HeaderUpdateSql(id, realId)))
+    if (!ExecuteSql(document.HeaderUpdateSql(id, realId) + "\n" + appcore::RaiseVersionSql(table, realId, stored)))
         return FALSE;
     const CString lines = document.LineTablesDeleteSql(realId);
     return lines.IsEmpty() || ExecuteSql(lines);
@@ -165,6 +243,70 @@ BOOL WriteLineRows(IStoredDocument& document, long key)
     return rows.IsEmpty() || ExecuteSql(rows);
 }
 
+// The server may still be running the broken call on the old connection:
+// its session is ended (a transaction it has not committed is rolled back)
+// and the save waits until it is gone, so what is read next is the outcome.
+// False when it did not go.
+bool EndOldSession(long server)
+{
+    if (server <= 0)
+        return true;
+    const CString alive =
+        FormatText("select count(*) as cnt from information_schema.processlist where id=%d", server);
+    if (ExecuteCount(alive) > 0)
+        ExecuteSqlUnlessRefused(FormatText("kill connection %d", server));
+    for (int wait = 0; wait < kSecondsToReconnect * 10; ++wait) {
+        if (ExecuteCount(alive) == 0)
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+// The connection broke during a call of the save that ends with its own
+// commit: on a new connection the save looks for what it wrote. A new
+// document is looked for by its document id (taken apart before the writing
+// call) or by the key its header got; a stored one by the version the save
+// gave it. Whether it was written (and the key, the id and the number it was
+// stored under); the user is told either way.
+BOOL FindOutAfterBreak(IStoredDocument& document, long realId, long writtenVersion, long server, long& id,
+                       long& key, CString& taken)
+{
+    const char* const broke = "Связь с сервером базы данных прервалась во время записи. ";
+    if (!ConnectAgain(kSecondsToReconnect) || !EndOldSession(server)) {
+        AfxMessageBox(CString(broke)
+                          + "Подключиться к серверу заново не удалось: неизвестно, записан ли документ. "
+                            "Прежде чем записывать его снова, найдите его в журнале.",
+                      MB_OK | MB_ICONWARNING);
+        return FALSE;
+    }
+    int found = 0;
+    if (realId != -1) {
+        // No version taken: the break came before anything of the row was sent.
+        const long stored = writtenVersion > 0 ? appcore::StoredVersion(document.HeaderTable(), realId) : 0;
+        found = stored < 0 ? -1 : writtenVersion > 0 && stored == writtenVersion ? 1 : 0;
+    } else if (id > 0) {
+        found = ReadNewRow(document, id, key, taken);
+    } else if (key > 0) {
+        found = (int)ExecuteCount(
+            FormatText("select count(*) as cnt from %s where real_id=%d", document.HeaderTable(), key));
+        if (found > 0 && !taken.IsEmpty())
+            *document.Number() = taken;
+    }
+    if (found < 0) {
+        AfxMessageBox(CString(broke) + "Неизвестно, записан ли документ: прежде чем записывать его снова, найдите "
+                                       "его в журнале.",
+                      MB_OK | MB_ICONWARNING);
+        return FALSE;
+    }
+    if (found == 0) {
+        AfxMessageBox(CString(broke) + "Документ не записан. Повторите запись.", MB_OK | MB_ICONWARNING);
+        return FALSE;
+    }
+    AfxMessageBox(CString(broke) + "Документ записан.", MB_OK | MB_ICONINFORMATION);
+    return TRUE;
+}
+
 } // namespace
 
 long StoredDocumentId(const CString& table, long realId)
@@ -172,7 +314,11 @@ long StoredDocumentId(const CString& table, long realId)
     return (long)ExecuteCount(FormatText("select id as cnt from %s where real_id=%d", table, realId));
 }
 
-BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, CString* takenNumber)
+namespace {
+
+// The save of both: `version`, when given, is checked for a stored row and
+// receives the version written.
+BOOL Save(IStoredDocument& document, long& realId, long* savedId, CString* takenNumber, long* version)
 {
     CDbTask task("Не удалось записать документ");
     CString* number = document.Number();
@@ -185,20 +331,35 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
     CPostingStatements made;
     if (realId == -1 && document.HasPostings() && !document.MakePostingStatements(made))
         return FALSE;
+    // A break of the connection where the server may have committed is not
+    // reported by the layer: the save finds out what it did.
+    CDbLossWatch loss;
+    // The server's id of the connection the save writes on: should it break,
+    // the save ends that session before it looks for what was written.
+    // (A read: a connection the server dropped before the save is opened
+    // again here, as the save's first write would.)
+    const long server =
+        CurrentDialect() == SqlDialect::MySql ? (long)ExecuteCount("select connection_id() as cnt") : 0;
     long id = 0;
-    long key = realId;
+    long key = realId == -1 ? 0 : realId;
+    long writtenVersion = 0;
     BOOL written = FALSE;
     if (realId == -1 && SavesInOneCall(document, made)) {
         written = WriteNewInOneCall(document, made, id, key, taken);
     } else {
+        // A connection that breaks as the transaction begins has written
+        // nothing; the save says so below, as for a break at its commit.
         CDbTransaction save;
-        if (!save.IsUsable())
-            return FALSE;
-        written = realId == -1 ? WriteNew(document, made, id, key, taken) : WriteStored(document, id, realId);
-        // Postings made before the save were written with the header.
-        written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
-                  && (!document.HasPostings() || made.IsMade() || document.WritePostings(id)) && save.Commit();
+        if (save.IsUsable()) {
+            written = realId == -1 ? WriteNew(document, made, id, key, taken)
+                                   : WriteStored(document, id, realId, version, writtenVersion);
+            // Postings made before the save were written with the header.
+            written = written && WriteLineRows(document, key) && document.WriteLinkedRows(key)
+                      && (!document.HasPostings() || made.IsMade() || document.WritePostings(id)) && save.Commit();
+        }
     }
+    if (!written && loss.Unknown())
+        written = FindOutAfterBreak(document, realId, writtenVersion, server, id, key, taken);
     if (!written) {
         if (number)
             *number = typed;  // a save that fails changes nothing, the number neither
@@ -209,7 +370,21 @@ BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, 
         *savedId = id;
     if (takenNumber)
         *takenNumber = taken;
+    if (version)
+        *version = writtenVersion;
     return TRUE;
+}
+
+} // namespace
+
+BOOL SaveStoredDocument(IStoredDocument& document, long& realId, long* savedId, CString* takenNumber)
+{
+    return Save(document, realId, savedId, takenNumber, nullptr);
+}
+
+BOOL SaveStoredDocumentOfVersion(IStoredDocument& document, long& realId, long& version, CString* takenNumber)
+{
+    return Save(document, realId, nullptr, takenNumber, &version);
 }
 
 BOOL DeleteStoredDocument(IStoredDocument& document, long realId)

@@ -2,6 +2,8 @@
 
 #include "CHelpers.h"
 #include "DocumentActions.h"
+#include "DocumentVersions.h"
+#include "ndbcore.h"
 
 IMPLEMENT_DYNAMIC(CDocumentView, CderivedFormview)
 
@@ -48,6 +50,15 @@ void CDocumentView::SetLoadedDate(const CString& date)
 
 void CDocumentView::OnInitialUpdate()
 {
+    // The version of the stored row, before the view reads the row (SetSql).
+    // A form opened without a database (nothing to read) keeps none.
+    const long realId = GetRealId();
+    const CString table = realId > 0 ? StoredTable() : CString();
+    const _ConnectionPtr connection = GetConnection();
+    const bool open = connection && connection->GetState() == adStateOpen;
+    appcore::KeepLoadedVersion(GetDocument(), open && IsSqlIdentifier(table.ToQString())
+                                                  ? appcore::StoredVersion(table, realId)
+                                                  : 0);
     CderivedFormview::OnInitialUpdate();
 }
 

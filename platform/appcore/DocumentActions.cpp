@@ -1,4 +1,5 @@
 #include "DocumentActions.h"
+#include "DocumentVersions.h"
 
 #include "CDataArchive.h"
 #include "CDocumentView.h"
@@ -73,12 +74,23 @@ int LockStoredRow(const CString& table, long realId)
     return 1;
 }
 
+// A row another user moved into the closed period since the form loaded it
+// is refused too: its date is read again under the lock.
 BOOL DeleteDocumentRow(const CString& table, long realId, const CString& lineTablesSql)
 {
     CDbTask task("Не удалось удалить документ");
     CDbTransaction removal;
     if (!removal.IsUsable() || LockStoredRow(table, realId) != 1)
         return FALSE;
+    // The date as stored, read under the lock: another user may have moved
+    // the document into a closed period since this form loaded it.
+    if (TableHasColumn(table, "d")) {
+        CString sql;
+        sql.Format("select d as str from %s where real_id=%ld", (LPCTSTR)table, realId);
+        const CString stored = ExecuteString(sql);
+        if (!removal.IsUsable() || !PeriodOpen(stored))
+            return FALSE;
+    }
     // The stored id, whatever the form shows now: a document whose "do not
     // post" box was ticked after its last save still has its postings.
     const long id = StoredId(table, realId);
@@ -91,7 +103,7 @@ BOOL DeleteDocumentRow(const CString& table, long realId, const CString& lineTab
     if (!lineTablesSql.IsEmpty() && !ExecuteSql(lineTablesSql))
         return FALSE;
     sql.Format("delete from %s where real_id=%ld", (LPCTSTR)table, realId);
-    return ExecuteSql(sql) && removal.Commit();
+    return ExecuteSql(ForgetVersionSql(table, realId) + "\n" + sql) && removal.Commit();
 }
 
 void ShowDocumentPostings(const CString& table, long realId)

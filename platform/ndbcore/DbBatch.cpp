@@ -3,9 +3,21 @@
 #include "DbScalar.h"
 #include "SqlBatch.h"
 
+#include <QRegularExpression>
+
 _Connection& ConnectionFor(DbSession& session, _Connection* given)
 {
     return given ? *given : OpenConnectionOf(session);
+}
+
+bool CallsProcedure(const QStringList& statements)
+{
+    static const QRegularExpression call(QStringLiteral("^\\s*(call|exec|execute)\\s"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    for (const QString& statement : statements)
+        if (call.match(statement).hasMatch())
+            return true;
+    return false;
 }
 
 void RunRollingBack(_Connection& connection, const QStringList& statements, SqlDialect dialect)
@@ -33,7 +45,10 @@ void RunBatch(DbSession& session, _Connection& connection, const QString& text)
         for (const QString& part : JoinForServer(statements, dialect))
             RunCommand(connection, part);
     };
-    if (CountSqlStatements(text, dialect) <= 1)  // one statement is atomic by itself
+    // One statement is atomic by itself; a procedure's call is not (in
+    // autocommit each statement inside it commits alone), so it gets the
+    // batch's transaction.
+    if (CountSqlStatements(text, dialect) <= 1 && !CallsProcedure(statements))
         runAll();
     else if (dialect == SqlDialect::MySql && !connection.InTransaction())
         // Outside a transaction the batch carries its own: "start

@@ -1,7 +1,8 @@
 // Running a batch of statements on a connection as one unit: inside an open
 // transaction scope of the session it joins that transaction; otherwise a
-// batch of several statements gets a transaction of its own, rolled back at
-// the first failure (a single statement is atomic by itself). Throws _com_error.
+// batch of several statements, or one that calls a stored procedure, gets a
+// transaction of its own, rolled back at the first failure (any other single
+// statement is atomic by itself). Throws _com_error.
 #pragma once
 #include "DbDialect.h"
 #include "DbSession.h"
@@ -9,6 +10,9 @@
 #include <QStringList>
 
 void RunBatch(DbSession& session, _Connection& connection, const QString& text);
+
+// Whether one of the statements calls a stored procedure ("call", "exec").
+bool CallsProcedure(const QStringList& statements);
 
 // Runs the statements in as few calls as the dialect allows; at a failure a
 // transaction the statements opened is rolled back (unless the connection

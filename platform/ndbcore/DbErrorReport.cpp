@@ -1,4 +1,5 @@
 #include "DbErrorReport.h"
+#include "DbLossWatch.h"
 
 #include "DbErrorHeadline.h"
 
@@ -48,6 +49,12 @@ CString DbLostDuringSaveMessage()
            "Повторите запись; программа подключится к серверу заново.";
 }
 
+CString DbLostOutcomeUnknownMessage()
+{
+    return "Связь с сервером базы данных прервалась во время записи: неизвестно, сохранены ли последние "
+           "изменения. Проверьте их, прежде чем записывать снова; программа подключится к серверу заново.";
+}
+
 DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context)
 {
     DbErrorReport report;
@@ -74,8 +81,14 @@ DbErrorReport MakeDbErrorReport(const _com_error& error, LPCTSTR context)
     return report;
 }
 
+// Whether the report the layer just made for this thread was told to a loss
+// watch instead (DbSession.cpp); asking forgets it.
+bool TakeToldWatch();
+
 void ReportDBError(const DbErrorReport& report)
 {
+    if (TakeToldWatch())
+        return;  // the caller watches for the break and tells the user itself
     AfxShowWhenFree([report] { Hook().load()(report); });
 }
 

@@ -1,6 +1,7 @@
 #include "DbExecute.h"
 
 #include "DbBatch.h"
+#include "DbLossWatch.h"
 #include "DbScalar.h"
 #include "SqlBatch.h"
 #include "MoneyText.h"
@@ -31,6 +32,21 @@ int ExecuteSqlInItsOwnTransaction(LPCTSTR sql)
             throw _com_error(E_FAIL, QStringLiteral("Пакет со своей транзакцией не может выполняться внутри "
                                                     "открытой транзакции или не на сервере MySQL."));
         RunRollingBack(connection, SplitSqlBatch(text, dialect), dialect);
+        return 1;
+    }, DbRetry::Write);
+}
+
+int ExecuteSqlUnlessRefused(LPCTSTR sql)
+{
+    const QString text = CString(sql).ToQString();
+    return RunReported(0, [&](DbSession& session) {
+        try {
+            RunCommand(OpenConnectionOf(session), text);
+        } catch (const _com_error& e) {
+            if (e.Kind() != DbErrorKind::Constraint)
+                throw;
+            return -1;
+        }
         return 1;
     }, DbRetry::Write);
 }

@@ -1,10 +1,13 @@
 #include "DbSession.h"
 
+#include "DbLossWatch.h"
+
 #include "DbDialect.h"
 #include "DbScalar.h"
 #include "DbSettings.h"
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -23,6 +26,11 @@ std::atomic<std::thread::id>& SharedSessionThread()
 }
 
 thread_local DbSession* threadSession = nullptr;
+thread_local CDbLossWatch* lossWatch = nullptr;
+// Set while a call prepares its connection: a failure then sent nothing.
+thread_local bool preparing = false;
+// The report just made was told to a loss watch instead: not shown.
+thread_local bool toldWatch = false;
 
 _com_error NotOpen()
 {
@@ -66,6 +74,24 @@ void Reconnect(DbSession& session)
     session.lost = false;
 }
 
+// Opens a broken connection again; a write first tests it. Throws _com_error.
+void PrepareConnection(DbSession& session, DbRetry retry)
+{
+    if (session.lost || session.connection->GetState() != adStateOpen) {
+        Reconnect(session);
+        return;
+    }
+    if (retry != DbRetry::Write)
+        return;
+    try {
+        RunCommand(*session.connection, QStringLiteral("select 1"));
+    } catch (const _com_error& e) {
+        if (e.Kind() != DbErrorKind::ConnectionLost)
+            throw;
+        Reconnect(session);
+    }
+}
+
 }  // namespace
 
 DbSession* SessionOfThisThread()
@@ -106,28 +132,28 @@ namespace dbsession {
 
 void Prepare(DbSession& session, DbRetry retry)
 {
+    preparing = false;
     if (retry == DbRetry::Session || !session.connection)
         return;  // a call bound to its connection, or a session never opened, gets no new one
-    if (session.lost || session.connection->GetState() != adStateOpen) {
-        Reconnect(session);
-        return;
-    }
-    if (retry != DbRetry::Write)
-        return;
-    try {
-        RunCommand(*session.connection, QStringLiteral("select 1"));
-    } catch (const _com_error& e) {
-        if (e.Kind() != DbErrorKind::ConnectionLost)
-            throw;
-        Reconnect(session);
-    }
+    preparing = true;  // until it returns: a failure here sent nothing of the call
+    PrepareConnection(session, retry);
+    preparing = false;
 }
 
 DbErrorReport ReportOf(const DbSession& session, const _com_error& error, DbRetry retry)
 {
+    const bool sent = !preparing;
+    preparing = false;
     DbErrorReport report = MakeDbErrorReport(error);
-    if (report.kind == DbErrorKind::ConnectionLost && (session.scopeDepth > 0 || retry == DbRetry::Write))
+    if (report.kind != DbErrorKind::ConnectionLost)
+        return report;
+    if (session.scopeDepth > 0) {
         report.message = DbLostDuringSaveMessage();
+    } else if (retry == DbRetry::Write && sent) {
+        // The call may have committed before the connection broke.
+        report.message = DbLostOutcomeUnknownMessage();
+        toldWatch = CDbLossWatch::Tell();
+    }
     return report;
 }
 
@@ -194,6 +220,63 @@ long LastInsertId()
         const _variant_t key = ScalarOf(OpenConnectionOf(session), SqlLastInsertId());
         return key.isNull() || key.isEmpty() ? 0L : static_cast<long>(key.toInt64());
     }, DbRetry::Session);
+}
+
+CDbLossWatch::CDbLossWatch() : previous_(lossWatch)
+{
+    lossWatch = this;
+}
+
+CDbLossWatch::~CDbLossWatch()
+{
+    lossWatch = previous_;
+}
+
+bool CDbLossWatch::Tell()
+{
+    if (!lossWatch)
+        return false;
+    lossWatch->unknown_ = true;
+    return true;
+}
+
+bool TakeToldWatch()
+{
+    const bool told = toldWatch;
+    toldWatch = false;
+    return told;
+}
+
+bool ConnectAgain(int seconds)
+{
+    DbSession* session = SessionOfThisThread();
+    if (!session)
+        return false;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    for (;;) {
+        {
+            std::lock_guard lock(session->mutex);
+            if (session->scopeDepth > 0)
+                return false;  // a transaction's connection is never replaced under it
+            try {
+                if (!session->lost && session->connection && session->connection->GetState() == adStateOpen) {
+                    RunCommand(*session->connection, QStringLiteral("select 1"));
+                    return true;
+                }
+            } catch (const _com_error&) {
+                // Broken after all: connect again below.
+            }
+            try {
+                Reconnect(*session);
+                return true;
+            } catch (const _com_error&) {
+                // The server is not back yet.
+            }
+        }
+        if (std::chrono::steady_clock::now() >= until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
 }
 
 CDbThreadSession::CDbThreadSession() : previous_(threadSession)

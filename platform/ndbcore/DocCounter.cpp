@@ -4,6 +4,7 @@
 #include "DbDialect.h"
 #include "DbScalar.h"
 #include "DocCounterLock.h"
+#include "CDbTransaction.h"
 
 long GetNextDocId()
 {
@@ -54,16 +55,21 @@ CString DocCounterTakes(long id)
     return FormatText("update system_doc_counter set last_id=%d where id=1", id);
 }
 
-CString DocCounterTakesNextIntoVariable()
+long TakeNextDocIdAlone()
 {
-    // One statement raises the row whether it exists or not (an insert that
-    // finds it raises it instead) and leaves the value it wrote as this
-    // connection's last insert id, whatever another save raises next. Run
-    // outside a transaction it commits at once: the row is held only while
-    // the statement runs.
-    return "insert into system_doc_counter (id,last_id) values (1,LAST_INSERT_ID(1)) "
-           "on duplicate key update last_id=LAST_INSERT_ID(last_id+1)\n"
-           "set @vornal_doc=LAST_INSERT_ID()\n";
+    if (CurrentDialect() != SqlDialect::MySql || InTransaction())
+        return GetNextDocId();
+    return RunReported(0L, [](DbSession& session) {
+        _Connection& connection = OpenConnectionOf(session);
+        // One statement raises the row whether it exists or not (an insert
+        // that finds it raises it instead) and leaves the value it wrote as
+        // this connection's last insert id, whatever another save raises
+        // next. Outside a transaction it commits at once: the row is held
+        // only while the statement runs.
+        RunCommand(connection, QStringLiteral("insert into system_doc_counter (id,last_id) values (1,LAST_INSERT_ID(1)) "
+                                              "on duplicate key update last_id=LAST_INSERT_ID(last_id+1)"));
+        return static_cast<long>(ScalarOf(connection, SqlLastInsertId()).toInt64());
+    }, DbRetry::Write);
 }
 
 CString DocCounterHoldsRow()

@@ -16,14 +16,13 @@ long LockNextDocId(const CString& question, long long& answer);
 // The statement that takes the id LockNextDocId read.
 CString DocCounterTakes(long id);
 
-// On MySQL, the statements that open a save's single call, before its
-// transaction: they raise the counter's row (creating it for the first
-// document of a database) and leave the id taken in the session variable
-// @vornal_doc for the statements after them in the same call. Outside a
-// transaction they commit by themselves, so the row is held only while they
-// run; an id taken by a save that fails later is not given again. Sent by
-// the MariaDB driver as one text only when nothing but commands follow.
-CString DocCounterTakesNextIntoVariable();
+// Takes the next document id in a call of its own that commits by itself
+// (outside a transaction on MySQL: one statement, so the counter's row is held
+// only while it runs; elsewhere GetNextDocId). A save that then writes its
+// document in one call knows the id it looks for should that call break. An
+// id taken by a save that fails later is not given again. 0 when it could not
+// be taken (reported).
+long TakeNextDocIdAlone();
 // The statement that holds the counter's row in the open transaction until
 // it ends, for the check of a proposed number and the header's insert that
 // follow: no two saves look for a free number at once.

@@ -55,15 +55,19 @@ function GL_NextNumber(table_name, mode)
     return tostring((L.integer(highest) or 0) + 1)
 end
 
--- The query of the highest number GL_NextNumber counts from: a save that
--- checks its proposed number in one call to the server asks it there.
-function GL_HighestNumberQuery(table_name)
+-- The query of the highest number GL_NextNumber counts from, among the
+-- documents dated in `year` (the working year when none is given): a save
+-- that checks its proposed number asks it of the year of its own date.
+function GL_HighestNumberQuery(table_name, year)
     local name = L.identifier(table_name)
     if not name then
         error("Неверное имя таблицы документов: " .. L.text(table_name))
     end
     local where = ""
-    local year = L.working_year()
+    year = L.integer(year) or 0
+    if year == 0 then
+        year = L.working_year()
+    end
     if year ~= 0 then
         where = string.format(" where d>=%s and d<=%s",
             L.sql_date({y = year, m = 1, d = 1}), L.sql_date({y = year, m = 12, d = 31}))

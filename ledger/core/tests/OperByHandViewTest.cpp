@@ -20,6 +20,8 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include <thread>
+
 namespace {
 
 using namespace nledmark;
@@ -256,6 +258,112 @@ TEST_F(OperByHandView, AProposedNumberAnotherUserTookIsReplacedAndTheFormSaysSo)
     EXPECT_EQ(view->m_strNumber, CString("2"));
     EXPECT_EQ(Text(FormatText("select number as str from ledmark_oper_by_hand where real_id=%d", view->GetRealId())),
               CString("2"));
+}
+
+// The form's save holds the document counter's row only from the check of
+// its number to the commit: while its postings are written (a second's sleep
+// in the first posting's insert) another program takes the row at once.
+TEST_F(OperByHandView, TheCounterRowIsFreeWhileTheFormWritesItsPostings)
+{
+    Run("delete from ledmark_oper_by_hand");
+    Run("create trigger x_slow_posting before insert on ledmark_provodki for each row "
+        "set @x_slept=if(new.npp=1,sleep(1),0)");
+    struct DropTrigger {
+        ~DropTrigger() { ExecuteSql("drop trigger if exists x_slow_posting"); }
+    } dropTrigger;
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    Fill(view, 0, "120134510", "120111610", "1", "10");
+    const long saver = GetServerId();
+    QString other;  // what the other program got when it asked for the row
+    std::thread probe([&] {
+        try {
+            _ConnectionPtr connection = vornal::testing::OpenRawConnection();
+            if (!vornal::testing::WaitForCount(
+                    connection,
+                    QStringLiteral("select count(*) from information_schema.processlist where id=%1 "
+                                   "and state='User sleep'")
+                        .arg(saver),
+                    [](long long sleeping) { return sleeping > 0; })) {
+                other = QStringLiteral("the save never wrote its postings");
+                return;
+            }
+            connection->BeginTrans();
+            _RecordsetPtr row = connection->Execute(
+                _bstr_t("select last_id from system_doc_counter where id=1 for update nowait"), nullptr, adCmdText);
+            other = QStringLiteral("free");
+            connection->RollbackTrans();
+        } catch (const _com_error& e) {
+            other = e.Description().qstring();
+        }
+    });
+    afxtest::InteractionScript save;
+    save.message(kSaveQuestion, IDYES).message(kNewQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    save.verify();
+    probe.join();
+    EXPECT_EQ(other, QStringLiteral("free"));
+    EXPECT_GT(view->GetRealId(), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki p join ledmark_oper_by_hand o on o.id=p.id"), 1);
+}
+
+// Two clerks open one stored operation; the other saves first. This form's
+// save is over a version it did not load: it says so and writes nothing,
+// and its message waits for the end of the save's transaction, so the row is
+// free for the other clerk while it is shown.
+TEST_F(OperByHandView, ASaveOverAnotherClerksChangesIsRefusedAndHoldsNoLockWhileSaying)
+{
+    Run("delete from ledmark_oper_by_hand");
+    COperByHandView* view = OpenNew();
+    ASSERT_NE(view, nullptr);
+    Fill(view, 0, "120134510", "120111610", "1", "10");
+    afxtest::InteractionScript first;
+    first.message(kSaveQuestion, IDYES).message(kNewQuestion, IDNO);
+    afxtest::click(view, IDOK);
+    first.verify();
+    const long realId = view->GetRealId();
+    ASSERT_GT(realId, 0);
+    afxtest::click(view, IDCANCEL);
+    Settle();
+
+    CHelpers::I_OpenDocument(realId, nullptr, "<вручную>", 0);
+    Settle();
+    view = Active<COperByHandView>();
+    ASSERT_NE(view, nullptr);
+    _ConnectionPtr other = vornal::testing::OpenRawConnection();
+    other->Execute("set session innodb_lock_wait_timeout=1", nullptr, adExecuteNoRecords);
+    // The other clerk's save of the same operation.
+    other->Execute(_bstr_t(FormatText("update ledmark_oper_by_hand set prim='Акт' where real_id=%d\n", realId)),
+                   nullptr, adExecuteNoRecords);
+    other->Execute(_bstr_t(FormatText("insert into system_doc_version (tbl,real_id,ver) values "
+                                      "('ledmark_oper_by_hand',%d,1)",
+                                      realId)),
+                   nullptr, adExecuteNoRecords);
+    const CString before = Postings(realId);
+
+    Type(view, OPER_SUM, 0, "99");
+    bool rowFree = false;
+    afxtest::InteractionScript refused;
+    refused.message(kSaveQuestion, IDYES)
+        .message(QStringLiteral("Документ изменен другим пользователем. Откройте его заново."), IDOK, [&] {
+            try {
+                other->BeginTrans();
+                other->Execute(_bstr_t(FormatText("select real_id from ledmark_oper_by_hand where real_id=%d "
+                                                  "for update",
+                                                  realId)),
+                               nullptr, adCmdText);
+                rowFree = true;
+                other->RollbackTrans();
+            } catch (const _com_error&) {
+                // A lock-wait timeout: the refused save still holds the row.
+            }
+        });
+    afxtest::click(view, IDOK);
+    refused.verify();
+    EXPECT_TRUE(rowFree) << "the message was shown after the save's transaction ended";
+    EXPECT_EQ(Postings(realId), before);
+    EXPECT_EQ(Text(FormatText("select prim as str from ledmark_oper_by_hand where real_id=%d", realId)),
+              CString("Акт"));
 }
 
 // A stored operation whose lines cannot be read does not open for editing:

@@ -11,6 +11,8 @@
 #include "COperByHandRecord.h"
 #include "CPostingDocView.h"
 #include "CconfigDocument.h"
+#include "DocumentVersions.h"
+#include "SaveChecks.h"
 #include "GuiDriver.h"
 #include "InteractionScript.h"
 #include "LedgerProgram.h"
@@ -18,6 +20,7 @@
 #include "res/resource.h"
 #include "tests/LedgerDatabase.h"
 
+#include <CuttingProxy.h>
 #include <FreshDatabase.h>
 #include <appcore.h>
 #include <ledmark.h>
@@ -25,6 +28,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -334,6 +338,69 @@ TEST_F(StoredDocument, DeletingRemovesTheRowAndItsPostings)
 
 // A document with a line table of its own (its rows carry the header's key)
 // and a "do not post" box.
+// Two clerks open one stored operation and both change it. The first save
+// goes through; the second, on its own connection, is over a version it did
+// not load: refused with its message, and nothing of it is written. A clerk
+// who opens it again saves over the version she loaded.
+TEST_F(StoredDocument, ASaveOverAnotherUsersChangesIsRefused)
+{
+    COperByHandRecord op = Operation({CashLine("5")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    const long loaded = appcore::StoredVersion(COperByHandRecord::kTable, realId);
+    EXPECT_EQ(loaded, 0);
+
+    long firstVersion = loaded;
+    BOOL firstSaved = FALSE;
+    std::thread first([&] {  // the first clerk, on a connection of her own
+        CDbThreadSession session;
+        CThreadInterpriter scripts;
+        COperByHandRecord mine = Operation({CashLine("6")});
+        long key = realId;
+        firstSaved = SaveStoredDocumentOfVersion(mine, key, firstVersion);
+    });
+    first.join();
+    ASSERT_TRUE(firstSaved);
+    EXPECT_EQ(firstVersion, 1);
+
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Документ изменен другим пользователем. Откройте его заново."), IDOK);
+    COperByHandRecord theirs = Operation({CashLine("7"), CashLine("8")});
+    theirs.number = "8";
+    long version = loaded, key = realId;
+    const BOOL secondSaved = SaveStoredDocumentOfVersion(theirs, key, version);
+    script.verify();
+    EXPECT_FALSE(secondSaved);
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|6.00", id)) << "the first clerk's lines stay";
+    EXPECT_EQ(Text(FormatText("select number as str from ledmark_oper_by_hand where real_id=%d", realId)),
+              CString("7"));
+    EXPECT_EQ(appcore::StoredVersion(COperByHandRecord::kTable, realId), 1);
+
+    COperByHandRecord reopened = Operation({CashLine("9")});
+    version = appcore::StoredVersion(COperByHandRecord::kTable, realId);
+    ASSERT_TRUE(SaveStoredDocumentOfVersion(reopened, key, version));
+    EXPECT_EQ(version, 2);
+}
+
+// Another user moved the document into the closed period after this form
+// loaded it: the delete reads the stored date under its lock and refuses, as
+// the period check does for the loaded one.
+TEST_F(StoredDocument, DeletingChecksTheStoredDateNotTheLoadedOne)
+{
+    COperByHandRecord op = Operation({CashLine("5")});
+    long realId = -1, id = 0;
+    ASSERT_TRUE(SaveStoredDocument(op, realId, &id));
+    Run("insert into system_const (name,val) values ('system_actual_date','29.02.2024')");
+    EXPECT_NE(GL_Verify_Date0("15.03.2024"), 0) << "the date the form loaded is open";
+    Run(FormatText("update ledmark_oper_by_hand set d='2024-02-10' where real_id=%d", realId));
+    EXPECT_FALSE(DeleteStoredDocument(op, realId));
+    EXPECT_FALSE(scripts.messages.empty()) << "the period script says why";
+    scripts.Clear();
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 1);
+    EXPECT_EQ(Count(FormatText("select count(*) as cnt from ledmark_provodki where id=%d", id)), 1);
+    Run("delete from system_const where name='system_actual_date'");
+}
+
 class LinedDocument : public DirectDocument {
 public:
     std::vector<CString> amounts;  // one line-table row each
@@ -647,6 +714,85 @@ TEST_F(StoredDocument, ASaveInOneCallChecksItsNumberOnlyOnceTheCounterIsItsOwn)
     EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|5.00", id));
 }
 
+// An operation dated in the year before the working year checks its
+// proposed number among that year's operations, in one call and inside a
+// larger transaction alike: a number that year took is not repeated, and a
+// number only the working year took is kept.
+TEST_F(StoredDocument, AProposedNumberIsCheckedInTheYearOfTheDocumentsDate)
+{
+    const long year = g_lYear;
+    g_lYear = 2026;
+    for (const bool outer : {false, true}) {
+        SCOPED_TRACE(outer ? "inside a larger transaction" : "in one call");
+        Run("delete from ledmark_oper_by_hand");
+        Run("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (0,'2025-06-01','5',1),"
+            "(0,'2026-02-01','9',1)");
+        struct Case {
+            const char* date;
+            const char* proposed;
+            const char* stored;
+        };
+        for (const Case& c : {Case{"15.03.2025", "5", "6"}, Case{"16.03.2025", "9", "9"}}) {
+            std::optional<CDbTransaction> transaction;
+            if (outer)
+                transaction.emplace();
+            COperByHandRecord op = Operation({CashLine("5")});
+            op.date = c.date;
+            op.number = op.proposedNumber = c.proposed;
+            long realId = -1;
+            ASSERT_TRUE(SaveStoredDocument(op, realId));
+            if (transaction)
+                ASSERT_TRUE(transaction->Commit());
+            EXPECT_EQ(Text(FormatText("select number as str from ledmark_oper_by_hand where real_id=%d", realId)),
+                      CString(c.stored))
+                << c.date << " " << c.proposed;
+        }
+    }
+    g_lYear = year;
+}
+
+// The number check of the one call reads the year's operations without
+// locking them: while the save is between its check and its commit (a
+// second's sleep in its header's insert), another user re-saves an
+// operation of the same year at once.
+TEST_F(StoredDocument, TheNumberCheckLocksNoneOfTheYearsOperations)
+{
+    Run("insert into ledmark_oper_by_hand (id,d,number,fil_id) values (0,'2024-02-01','3',1)");
+    const long other = (long)Count("select max(real_id) as cnt from ledmark_oper_by_hand");
+    Run("create trigger x_slow_header before insert on ledmark_oper_by_hand for each row "
+        "set @x_slept=if(new.prim='Справка ждет',sleep(1),0)");
+    struct DropTrigger {
+        ~DropTrigger() { ExecuteSql("drop trigger if exists x_slow_header"); }
+    } dropTrigger;
+    const long saver = GetServerId();
+    QString resaved;
+    std::thread resave([&] {
+        try {
+            _ConnectionPtr connection = vornal::testing::OpenRawConnection();
+            connection->Execute("set session innodb_lock_wait_timeout=1", nullptr, adExecuteNoRecords);
+            vornal::testing::WaitForCount(connection,
+                                          QStringLiteral("select count(*) from information_schema.processlist "
+                                                         "where id=%1 and state='User sleep'")
+                                              .arg(saver),
+                                          [](long long sleeping) { return sleeping > 0; });
+            connection->Execute(_bstr_t(FormatText("update ledmark_oper_by_hand set prim='Акт' where real_id=%d",
+                                                   other)),
+                                nullptr, adExecuteNoRecords);
+            resaved = QStringLiteral("at once");
+        } catch (const _com_error& e) {
+            resaved = e.Description().qstring();
+        }
+    });
+    COperByHandRecord op = Operation({CashLine("5")});
+    op.prim = "Справка ждет";
+    op.number = op.proposedNumber = "4";
+    long realId = -1;
+    const BOOL saved = SaveStoredDocument(op, realId);
+    resave.join();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(resaved, QStringLiteral("at once"));
+}
+
 // The one call commits: a save that is part of a larger transaction must
 // not, or the larger one could no longer take its work back. And the first
 // document of a database creates the counter's row.
@@ -671,6 +817,80 @@ TEST_F(StoredDocument, ASaveInsideALargerTransactionIsTakenBackWithIt)
     EXPECT_EQ(id, 1);
     EXPECT_EQ(Count("select last_id as cnt from system_doc_counter where id=1"), 1);
     EXPECT_EQ(Postings(), CString("1|1|120134510|120111610|6.00"));
+}
+
+// The network fails during a new operation's one call. Cut after the
+// server got it whole, the save finds the document on a new connection and
+// takes its key and number: a second save re-saves that row. Cut before,
+// nothing is stored, the operation stays new and its second save stores one.
+// When the server does not come back, the save cannot tell and says so.
+class BrokenSave : public StoredDocument {
+protected:
+    // Saves `op` with the relay cutting its call; the user is told `told`.
+    BOOL SaveCut(COperByHandRecord& op, vornal::testing::CuttingProxy::Cut how, long& realId, const QString& told,
+                 bool refuse = false)
+    {
+        vornal::testing::CuttingProxy relay;
+        EXPECT_TRUE(relay.Use());
+        relay.CutAt(QByteArray("Справка разрыва"), how);
+        if (refuse)
+            relay.Refuse();
+        afxtest::InteractionScript script;
+        script.messageContaining(QStringLiteral("Связь с сервером базы данных прервалась во время записи. ") + told,
+                                 IDOK);
+        const BOOL saved = SaveStoredDocument(op, realId);
+        script.verify();
+        EXPECT_TRUE(relay.HasCut());
+        return saved;
+    }
+    COperByHandRecord Cut()
+    {
+        COperByHandRecord op = Operation({CashLine("5")});
+        op.prim = "Справка разрыва";
+        op.number = op.proposedNumber = "7";
+        return op;
+    }
+    long Documents() { return (long)Count("select count(*) as cnt from ledmark_oper_by_hand"); }
+};
+
+TEST_F(BrokenSave, CutAfterTheCommitTheDocumentIsFoundAndTheFormHasIt)
+{
+    COperByHandRecord op = Cut();
+    long realId = -1;
+    EXPECT_TRUE(SaveCut(op, vornal::testing::CuttingProxy::Cut::After, realId, QStringLiteral("Документ записан.")));
+    ASSERT_GT(realId, 0);
+    EXPECT_EQ(Documents(), 1);
+    const long id = StoredDocumentId(COperByHandRecord::kTable, realId);
+    EXPECT_EQ(Header(realId), FormatText("%d|2024-03-15|7|100.00|Справка разрыва|1|1|-", id));
+    long again = realId;
+    ASSERT_TRUE(SaveStoredDocument(op, again));
+    EXPECT_EQ(again, realId);
+    EXPECT_EQ(Documents(), 1);
+    EXPECT_EQ(Postings(), FormatText("%d|1|120134510|120111610|5.00", id));
+}
+
+TEST_F(BrokenSave, CutBeforeTheCommitNothingIsStoredAndTheSecondSaveStoresOne)
+{
+    COperByHandRecord op = Cut();
+    long realId = -1;
+    EXPECT_FALSE(SaveCut(op, vornal::testing::CuttingProxy::Cut::Before, realId,
+                         QStringLiteral("Документ не записан. Повторите запись.")));
+    EXPECT_EQ(realId, -1);
+    EXPECT_EQ(Documents(), 0);
+    EXPECT_EQ(Postings(), CString());
+    ASSERT_TRUE(SaveStoredDocument(op, realId));
+    EXPECT_EQ(Documents(), 1);
+}
+
+TEST_F(BrokenSave, AServerThatDoesNotComeBackLeavesItUnknown)
+{
+    COperByHandRecord op = Cut();
+    long realId = -1;
+    EXPECT_FALSE(SaveCut(op, vornal::testing::CuttingProxy::Cut::After, realId,
+                         QStringLiteral("Подключиться к серверу заново не удалось: неизвестно, записан ли документ. "
+                                        "Прежде чем записывать его снова, найдите его в журнале."),
+                         true));
+    EXPECT_EQ(realId, -1);
 }
 
 } // namespace

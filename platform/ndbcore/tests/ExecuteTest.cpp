@@ -2,6 +2,7 @@
 #include "DbReportRecorder.h"
 #include "FreshDatabase.h"
 #include "ndbcore.h"
+#include "DbLossWatch.h"
 
 #include <QStringList>
 #include <gtest/gtest-spi.h>
@@ -38,6 +39,25 @@ TEST_F(ExecuteTest, FailingThirdStatementLeavesNothingOfTheFirstTwo)
                          1, 1, -1), 0);
     EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 2);
     EXPECT_EQ(ExecuteString("select t from x_rows where id=1"), CString("a;b"));
+}
+
+// A procedure's statements commit one by one in autocommit: its call gets
+// the batch's transaction, so a statement that fails inside it takes back
+// those before it, and a call that succeeds keeps them all.
+TEST_F(ExecuteTest, AProcedureCallIsOneTransaction)
+{
+    _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
+    administrator->Execute("drop procedure if exists x_two_rows", nullptr, adExecuteNoRecords);
+    administrator->Execute("create procedure x_two_rows(in first int, in second int) begin "
+                           "insert into x_rows (id) values (first); insert into x_rows (id) values (second); end",
+                           nullptr, adExecuteNoRecords);
+    EXPECT_EQ(ExecuteSql("call x_two_rows(1, 1)"), 0) << "the second row repeats the key";
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0) << "the first row is taken back";
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint) << (LPCTSTR)reports.reports()[0].details;
+    EXPECT_NE(ExecuteSql("  CALL x_two_rows(1, 2)"), 0);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 2);
+    EXPECT_FALSE(InTransaction()) << "the call's transaction ended";
 }
 
 // Long batches go to the server in parts; a failure in a late part still
@@ -298,6 +318,43 @@ TEST_F(DroppedConnection, ACallOfSeveralStatementsCutHalfWayIsALostConnection)
     EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::ConnectionLost) << (LPCTSTR)reports.reports()[0].details;
     EXPECT_EQ(reports.reports()[0].message, DbLostDuringSaveMessage());
     EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 0);
+}
+
+// The same cut in a call that ends with its own commit, after the commit:
+// the server has stored the row, so the report must not say that nothing
+// was saved; a save that watches for the break is told instead, unreported.
+TEST_F(DroppedConnection, ACallCutAfterItsOwnCommitIsReportedAsUnknown)
+{
+    // Runs the call of row `row` and drops the connection during its sleep.
+    auto cutAfterCommit = [&](int row) {
+        EXPECT_EQ(ExecuteString("select 1"), CString("1"));  // a read connects again after a cut
+        const long id = GetServerId();
+        std::thread drop([&] {
+            vornal::testing::WaitForCount(administrator,
+                                          QStringLiteral("select count(*) from information_schema.processlist "
+                                                         "where id=%1 and state='User sleep'")
+                                              .arg(id),
+                                          [](long long running) { return running > 0; });
+            Drop(id);
+        });
+        const int done = ExecuteSqlInItsOwnTransaction(
+            FormatText("start transaction\ninsert into x_rows (id) values (%d)\ncommit\ndo sleep(5)", row));
+        drop.join();
+        return done;
+    };
+    {
+        CDbLossWatch outer;  // only the innermost watch is told
+        CDbLossWatch loss;
+        EXPECT_EQ(cutAfterCommit(1), 0);
+        EXPECT_TRUE(loss.Unknown());
+        EXPECT_FALSE(outer.Unknown());
+    }
+    EXPECT_TRUE(reports.reports().empty()) << "a watched break is not reported";
+    EXPECT_EQ(cutAfterCommit(2), 0);
+    ASSERT_EQ(reports.reports().size(), 1u);
+    EXPECT_EQ(reports.reports()[0].message, DbLostOutcomeUnknownMessage());
+    EXPECT_EQ(reports.reports()[0].message.Find("не сохранены"), -1);
+    EXPECT_EQ(ExecuteCount("select count(*) from x_rows"), 2) << "both rows were committed before the cut";
 }
 
 // A worker thread that forgot its own session is refused: it never joins the
