@@ -46,16 +46,11 @@ CString FirstUserArm(long tn)
 
 void ReadUserArms(long tn, std::vector<CString>& arms)
 {
-    _ConnectionPtr connection = GetConnection();
-    if (!connection)
-        throw _com_error(E_FAIL, QStringLiteral("нет соединения с базой данных"));
     CString sql;
     sql.Format("select arm from %s where tn=%d order by arm", kArmTable, tn);
-    _RecordsetPtr rows = connection->Execute(sql);
-    for (; !rows->GetadoEOF(); rows->MoveNext()) {
-        const _variant_t value = rows->GetCollect("arm");
-        if (value.vt == VT_NULL)
-            continue;
-        arms.push_back(SafeArayToString(value));
-    }
+    ForEachRow(sql, [&](_RecordsetPtr& row) {
+        const _variant_t value = row->GetCollect("arm");
+        if (value.vt != VT_NULL)
+            arms.push_back(SafeArayToString(value));
+    });
 }

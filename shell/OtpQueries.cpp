@@ -6,14 +6,6 @@
 
 namespace {
 
-_ConnectionPtr RequireConnection()
-{
-    _ConnectionPtr connection = GetConnection();
-    if (!connection)
-        throw _com_error(E_FAIL, QStringLiteral("нет соединения с базой данных"));
-    return connection;
-}
-
 CString MonthDay(int year, int month, int day)
 {
     CString text;
@@ -25,23 +17,21 @@ CString MonthDay(int year, int month, int day)
 
 void ReadOtpYears(std::vector<int>& years)
 {
-    _RecordsetPtr rows = RequireConnection()->Execute("Select distinct g from otp order by g");
-    for (; !rows->GetadoEOF(); rows->MoveNext())
-        years.push_back(int(atol(SafeArayToString(rows->GetCollect("g")))));
+    ForEachRow("Select distinct g from otp order by g",
+               [&](_RecordsetPtr& row) { years.push_back(int(atol(SafeArayToString(row->GetCollect("g"))))); });
 }
 
 void ReadOtpMonths(int year, std::vector<OtpMonthRow>& rows)
 {
     CString sql;
     sql.Format("Select ms,d1,d2 from otp where g=%d order by ms", year);
-    _RecordsetPtr found = RequireConnection()->Execute(sql);
-    for (; !found->GetadoEOF(); found->MoveNext()) {
+    ForEachRow(sql, [&](_RecordsetPtr& found) {
         OtpMonthRow row;
         row.month = int(atol(SafeArayToString(found->GetCollect("ms"))));
         row.firstDay = SafeArayToString(found->GetCollect("d1"));
         row.lastDay = SafeArayToString(found->GetCollect("d2"));
         rows.push_back(row);
-    }
+    });
 }
 
 int NextOtpYear(int currentYear)

@@ -2,6 +2,7 @@
 
 #include "gridbase.h"
 #include "ndbcore.h"
+#include "DbLossWatch.h"
 
 #include <cstdlib>
 
@@ -110,16 +111,9 @@ CPrixodRecord::Written CPrixodRecord::InsertHeader(const CPrixodKey& key)
 {
     const CString sql = FormatText("insert into stovan_prx0 (d,prd,nv,ndoc,org,tn,npp) values (%s,%s,%s,%s,%s,%s,%s)",
                                    key.d, key.prd, key.nv, NullStr(ndoc), NumberOrNull(org), NumberOrNull(tn), key.npp);
-    try {
-        GetConnection()->Execute((const char*)sql, nullptr, adExecuteNoRecords);
-        return Written::Done;
-    } catch (const _com_error& e) {
-        // Another user took the same new number first: the caller takes the next one.
-        if (e.Kind() == DbErrorKind::Constraint)
-            return Written::Conflict;
-        ReportDBError(e, 1, nullptr);
-    }
-    return Written::Failed;
+    // Another user took the same new number first: the caller takes the next one.
+    const int written = ExecuteSqlUnlessRefused(sql);
+    return written > 0 ? Written::Done : written < 0 ? Written::Conflict : Written::Failed;
 }
 
 BOOL CPrixodRecord::InsertLines(const CPrixodKey& key)

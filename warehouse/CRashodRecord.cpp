@@ -3,6 +3,7 @@
 #include "CPrixodRecord.h"
 #include "gridbase.h"
 #include "ndbcore.h"
+#include "DbLossWatch.h"
 
 #include <cstdlib>
 #include <map>
@@ -37,19 +38,9 @@ double Quantity(const CString& text)
 // lock (in material order, so two saves lock the same rows in the same order).
 BOOL LockedSums(const CString& table, const CString& where, std::map<CString, double>& sums)
 {
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((const char*)(SqlLockRow("id,kol", table, where + " order by id")), GetConnection().GetInterfacePtr(),
-                 adOpenForwardOnly, adLockReadOnly, adCmdText);
-        for (; !rs->adoEOF; rs->MoveNext())
-            sums[SafeArayToString(rs->GetCollect(0L))] += std::atof(SafeArayToString(rs->GetCollect(1L)));
-        rs->Close();
-        return TRUE;
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    }
-    return FALSE;
+    return ForEachRow(SqlLockRow("id,kol", table, where + " order by id"), [&](_RecordsetPtr& row) {
+               sums[SafeArayToString(row->GetCollect(0L))] += std::atof(SafeArayToString(row->GetCollect(1L)));
+           }) >= 0;
 }
 
 } // namespace
@@ -234,16 +225,14 @@ BOOL CRashodRecord::Save(long& shortLine, bool& created)
                                           "(%s,%s,%s,%s,%s,%s,%s)",
                                           number, d, department, statement, NullStr(kab), OrNull(WholeNumber(org)),
                                           OrNull(WholeNumber(tn)));
-        try {
-            GetConnection()->Execute((const char*)header, nullptr, adExecuteNoRecords);
-        } catch (const _com_error& e) {
+        const int written = ExecuteSqlUnlessRefused(header);
+        if (written == 0)
+            return FALSE;
+        if (written < 0) {
             // Another user took the same new number first: take the next one.
-            if (e.Kind() == DbErrorKind::Constraint && typed.IsEmpty() && attempt == 0)
+            if (typed.IsEmpty() && attempt == 0)
                 continue;
-            if (e.Kind() == DbErrorKind::Constraint)
-                AfxMessageBox("Требование с этим номером в этом месяце уже есть");
-            else
-                ReportDBError(e, 1, nullptr);
+            AfxMessageBox("Требование с этим номером в этом месяце уже есть");
             return FALSE;
         }
         if (!WriteLines(d, department, statement, number) || !save.Commit())

@@ -11,11 +11,11 @@ namespace {
 
 // The C type a column is bound as and the bytes of one value; 0 bytes when
 // the column is read row by row. Decimals come as text, as ReadColumn reads them.
-std::pair<SQLSMALLINT, SQLLEN> Binding(const ColumnInfo& info, bool utf8, SQLLEN textBytes)
+std::pair<SQLSMALLINT, SQLLEN> Binding(const ColumnInfo& info, bool utf8, SQLLEN textBytes, bool widthsHold)
 {
     const auto text = [&](SQLULEN chars) -> std::pair<SQLSMALLINT, SQLLEN> {
         const SQLSMALLINT cType = utf8 ? SQL_C_CHAR : SQL_C_WCHAR;
-        if (chars == 0 || chars > BlockReader::kWidestText)
+        if (chars == 0 || chars > BlockReader::kWidestText || !widthsHold)
             return {cType, 0};
         if (textBytes > 0)
             return {cType, textBytes};
@@ -121,14 +121,14 @@ void Unbind(SQLHSTMT statement)
 }  // namespace
 
 std::unique_ptr<BlockReader> BlockReader::Bind(SQLHSTMT statement, const std::vector<ColumnInfo>& columns,
-                                               bool utf8, long long expectedRows, SQLLEN textBytes)
+                                               bool utf8, long long expectedRows, SQLLEN textBytes, bool widthsHold)
 {
     if (columns.empty())
         return nullptr;
     SQLLEN rowBytes = 0;
     std::vector<std::pair<SQLSMALLINT, SQLLEN>> bindings;
     for (const ColumnInfo& info : columns) {
-        bindings.push_back(Binding(info, utf8, textBytes));
+        bindings.push_back(Binding(info, utf8, textBytes, widthsHold));
         if (bindings.back().second == 0)
             return nullptr;
         rowBytes += bindings.back().second + static_cast<SQLLEN>(sizeof(SQLLEN));

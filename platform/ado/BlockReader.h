@@ -10,10 +10,13 @@
 // iconv conversion for every cell it gives as UTF-16, which costs more than
 // the rest of the read. Elsewhere they are bound as UTF-16 (up to two units a
 // character).
-// A text longer than its buffer (a driver that declared the column narrower
-// than its values) fails the read, never cut: a cell of a block cannot be read
-// again on every driver (MariaDB's answers SQLGetData after SQLSetPos with the
-// block's first row).
+// Texts are bound only where the driver's declared widths hold every value
+// (MariaDB's: it declares a column's full width). Another driver may declare
+// less than its values (psqlODBC gives 255 for an unbounded varchar by
+// default): there a result with texts is read row by row, which reads any
+// length. A text longer than its buffer still fails the read, never cut: a
+// cell of a block cannot be read again on every driver (MariaDB's answers
+// SQLGetData after SQLSetPos with the block's first row).
 // The buffers of a block are one piece of memory that outlives its reader:
 // the next reader takes it when it is large enough. Every query of more than
 // one row otherwise had up to a megabyte of fresh memory mapped, its pages
@@ -46,9 +49,12 @@ public:
     // (ConnectionState::utf8Text). `expectedRows`, when the driver told the
     // result's size, bounds the block. `textBytes`, when given, is the buffer
     // of every text in bytes with its end (a test's narrow buffers); else each
-    // column's declared width.
+    // column's declared width. `widthsHold`: the driver's declared text widths
+    // hold every value (ConnectionState::declaredWidthsHold); else texts are
+    // not bound and a result with any is read row by row.
     static std::unique_ptr<BlockReader> Bind(SQLHSTMT statement, const std::vector<ColumnInfo>& columns, bool utf8,
-                                             long long expectedRows = -1, SQLLEN textBytes = 0);
+                                             long long expectedRows = -1, SQLLEN textBytes = 0,
+                                             bool widthsHold = true);
     BlockReader(const BlockReader&) = delete;
     BlockReader& operator=(const BlockReader&) = delete;
     // The buffers are kept for the next reader: the statement must no longer

@@ -29,6 +29,9 @@ public:
     // The driver hands texts over as UTF-8 when asked for SQL_C_CHAR (MariaDB's
     // with a client character set of utf8 or utf8mb4).
     bool utf8Text() const { return utf8Text_; }
+    // The driver's declared text widths hold every value of the column
+    // (MariaDB's and MySQL's); another driver may declare less (BlockReader.h).
+    bool declaredWidthsHold() const { return mariaDb_; }
     std::recursive_mutex& mutex() { return mutex_; }
 
     std::shared_ptr<OdbcStatement> newStatement();

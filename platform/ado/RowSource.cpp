@@ -24,7 +24,8 @@ RowSource::RowSource(std::shared_ptr<OdbcStatement> statement, const QString& sq
             byPosition_.resize(static_cast<std::size_t>(knownCount_));
         // A result of one row (a scalar, a record by its key) is not worth the binding.
         else if (knownCount_ < 0 || knownCount_ > 1)
-            block_ = BlockReader::Bind(statement_->get(), columns_, statement_->connection().utf8Text(), knownCount_);
+            block_ = BlockReader::Bind(statement_->get(), columns_, statement_->connection().utf8Text(), knownCount_, 0,
+                                       statement_->connection().declaredWidthsHold());
     } catch (const _com_error& e) {
         throw _com_error(e, ReadingDoing(sql_));
     }

@@ -4,11 +4,15 @@
 #include "ScriptCallText.h"
 #include "ScriptApi.h"
 #include "ScriptHooks.h"
+#include "ScriptLimits.h"
 #include "ScriptLuaCall.h"
 
 #include <lua.hpp>
 
 #include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -81,20 +85,65 @@ std::atomic<long long> stepLimit{2'000'000'000};
 thread_local long long stepsLeft = 0;
 thread_local int evaluationDepth = 0;
 
+constexpr long long kDefaultMemoryLimit = 512LL * 1024 * 1024;
+constexpr int kDefaultTimeLimit = 300;
+std::atomic<long long> memoryLimit{kDefaultMemoryLimit};
+std::atomic<int> timeLimit{kDefaultTimeLimit};
+thread_local std::chrono::steady_clock::time_point deadline;
+
 void CountSteps(lua_State* L, lua_Debug*)
 {
     stepsLeft -= kStepsPerCount;
     if (stepsLeft < 0)
         luaL_error(L, "сценарий остановлен: он выполнил больше %I шагов и, вероятно, зациклился",
                    static_cast<lua_Integer>(stepLimit.load()));
+    if (std::chrono::steady_clock::now() > deadline)
+        luaL_error(L, "сценарий остановлен: он выполнялся дольше %d с", timeLimit.load());
+}
+
+// The memory of one interpreter: Lua's allocator with a count of what it
+// holds. An allocation beyond the limit fails as Lua's own out-of-memory
+// error, which the evaluation reports in words of its own.
+struct MemoryCount {
+    std::atomic<long long> held{0};
+};
+
+void* CountedAlloc(void* ud, void* block, size_t oldSize, size_t newSize)
+{
+    auto* count = static_cast<MemoryCount*>(ud);
+    const long long before = block ? static_cast<long long>(oldSize) : 0;
+    if (newSize == 0) {
+        std::free(block);
+        count->held -= before;
+        return nullptr;
+    }
+    const long long grows = static_cast<long long>(newSize) - before;
+    if (grows > 0 && count->held + grows > memoryLimit.load())
+        return nullptr;
+    void* moved = std::realloc(block, newSize);
+    if (moved)
+        count->held += grows;
+    return moved;
+}
+
+// The text of a failed protected call: Lua's out-of-memory error carries no
+// words of ours.
+std::string FailureText(lua_State* L, int status)
+{
+    if (status == LUA_ERRMEM)
+        return "сценарий остановлен: он занял больше " + std::to_string(memoryLimit.load() / (1024 * 1024))
+               + " МБ памяти";
+    return lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
 }
 
 class StepBudget {
 public:
     StepBudget()
     {
-        if (evaluationDepth++ == 0)
+        if (evaluationDepth++ == 0) {
             stepsLeft = stepLimit.load();
+            deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeLimit.load());
+        }
     }
     ~StepBudget() { --evaluationDepth; }
     StepBudget(const StepBudget&) = delete;
@@ -140,7 +189,11 @@ std::string ContextTitle(const char* context)
 
 CInterpriter::CInterpriter()
 {
-    m_state = luaL_newstate();
+    m_state = lua_newstate(CountedAlloc, new MemoryCount);
+    lua_atpanic(m_state, [](lua_State* L) {
+        std::fprintf(stderr, "Lua: %s\n", lua_tostring(L, -1) ? lua_tostring(L, -1) : "?");
+        return 0;
+    });
     OpenLibraries(m_state);
     lua_newtable(m_state);
     lua_setfield(m_state, LUA_REGISTRYINDEX, kContextsKey);
@@ -149,7 +202,10 @@ CInterpriter::CInterpriter()
 
 CInterpriter::~CInterpriter()
 {
+    void* memory = nullptr;
+    lua_getallocf(m_state, &memory);
     lua_close(m_state);
+    delete static_cast<MemoryCount*>(memory);
 }
 
 void CInterpriter::AddContext(const char* context)
@@ -199,6 +255,16 @@ void CInterpriter::SetStepLimit(long long steps)
     stepLimit = steps > 0 ? steps : 2'000'000'000;
 }
 
+void appcore::SetScriptMemoryLimit(long long bytes)
+{
+    memoryLimit = bytes > 0 ? bytes : kDefaultMemoryLimit;
+}
+
+void appcore::SetScriptTimeLimit(int seconds)
+{
+    timeLimit = seconds > 0 ? seconds : kDefaultTimeLimit;
+}
+
 bool CInterpriter::LoadScript(const char* context, const char* chunkName, const std::string& text)
 {
     StepBudget budget;
@@ -214,7 +280,7 @@ bool CInterpriter::LoadScript(const char* context, const char* chunkName, const 
         status = lua_pcall(L, 0, 0, top + 1);
     }
     if (status != LUA_OK) {
-        std::string message = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+        std::string message = FailureText(L, status);
         lua_settop(L, top);
         appcore::ScriptReportError("Ошибка в сценарии конфигурации " + std::string(chunkName ? chunkName : "")
                                    + " (контекст " + ContextTitle(context) + "):\n" + message);
@@ -280,8 +346,8 @@ bool CInterpriter::Evaluate(const char* call, const char* context, std::string& 
     lua_pushcfunction(L, MessageHandler);
     int arguments = 0;
     if (PushParsedCall(call, context, arguments)) {
-        if (lua_pcall(L, arguments, 1, top + 1) != LUA_OK)
-            failure = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+        if (const int status = lua_pcall(L, arguments, 1, top + 1); status != LUA_OK)
+            failure = FailureText(L, status);
         else if (!appcore::ScriptValueText(L, -1, answer))
             failure = std::string("функция вернула значение типа ") + luaL_typename(L, -1)
                       + ", а ожидался текст или число";
@@ -293,8 +359,8 @@ bool CInterpriter::Evaluate(const char* call, const char* context, std::string& 
         failure = "контекст сценария не найден";
     } else {
         lua_setupvalue(L, -2, 1);
-        if (lua_pcall(L, 0, 1, top + 1) != LUA_OK)
-            failure = lua_tostring(L, -1) ? lua_tostring(L, -1) : "";
+        if (const int status = lua_pcall(L, 0, 1, top + 1); status != LUA_OK)
+            failure = FailureText(L, status);
         else if (!appcore::ScriptValueText(L, -1, answer))
             failure = std::string("функция вернула значение типа ") + luaL_typename(L, -1)
                       + ", а ожидался текст или число";

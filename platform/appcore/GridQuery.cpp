@@ -27,11 +27,11 @@ void WidenColumnsToTheirTexts(CCellwork& grid)
 BOOL FillGridFromQuery(CCellwork& grid, const char* sql, bool takeColumns)
 {
     grid.SetNRows(0);
-    _ConnectionPtr connection = GetConnection();
-    if (!connection)
+    // Through the layer: a connection the server dropped is opened again.
+    _RecordsetPtr rs = ExecuteRows(sql);
+    if (!rs)
         return FALSE;
     try {
-        _RecordsetPtr rs = connection->Execute(sql);
         long cols = rs->GetFields()->GetCount();
         if (takeColumns) {
             grid.ClearGrid();

@@ -53,13 +53,11 @@ std::vector<int> ShownColumns(const PickerSetup& setup, Fields* fields, std::vec
 bool LoadPickerRows(const PickerSetup& setup, PickerRows& out)
 {
     out = PickerRows();
-    _ConnectionPtr connection = GetConnection();
-    if (!connection) {
-        ReportDBProblem(DbErrorKind::Other, "Нет соединения с базой данных");
+    // Through the layer: a connection the server dropped is opened again.
+    _RecordsetPtr rs = ExecuteRows(setup.sql);
+    if (!rs)
         return false;
-    }
     try {
-        _RecordsetPtr rs = connection->Execute((LPCTSTR)setup.sql);
         FieldsPtr fields = rs->GetFields();
         int key = setup.keyField.IsEmpty() ? 0 : FieldIndex(fields, setup.keyField);
         if (key < 0)

@@ -23,15 +23,15 @@ CString Signed(const CString& number, int sign)
 BOOL FillPostingsGrid(CCellwork& grid, long id, int sign)
 {
     grid.SetNRows(0);
-    _ConnectionPtr connection = GetConnection();
-    if (!connection)
-        return FALSE;
     CString sql;
     sql.Format("select npp,d,%s as dbt,deb_sb1,deb_sb2,deb_sb3,%s as krdt,kred_sb1,kred_sb2,kred_sb3,kol,s,prim "
                "from ledmark_provodki where id=%ld order by npp",
                (LPCTSTR)CHelpers::GL_SqlDeb(), (LPCTSTR)CHelpers::GL_SqlKred(), id);
+    // Through the layer: a connection the server dropped is opened again.
+    _RecordsetPtr rs = ExecuteRows(sql);
+    if (!rs)
+        return FALSE;
     try {
-        _RecordsetPtr rs = connection->Execute((LPCTSTR)sql);
         for (long row = 0; !rs->GetadoEOF(); rs->MoveNext(), ++row) {
             grid.SetNRows(row + 1);
             for (long col = 0; col < long(std::size(kColumns)); ++col) {

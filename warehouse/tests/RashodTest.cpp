@@ -150,7 +150,9 @@ TEST_F(Rashod, TwoUsersAtOnceNeverShareANumberNorTakeTheStockBelowZero)
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         other->CommitTrans();
     });
-    const std::string first = Saved(Requisition("3", "", {"6"}));
+    // A number of its own: the save waits for the other user's stock rows,
+    // not for the other's requisition number.
+    const std::string first = Saved(Requisition("3", "2", {"6"}));
     commit.join();
     EXPECT_EQ(first, "short 0") << "six of the five left";
     EXPECT_EQ(Saved(Requisition("3", "", {"5"})), "2");

@@ -6,9 +6,13 @@
 #include "CDataArchive.h"
 #include "CHelpers.h"
 #include "ChooserForm.h"
+#include "CCellwork.h"
 #include "ConfigGlobals.h"
+#include "DbReportRecorder.h"
+#include "GridQuery.h"
 #include "FreshDatabase.h"
 #include "InteractionScript.h"
+#include "PickerList.h"
 #include "ndbcore.h"
 #include "res/AppcoreResource.h"
 #include "res/TestResource.h"
@@ -191,6 +195,41 @@ TEST_F(BookPicker, BooksByPickerKeyAndUnknownBooks)
     EXPECT_EQ(form.Text(IDC_TEST_CODE), QStringLiteral("2"));
     EXPECT_EQ(CHelpers::GetInSpr("нет такого", &form, IDC_TEST_CODE, nullptr, UINT(-1), 0, 0), IDCANCEL);
     script.verify();
+}
+
+} // namespace
+
+namespace {
+
+// The server dropped the connection (a restart): the picker's list and a
+// grid filled from a query are read on a new one, as every read of the layer
+// is, and nothing is reported.
+TEST_F(BookPicker, ListsAndGridsAreReadAfterTheServerDroppedTheConnection)
+{
+    vornal::testing::DbReportRecorder reports;
+    _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
+    auto drop = [&] {
+        const long id = GetServerId();
+        administrator->Execute(_bstr_t(FormatText("kill %ld", id)), nullptr, adExecuteNoRecords);
+        vornal::testing::WaitForCount(
+            administrator, QStringLiteral("select count(*) from information_schema.processlist where id=%1").arg(id),
+            [](long long alive) { return alive == 0; }, 2000);
+    };
+    drop();
+    appcore::PickerSetup setup;
+    setup.sql = "select id,name,dt_del from picker_book order by id";
+    appcore::PickerRows rows;
+    EXPECT_TRUE(appcore::LoadPickerRows(setup, rows));
+    EXPECT_EQ(rows.rows.size(), 3u);
+
+    CWnd holder;
+    ASSERT_TRUE(holder.CreateEx(0, nullptr, "", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
+    CCellwork grid;
+    ASSERT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 280, 180), &holder, 100));
+    drop();
+    EXPECT_TRUE(appcore::FillGridFromQuery(grid, "select id,name from picker_book order by id", true));
+    EXPECT_EQ(grid.GetNRows(), 4);
+    EXPECT_TRUE(reports.reports().empty());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The interpreter: call texts evaluated in the global, workplace and form
 // contexts, answers as text, failures reported and never read as answers,
 // user text made safe by MakeParam, and the configuration's own scripts.
+#include "ScriptLimits.h"
 #include "CDataArchive.h"
 #include "CHelpers.h"
 #include "CInterpriter.h"
@@ -140,6 +141,35 @@ TEST_F(InterpriterTest, TheSandboxKeepsScriptsToTheHostApi)
     ASSERT_EQ(hooks.errors.size(), 1u);
     EXPECT_NE(hooks.errors[0].find("зациклился"), std::string::npos) << hooks.errors[0];
     EXPECT_EQ(Eval("Int()"), "42") << "the interpreter goes on after a stopped script";
+}
+
+// What the library does in C takes few steps: a script that asks for
+// gigabytes in one string.rep, or loops over slow C calls, is stopped by the
+// memory and time limits, each with its own words and the call named.
+TEST_F(InterpriterTest, MemoryAndTimeOfAScriptAreBoundedBeyondItsSteps)
+{
+    struct Case {
+        const char* call;
+        const char* stopped;
+    };
+    appcore::SetScriptMemoryLimit(64LL * 1024 * 1024);
+    appcore::SetScriptTimeLimit(1);
+    const Case cases[] = {
+        {"#string.rep(\"x\", 1 << 30)", "он занял больше 64 МБ памяти"},
+        {"#table.concat({string.rep(\"ab\", 1 << 24), string.rep(\"cd\", 1 << 24)})", "он занял больше 64 МБ памяти"},
+        {"(function() while true do local s = string.rep(\"ab\", 100000) end end)()", "он выполнялся дольше 1 с"},
+    };
+    for (const Case& c : cases) {
+        hooks.errors.clear();
+        std::string answer;
+        EXPECT_FALSE(interpriter.Evaluate(c.call, nullptr, answer)) << c.call;
+        ASSERT_EQ(hooks.errors.size(), 1u) << c.call;
+        EXPECT_NE(hooks.errors[0].find(c.stopped), std::string::npos) << hooks.errors[0];
+        EXPECT_NE(hooks.errors[0].find(c.call), std::string::npos) << "the call is named: " << hooks.errors[0];
+    }
+    appcore::SetScriptMemoryLimit(0);
+    appcore::SetScriptTimeLimit(0);
+    EXPECT_EQ(Eval("#string.rep(\"x\", 100 << 20)"), "104857600") << "within the limits a large string is made";
 }
 
 TEST_F(InterpriterTest, WorkplaceAndFormContextsSeeTheGlobalsButKeepTheirOwn)
