@@ -24,9 +24,9 @@ CMDIFrameWnd* StartLedgerProgram(int year)
     return nledmark::CLedmark::Init() == 1 ? frame : nullptr;
 }
 
-CView* OpenLedgerForm(CMDIFrameWnd* frame, const char* docName)
+CView* OpenLedgerForm(CMDIFrameWnd* frame, const char* docName, int kind)
 {
-    if (CHelpers::FN_OpenDocument0(docName, 0, nullptr) != 1)
+    if (CHelpers::FN_OpenDocument0(docName, kind, nullptr) != 1)
         return nullptr;
     QApplication::processEvents();
     CMDIChildWnd* child = frame->MDIGetActive();

@@ -45,6 +45,7 @@
 #include "CPrnRkoView.h"
 #include "CSchFakPoluchView.h"
 #include "CPrnKnigaPokView.h"
+#include "CPrnJrnKassaView.h"
 #include "CPrnKnigaProdView.h"
 #include "CPrnSchFakPoluchView.h"
 #include "CPrnSchFakView.h"
@@ -172,6 +173,9 @@ const TemplateRow* Templates(size_t& count)
         {IDR_ZAKR_GODA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CZakrGodaView)},
         {IDR_SMENA_KBK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSmenaKBKView)},
         {IDR_SMENA_IF, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSmenaIFView)},
+        // Ledger registers.
+        {IDR_PRN_JRN_KASSA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnJrnKassaView)},
     };
     count = std::size(rows);
     return rows;

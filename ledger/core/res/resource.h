@@ -827,3 +827,35 @@
 #define IDC_OI_BAND_LOW                 1000
 #define IDC_OI_BAND_MID                 1001
 #define IDC_OI_BAND_HIGH                1002
+
+// The journal of operations (template 517 on dialog 446): the journal's code,
+// number and name with its chooser, the branches, the period, the source of
+// financing with its name, the KBK list, the accounts grid and its clearing,
+// the breakdown ("Раскрывать субконто") with the three analytic filters (a
+// caption, the codes and a chooser each), "раскрывать КБК".
+#define IDD_PRN_JRN_KASSA               446
+#define IDC_JO_FROM                     1010
+#define IDC_JO_TO                       1011
+#define IDC_JO_SOURCE                   1016
+#define IDC_JO_EXPAND                   1021
+#define IDC_JO_SB1_LABEL                1034
+#define IDC_JO_SB1                      1035
+#define IDC_JO_SB2_LABEL                1036
+#define IDC_JO_SB2                      1037
+#define IDC_JO_SB3_LABEL                1038
+#define IDC_JO_SB3                      1039
+#define IDC_JO_SB1_PICK                 1040
+#define IDC_JO_SB2_PICK                 1041
+#define IDC_JO_SB3_PICK                 1042
+#define IDC_JO_JOURNAL_PICK             1046
+#define IDC_JO_SOURCE_NAME              1050
+#define IDC_JO_FILTER_FRAME             1054
+#define IDC_JO_NAME                     1067
+#define IDC_JO_KBK_SHOW                 1079
+#define IDC_JO_EXPAND_LABEL             1085
+#define IDC_JO_NUMBER                   1102
+#define IDC_JO_CODE                     1140
+#define IDC_JO_KBK                      1143
+#define IDC_JO_KBK_PICK                 1161
+#define IDC_JO_CLEAR                    1163
+#define IDC_JO_ACCOUNTS                 10051

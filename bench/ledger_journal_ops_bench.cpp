@@ -1,0 +1,129 @@
+// Opening the parameter form of the journal of operations as the menu opens
+// journal №2 (the bank journal: its definition and accounts read, the
+// breakdown list built from the books of the accounts' dimensions, the
+// journal's own breakdown found), over a year of postings, against the same
+// journal and chart reads run on one plain unixODBC connection, side by side
+// in one run (target <= 1.5). The form reads no postings, so the ratio over
+// 2,000,000 postings should agree with the one over 200,000.
+//
+//   build/bin/ledger_journal_ops_bench [--dir D] [--port P] [--rounds N] [--rows 200000|2000000]
+//
+// It starts (or reuses) the local server of tools/localdb in D on port P and
+// works in a fresh database "vornal_journal_ops_bench" with the schema of
+// db/mysql.
+#include "BenchSupport.h"
+#include "CPrnJrnKassaView.h"
+#include "LedgerBenchProgram.h"
+#include "RawOdbcRead.h"
+
+#include <appcore.h>
+#include <ndbcore.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+using namespace nledmark;
+
+constexpr int kYear = 2024;
+
+long RowsOption(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == QLatin1String("--rows"))
+            return std::max(1L, arguments[i + 1].toLong());
+    return 200000;
+}
+
+// The bench year of postings cut or stretched to `rows` postings.
+bool FillPostings(long rows)
+{
+    CString fill(kBenchYearOfPostings);
+    fill.Replace("seq_0_to_499999", FormatText("seq_0_to_%d", rows - 1));
+    return ExecuteSql("delete from ledmark_provodki") && ExecuteSql(fill)
+           && ExecuteSql("analyze table ledmark_provodki");
+}
+
+// What the form reads to show journal №2: its definition, its accounts, the
+// chart row of each account (the three dimensions), the journal's book among
+// the first account's dimensions, and the number of branches.
+std::vector<std::string> JournalReads()
+{
+    return {
+        "select num,name,sb from spr_jrn_oper where id=2",
+        "select col1,col2,col3 from spr_jrn_oper1 where id=2 order by col1,coalesce(col2,''),coalesce(col3,''),real_id",
+        "select sb1,sb2,sb3,tp,kol,zab,ap,name from spr_plan_sch where col0=0 and col1='201' and col2='11' and "
+        "col3='000'",
+        "select sb1,sb2,sb3,tp,kol,zab,ap,name from spr_plan_sch where col0=0 and col1='201' and col2='21' and "
+        "col3='000'",
+        "select sb1 as cnt from spr_plan_sch where col0=0 and col1='201' and col2='11' and (col3 is null or col3='' "
+        "or col3='000')",
+        "select count(*) as cnt from spr_fil",
+    };
+}
+
+double Seconds(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir profile;
+    qputenv("VORNAL_PROFILE_DIR", profile.path().toUtf8());
+    QApplication qt(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const BenchOptions options = ParseBenchOptions(qt.arguments(), 9);
+    const long rows = RowsOption(qt.arguments());
+    if (!StartBenchDatabase(options, QStringLiteral("vornal_journal_ops_bench"))
+        || !StartBenchScripts(QStringLiteral(VORNAL_BIN_DIR "/vornal.cfa")))
+        return 1;
+    if (!FillPostings(rows))
+        return 1;
+    std::printf("%lld postings\n", ExecuteCount("select count(*) from ledmark_provodki"));
+    CMDIFrameWnd* frame = StartLedgerProgram(kYear);
+    if (!frame)
+        return 1;
+    const std::string connection = BenchConnectionString();
+    const std::vector<std::string> reads = JournalReads();
+
+    std::vector<double> opens, raws;
+    bool ok = true;
+    for (int round = 0; round < options.rounds && ok; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        auto* view = dynamic_cast<CPrnJrnKassaView*>(OpenLedgerForm(frame, "PrnJrnKassaView", 2));
+        opens.push_back(Seconds(start));
+        ok = view && view->m_grid.GetNRows() >= 2 && view->m_comboExpand.GetCount() == 2
+             && view->Breakdown().book == 21;
+        if (!ok) {
+            std::fprintf(stderr, "the journal did not open with its accounts and breakdown\n");
+            break;
+        }
+        view->GetParentFrame()->DestroyWindow();
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const RawReadResult raw = RunRawOdbcReads(connection, reads);
+        ok = raw.seconds >= 0;
+        if (!ok)
+            std::fprintf(stderr, "raw ODBC failed: %s\n", raw.error.c_str());
+        raws.push_back(raw.seconds);
+    }
+    if (!ok)
+        return 1;
+    const double open = Median(opens), raw = Median(raws);
+    std::printf("journal of operations №2 opened over %ld postings, median of %d rounds\n", rows, options.rounds);
+    std::printf("  the form opened with its accounts and breakdown list:  %8.2f ms\n", open * 1000);
+    std::printf("  raw unixODBC: the same journal and chart reads:        %8.2f ms\n", raw * 1000);
+    std::printf("  ratio form / raw:                                      %8.3f (target <= 1.5)\n", open / raw);
+    CInterpriter::mcc_dll_Global_uninit();
+    UnInitDll();
+    return open / raw <= 1.5 ? 0 : 2;
+}

@@ -1,0 +1,7 @@
+# Tests of the ledger registers.
+set(LEDGER_REGISTERS_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_suite_test(ledger_registers_journal_form_test DATABASE GUI
+  SOURCES ${LEDGER_REGISTERS_TESTS_DIR}/JournalOpsFormTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_registers_journal_form_test ../core/res/nLedmark.rc ../core/res/resource.h)
