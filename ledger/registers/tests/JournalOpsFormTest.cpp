@@ -256,7 +256,7 @@ TEST_F(JournalOpsForm, FiltersTakeCodesAndOkKeepsTheGrid)
 
     // The filter picker of dimension 1 writes the chosen counterparties.
     afxtest::InteractionScript pick;
-    pick.dialog(IDD_SPR_PICKER, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"1 ", "2 "}); });
+    pick.dialog(IDD_SPR_PICKER_MULTI, [](afxtest::DialogStep& d) { pickertest::ClickRows(d, {"1 ", "2 "}); });
     afxtest::click(view, IDC_JO_SB1_PICK);
     pick.verify();
     EXPECT_EQ(afxtest::text(view, IDC_JO_SB1), QStringLiteral("1,2"));
