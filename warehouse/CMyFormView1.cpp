@@ -1,5 +1,6 @@
 #include "CMyFormView1.h"
 
+#include "FormSearches.h"
 #include "appcore.h"
 #include "dlgkit.h"
 #include "gridbase.h"
@@ -227,26 +228,12 @@ void CMyFormView1::OnButtonSirch()
 
 void CMyFormView1::SearchSurname()
 {
-    naddviews::SearchMemory& memory = m_memories[0];
-    if (!naddviews::AskFragment(this, "Укажите фрагменты Фамилии", memory))
-        return;
-    CWaitCursor wait;
-    memory.text.Trim();
-    const SqlLikeMatch match = memory.option2 ? SqlLikeMatch::WholeWord : SqlLikeMatch::BeginsWith;
-    naddviews::FindEmployee(this, IDC_TN, " where " + SqlLikeText("f", memory.text, match), memory.text);
+    naddviews::SearchSurname(this, IDC_TN, m_memories[0]);
 }
 
 void CMyFormView1::SearchBook(const char* table, int field)
 {
-    const UINT book = I_GetSprId(table);
-    // A table without a book of its own keeps no memory.
-    naddviews::SearchMemory scratch;
-    naddviews::SearchMemory& memory = book < kSearchMemories ? m_memories[book] : scratch;
-    if (!naddviews::AskFragment(this, BookPrompt(book), memory))
-        return;
-    naddviews::DropQueuedKeys();
-    CWaitCursor wait;
-    naddviews::FindInBook(this, table, field, memory.text);
+    naddviews::SearchBook(this, table, field, BookPrompt(I_GetSprId(table)), m_memories, kSearchMemories);
 }
 
 } // namespace nstovan

@@ -4,6 +4,7 @@
 #include "CInterpriter.h"
 #include "CModuleLoader.h"
 #include "ConfigGlobals.h"
+#include "ModuleCalls.h"
 #include "CThreadInterpriter.h"
 #include "ScriptHooks.h"
 
@@ -132,5 +133,11 @@ int CInterpriter::mcc_dll_execute_Command(const char* name)
         return 0;
     }
     std::string answer;
-    return main->Evaluate(command->m_strRun, appcore::CurrentArmContext().c_str(), answer) ? 1 : 0;
+    if (!main->Evaluate(command->m_strRun, appcore::CurrentArmContext().c_str(), answer)) {
+        appcore::DropQueuedModuleCalls();
+        return 0;
+    }
+    // The module calls the command asked for, now that its script has returned.
+    appcore::RunQueuedModuleCalls();
+    return 1;
 }

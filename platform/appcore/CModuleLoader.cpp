@@ -2,6 +2,7 @@
 
 #include "ConfigGlobals.h"
 #include "ConfigRecords.h"
+#include "ModuleCalls.h"
 #include "ModuleEntry.h"
 #include "ScriptHooks.h"
 
@@ -120,4 +121,6 @@ void CModuleLoader::Forget()
 {
     LoadedNames().clear();
     StartedLibraries().clear();
+    // The calls went with the modules' start.
+    appcore::ClearModuleCalls();
 }

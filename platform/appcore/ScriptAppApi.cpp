@@ -6,6 +6,7 @@
 
 #include "CHelpers.h"
 #include "ConfigGlobals.h"
+#include "ModuleCalls.h"
 #include "ScriptHooks.h"
 #include "ScriptLuaCall.h"
 #include "TextFileSave.h"
@@ -107,6 +108,18 @@ int Open(lua_State* L)
     return 1;
 }
 
+// Runs a module's named call once the script has returned:
+// app.call(name [, n]); a name no module of the workplace registered is an
+// error that names it.
+int Call(lua_State* L)
+{
+    std::string name = ScriptArgText(L, 1, "app.call");
+    const int argument = lua_isnoneornil(L, 2) ? 0 : int(ScriptArgInteger(L, 2, "app.call"));
+    if (!QueueModuleCall(name, argument))
+        throw ScriptError("app.call: в рабочем месте нет вызова «" + name + "»");
+    return 0;
+}
+
 // Opens a stored document in its form: app.open_document(name, real_id [, kind]),
 // `name` a document name or the name of a document kind; a form already
 // showing that row is brought forward. true when open.
@@ -186,6 +199,7 @@ void RegisterScriptAppApi(lua_State* L)
         {"arm", ScriptHostFunction<Arm>},
         {"book", ScriptHostFunction<Book>},
         {"open", ScriptHostFunction<Open>},
+        {"call", ScriptHostFunction<Call>},
         {"open_document", ScriptHostFunction<OpenDocument>},
         {"save_text", ScriptHostFunction<SaveText>},
         {"in_words", ScriptHostFunction<InWords>},

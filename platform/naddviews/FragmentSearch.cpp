@@ -1,4 +1,5 @@
 #include "FragmentSearch.h"
+#include "FormSearches.h"
 
 #include "BookPicker.h"
 #include "CExtFuncs.h"
@@ -69,6 +70,28 @@ void FindEmployee(CWnd* form, int field, const CString& condition, const CString
             + condition + " order by f,i,o";
         CExtFuncs::OnTNcmd(form, field, list, nullptr, UINT(-1), 0, 1);
     }
+}
+
+void SearchSurname(CWnd* form, int field, SearchMemory& memory)
+{
+    if (!AskFragment(form, "Укажите фрагменты Фамилии", memory))
+        return;
+    CWaitCursor wait;
+    memory.text.Trim();
+    const SqlLikeMatch match = memory.option2 ? SqlLikeMatch::WholeWord : SqlLikeMatch::BeginsWith;
+    FindEmployee(form, field, " where " + SqlLikeText("f", memory.text, match), memory.text);
+}
+
+void SearchBook(CWnd* form, const char* table, int field, const CString& prompt, SearchMemory* memories, UINT count)
+{
+    const UINT book = I_GetSprId(table);
+    SearchMemory scratch;
+    SearchMemory& memory = book < count ? memories[book] : scratch;
+    if (!AskFragment(form, prompt, memory))
+        return;
+    DropQueuedKeys();
+    CWaitCursor wait;
+    FindInBook(form, table, field, memory.text);
 }
 
 } // namespace naddviews

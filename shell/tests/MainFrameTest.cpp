@@ -435,4 +435,47 @@ TEST_F(MainFrameTest, PictureWithTheMenuOpen)
     EXPECT_GT(afxtest::distinctColours(picture), 20);
 }
 
+// The payroll workplace's menus, "Работники" open, as a picture beside the
+// test binary: its top menus stand between "Файл" and "Сервис".
+TEST_F(MainFrameTest, PictureOfThePayrollWorkersMenu)
+{
+    Start("ПАЙМАР");
+    CMenu& bar = frame->GetMenuBar();
+    QStringList captions;
+    for (int i = 0; i < int(bar.GetMenuItemCount()); ++i) {
+        MENUITEMINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        bar.GetMenuItemInfo(UINT(i), &info, TRUE);
+        const auto* record = reinterpret_cast<const CVR_MenuItem*>(info.dwItemData);
+        captions << (record ? record->m_strCaption.ToQString() : QString());
+    }
+    ASSERT_GE(captions.size(), 3);
+    EXPECT_EQ(captions.mid(0, 3), QStringList({"&Файл", "&Работники", "&Сервис"}));
+    QWidget* window = frame->GetQWidget();
+    window->resize(900, 600);
+    QMenu* popup = AfxPreparedMenu(bar.GetSubMenu(1)->m_hMenu);
+    ASSERT_NE(popup, nullptr);
+    popup->popup(window->mapToGlobal(QPoint(60, 24)));
+    QCoreApplication::processEvents();
+    popup->setActiveAction(popup->actions().at(0));
+    QImage picture = window->grab().toImage();
+    const QImage menu = popup->grab().toImage();
+    {
+        QPainter p(&picture);
+        p.drawImage(QPoint(60, 24), menu);
+    }
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    EXPECT_TRUE(picture.save(folder + QStringLiteral("/payroll_workers_menu.png")));
+    MENUITEMINFO first = {};
+    first.cbSize = sizeof first;
+    first.fMask = MIIM_DATA;
+    bar.GetSubMenu(1)->GetMenuItemInfo(0, &first, TRUE);
+    const auto* item = reinterpret_cast<const CVR_MenuItem*>(first.dwItemData);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->m_strCaption, CString("Личная карточка"));
+    popup->close();
+}
+
 } // namespace

@@ -1,0 +1,99 @@
+-- Tables of the payroll: the employees' pay columns, the pay and deduction
+-- codes, the calendars, the payroll's reference books and the employees' pay
+-- positions. Every payroll table is created and written in lower case, so
+-- the forms' statements find it under any spelling on every server.
+
+-- The employee's payroll columns (the table is the shell's; dol and prd are
+-- there already, du, NSR, inn, SNo and dnbs come with the personal card).
+ALTER TABLE tn
+  ADD COLUMN stj INT NULL,                     -- allowance for length of service, %
+  ADD COLUMN kat INT NULL,                     -- worker category (spr_paymar_kat)
+  ADD COLUMN nv INT NULL,                      -- main pay sheet (nv)
+  ADD COLUMN prof INT NOT NULL DEFAULT 0,      -- 1: trade-union member
+  ADD COLUMN m_o INT NOT NULL DEFAULT 0;       -- 1: single mother, widow or widower
+
+-- Pay and deduction codes: up to 200 accruals, above 200 deductions; alg is
+-- the number of the code's sick-pay algorithm.
+CREATE TABLE spr_vou (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  alg INT NULL
+) ENGINE=InnoDB;
+
+-- Working-time calendars (their months' figures are in spr_kl1).
+CREATE TABLE spr_kl (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- Target purposes of the contributions.
+CREATE TABLE spr_paymar_kcn (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- Kinds of payers and recipients (of writs of execution).
+CREATE TABLE spr_paymar_vp (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL
+) ENGINE=InnoDB;
+
+-- Contributions charged on pay: target purpose, percentage and the decimals
+-- the amount is rounded to.
+CREATE TABLE spr_paymar_otchis (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  kcn INT NULL,                                -- target purpose (spr_paymar_kcn)
+  pr DECIMAL(9,3) NULL,                        -- percentage
+  poits INT NULL                               -- decimals: 0, 1 or 2
+) ENGINE=InnoDB;
+
+-- The payroll's postings to the ledger: percentage, debit and credit accounts
+-- with their sub-accounts, economic code, per employee or not, decimals.
+CREATE TABLE spr_paymar_5pr (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  pr DECIMAL(9,3) NULL,
+  d VARCHAR(9) NULL,                           -- debit account
+  k VARCHAR(9) NULL,                           -- credit account
+  ekr INT NULL,                                -- economic code (spr_ekr)
+  sb_deb INT NULL,                             -- debit sub-account (spr_paymar_5pr)
+  sb_kred INT NULL,                            -- credit sub-account (spr_paymar_5pr)
+  bman INT NOT NULL DEFAULT 0,                 -- 1: one posting per employee
+  poits INT NULL                               -- decimals: 0, 1 or 2
+) ENGINE=InnoDB;
+
+-- The payroll's positions: category, grade and allowances in percent.
+CREATE TABLE spr_paymar_dol (
+  id INT NOT NULL PRIMARY KEY,
+  name VARCHAR(250) NOT NULL,
+  kat VARCHAR(30) NULL,                        -- category
+  raz VARCHAR(10) NULL,                        -- grade
+  vr DECIMAL(9,2) NULL,                        -- hazard allowance, %
+  vr2 DECIMAL(9,2) NULL,                       -- category allowance, %
+  vr3 DECIMAL(9,2) NULL,                       -- district allowance, %
+  vr4 DECIMAL(9,2) NULL                        -- extra allowance, %
+) ENGINE=InnoDB;
+
+-- The employees' pay positions, numbered npp from 1 within the employee: the
+-- keys of every month's input. One row of an employee is the main one (osn 1).
+-- A row works from d1 until d2; an empty d2 is open.
+CREATE TABLE paymar_bux (
+  tn INT NOT NULL,                             -- personnel number
+  npp INT NOT NULL,                            -- position number within the employee
+  osn INT NOT NULL DEFAULT 0,                  -- 1: the main position
+  kpz INT NULL,                                -- kind of order (spr_paymar_prikaz)
+  dprik DATE NULL,                             -- date of the order
+  nprik VARCHAR(30) NULL,                      -- number of the order
+  prd INT NULL,                                -- department (spr_prd)
+  dol INT NULL,                                -- position (spr_paymar_dol)
+  kat INT NULL,                                -- worker category (spr_paymar_kat)
+  kou INT NULL,                                -- pay code of the basic pay (spr_vou, up to 200)
+  kl INT NULL,                                 -- calendar (spr_kl)
+  d1 DATE NULL,                                -- works from
+  d2 DATE NULL,                                -- works until; null while open
+  plav INT NULL,                               -- planned advance
+  staj INT NOT NULL DEFAULT 0,                 -- service accrued 0 by days, 1 by hours, 2 not at all
+  PRIMARY KEY (tn, npp),
+  KEY paymar_bux_prd (prd, kat)
+) ENGINE=InnoDB;

@@ -1,0 +1,85 @@
+-- Demo data of the payroll on the demo staff: pay and deduction codes, two
+-- calendars, the reference books of contributions and postings, the positions,
+-- and every employee's pay positions: a main one each, a second one for three
+-- employees who combine posts, the employee who leaves on the working month's
+-- first day, and one employee whose every position ended before the month.
+
+-- The working month's first day (the demo follows the calendar).
+SET @m1 = DATE_FORMAT(CURDATE(), '%Y-%m-01');
+
+INSERT INTO spr_vou (id, name, alg) VALUES
+  (1, 'Оклад', NULL),
+  (2, 'Сдельная оплата', NULL),
+  (3, 'Почасовая оплата', NULL),
+  (4, 'Оплата по договору', NULL),
+  (5, 'Оплата больничного листа', 1),
+  (6, 'Оплата больничного листа за счет работодателя', 2),
+  (10, 'Доплата за вредные условия труда', NULL),
+  (11, 'Премия', NULL),
+  (21, 'Пособие по уходу за ребенком до 1,5 лет', NULL),
+  (27, 'Оплата по коэффициенту трудового участия', NULL),
+  (30, 'Оплата ежегодного отпуска', NULL),
+  (31, 'Оплата дополнительного отпуска', NULL),
+  (35, 'Оплата по среднему заработку', NULL),
+  (201, 'Налог на доходы физических лиц', NULL),
+  (202, 'Профсоюзные взносы', NULL),
+  (203, 'Алименты по исполнительному листу', NULL),
+  (204, 'Удержание по исполнительному листу', NULL);
+
+INSERT INTO spr_kl (id, name) VALUES
+  (1, 'Пятидневная рабочая неделя'),
+  (2, 'Шестидневная рабочая неделя');
+
+INSERT INTO spr_paymar_kcn (id, name) VALUES
+  (1, 'Обязательное пенсионное страхование'),
+  (2, 'Обязательное социальное страхование'),
+  (3, 'Обязательное медицинское страхование'),
+  (4, 'Страхование от несчастных случаев на производстве');
+
+INSERT INTO spr_paymar_vp (id, name) VALUES
+  (1, 'Физическое лицо'),
+  (2, 'Организация'),
+  (3, 'Служба судебных приставов');
+
+INSERT INTO spr_paymar_otchis (id, name, kcn, pr, poits) VALUES
+  (1, 'Взносы на обязательное пенсионное страхование', 1, 22.000, 2),
+  (2, 'Взносы на обязательное социальное страхование', 2, 2.900, 2),
+  (3, 'Взносы на обязательное медицинское страхование', 3, 5.100, 2),
+  (4, 'Взносы от несчастных случаев на производстве', 4, 0.200, 2);
+
+INSERT INTO spr_paymar_5pr (id, name, pr, d, k, ekr, sb_deb, sb_kred, bman, poits) VALUES
+  (1, 'Начисление заработной платы', 100.000, '140120211', '130211730', NULL, NULL, NULL, 0, 2),
+  (2, 'Удержание налога на доходы', 100.000, '130211830', '130301730', NULL, NULL, NULL, 1, 2),
+  (3, 'Начисление страховых взносов', 100.000, '140120213', '130302730', NULL, NULL, NULL, 0, 2);
+
+-- The payroll's positions are the staff positions, with the teachers'
+-- category allowance and the nurse's district allowance.
+INSERT INTO spr_paymar_dol (id, name, kat, raz, vr, vr2, vr3, vr4)
+SELECT id, name, kat, raz, vr, NULL, NULL, NULL FROM ssv;
+UPDATE spr_paymar_dol SET vr2 = 15.00 WHERE id IN (3, 7, 13);
+UPDATE spr_paymar_dol SET vr3 = 30.00 WHERE id = 8;
+UPDATE spr_paymar_dol SET vr4 = 20.00 WHERE id IN (1, 2);
+
+-- Each employee's main position from the staff's current assignment (the
+-- kitchen on the six-day calendar), and the second posts of employees 3, 5
+-- and 20, paid by the hour.
+INSERT INTO paymar_bux (tn, npp, osn, kpz, dprik, nprik, prd, dol, kat, kou, kl, d1, d2, plav, staj)
+SELECT p.tn, 1, 1, 1, p.Dprik, p.noprik, p.prd, p.dol, p.kat, 1, IF(p.prd = 2, 2, 1), p.d1, p.d2, NULL, 0
+FROM perso_tn_nip p WHERE p.tn BETWEEN 1 AND 30 AND p.npp = IF(p.tn = 4, 2, 1);
+
+INSERT INTO paymar_bux (tn, npp, osn, kpz, dprik, nprik, prd, dol, kat, kou, kl, d1, d2, plav, staj)
+SELECT p.tn, 2, 0, 3, p.Dprik, p.noprik, p.prd, p.dol, p.kat, 3, 1, p.d1, NULL, NULL, 1
+FROM perso_tn_nip p WHERE (p.tn = 3 AND p.npp = 2) OR (p.tn = 5 AND p.npp = 2) OR (p.tn = 20 AND p.npp = 2);
+
+-- Employee 10's only position ended on the last day of the month before.
+UPDATE paymar_bux SET d2 = @m1 - INTERVAL 1 DAY WHERE tn = 10;
+
+-- The planned advance of the main staff.
+UPDATE paymar_bux SET plav = 3000 WHERE osn = 1 AND prd IN (1, 3);
+
+-- The employees' pay columns: category, main pay sheet, union membership and
+-- the allowance for length of service.
+UPDATE tn JOIN paymar_bux b ON b.tn = tn.tn AND b.osn = 1 SET tn.kat = b.kat, tn.nv = 1;
+UPDATE tn SET prof = 1 WHERE tn IN (2, 3, 5, 9, 11, 13, 16, 20, 23, 26);
+UPDATE tn SET stj = 10 WHERE tn IN (3, 9, 10, 16, 19, 23, 26);
+UPDATE tn SET stj = 20 WHERE tn IN (6, 18, 28);

@@ -1,0 +1,97 @@
+#include "CPaymar.h"
+
+#include "CSelectPrdNvView.h"
+#include "ModuleCalls.h"
+#include "PaymarTemplates.h"
+#include "appcore.h"
+#include "gridbase.h"
+#include "ndbcore.h"
+#include "personnel/CPerso.h"
+#include "res/resource.h"
+
+#include <iterator>
+
+namespace npaymar {
+
+namespace {
+
+// Every view of the module, in the order the module registers them. A view
+// joins this list in the change that builds it.
+const std::vector<appcore::ModuleTemplate>& Templates()
+{
+    static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CSelectPrdNvView)},
+    };
+    return rows;
+}
+
+// What the workplace's commands call by name (app.call), with the number the
+// command gives (0 when it gives none).
+struct NamedCall {
+    const char* name;
+    void (*call)(int argument);
+};
+
+const NamedCall kCalls[] = {
+    {"CPaymar::OnKadryLk", [](int) { CPaymar::OnKadryLk(); }},
+};
+
+} // namespace
+
+const std::vector<appcore::ModuleTemplate>& ModuleTemplates()
+{
+    return Templates();
+}
+
+std::vector<std::string> ModuleCallNames()
+{
+    std::vector<std::string> names;
+    for (const NamedCall& call : kCalls)
+        names.push_back(call.name);
+    return names;
+}
+
+int InitInWorkplace(const CString& workplace)
+{
+    // Payroll forms exist only in the payroll workplace.
+    if (workplace != CString("ПАЙМАР"))
+        return 1;
+    for (const NamedCall& call : kCalls)
+        appcore::RegisterModuleCall(call.name, call.call);
+    return appcore::AddModuleTemplates(Templates().data(), Templates().size());
+}
+
+CPaymar::~CPaymar() = default;
+
+int CPaymar::Init()
+{
+    return InitInWorkplace(I_GetArmId());
+}
+
+void CPaymar::OnKadryLk()
+{
+    nperso::CPerso::OnKadryLk();
+}
+
+void CPaymar::ShowDoplSpis(CWnd* caller, UINT mode)
+{
+    static const char* const forms[] = {"СписокОтработаннымДням", "СписокОтработаннымДням1"};
+    if (mode >= std::size(forms))
+        return;
+    CHelpers::FN_OpenDocument0(forms[mode], int(mode), utoa(caller));
+}
+
+void CPaymar::ShowProchVip(CWnd* caller)
+{
+    CHelpers::FN_OpenDocument("ProchVipListView", "Прочие выплаты", 0, 0, 800, MaxY(), utoa(caller), nullptr,
+                              nullptr, nullptr, nullptr, nullptr);
+}
+
+void CPaymar::ShowBookList(CWnd* caller, CString tn)
+{
+    CHelpers::FN_OpenDocument("BookListView", "Список должностей в бухгалтерской книге работника " + GetFio(tn), -1,
+                              -1, -1, -1, tn, nullptr, caller, nullptr, nullptr, nullptr);
+}
+
+} // namespace npaymar

@@ -1,0 +1,43 @@
+// A payroll page written into a new file of the user's temporary folder (its
+// name begins with "0") and shown from there in the report window. The head
+// carries the page's style, the body the payroll pages' background. A page
+// that could not be started says why and shows nothing; a page that a
+// database error cut short says so on itself.
+#pragma once
+#include "afx.h"
+
+namespace npaymar {
+
+class PayrollPage {
+public:
+    PayrollPage() = default;
+    ~PayrollPage();
+    PayrollPage(const PayrollPage&) = delete;
+    PayrollPage& operator=(const PayrollPage&) = delete;
+
+    // Starts the page in a new temporary file of `folder` (the user's
+    // temporary folder when empty). FALSE, told "Ошибка создания временного
+    // файла" or "Ошибка создания файла " and the name, when it cannot.
+    BOOL Start(const CString& folder = CString());
+    // Starts the page in that file.
+    BOOL StartIn(const CString& file);
+    BOOL IsStarted() const;
+    // Appends a piece of the page; FALSE when it could not be written.
+    BOOL Write(const CString& html);
+    // The page was cut short by a database error: says so where it stands.
+    void MarkCut();
+    BOOL IsCut() const { return m_cut; }
+    // Ends the page and shows it (`mode` -2 prints it at once); nothing for a
+    // page that was not started.
+    int Show(const char* title, int mode = -1);
+    const CString& FileName() const { return m_file; }
+
+private:
+    void Close();
+
+    HANDLE m_handle = nullptr;
+    CString m_file;
+    bool m_cut = false;
+};
+
+} // namespace npaymar

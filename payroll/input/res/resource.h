@@ -1,0 +1,163 @@
+// Ids of the payroll module's resources: the template strings of its views (a
+// view's dialog has its template's id, but for the seven named below), and
+// the fields of the form base (CMyFormView1), shared by every payroll form.
+#pragma once
+
+// The module's name.
+#define IDS_PAYMAR                      128
+
+// The template strings, in the order the module registers its views.
+#define IDR_LGOTY_EDIT                  665
+#define IDR_LGOTY                       664
+#define IDR_GROUP_VYPL                  650
+#define IDR_EXP_5_PROV                  638
+#define IDR_CHAS                        579
+#define IDR_POVR                        430
+#define IDR_POVR0                       433
+#define IDR_INV                         434
+#define IDR_SPR_DOL_DET                 429
+#define IDR_KTY_DET                     428
+#define IDR_DOXOD                       427
+#define IDR_PRN_FILIAL                  425
+#define IDR_PRN_SVED_POVR               424
+#define IDR_PRN_SVED_KS_YET             423
+#define IDR_PRN_SVED_KS_ST              422
+#define IDR_PRN_SVED_SD                 421
+#define IDR_PRN_SVED_KTY                418
+#define IDR_SELECT_PRD_NV               417
+#define IDR_PRN_KS                      416
+#define IDR_PRN_IND                     415
+#define IDR_PRN_STR_NAK                 413
+#define IDR_PRN_03000400                412
+#define IDR_PRN_OTSTEG                  435
+#define IDR_PRN_SV_PRD                  411
+#define IDR_PRN_SOSH_NALOG              410
+#define IDR_PRN_5_PROV                  409
+#define IDR_PRN_KB                      408
+#define IDR_PRN_RASCH_LIST              407
+#define IDR_PRN_VSE_GOD                 406
+#define IDR_PRN_DOX_GOD                 404
+#define IDR_PRN_SRED                    431
+#define IDR_PRN_DOX_MES                 403
+#define IDR_PRN_ZAPISKA_RASCHET         586
+#define IDR_PRN_NDFL2                   639
+#define IDR_PRN_DOX_MES_NAROST          644
+#define IDR_PRN_POD_NALOG               402
+#define IDR_PRN_PL_VED                  400
+#define IDR_PRN_RASCH_VED               399
+#define IDR_PRN_LAPSHA                  398
+#define IDR_NOCHNYE                     397
+#define IDR_KOS_SD_DN                   436
+#define IDR_KTY                         394
+#define IDR_SD_YET                      393
+#define IDR_OTPUSK                      389
+#define IDR_KOS_SD_YET                  391
+#define IDR_SRED                        390
+#define IDR_PROCH_VIP_LIST              387
+#define IDR_PROCH_VIP                   386
+#define IDR_TRV                         385
+#define IDR_BOOK_LIST                   384
+#define IDR_DOPL_SPIS                   383
+#define IDR_BOOK                        382
+#define IDR_DOPL                        432
+#define IDR_ISP                         377
+#define IDR_DETI_VOZ                    376
+#define IDR_DETI                        375
+#define IDR_SPR_DOL                     374
+#define IDR_SPR_5PR                     372
+#define IDR_SPR_KAL                     371
+#define IDR_VBANK                       368
+#define IDR_PRN_NALOG_KART              367
+#define IDR_BOL                         366
+#define IDR_TVX                         311
+#define IDR_SPR_OTCHIS                  369
+// Template strings without a template of their own.
+#define IDR_SELECT_YEAR                 405
+#define IDR_SELECT_PRD_KAT              420
+
+// The dialogs whose id is not their template's.
+#define IDD_NOCHNYE                     396  // template 397
+#define IDD_DOPL                        378  // template 432
+#define IDD_DOXOD                       426  // template 427
+#define IDD_SRED                        388  // template 390
+#define IDD_SPR_TVX                     379  // template 311
+#define IDD_SPR_OTCHIS                  381  // template 369
+#define IDD_POVR0                       430  // template 433, the dialog of PovrView
+
+// The form base's fields: a code, the edit of its name and the button of its
+// chooser for each reference book. Some ids serve two pairs that no form
+// shows together: 1081 is the position's button and the economic code, 1083
+// the position's code and the economic code's name, 1033 the order's name
+// and the organisation's code.
+// pay and deduction codes (spr_vou)
+#define IDC_VOU                         1004
+#define IDC_VOU_NAME                    1021
+#define IDC_VOU_BTN                     1005
+// calendars (spr_kl)
+#define IDC_KL                          1068
+#define IDC_KL_NAME                     1067
+#define IDC_KL_BTN                      1066
+// target purposes (spr_paymar_kcn)
+#define IDC_KCN                         1006
+#define IDC_KCN_NAME                    1023
+#define IDC_KCN_BTN                     1007
+// contributions (spr_paymar_otchis)
+#define IDC_OTCHIS                      1075
+#define IDC_OTCHIS_NAME                 1077
+#define IDC_OTCHIS_BTN                  1076
+// payroll posting lines (spr_paymar_5pr)
+#define IDC_5PR                         1078
+#define IDC_5PR_NAME                    1080
+#define IDC_5PR_BTN                     1079
+// positions (spr_paymar_dol)
+#define IDC_DOL                         1083
+#define IDC_DOL_NAME                    1008
+#define IDC_DOL_BTN                     1081
+// payer kinds (spr_paymar_vp)
+#define IDC_VP                          1146
+#define IDC_VP_NAME                     1009
+#define IDC_VP_BTN                      1148
+// pay sheets (nv)
+#define IDC_NV                          1028
+#define IDC_NV_NAME                     1032
+#define IDC_NV_BTN                      1051
+// departments (spr_prd)
+#define IDC_PAY_PRD                     1114
+#define IDC_PAY_PRD_NAME                1115
+#define IDC_PAY_PRD_BTN                 1054
+// departments, second field
+#define IDC_PAY_PRD1                    1123
+#define IDC_PAY_PRD1_NAME               1124
+#define IDC_PAY_PRD1_BTN                1056
+// economic classification (spr_ekr)
+#define IDC_EKR                         1081
+#define IDC_EKR_NAME                    1083
+#define IDC_EKR_BTN                     1082
+// worker categories (spr_paymar_kat)
+#define IDC_PAY_KAT                     1116
+#define IDC_PAY_KAT_NAME                1117
+#define IDC_PAY_KAT_BTN                 1053
+// worker categories, second field
+#define IDC_PAY_KAT1                    1127
+#define IDC_PAY_KAT1_NAME               1128
+#define IDC_PAY_KAT1_BTN                1058
+// orders (spr_paymar_prikaz)
+#define IDC_PRIKAZ                      414
+#define IDC_PRIKAZ_NAME                 1033
+#define IDC_PRIKAZ_BTN                  1055
+// organisations (spr_org)
+#define IDC_ORG                         1033
+#define IDC_ORG_NAME                    1031
+#define IDC_ORG_BTN                     1052
+// The employee: personnel number, full name, chooser, and the list F4 opens.
+#define IDC_TN                          112
+#define IDC_FIO                         10101
+#define IDC_TN_BTN                      1018
+#define IDC_TN_LIST                     1019
+// The position row: its number, the position's name, the list of the rows.
+#define IDC_NPP                         1149
+#define IDC_NPP_DOL                     1111
+#define IDC_NPP_BTN                     1150
+// A field whose chooser button (1014) a form gives itself; F3 presses it.
+#define IDC_F3_FIELD                    1010
+#define IDC_F3_FIELD_BTN                1014

@@ -1,0 +1,37 @@
+# Tests of the payroll module, and its test kit: the payroll, personnel and
+# tariffication modules' code in a small program, with their three resource
+# scripts and the test forms embedded as the program has them once the
+# modules are loaded.
+set(PAYROLL_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+function(payroll_test_resources target)
+  file(RELATIVE_PATH tests ${CMAKE_CURRENT_SOURCE_DIR} ${PAYROLL_TESTS_DIR}/res)
+  file(RELATIVE_PATH pay ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/payroll/input/res)
+  file(RELATIVE_PATH venz ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tariffication/res)
+  file(RELATIVE_PATH perso ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/personnel/res)
+  suite_add_resources(${target} ${tests}/PayrollTests.rc ${tests}/PayrollTestsResource.h
+    ${pay}/nPaymar_r.rc ${pay}/resource.h ${venz}/nVenzol.rc ${venz}/resource.h ${venz}/StaffFormIds.h
+    ${perso}/nPersoClasses.rc ${perso}/resource.h)
+endfunction()
+
+add_library(payroll_program STATIC ${PAYROLL_TESTS_DIR}/PayrollProgram.cpp)
+target_link_libraries(payroll_program PUBLIC npaymar_core nperso_core nvenzol_core ledmark_test_support testing_db
+  testing_gui)
+# The staff modules' headers are named from the project's root
+# ("personnel/CPerso.h"): their folders hold a CMyFormView1.h of their own.
+target_include_directories(payroll_program PUBLIC ${PAYROLL_TESTS_DIR} ${PROJECT_SOURCE_DIR})
+
+add_suite_test(paymar_module_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/ModuleTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_module_test)
+
+add_suite_test(paymar_form_base_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/FormBaseTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
+payroll_test_resources(paymar_form_base_test)
+
+add_suite_test(paymar_shared_sql_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/SharedPiecesTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_shared_sql_test)
