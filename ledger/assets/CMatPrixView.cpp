@@ -135,7 +135,7 @@ void CMatPrixView::SetSql()
             check->ShowWindow(SW_HIDE);
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.through501 = (int)app->GetProfileInt(kConstants, "mat_prix_501", 1);
-        record.number = GL_NextNumber(record.HeaderTable(), 0);
+        record.number = ProposeNumber(GL_NextNumber(record.HeaderTable(), 0));
         if (Mode() == kMatReceipt) {
             record.prim = "Поступление МЦ";
             record.debit = app->GetProfileString(kConstants, "mat_prix_deb", "");

@@ -109,7 +109,7 @@ void CMaterialsSpisView::SetSql()
     const long realId = GetRealId();
     if (realId == -1) {
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
-        record.number = GL_NextNumber(record.HeaderTable(), 0);
+        record.number = ProposeNumber(GL_NextNumber(record.HeaderTable(), 0));
         record.prim = "МЦ в производство";
         record.debit = app->GetProfileString(kConstants, "mat_spis_deb", "");
         record.credit = app->GetProfileString(kConstants, "mat_spis_kred", "");

@@ -110,7 +110,7 @@ void CMenuTrebView::SetSql()
     CWinApp* app = AfxGetApp();
     const long realId = GetRealId();
     if (realId == -1) {
-        record.number = GL_NextNumber(record.HeaderTable(), 0);
+        record.number = ProposeNumber(GL_NextNumber(record.HeaderTable(), 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.branch = (int)app->GetProfileInt(kConstants, "select_fil", 1);
         record.icn = "Выписка меню-требование";

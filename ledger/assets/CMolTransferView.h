@@ -27,7 +27,6 @@ public:
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     CString* Number() override { return m_record.Number(); }
-    CString ProposedNumber() const override { return KeptProposal(m_record.number); }
     CString NumberDate() const override { return m_record.date; }
 
     const CMolTransferRecord& Record() const { return m_record; }

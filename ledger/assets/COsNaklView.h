@@ -34,7 +34,6 @@ public:
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     CString* Number() override { return m_record.Number(); }
-    CString ProposedNumber() const override { return KeptProposal(m_record.number); }
     CString NumberDate() const override { return m_record.date; }
 
     // The kind: 0 fixed assets, any other materials.

@@ -92,7 +92,7 @@ BOOL COsPokupView::LoadDocument()
     COsPokupRecord record;
     CWinApp* app = AfxGetApp();
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(COsPokupRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(COsPokupRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.text = "Покупка ОС";
         record.credit = app->GetProfileString(kConstants, "os_pokup_kred", "230217730");

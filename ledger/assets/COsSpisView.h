@@ -33,7 +33,6 @@ public:
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     BOOL WriteLinkedRows(long realId) override { return m_record.WriteLinkedRows(realId); }
     CString* Number() override { return &m_record.header.number; }
-    CString ProposedNumber() const override { return KeptProposal(m_record.header.number); }
     CString NumberDate() const override { return m_record.header.date; }
 
     // The call texts of the prints: an act of the current row's asset ("" when

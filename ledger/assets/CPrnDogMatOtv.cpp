@@ -44,7 +44,7 @@ void CPrnDogMatOtv::SetSql()
     CDogMatOtvRecord record;
     if (GetRealId() == -1) {
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
-        record.number = GL_NextNumber(CDogMatOtvRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(CDogMatOtvRecord::kTable, 0));
         record.txt = CDogMatOtvRecord::kStandardText;
         record.branch = RememberedBranch();
     } else if (!record.Load(GetRealId())) {

@@ -91,7 +91,7 @@ void COfkView::SetSql()
     CWaitCursor wait;
     COfkRecord record;
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(COfkRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(COfkRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
         SetLoadedDate(CString());

@@ -32,6 +32,7 @@ public:
     CString HeaderTable() const override { return COfkRecord::kTable; }
     BOOL HasPostings() const override { return FALSE; }
     CString HeaderInsertSql(long) override { return m_record.InsertSql(); }
+    CString* Number() override { return &m_record.number; }
     CString HeaderUpdateSql(long, long realId) override { return m_record.UpdateSql(realId); }
     BOOL WritePostings(long) override { return TRUE; }
 

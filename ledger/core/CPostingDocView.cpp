@@ -55,6 +55,12 @@ CString CPostingDocView::KeptProposal(const CString& number) const
     return GetRealId() == -1 && !m_proposedNumber.IsEmpty() && number == m_proposedNumber ? number : CString();
 }
 
+CString CPostingDocView::ProposedNumber() const
+{
+    const CString* number = const_cast<CPostingDocView*>(this)->Number();
+    return number ? KeptProposal(*number) : CString();
+}
+
 int CPostingDocView::Write(int ask)
 {
     CWaitCursor wait;
@@ -88,7 +94,7 @@ int CPostingDocView::Write(int ask)
     appcore::KeepLoadedVersion(GetDocument(), version);
     m_proposedNumber.Empty();
     if (!taken.IsEmpty()) {
-        SetDlgItemText(NumberFieldId(), taken);
+        SetDlgItemText(NumberTextId(), taken);
         UpdateData(TRUE);
         AfxMessageBox(FormatText("Номер %s уже занят другим документом: документ записан под номером %s.", proposed,
                                  taken),

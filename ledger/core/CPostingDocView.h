@@ -88,6 +88,10 @@ protected:
     // is still that one ("" otherwise: a typed number is kept as typed).
     CString ProposeNumber(const CString& number);
     CString KeptProposal(const CString& number) const;
+    // The number the save writes is the one Number() points to (the view
+    // points it at its record's number); the proposal kept is checked by the
+    // save against the other documents of the table.
+    CString ProposedNumber() const override;
 
     // What the view supplies to the save.
     // Checks its fields and lines, in its order, after the stored date.
@@ -116,6 +120,10 @@ protected:
     virtual BOOL NewKeepsFields() const { return FALSE; }
     afx_msg void OnNewDocument();
     virtual UINT NumberFieldId() const = 0;
+    // The field that shows the number, where a number taken in place of the
+    // proposed one is shown (the number field unless the form puts the focus
+    // elsewhere after a save).
+    virtual UINT NumberTextId() const { return NumberFieldId(); }
 
     // Shared steps of the checks.
     // A loaded document may be changed only while its stored date is open.

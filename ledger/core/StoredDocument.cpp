@@ -5,6 +5,7 @@
 #include "DocumentKinds.h"
 #include "CHelpers.h"
 #include "PostingLines.h"
+#include "ScriptReadCache.h"
 #include "SaveChecks.h"
 #include "DocumentVersions.h"
 #include "gridbase.h"
@@ -360,6 +361,9 @@ BOOL Save(IStoredDocument& document, long& realId, long* savedId, CString* taken
     }
     if (!written && loss.Unknown())
         written = FindOutAfterBreak(document, realId, writtenVersion, server, id, key, taken);
+    // What the scripts read before the save is not what it leaves: the next
+    // number proposed after it counts the numbers as committed.
+    appcore::CScriptReadCache::Forget();
     if (!written) {
         if (number)
             *number = typed;  // a save that fails changes nothing, the number neither

@@ -75,7 +75,7 @@ void CBudgAsegView::SetSql()
     m_grid.SetNRows(1);
     int branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
     if (GetRealId() == -1) {
-        m_strNumber = GL_NextNumber(CBudgAsegRecord::kTable, 0);
+        m_strNumber = ProposeNumber(GL_NextNumber(CBudgAsegRecord::kTable, 0));
         m_date = COleDateTime::GetCurrentTime();
         m_strIcn = "Получены лимиты";
         m_strPrim.Empty();

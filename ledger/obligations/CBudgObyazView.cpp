@@ -69,7 +69,7 @@ void CBudgObyazView::SetSql()
     int branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
     if (GetRealId() == -1) {
         CWinApp* app = AfxGetApp();
-        m_strNumber = GL_NextNumber(CBudgObyazRecord::kTable, 0);
+        m_strNumber = ProposeNumber(GL_NextNumber(CBudgObyazRecord::kTable, 0));
         m_strDate = DMGtoStr(COleDateTime::GetCurrentTime());
         m_strIcn = "Бюджетное обязательство";
         m_strDebit = app->GetProfileString(kConstants, kDebitKey, "150103000");

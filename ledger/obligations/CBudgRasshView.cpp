@@ -78,7 +78,7 @@ void CBudgRasshView::SetSql()
     m_grid.SetNRows(1);
     int branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
     if (GetRealId() == -1) {
-        m_strNumber = GL_NextNumber(CBudgRasshRecord::kTable, 0);
+        m_strNumber = ProposeNumber(GL_NextNumber(CBudgRasshRecord::kTable, 0));
         m_strDate = DMGtoStr(COleDateTime::GetCurrentTime());
         m_strContract.Empty();
         m_strPrim.Empty();

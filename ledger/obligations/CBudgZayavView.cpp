@@ -128,7 +128,7 @@ void CBudgZayavView::SetSql()
     int branch = (int)AfxGetApp()->GetProfileInt(kConstants, kSelectFil, 1);
     if (GetRealId() == -1) {
         CWinApp* app = AfxGetApp();
-        m_strNumber = GL_NextNumber(CBudgZayavRecord::kTable, 0);
+        m_strNumber = ProposeNumber(GL_NextNumber(CBudgZayavRecord::kTable, 0));
         m_strDate = DMGtoStr(COleDateTime::GetCurrentTime());
         m_strIcn = "Бюджетная заявка на перечисление субвенции";
         m_strDebit = app->GetProfileString(kConstants, kDebitKey, "320503560");

@@ -118,7 +118,7 @@ void CAvansOtchView::SetSql()
     CWinApp* app = AfxGetApp();
     record.branch = (int)app->GetProfileInt(kConstants, kSelectFil, 1);
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(CAvansOtchRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(CAvansOtchRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.account = app->GetProfileString(kConstants, kAccountKey, "");
         record.through501 = (int)app->GetProfileInt(kConstants, kPairKey, 1);

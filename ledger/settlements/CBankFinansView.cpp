@@ -98,7 +98,7 @@ void CBankFinansView::SetSql()
     int branch = (int)app->GetProfileInt(kConstants, kSelectFil, 1);
     int source = (int)app->GetProfileInt(kConstants, kSourceKey, 1);
     if (GetRealId() == -1) {
-        m_strNumber = GL_NextNumber(CBankFinansRecord::kTable, 0);
+        m_strNumber = ProposeNumber(GL_NextNumber(CBankFinansRecord::kTable, 0));
         m_date = COleDateTime::GetCurrentTime();
         m_strIcn = "Выписка банка";
         m_strContr = utos((long long)app->GetProfileInt(kConstants, kContrKey, 1));

@@ -417,7 +417,7 @@ void CBankStatementView::SetSql()
     CWinApp* app = AfxGetApp();
     int branch = (int)app->GetProfileInt(kConstants, kSelectFil, 1);
     if (GetRealId() == -1) {
-        m_strNumber = GL_NextNumber(m_record.table, 0);
+        m_strNumber = ProposeNumber(GL_NextNumber(m_record.table, 0));
         m_date = COleDateTime::GetCurrentTime();
         m_strIcn = "Выписка банка";
         m_bThrough = app->GetProfileInt(kConstants, m_layout.boxKey, 1) != 0;

@@ -82,6 +82,7 @@ public:
     CString HeaderTable() const override { return m_record.HeaderTable(); }
     BOOL HasPostings() const override { return TRUE; }
     CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
+    CString* Number() override { return &m_record.number; }
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     const CBankStatementRecord& Record() const { return m_record; }

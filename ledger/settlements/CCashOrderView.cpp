@@ -109,7 +109,7 @@ void CCashOrderView::SetSql()
     CCashOrderRecord record(Kind());
     CWinApp* app = AfxGetApp();
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(Kind().table, 0);
+        record.number = ProposeNumber(GL_NextNumber(Kind().table, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.main = app->GetProfileString(kConstants, Kind().accountKey, "");
         record.branch = (int)app->GetProfileInt(kConstants, kSelectFil, 1);

@@ -48,7 +48,7 @@ void CCheckBookView::SetSql()
     CCheckBookRecord record;
     record.branch = RememberedBranch();
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(CCheckBookRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(CCheckBookRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.books = "1";
         record.leaves = "25";

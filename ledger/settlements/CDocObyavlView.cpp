@@ -51,7 +51,7 @@ void CDocObyavlView::SetSql()
     CDocObyavlRecord record;
     record.branch = RememberedBranch();
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(CDocObyavlRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(CDocObyavlRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
     } else if (!record.Load(GetRealId())) {
         OnCancel();

@@ -72,7 +72,7 @@ void CDovPoluchCheckaView::SetSql()
     CDovPoluchCheckaRecord record;
     record.branch = RememberedBranch();
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(CDovPoluchCheckaRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(CDovPoluchCheckaRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
     } else if (!record.Load(GetRealId())) {
         OnCancel();
@@ -152,7 +152,7 @@ void CDovPoluchCheckaView::OnNewFromThis()
         return;
     SetRealId(-1);
     SetLoadedDate(CString());
-    SetDlgItemText(IDC_NUMBER, GL_NextNumber(CDovPoluchCheckaRecord::kTable, 0));
+    SetDlgItemText(IDC_NUMBER, ProposeNumber(GL_NextNumber(CDovPoluchCheckaRecord::kTable, 0)));
     FocusField(IDC_NUMBER, TRUE);
 }
 

@@ -23,6 +23,7 @@ public:
 
     CString HeaderTable() const override { return m_record.HeaderTable(); }
     CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
+    CString* Number() override { return &m_record.number; }
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
 
     CCellwork m_grid;

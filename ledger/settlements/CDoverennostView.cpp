@@ -73,7 +73,7 @@ void CDoverennostView::SetSql()
     CDoverennostRecord record;
     record.branch = RememberedBranch();
     if (GetRealId() == -1) {
-        record.number = GL_NextNumber(CDoverennostRecord::kTable, 0);
+        record.number = ProposeNumber(GL_NextNumber(CDoverennostRecord::kTable, 0));
         record.date = DMGtoStr(COleDateTime::GetCurrentTime());
         record.wordsForQuantities = m_r;
     } else if (!record.Load(GetRealId())) {

@@ -270,7 +270,7 @@ void CPrnSchFakView::OnListPick()
 
 void CPrnSchFakView::OnNextNumber()
 {
-    SetDlgItemText(IDC_NUMBER, NextInvoiceNumber(g_lYear, ShownRealId()));
+    SetDlgItemText(IDC_NUMBER, ProposeNumber(NextInvoiceNumber(g_lYear, ShownRealId())));
     FocusField(IDC_NUMBER, TRUE);
 }
 
@@ -432,13 +432,14 @@ void CPrnSchFakView::AddEmptyRowWhenNone()
     m_grid.SetNRows(m_grid.GetNRows() + 1);
 }
 
-// The new invoice is written with the year's next number when it has none;
-// it is taken here, inside the save's transaction.
-CString CPrnSchFakView::HeaderInsertSql(long id)
+// A new invoice without a number is written with the year's next one, as
+// if the form had proposed it: the save checks it under the document
+// counter's row and takes the next free one when another invoice took it.
+BOOL CPrnSchFakView::OnSaveConfirmed()
 {
-    if (m_record.number.IsEmpty())
-        m_record.number = NextInvoiceNumber(g_lYear, -1);
-    return m_record.HeaderInsertSql(id);
+    if (GetRealId() == -1 && m_record.number.IsEmpty())
+        m_record.number = ProposeNumber(NextInvoiceNumber(g_lYear, -1));
+    return TRUE;
 }
 
 void CPrnSchFakView::AfterSave()
@@ -501,7 +502,7 @@ void CPrnSchFakView::OnCopy()
     SetRealId(-1);
     SetLoadedDate(CString());
     m_bSuppressLoad = FALSE;
-    SetDlgItemText(IDC_NUMBER, NextInvoiceNumber(g_lYear, -1));
+    SetDlgItemText(IDC_NUMBER, ProposeNumber(NextInvoiceNumber(g_lYear, -1)));
     m_documentId = -1;
 }
 

@@ -30,7 +30,8 @@ public:
 
     CString HeaderTable() const override { return m_record.HeaderTable(); }
     BOOL HasPostings() const override { return m_record.HasPostings(); }
-    CString HeaderInsertSql(long id) override;
+    CString HeaderInsertSql(long id) override { return m_record.HeaderInsertSql(id); }
+    CString* Number() override { return &m_record.number; }
     CString HeaderUpdateSql(long id, long realId) override { return m_record.HeaderUpdateSql(id, realId); }
     BOOL WritePostings(long id) override { return m_record.WritePostings(id); }
     CString LineTablesDeleteSql(long realId) override { return m_record.LineTablesDeleteSql(realId); }
@@ -57,8 +58,10 @@ protected:
     CString DocumentDate() const override { return m_record.date; }
     void RememberDefaults() override;
     BOOL RemembersBeforeQuestion() const override { return FALSE; }
+    BOOL OnSaveConfirmed() override;
     void AfterSave() override;
     UINT NumberFieldId() const override { return IDC_DATE; }
+    UINT NumberTextId() const override { return IDC_NUMBER; }
     CCellwork* LinesGrid() override { return &m_grid; }
 
     afx_msg void OnRealIdChange();

@@ -115,7 +115,7 @@ void CRodFeeView::NewHeader(const char* content, const char* creditKey, const ch
                             const char* debitKey, const char* debitDefault)
 {
     CWinApp* app = AfxGetApp();
-    m_strNumber = GL_NextNumber(m_record.table, 0);
+    m_strNumber = ProposeNumber(GL_NextNumber(m_record.table, 0));
     m_strDate = DMGtoStr(COleDateTime::GetCurrentTime());
     m_strContent = content;
     m_strCredit = app->GetProfileString("constants", creditKey, creditDefault);

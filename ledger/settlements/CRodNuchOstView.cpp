@@ -87,7 +87,7 @@ void CRodNuchOstView::SetSql()
         if (m_strDate.IsEmpty())
             m_strDate = DMGtoStr(COleDateTime::GetCurrentTime());
         if (m_strNumber.IsEmpty())
-            m_strNumber = GL_NextNumber(CRodPlataRecord::kTable, 0);
+            m_strNumber = ProposeNumber(GL_NextNumber(CRodPlataRecord::kTable, 0));
         if (m_strAccount.IsEmpty())
             m_strAccount = app->GetProfileString(kConstants, kAccountKey, "220503000");
         if (m_comboFil.GetCurSel() >= 0)

@@ -102,3 +102,9 @@ add_suite_test(ledger_core_closing_test DATABASE GUI
   SOURCES ${LEDGER_CORE_TESTS_DIR}/ClosingTest.cpp
   DEPENDS nledmark_core ledger_core_program testing_main)
 suite_add_resources(ledger_core_closing_test res/nLedmark.rc res/resource.h)
+
+# Every numbered document kind saved beside another program's save of its kind.
+add_suite_test(ledger_document_numbers_test DATABASE GUI
+  SOURCES ${LEDGER_CORE_TESTS_DIR}/DocumentNumbersTest.cpp
+  DEPENDS nledmark_core ledger_core_program testing_main)
+suite_add_resources(ledger_document_numbers_test res/nLedmark.rc res/resource.h)
