@@ -3,6 +3,7 @@
 #include "CCellwork.h"
 #include "DocumentVersions.h"
 #include "SaveChecks.h"
+#include "dlg/AfxFailureScope.h"
 #include "ScriptReadCache.h"
 #include "dlgkit.h"
 #include "gridbase.h"
@@ -70,8 +71,13 @@ int CPostingDocView::Write(int ask)
     // read the same chart rows and reference books, and the save writes only
     // the document's own rows, which none of them reads.
     appcore::CScriptReadCache reads;
-    if (!UpdateData(TRUE) || !CheckStoredDate() || !ValidateDocument())
-        return 0;
+    {
+        // A check that could not read says nothing of the value: the failure
+        // is told once and the save stops there.
+        CAfxFailureScope checks;
+        if (!UpdateData(TRUE) || !CheckStoredDate() || !ValidateDocument() || checks.Failed())
+            return 0;
+    }
     if (RemembersBeforeQuestion())
         RememberDefaults();
     if (ask && AfxMessageBox("Записать изменения ? ", MB_YESNO | MB_ICONQUESTION) != IDYES) {

@@ -34,6 +34,7 @@ set(AFX_GUI_SOURCES
   ctl/CTabCtrl.cpp
   dlg/AfxInteraction.cpp
   dlg/AfxMessageHold.cpp
+  dlg/AfxFailureScope.cpp
   dlg/AfxMessageBox.cpp
   dlg/CDataExchange.cpp
   dlg/CDialog.cpp

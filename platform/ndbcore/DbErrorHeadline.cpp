@@ -20,24 +20,23 @@ CDbTask::CDbTask(LPCTSTR whatFails) : m_what(whatFails), m_outer(t_task) { t_tas
 
 CDbTask::~CDbTask() { t_task = m_outer; }
 
-QString DbServerText(const QString& driverText)
-{
-    static const QRegularExpression prefixes(QStringLiteral("^(\\s*\\[[^\\]]*\\])+\\s*"));
-    return QString(driverText).remove(prefixes).simplified();
-}
-
 CString DbErrorHeadline(const _com_error& error)
 {
+    const DbErrorKind kind = error.Kind();
     QString what;
     if (t_task)
         what = t_task->m_what.ToQString();
-    else if (error.Kind() == DbErrorKind::ConnectionLost)
-        what = QStringLiteral("Нет связи с сервером базы данных");
+    else if (kind == DbErrorKind::ConnectionLost)
+        return CString("Нет связи с сервером базы данных.");
     else if (Writes(error.Doing()))
         what = QStringLiteral("Не удалось записать изменения");
     else
         what = QStringLiteral("Не удалось прочитать данные");
-    const QString said = DbServerText(error.Diagnostics().empty() ? error.Description().qstring()
-                                                                  : error.Diagnostics().front().message);
-    return CString(said.isEmpty() ? what + QLatin1Char('.') : what + QStringLiteral(": ") + said);
+    // The cause in the bookkeeper's words; the server's own text is in the details.
+    QString cause;
+    if (kind == DbErrorKind::ConnectionLost)
+        cause = QStringLiteral("нет связи с сервером базы данных");
+    else if (kind == DbErrorKind::Constraint)
+        cause = QStringLiteral("данные нарушают правила базы данных");
+    return CString(cause.isEmpty() ? what + QLatin1Char('.') : what + QStringLiteral(": ") + cause + QLatin1Char('.'));
 }

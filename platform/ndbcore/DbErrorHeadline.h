@@ -1,7 +1,8 @@
-// The one line a database error report opens with: what failed, in Russian,
-// and the server's own words ("Не удалось записать документ: Duplicate entry
-// '7' for key 'PRIMARY'"). The driver's diagnostics and the statement go to
-// the report's details.
+// The one line a database error report opens with, Russian only: what failed
+// and, where the kind of failure tells it, why ("Не удалось записать
+// документ: данные нарушают правила базы данных."). The server's and the
+// driver's own words, the diagnostics and the statement go to the report's
+// details, behind "Подробнее...".
 //
 // What failed is the innermost task a caller has named for the time of its
 // work (CDbTask: a document's save names "Не удалось записать документ"),
@@ -24,7 +25,4 @@ private:
     friend CString DbErrorHeadline(const _com_error& error);
 };
 
-// The server's own text of a driver's message: the driver's bracketed
-// prefixes ("[ma-3.1.20][10.11.6-MariaDB]") taken off.
-QString DbServerText(const QString& driverText);
 CString DbErrorHeadline(const _com_error& error);

@@ -2,6 +2,7 @@
 #include "DbLossWatch.h"
 
 #include "DbErrorHeadline.h"
+#include "dlg/AfxFailureScope.h"
 
 #include <atomic>
 #include <cstdio>
@@ -89,7 +90,10 @@ void ReportDBError(const DbErrorReport& report)
 {
     if (TakeToldWatch())
         return;  // the caller watches for the break and tells the user itself
-    AfxShowWhenFree([report] { Hook().load()(report); });
+    // One failure of a piece of work is told once (AfxFailureScope.h); the
+    // administrator finds the others on stderr.
+    if (!AfxShowFailure([report] { Hook().load()(report); }))
+        WriteToStderr(report);
 }
 
 void ReportDBError(const _com_error& error, int, LPCTSTR context)

@@ -16,7 +16,7 @@ struct DbErrorReport {
     DbErrorKind kind = DbErrorKind::Other;
     CString message;   // for the bookkeeper: the kind's advice
     CString details;   // for the administrator
-    CString headline;  // one line: what failed and the server's words (DbErrorHeadline.h)
+    CString headline;  // one line in Russian: what failed and why (DbErrorHeadline.h)
 };
 
 using DbErrorHook = void (*)(const DbErrorReport& report);

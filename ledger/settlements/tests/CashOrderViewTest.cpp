@@ -11,6 +11,7 @@
 #include "CPrnRkoView.h"
 #include "ChooserForm.h"
 #include "DbDialect.h"
+#include "FreshDatabase.h"
 #include "SettlementsProgram.h"
 #include "res/AppcoreResource.h"
 #include "res/resource.h"
@@ -515,6 +516,37 @@ TEST_F(CashOrderView, ThePassportQueryOfEachDialectLeavesMissingPartsEmpty)
         EXPECT_EQ(PassportQuery("7 or 1=1"), CString()) << c.driver;
     }
     SetDriverId(1);
+}
+
+// The server gone while a receipt is saved: the first check that reads tells
+// the lost connection once; no check calls a value it could not read wrong
+// ("Нет такого счета"), nothing is asked and nothing written. With the
+// server back the same order saves.
+TEST_F(CashOrderView, ASaveWithTheServerGoneIsOneMessage)
+{
+    CPrnPkoView* view = FilledReceipt();
+    ASSERT_NE(view, nullptr);
+    const CString server = GetServerName();
+    _ConnectionPtr administrator = vornal::testing::OpenRawConnection();
+    const long id = GetServerId();
+    administrator->Execute(FormatText("kill %ld", id).GetString(), nullptr, adExecuteNoRecords);
+    vornal::testing::WaitForCount(
+        administrator, QStringLiteral("select count(*) from information_schema.processlist where id=%1").arg(id),
+        [](long long alive) { return alive == 0; }, 2000);
+    SetServerName("127.0.0.1:1");  // nothing answers there: every reconnect fails
+    {
+        afxtest::InteractionScript nothingShown;
+        afxtest::click(view, IDOK);
+        nothingShown.verify();
+    }
+    SetServerName(server);
+    ASSERT_EQ(dbReports.reports().size(), 1u);
+    EXPECT_EQ(dbReports.reports()[0].kind, DbErrorKind::ConnectionLost);
+    EXPECT_EQ(dbReports.reports()[0].headline, CString("Нет связи с сервером базы данных."));
+    EXPECT_EQ(view->GetRealId(), -1);
+    SaveYes(view);
+    EXPECT_GT(view->GetRealId(), 0);
+    EXPECT_EQ(Count("select count(*) as cnt from ledmark_pko"), 1);
 }
 
 TEST_F(CashOrderView, PictureOfAReceiptOrderWithThreeLines)

@@ -1,5 +1,6 @@
 #include "dlg/AfxMessageBox.h"
 #include "app/CWinApp.h"
+#include "dlg/AfxFailureScope.h"
 #include "dlg/AfxInteraction.h"
 #include "dlg/AfxMessageHold.h"
 #include "res/AfxResources.h"
@@ -95,6 +96,15 @@ int showBox(CWnd* pOwner, const CString& text, const CString& caption, UINT type
         if (kinds[i].id == IDCANCEL)
             box.setEscapeButton(b);
     }
+    if (!details.IsEmpty()) {
+        // "Подробнее..." only shows the details: Enter, wherever the focus
+        // is, answers the box with its default button and closes it.
+        for (QAbstractButton* b : box.buttons())
+            if (auto* push = qobject_cast<QPushButton*>(b); push && !b->property("afx_id").isValid())
+                push->setAutoDefault(false);
+        if (QPushButton* answer = box.defaultButton())
+            answer->setFocus();
+    }
     AfxModalRequest req;
     req.kind = AfxModalKind::Message;
     req.text = text;
@@ -133,6 +143,12 @@ int AfxMessageBoxFor(CWnd* pOwner, LPCTSTR lpszText, LPCTSTR lpszCaption, UINT n
 {
     const CString details(lpszDetails ? lpszDetails : "");
     CString text(lpszText ? lpszText : "");
+    if (AfxMessagesQuietAfterFailure()) {
+        // What the work would say after a failure it has reported follows
+        // from that failure (a value that could not be read is not wrong).
+        std::fprintf(stderr, "not shown after a reported failure: %s\n", (const char*)text);
+        return (nType & MB_TYPEMASK) == MB_OK ? IDOK : refusedAnswer(nType);
+    }
     if (AfxMessagesHeld()) {
         CString caption(lpszCaption ? lpszCaption : "");
         if ((nType & MB_TYPEMASK) != MB_OK) {

@@ -1,10 +1,16 @@
 // The folder chooser and the message-box report of database errors, taken
 // through the interaction script as a user would.
 #include "FreshDatabase.h"
+#include "GuiDriver.h"
 #include "InteractionScript.h"
+#include "dlg/AfxFailureScope.h"
 #include "ndbcore.h"
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <cstring>
 #include <functional>
@@ -37,9 +43,9 @@ TEST(WindowHelpers, FolderChooserFillsTheBufferOnlyWhenChosen)
     script.verify();
 }
 
-// The error box: one line of what failed with the server's own words; the
-// kind's advice, the driver's diagnostics and the whole statement behind
-// "Подробнее".
+// The error box: one line of what failed, in Russian only; the kind's
+// advice, the server's and the driver's own words and the whole statement
+// behind "Подробнее".
 TEST(WindowHelpers, ADatabaseErrorReadsAsOneLineWithTheDetailsBelow)
 {
     ASSERT_TRUE(vornal::testing::UseFreshDatabase());
@@ -56,23 +62,25 @@ TEST(WindowHelpers, ADatabaseErrorReadsAsOneLineWithTheDetailsBelow)
              CDbTask task("Не удалось записать документ");
              ExecuteSql("insert into box_test values (1, 'вторая')");
          },
-         QStringLiteral("Не удалось записать документ: Duplicate entry '1' for key 'PRIMARY'"),
+         QStringLiteral("Не удалось записать документ: данные нарушают правила базы данных."),
          {DbErrorMessage(DbErrorKind::Constraint).ToQString(), QStringLiteral("SQLSTATE 23000, код 1062"),
-          QStringLiteral("]Duplicate entry"), QStringLiteral("insert into box_test values (1, 'вторая')")}},
+          QStringLiteral("]Duplicate entry '1' for key 'PRIMARY'"),
+          QStringLiteral("insert into box_test values (1, 'вторая')")}},
         {"a read of a table that is not there",
          [] { ExecuteString("select note as str from no_such_table"); },
-         QStringLiteral("Не удалось прочитать данные: Table '%1.no_such_table' doesn't exist")
-             .arg(GetDataBaseName().ToQString()),
-         {QStringLiteral("SQLSTATE 42S02"), QStringLiteral("select note as str from no_such_table")}},
+         QStringLiteral("Не удалось прочитать данные."),
+         {QStringLiteral("SQLSTATE 42S02"),
+          QStringLiteral("Table '%1.no_such_table' doesn't exist").arg(GetDataBaseName().ToQString()),
+          QStringLiteral("select note as str from no_such_table")}},
         {"the server gone",
          [] {
              ReportDBError(_com_error(E_FAIL, "Lost connection", "выполнение: update tn set g=2026",
                                       {DbDiagnostic{"HY000", 2013, "[ma-3.1.20]Lost connection to server during query"}}),
                            1, NULL);
          },
-         QStringLiteral("Нет связи с сервером базы данных: Lost connection to server during query"),
+         QStringLiteral("Нет связи с сервером базы данных."),
          {DbErrorMessage(DbErrorKind::ConnectionLost).ToQString(), QStringLiteral("SQLSTATE HY000, код 2013"),
-          QStringLiteral("update tn set g=2026")}},
+          QStringLiteral("[ma-3.1.20]Lost connection to server during query"), QStringLiteral("update tn set g=2026")}},
     };
     const DbErrorHook previous = SetDbErrorHook(&ShowDbErrorReport);
     for (const Case& c : cases) {
@@ -87,6 +95,68 @@ TEST(WindowHelpers, ADatabaseErrorReadsAsOneLineWithTheDetailsBelow)
     }
     SetDbErrorHook(previous);
     EXPECT_EQ(LoadIconAsBitmap(nullptr, 64999), nullptr);
+}
+
+// Enter in the error box answers it with its default button and closes it,
+// wherever the focus is; "Подробнее..." opens the details only when pressed.
+TEST(WindowHelpers, EnterClosesTheErrorBoxAndOpensNoDetails)
+{
+    const DbErrorHook previous = SetDbErrorHook(&ShowDbErrorReport);
+    bool closed = false, detailsShown = true;
+    afxtest::InteractionScript script;
+    script.message(QStringLiteral("Нет связи с сервером базы данных."), IDOK, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<QMessageBox*>(w))
+                box = found;
+        ASSERT_NE(box, nullptr);
+        box->show();
+        QApplication::processEvents();
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : box;
+        afxtest::pressKey(focused, Qt::Key_Return);
+        QApplication::processEvents();
+        closed = !box->isVisible() && box->clickedButton() && box->clickedButton()->property("afx_id").toInt() == IDOK;
+        detailsShown = false;
+        for (QWidget* child : box->findChildren<QWidget*>())
+            if (child->inherits("QTextEdit") && child->isVisible())
+                detailsShown = true;
+    });
+    ReportDBError(_com_error(E_FAIL, "Lost connection", "выполнение: select 1",
+                             {DbDiagnostic{"HY000", 2013, "[ma-3.1.20]Lost connection to server during query"}}),
+                  1, NULL);
+    script.verify();
+    SetDbErrorHook(previous);
+    EXPECT_TRUE(closed) << "Enter closes the box with its default button";
+    EXPECT_FALSE(detailsShown);
+}
+
+// While a piece of work keeps its failures together (a document's checks),
+// its first failure is shown, its later ones are not, and what it would say
+// after the failure is not either: a question is answered as refused.
+TEST(WindowHelpers, AFailureIsToldOnceWithinItsWork)
+{
+    const DbErrorHook previous = SetDbErrorHook(&ShowDbErrorReport);
+    const _com_error lost(E_FAIL, "Lost connection", "выполнение: select 1",
+                          {DbDiagnostic{"HY000", 2003, "[ma-3.1.20]Can't connect to server on '127.0.0.1' (115)"}});
+    {
+        afxtest::InteractionScript script;
+        script.message(QStringLiteral("Нет связи с сервером базы данных."), IDOK);
+        CAfxFailureScope checks;
+        EXPECT_FALSE(checks.Failed());
+        ReportDBError(lost, 1, NULL);
+        EXPECT_TRUE(checks.Failed());
+        ReportDBError(lost, 1, NULL);
+        EXPECT_EQ(AfxMessageBox("Нет такого счета"), IDOK);
+        EXPECT_EQ(AfxMessageBox("Записать изменения ? ", MB_YESNO | MB_ICONQUESTION), IDNO);
+        script.verify();
+    }
+    // Outside the work everything is shown again.
+    afxtest::InteractionScript after;
+    after.message(QStringLiteral("Нет связи с сервером базы данных."), IDOK).message(QStringLiteral("Нет такого счета"), IDOK);
+    ReportDBError(lost, 1, NULL);
+    AfxMessageBox("Нет такого счета");
+    after.verify();
+    SetDbErrorHook(previous);
 }
 
 }  // namespace
