@@ -3,6 +3,7 @@
 #include <appcore.h>
 #include <ndbcore.h>
 
+#include <QDate>
 #include <QDir>
 #include <QProcess>
 #include <algorithm>
@@ -32,6 +33,8 @@ BenchOptions ParseBenchOptions(const QStringList& args, int rounds)
             options.port = args[i + 1];
         else if (args[i] == QLatin1String("--buffer-pool"))
             options.bufferPool = args[i + 1];
+        else if (args[i] == QLatin1String("--rows"))
+            options.rows = std::max(1000L, args[i + 1].toLong());
         else if (args[i] == QLatin1String("--rounds"))
             options.rounds = std::max(1, args[i + 1].toInt());
     }
@@ -98,4 +101,44 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
 std::string BenchConnectionString()
 {
     return BuildConnectionString(1, GetServerName(), GetDataBaseName(), "root", "").ToStdString();
+}
+
+std::string BenchRegisterYear(long rows, int year)
+{
+    // kind, debit (source, synthetic, analytic, KOSGU), credit; "" for no side.
+    static const char* const kinds[25][2] = {
+        {"120134510", "120111610"}, {"120134510", "120121610"}, {"120134510", "120531660"}, {"120134510", "120621660"},
+        {"120134510", "120623660"}, {"120134510", "120812660"}, {"120134510", "120822660"}, {"120134510", "120834660"},
+        {"120134510", "121002660"}, {"120134510", "130405000"}, {"130211830", "120134610"}, {"130221830", "120134610"},
+        {"130222830", "120134610"}, {"130223830", "120134610"}, {"130225830", "120134610"}, {"130226830", "120134610"},
+        {"130234830", "120134610"}, {"130301830", "120134610"}, {"120826560", "120134610"}, {"120626560", "120134610"},
+        {"120111510", "130405000"}, {"110532340", "130234730"}, {"101700000", ""},          {"220111510", "220531660"},
+        {"240102226", "230226730"}};
+    QString table;
+    for (int k = 0; k < 25; ++k) {
+        const QString d = QString::fromLatin1(kinds[k][0]), c = QString::fromLatin1(kinds[k][1]);
+        auto part = [](const QString& code, int from, int length) {
+            return code.isEmpty() ? QStringLiteral("null") : "'" + code.mid(from, length) + "'";
+        };
+        table += QStringLiteral("%1select %2 as k,%3 as d0,%4 as d1,%5 as d2,%6 as d3,%7 as k0,%8 as k1,%9 as k2,%10 as k3")
+                     .arg(k ? " union all " : "")
+                     .arg(k)
+                     .arg(part(d, 0, 1), part(d, 1, 3), part(d, 4, 2), part(d, 6, 3), part(c, 0, 1), part(c, 1, 3),
+                          part(c, 4, 2), part(c, 6, 3));
+    }
+    const int days = QDate(year, 12, 31).dayOfYear();
+    return QStringLiteral(
+               "insert into ledmark_provodki (id,npp,d,deb0,deb1,deb2,deb3,deb_sb1,kbk_deb,kred0,kred1,kred2,kred3,"
+               "kred_sb1,kbk_kred,kol,s,prim,fil_id) "
+               "select seq div 4 + 1, seq mod 4 + 1, '%1-01-01' + interval (seq mod %2) day, "
+               "t.d0, t.d1, t.d2, t.d3, 1 + seq mod 4, "
+               "if(t.d0='2', 3, 1) + (seq div 25) mod 2, t.k0, t.k1, t.k2, t.k3, if(t.k1 is null, null, 1 + seq mod 4), "
+               "if(t.k1 is null, null, if(t.d0='2', 3, 1) + (seq div 25) mod 2), if(t.k = 21, 1 + seq mod 20, null), "
+               "1 + (seq * 37) mod 100000 / 100, 'Операция', 1 + (seq div 50) mod 2 "
+               "from seq_0_to_%3 join (%4) t on t.k = seq mod 25")
+        .arg(year)
+        .arg(days)
+        .arg(rows - 1)
+        .arg(table)
+        .toStdString();
 }

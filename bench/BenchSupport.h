@@ -15,6 +15,7 @@ struct BenchOptions {
     QString port = QStringLiteral("33390");
     int rounds = 9;
     QString bufferPool;  // --buffer-pool: the server's buffer pool when it starts ("" the default)
+    long rows = 200000;  // --rows: the postings of a benchmark that fills a year of them
 };
 
 BenchOptions ParseBenchOptions(const QStringList& arguments, int rounds);
@@ -35,3 +36,13 @@ std::string BenchConnectionString();
 // advances to employees 1-5 on 208.12, suppliers, stock), for an empty
 // ledmark_provodki; each posting's day, amount and analytic values vary.
 extern const char* const kBenchYearOfPostings;
+
+// A year of `rows` postings for the ledger registers, spread over `year` in
+// both branches, for an empty ledmark_provodki, in 25 kinds. Twenty are of
+// the cash account 1 201 34: receipts from ten correspondents and payments to
+// ten others, so the cash account has twenty correspondents; the five others
+// are the bank against the financial body, food from a supplier (with
+// quantities), the off-balance account 17 (one side only), parents' fees on
+// source 2 and services on source 2. Source 1 postings carry KBK 1 or 2,
+// source 2 KBK 3 or 4; each posting's day, amount and counterparty vary.
+std::string BenchRegisterYear(long rows, int year);

@@ -13,6 +13,7 @@
 #include "ContractBalancePage.h"
 #include "LboMonthPages.h"
 #include "LboPeriodPages.h"
+#include "LedgerAggregates.h"
 #include "LedgerBenchProgram.h"
 #include "ObligationsExecutionPage.h"
 #include "PostingBench.h"
@@ -149,43 +150,6 @@ std::vector<std::string> ObligationTables()
             "select dogovor,d,grid,fil_id from ledmark_budg_rassh where d>='2024-01-01' and d<='2024-12-31'",
             "select npp,d,number from plpor", "select id,org,number,d,sd from spr_dogovora",
             "select id,name,tip,id_tip from spr_contr", "select id,rasx from spr_kbk"};
-}
-
-// The aggregate the turnover script runs for account A (against B) over a
-// period, KBK on A's side: the yardstick of one turnover call.
-std::string SideMatch(const char* side, const CString& code)
-{
-    CString terms = FormatText("%s1='%s'", side, (LPCTSTR)code.Mid(1, 3));
-    if (code.Mid(4, 2) != "00")
-        terms += FormatText(" and %s2='%s'", side, (LPCTSTR)code.Mid(4, 2));
-    if (code.Mid(6, 3) != "000")
-        terms += FormatText(" and %s3='%s'", side, (LPCTSTR)code.Mid(6, 3));
-    if (code.Left(1) != "0")
-        terms += FormatText(" and %s0='%s'", side, (LPCTSTR)code.Left(1));
-    return terms.ToStdString();
-}
-
-std::string TurnoverAggregate(const char* from, const char* to, const CString& a, const CString& b, const CString& kbk,
-                              const CString& v1 = CString(), const CString& v2 = CString())
-{
-    std::string deb = SideMatch("deb", a), kred = SideMatch("kred", a);
-    if (!v1.IsEmpty()) {
-        deb += " and deb_sb1='" + v1.ToStdString() + "' and deb_sb2='" + v2.ToStdString() + "'";
-        kred += " and kred_sb1='" + v1.ToStdString() + "' and kred_sb2='" + v2.ToStdString() + "'";
-    }
-    if (!kbk.IsEmpty()) {
-        deb += " and kbk_deb in (" + kbk.ToStdString() + ")";
-        kred += " and kbk_kred in (" + kbk.ToStdString() + ")";
-    }
-    if (!b.IsEmpty()) {
-        deb += " and " + SideMatch("kred", b);
-        kred += " and " + SideMatch("deb", b);
-    }
-    const std::string period = std::string(" and d>='") + from + "' and d<='" + to + "'";
-    return "select coalesce(sum(ds),0) as ds,coalesce(sum(ks),0) as ks,coalesce(sum(dq),0) as dq,coalesce(sum(kq),0) "
-           "as kq from (select sum(s) as ds,0 as ks,sum(kol) as dq,0 as kq from ledmark_provodki where "
-           + deb + period + " union all select 0,sum(s),0,sum(kol) from ledmark_provodki where " + kred + period
-           + ") q";
 }
 
 // The nine turnovers of each of the 100 pairs, as the report makes them.

@@ -40,6 +40,7 @@
 #include "CPrnLboMes0View.h"
 #include "CPrnOstDogovoraView.h"
 #include "CPrnKassaBookView.h"
+#include "../registers/CPrnGlavnKnigaView.h"
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
@@ -131,6 +132,9 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CPrnKassaBookView)},
         {IDR_PRN_KASSA_KO_3, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnKassaKO_3View)},
+        // Ledger registers.
+        {IDR_PRN_GLAVN_KNIGA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnGlavnKnigaView)},
         // Materials and fixed assets.
         {IDR_MAT_PRIX, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},

@@ -10,35 +10,6 @@
 
 namespace nledmark {
 
-bool IsWholeNumber(const CString& text)
-{
-    const QString digits = text.ToQString().trimmed();
-    bool ok = false;
-    digits.toLong(&ok);
-    return ok && !digits.startsWith('+');
-}
-
-bool KbkListCondition(const CString& list, const char* side, CString& condition, CString* bad)
-{
-    condition.Empty();
-    for (const QString& raw : list.ToQString().split(',')) {
-        const QString part = raw.trimmed();
-        if (part.isEmpty())
-            continue;
-        if (!IsWholeNumber(CString(part))) {
-            if (bad)
-                *bad = CString(part);
-            condition.Empty();
-            return false;
-        }
-        condition += condition.IsEmpty() ? " and (" : " or ";
-        condition += FormatText("kbk_%s=%d", side, part.toLong());
-    }
-    if (!condition.IsEmpty())
-        condition += ")";
-    return true;
-}
-
 CString TextColumnEquals(const char* column, long value)
 {
     return FormatText(" and %s='%d'", column, value);

@@ -3,6 +3,7 @@
 // a date range, the order of the economic codes, the turnover call read as
 // two numbers, and the signature lines under a page.
 #pragma once
+#include "LedgerFilters.h"
 #include "afx.h"
 
 #include <set>
@@ -16,14 +17,6 @@ struct LimitPage {
     CString html;
     bool complete = true;
 };
-
-// The KBK list typed as "12,,15" as the condition " and (kbk_deb=12 or
-// kbk_deb=15)" on `side` ("deb" or "kred"); "" for an empty list. Empty parts
-// are passed over; false (and `bad` the part) when a part is no whole number.
-bool KbkListCondition(const CString& list, const char* side, CString& condition, CString* bad = nullptr);
-
-// True when `text` is a whole number (a code typed into a filter field).
-bool IsWholeNumber(const CString& text);
 
 // " and <column>='<value>'" for a checked number compared with a text column.
 CString TextColumnEquals(const char* column, long value);

@@ -192,22 +192,6 @@ CString Signatures(const CCashBookSheet& sheet, const CDayLines& day)
 
 } // namespace
 
-BOOL CheckedIdList(const CString& text, CString& ids)
-{
-    ids.Empty();
-    const int parts = Length(text, ",");
-    for (int i = 1; i <= parts; ++i) {
-        CString part = GetPart(text, ",", i);
-        part.Trim();
-        if (part.IsEmpty())
-            continue;
-        if (!IsDigitsOnly(part) || part.GetLength() > 9)
-            return FALSE;
-        ids += (ids.IsEmpty() ? CString() : CString(",")) + part;
-    }
-    return TRUE;
-}
-
 CString BranchFilter(const CString& ids)
 {
     CString filter;

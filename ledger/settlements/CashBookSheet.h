@@ -11,15 +11,13 @@
 // and the credit KBK of payments, in the lines, the balances and the sheet
 // counts alike.
 #pragma once
+#include "LedgerFilters.h"
 #include "afx.h"
 
 #include <array>
 
 namespace nledmark {
 
-// A typed list of ids ("1, 3,5") as checked SQL text ("1,3,5"); empty parts
-// are skipped. FALSE when a part is no whole number.
-BOOL CheckedIdList(const CString& text, CString& ids);
 // " and (fil_id=1 or fil_id=3)" of a checked list, "" for none.
 CString BranchFilter(const CString& ids);
 // " and (kbk_deb=1 or kbk_deb=3)" for side "deb" (or "kred"), "" for none.

@@ -31,7 +31,7 @@ add_suite_test(ledger_core_schet_edit_test GUI
   DEPENDS nledmark_core ledmark_test_support testing_gui testing_main)
 
 # The module's forms in a small program: the module's code and its resources.
-add_library(ledger_core_program STATIC ${LEDGER_CORE_TESTS_DIR}/LedgerProgram.cpp)
+add_library(ledger_core_program STATIC ${LEDGER_CORE_TESTS_DIR}/LedgerProgram.cpp ${LEDGER_CORE_TESTS_DIR}/ReportShown.cpp)
 target_link_libraries(ledger_core_program PUBLIC nledmark_core ledmark_test_db testing_gui)
 target_include_directories(ledger_core_program PUBLIC ${LEDGER_CORE_TESTS_DIR})
 
