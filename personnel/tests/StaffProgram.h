@@ -68,8 +68,6 @@ protected:
     }
 
 private:
-    std::vector<CView*> OpenViews() const;
-    CView* OpenView(CRuntimeClass* viewClass);
 };
 
 } // namespace stafftest

@@ -88,8 +88,6 @@ protected:
     vornal::testing::DbReportRecorder dbReports;
 
 private:
-    std::vector<CView*> OpenViews() const;
-    CView* OpenView(CRuntimeClass* viewClass);
 
     long m_year = 0;
     long m_month = 0;

@@ -37,4 +37,36 @@ void MdiProgram::Settle() const
     flushDeletes();
 }
 
+std::vector<CView*> MdiProgram::OpenViews() const
+{
+    std::vector<CView*> views;
+    POSITION t = app->GetFirstDocTemplatePosition();
+    while (t) {
+        CDocTemplate* docTemplate = app->GetNextDocTemplate(t);
+        POSITION d = docTemplate->GetFirstDocPosition();
+        while (d) {
+            CDocument* document = docTemplate->GetNextDoc(d);
+            POSITION v = document->GetFirstViewPosition();
+            while (v)
+                views.push_back(document->GetNextView(v));
+        }
+    }
+    return views;
+}
+
+CView* MdiProgram::OpenView(CRuntimeClass* viewClass)
+{
+    // Each test form is a form of its own: a new document of its template.
+    POSITION t = app->GetFirstDocTemplatePosition();
+    while (t) {
+        CDocTemplate* docTemplate = app->GetNextDocTemplate(t);
+        if (docTemplate->m_pViewClass != viewClass)
+            continue;
+        CDocument* document = docTemplate->OpenDocumentFile(nullptr);
+        POSITION v = document ? document->GetFirstViewPosition() : nullptr;
+        return v ? document->GetNextView(v) : nullptr;
+    }
+    return nullptr;
+}
+
 } // namespace afxtest

@@ -6,6 +6,8 @@
 #pragma once
 #include "afx.h"
 
+#include <vector>
+
 namespace afxtest {
 
 class MdiProgram {
@@ -21,6 +23,10 @@ public:
         return child ? dynamic_cast<T*>(child->GetActiveView()) : nullptr;
     }
     int ChildCount() const;
+    // The views of every open document.
+    std::vector<CView*> OpenViews() const;
+    // A new document of the template whose view is of this class, and its view.
+    CView* OpenView(CRuntimeClass* viewClass);
     // Posted messages delivered and closed windows deleted.
     void Settle() const;
 
