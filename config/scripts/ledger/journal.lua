@@ -120,27 +120,69 @@ function L.document_names(ids)
     return table.concat(lines, "\n")
 end
 
--- One row per stored document: id, real_id, number, d0, d1 and the kind's columns.
-local function documents_union()
+-- The index of each present kind's table that begins with id, where the server
+-- names it (MariaDB): {[table] = index name}.
+local function id_indexes(present)
+    local indexes = {}
+    if db.driver() ~= 1 then
+        return indexes
+    end
+    local quoted = {}
+    for name in pairs(present) do
+        quoted[#quoted + 1] = L.sql_text(name)
+    end
+    if #quoted == 0 then
+        return indexes
+    end
+    for row in db.rows("select lower(table_name) as name,index_name from information_schema.statistics "
+        .. "where table_schema=database() and seq_in_index=1 and lower(column_name)='id' and lower(table_name) in ("
+        .. table.concat(quoted, ",") .. ") order by index_name") do
+        local name = L.text(row.name)
+        indexes[name] = indexes[name] or L.text(row.index_name)
+    end
+    return indexes
+end
+
+-- Each posting's document is looked up kind by kind through the kind's index on
+-- id, so a screen of the journal reads its own postings' documents only, at the
+-- same cost over any number of documents (a union of all documents joined to
+-- the postings is made whole for every screen). Each kind is a derived table of
+-- its own columns under names of its own (doc<N>_...), so a clause naming the
+-- postings' columns bare (fil_id, d, s) meets no document column of the same
+-- name. Gives the joins and, per document column, the expression that takes it
+-- from the first kind holding the posting's id.
+local function documents_joined()
     local names = {}
     for _, kind in ipairs(Ledger.document_kinds) do
         names[#names + 1] = kind.table
     end
     local present = existing_tables(names)
-    local parts = {}
-    for _, kind in ipairs(Ledger.document_kinds) do
+    local indexes = id_indexes(present)
+    local joins = {}
+    local columns = {doc_name = {}, number = {}, icn = {}, doc_id = {}, real_id = {}, docId = {}, DocType = {},
+                     d0 = {}, d1 = {}}
+    for n, kind in ipairs(Ledger.document_kinds) do
         if present[kind.table] then
-            parts[#parts + 1] = string.format("select id,real_id,cast(number as char) as number,d0,d1,"
-                .. "%s as doc_name,%s as docId,%d as DocType,%d as doc_id,%s as icn "
-                .. "from %s where id>0%s", kind.title, L.sql_text(kind.docId), kind.docType, kind.id, kind.icn, kind.table,
-                kind.where and (" and (" .. kind.where .. ")") or "")
+            local a = "doc" .. n
+            local hint = indexes[kind.table] and (" force index (" .. indexes[kind.table] .. ")") or ""
+            joins[#joins + 1] = string.format("left join (select id as %s_id,real_id as %s_real_id,"
+                .. "cast(number as char) as %s_number,d0 as %s_d0,d1 as %s_d1,%s as %s_doc_name,%s as %s_icn "
+                .. "from %s%s where id>0%s) %s on %s_id=ledmark_provodki.id", a, a, a, a, a, kind.title, a, kind.icn,
+                a, kind.table, hint, kind.where and (" and (" .. kind.where .. ")") or "", a, a)
+            local when = " when " .. a .. "_id is not null then "
+            for _, column in ipairs({"doc_name", "number", "icn", "real_id", "d0", "d1"}) do
+                columns[column][#columns[column] + 1] = when .. a .. "_" .. column
+            end
+            columns.docId[#columns.docId + 1] = when .. L.sql_text(kind.docId)
+            columns.DocType[#columns.DocType + 1] = when .. kind.docType
+            columns.doc_id[#columns.doc_id + 1] = when .. kind.id
         end
     end
-    if #parts == 0 then
-        return "select 0 as id,0 as real_id,'' as number,null as d0,null as d1,'' as doc_name,'' as docId,"
-            .. "0 as DocType,0 as doc_id,'' as icn from spr_if where 1=0"
+    local expressions = {}
+    for column, cases in pairs(columns) do
+        expressions[column] = #cases == 0 and "null" or ("case" .. table.concat(cases) .. " end")
     end
-    return table.concat(parts, " union all ")
+    return table.concat(joins, " "), expressions
 end
 
 -- The postings from `from` to `to` (SQL date literals) that satisfy `condition`
@@ -162,17 +204,22 @@ function GL_SqlProvodki(from, to, condition, flag)
     else
         where = "where "
     end
+    local joins, docs = documents_joined()
+    -- The creation and change dates of the documents the clause may name.
+    where = where:gsub("%f[%w_.]d0%f[^%w_]", docs.d0):gsub("%f[%w_.]d1%f[^%w_]", docs.d1)
     where = where .. string.format("ledmark_provodki.d>=%s and ledmark_provodki.d<=%s", first, last)
     local function concat(columns)
         return "concat(ledmark_provodki." .. table.concat(columns, ",ledmark_provodki.") .. ")"
     end
-    return "select ledmark_provodki.fil_id,ledmark_provodki.d,docs.doc_name,docs.number,ledmark_provodki.npp,"
+    return "select ledmark_provodki.fil_id,ledmark_provodki.d," .. docs.doc_name .. " as doc_name,"
+        .. docs.number .. " as number,ledmark_provodki.npp,"
         .. "ledmark_provodki.kbk_deb," .. concat({"deb0", "deb1", "deb2", "deb3"}) .. " as dbt,"
         .. "ledmark_provodki.deb_sb1,ledmark_provodki.deb_sb2,ledmark_provodki.deb_sb3,ledmark_provodki.kbk_kred,"
         .. concat({"kred0", "kred1", "kred2", "kred3"}) .. " as krdt,"
         .. "ledmark_provodki.kred_sb1,ledmark_provodki.kred_sb2,ledmark_provodki.kred_sb3,"
         .. "ledmark_provodki.kol,ledmark_provodki.s,ledmark_provodki.prim as so,ledmark_provodki.prim,"
-        .. "docs.icn,docs.doc_id,docs.real_id,docs.docId,docs.DocType,ledmark_provodki.id "
-        .. "from ledmark_provodki left join (" .. documents_union() .. ") docs on docs.id=ledmark_provodki.id "
+        .. docs.icn .. " as icn," .. docs.doc_id .. " as doc_id," .. docs.real_id .. " as real_id,"
+        .. docs.docId .. " as docId," .. docs.DocType .. " as DocType,ledmark_provodki.id "
+        .. "from ledmark_provodki " .. joins .. " "
         .. where .. " order by ledmark_provodki.d,ledmark_provodki.id,ledmark_provodki.npp"
 end
