@@ -23,7 +23,9 @@ CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeC
     : m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass), m_nIDResource(nIDResource),
       m_hModule(hModule)
 {
-    LoadTemplate();
+    // The template string is read the first time it is asked for
+    // (GetDocString): reading it here made every module's resource script
+    // parsed at start-up, before the first paint, for strings asked later.
 }
 
 CDocTemplate::~CDocTemplate() = default;

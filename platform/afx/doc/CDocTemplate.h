@@ -58,8 +58,8 @@ public:
     virtual Confidence MatchDocType(LPCTSTR lpszPathName, CDocument*& rpDocMatch);
     virtual void CloseAllDocuments(BOOL bEndSession);
     virtual BOOL SaveAllModified();
-    // Reads the template string (done on construction; again after the
-    // resources changed).
+    // Reads the template string (done when it is first asked for; again
+    // after the resources changed).
     virtual void LoadTemplate();
 
     UINT GetResourceID() const { return m_nIDResource; }

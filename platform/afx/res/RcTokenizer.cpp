@@ -1,5 +1,7 @@
 #include "res/RcTokenizer.h"
 
+#include <iterator>
+
 RcTokenizer::RcTokenizer(FileReader reader, QHash<QString, std::vector<RcToken>>* defines)
     : m_reader(std::move(reader)), m_defines(defines)
 {
@@ -15,7 +17,7 @@ std::vector<RcToken> RcTokenizer::run(const QString& file, const QString& text)
     RcToken end;
     end.file = file;
     m_out.push_back(end);
-    return m_out;
+    return std::move(m_out);
 }
 
 bool RcTokenizer::active() const
@@ -52,7 +54,7 @@ void RcTokenizer::processFile(const QString& file, const QString& text, int dept
         }
         std::vector<RcToken> toks = lex(file, i + 1, line, &inComment);
         if (active())
-            m_out.insert(m_out.end(), toks.begin(), toks.end());
+            m_out.insert(m_out.end(), std::make_move_iterator(toks.begin()), std::make_move_iterator(toks.end()));
     }
 }
 
