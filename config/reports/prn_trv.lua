@@ -43,6 +43,11 @@ function prn_GetTRV(from, to, prd)
     end
     local d1, d2 = L.sql_date(first), L.sql_date(last)
     local days = days_of(first, last)
+    -- A mark finds its day by the date's text as the rows give it.
+    local day_of_text = {}
+    for n, date in ipairs(days) do
+        day_of_text[L.date_text(date)] = n
+    end
 
     local rows, index = {}, {}
     for row in db.rows(string.format(
@@ -59,9 +64,13 @@ function prn_GetTRV(from, to, prd)
         .. "perso_tn_nip.tn=perso_trv.tn and perso_tn_nip.npp=perso_trv.npp where perso_tn_nip.prd=%d and "
         .. "perso_trv.d>=%s and perso_trv.d<=%s", department, d1, d2)) do
         local row = index[mark.tn .. ":" .. mark.npp]
-        local date = L.date(mark.d)
-        if row and date then
-            row.marks[L.date_key(date)] = L.text(mark.t)
+        local day = day_of_text[mark.d]
+        if not day then
+            local date = L.date(mark.d)
+            day = date and day_of_text[L.date_text(date)]
+        end
+        if row and day then
+            row.marks[day] = L.text(mark.t)
         end
     end
 
@@ -75,8 +84,8 @@ function prn_GetTRV(from, to, prd)
     local body = {}
     for n, row in ipairs(rows) do
         local cells, worked, hours = {}, 0, 0
-        for _, date in ipairs(days) do
-            local mark = row.marks[L.date_key(date)] or ""
+        for day = 1, #days do
+            local mark = row.marks[day] or ""
             local value = L.number(mark)
             if value and value > 0 then
                 worked = worked + 1
@@ -100,9 +109,22 @@ function prn_GetTRV(from, to, prd)
         codes[#codes + 1] = code
     end
     table.sort(codes)
+    -- The names of the codes used, in one query.
+    local names = {}
+    if #codes > 0 then
+        local quoted = {}
+        for _, code in ipairs(codes) do
+            quoted[#quoted + 1] = db.str(code)
+        end
+        for row in db.rows("select id,name from uo where id in (" .. table.concat(quoted, ",") .. ")") do
+            names[L.text(row.id)] = L.text(row.name)
+        end
+    end
     local legend = {}
     for _, code in ipairs(codes) do
-        legend[#legend + 1] = L.html(code) .. " — " .. L.html(db.string("select name from uo where id=" .. db.str(code)))
+        -- A code written in another case than its row is found as the server compares them.
+        local name = names[code] or db.string("select name from uo where id=" .. db.str(code))
+        legend[#legend + 1] = L.html(code) .. " — " .. L.html(name)
     end
 
     app.report("<html><body>"
