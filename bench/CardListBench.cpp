@@ -1,3 +1,4 @@
+#include "BenchFigure.h"
 #include "CardListBench.h"
 
 #include "RawOdbcRead.h"
@@ -54,6 +55,6 @@ int CompareListReads(const BenchOptions& options, const CString& sql, const std:
     std::printf("%s, median of %d rounds\n", title, options.rounds);
     std::printf("  ForEachRow as the form reads it:    %8.2f ms\n", a * 1000);
     std::printf("  the same query, plain ODBC:         %8.2f ms\n", b * 1000);
-    std::printf("  ratio form / plain:                 %8.3f (target <= 1.5)\n", a / b);
+    PrintFigure("form / plain", a / b, 1.5);
     return a / b <= 1.5 ? 0 : 2;
 }

@@ -10,3 +10,10 @@
 // (the message in `error`).
 double RunRawOdbcInserts(const std::string& connectionString, const std::vector<std::string>& statements,
                          std::string& error);
+
+// The statements a save sent (StatementCapture), replayed on a fresh
+// connection inside one transaction, each read to the end (every row of every
+// result): the yardstick of everything a save does between its statements. The
+// seconds the statements and the commit took, or a negative value on failure.
+double RunRawOdbcReplay(const std::string& connectionString, const std::vector<std::string>& statements,
+                        std::string& error);

@@ -10,6 +10,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_bench" with the schema of db/mysql.
 #include "AccountBalance.h"
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcRead.h"
 
@@ -135,7 +136,7 @@ int main(int argc, char** argv)
     std::printf("50 stock balances (item x responsible person) over a year, median of %d rounds\n", options.rounds);
     std::printf("  GL_GetOst0 and its reader:          %8.2f ms\n", a * 1000);
     std::printf("  the aggregates, plain ODBC:         %8.2f ms\n", b * 1000);
-    std::printf("  ratio bridge / plain:               %8.3f (target <= 1.5)\n", a / b);
+    PrintFigure("bridge / plain", a / b, 1.5);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return a / b <= 1.5 ? 0 : 2;

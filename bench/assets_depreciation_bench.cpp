@@ -11,6 +11,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_depreciation_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "DepreciationRun.h"
 #include "RawOdbcInsert.h"
@@ -187,7 +188,7 @@ int main(int argc, char** argv)
                 kPostings, options.rounds);
     std::printf("  the run: %ld register rows, %ld postings:         %8.2f ms\n", rows, postings, ran * 1000);
     std::printf("  raw unixODBC, queries, balances, inserts:        %8.2f ms\n", yardstick * 1000);
-    std::printf("  ratio run / raw:                                 %8.3f (target <= 2)\n", ran / yardstick);
+    PrintFigure("run / raw", ran / yardstick, 2);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return ran / yardstick <= 2 ? 0 : 2;

@@ -10,6 +10,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_purchase_bench" with the schema
 // and demo rows of db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "COsPokupView.h"
 #include "LedgerBenchProgram.h"
@@ -146,7 +147,7 @@ int main(int argc, char** argv)
     std::printf("fixed-asset purchase of 50 assets over 200,000 postings, median of %d rounds\n", options.rounds);
     std::printf("  save through 106.01, 501 and depreciation (%lld postings): %8.2f ms\n", postings, save * 1000);
     std::printf("  raw unixODBC, header + %lld inserts:                    %8.2f ms\n", postings, plain * 1000);
-    std::printf("  ratio save / raw:                                        %8.3f (target <= 2.5)\n", save / plain);
+    PrintFigure("save / raw", save / plain, 2.5);
     AfxGetApp()->CloseAllDocuments(TRUE);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();

@@ -14,6 +14,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_receipt_bench" with the schema of
 // db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CMatPrixView.h"
 #include "LedgerBenchProgram.h"
@@ -187,10 +188,10 @@ int main(int argc, char** argv)
     std::printf("materials receipt of 50 lines over 200,000 postings, median of %d rounds\n", options.rounds);
     std::printf("  date change, 50 balances read again:                 %8.2f ms\n", change * 1000);
     std::printf("  the 50 aggregates, plain ODBC:                       %8.2f ms\n", read * 1000);
-    std::printf("  ratio change / aggregates:                           %8.3f (target <= 1.5)\n", change / read);
+    PrintFigure("change / aggregates", change / read, 1.5);
     std::printf("  save through 106.01 and 501 (150 postings):          %8.2f ms\n", save * 1000);
     std::printf("  raw unixODBC, header + lines + 150 inserts:          %8.2f ms\n", plain * 1000);
-    std::printf("  ratio save / raw:                                    %8.3f (target <= 2.5)\n", save / plain);
+    PrintFigure("save / raw", save / plain, 2.5);
     AfxGetApp()->CloseAllDocuments(TRUE);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();

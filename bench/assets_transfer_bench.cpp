@@ -14,6 +14,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_transfer_bench" with the schema of
 // db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CMolTransferRecord.h"
 #include "MolTransferPostings.h"
@@ -148,7 +149,7 @@ int main(int argc, char** argv)
                 options.rounds);
     std::printf("  re-save of the stored transfer:                     %8.2f ms\n", save * 1000);
     std::printf("  raw unixODBC: delete, two balance reads, inserts:   %8.2f ms\n", raw * 1000);
-    std::printf("  ratio save / raw:                                   %8.3f (target <= 1.5)\n", save / raw);
+    PrintFigure("save / raw", save / raw, 1.5);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return save / raw <= 1.5 ? 0 : 2;

@@ -10,6 +10,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_assets_writeoff_bench" with the schema of
 // db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CMaterialsSpisView.h"
 #include "LedgerBenchProgram.h"
@@ -137,7 +138,7 @@ int main(int argc, char** argv)
     std::printf("materials write-off of 50 lines over 200,000 postings, median of %d rounds\n", options.rounds);
     std::printf("  responsible person changed, 50 balances and add-backs:  %8.2f ms\n", change * 1000);
     std::printf("  the same aggregates and sums, plain ODBC:               %8.2f ms\n", read * 1000);
-    std::printf("  ratio change / plain:                                   %8.3f (target <= 1.5)\n", change / read);
+    PrintFigure("change / plain", change / read, 1.5);
     AfxGetApp()->CloseAllDocuments(TRUE);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();

@@ -10,6 +10,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_bench_grid".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcRead.h"
 #include "RowsheetView.h"
@@ -162,14 +163,13 @@ int main(int argc, char** argv)
     std::printf("  plain ODBC, read to the end (bound, blocks):   %8.1f ms\n", Median(block) * 1000);
     std::printf("  plain ODBC, the query to its first row:        %8.1f ms (the driver hands over the whole result first)\n",
                 Median(firstRow) * 1000);
-    std::printf("  ratio first screen / full read:                %8.3f (target <= 0.1)\n", first / full);
+    PrintFigure("first screen / full read", first / full, 0.1);
     std::printf("  ratio first screen / block read:               %8.3f\n", first / Median(block));
     std::printf("  Rowsheet by the key, last screen:              %8.1f ms (%ld records read)\n",
                 Median(keyedScreen) * 1000, readForKeyed);
     std::printf("  ... and its scroll bar counted:                %8.1f ms\n", Median(keyedCounted) * 1000);
     std::printf("  ratio keyed screen / full read:                %8.3f\n", Median(keyedScreen) / full);
-    std::printf("  ratio keyed screen / block read:               %8.3f (target <= 0.1)\n",
-                Median(keyedScreen) / Median(block));
+    PrintFigure("keyed screen / block read", Median(keyedScreen) / Median(block), 0.1);
     UnInitDll();
     return 0;
 }

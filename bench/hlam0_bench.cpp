@@ -9,6 +9,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_hlam0_bench"; the profile is a temporary
 // folder of its own.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CHlam0View.h"
 #include "CLedmark.h"
@@ -103,7 +104,7 @@ int main(int argc, char** argv)
                 options.rounds);
     std::printf("  form opened, sources grid filled:      %8.1f ms\n", opened * 1000);
     std::printf("  plain ODBC, the same query to the end: %8.1f ms\n", read * 1000);
-    std::printf("  ratio form / query:                    %8.3f (target <= 1.5)\n", opened / read);
+    PrintFigure("form / query", opened / read, 1.5);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();

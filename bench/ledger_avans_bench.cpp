@@ -16,6 +16,7 @@
 // works in a fresh database "vornal_avans_bench" with the schema of db/mysql.
 #include "AvansLookups.h"
 #include "AvansPostings.h"
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CAvansOtchRecord.h"
 #include "RawOdbcInsert.h"
@@ -130,7 +131,7 @@ void PrintRefresh(const std::vector<double>& refresh, const std::vector<double>&
     std::printf("person refresh over 500,000 postings, median of %d rounds\n", rounds);
     std::printf("  earlier report and previous advance:     %8.2f ms\n", a * 1000);
     std::printf("  the two queries and the aggregate, raw:  %8.2f ms\n", b * 1000);
-    std::printf("  ratio refresh / raw:                     %8.3f (target <= 1.5)\n", a / b);
+    PrintFigure("refresh / raw", a / b, 1.5);
 }
 
 void PrintSave(const std::vector<double>& save, const std::vector<double>& raw, int rounds)
@@ -139,7 +140,7 @@ void PrintSave(const std::vector<double>& save, const std::vector<double>& raw, 
     std::printf("advance report of 50 lines with their pairs, median of %d rounds\n", rounds);
     std::printf("  settle and save through the protocol:    %8.2f ms\n", a * 1000);
     std::printf("  raw unixODBC, header + 100 inserts:      %8.2f ms\n", b * 1000);
-    std::printf("  ratio save / raw:                        %8.3f (target <= 2)\n", a / b);
+    PrintFigure("save / raw", a / b, 2);
 }
 
 } // namespace

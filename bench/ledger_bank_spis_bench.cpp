@@ -15,6 +15,7 @@
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_bank_spis_bench" with the schema of db/mysql.
 #include "BankRows.h"
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CBankSpisView.h"
 #include "CBankStatementRecord.h"
@@ -221,10 +222,10 @@ int main(int argc, char** argv)
     std::printf("bank payments, median of %d rounds\n", options.rounds);
     std::printf("  save of 100 rows, 50 under a contract (150 postings):  %8.2f ms\n", save * 1000);
     std::printf("  raw unixODBC, header + 150 inserts:                    %8.2f ms\n", plain * 1000);
-    std::printf("  ratio save / raw:                                      %8.3f (target <= 2)\n", save / plain);
+    PrintFigure("save / raw", save / plain, 2);
     std::printf("  payment-order chooser over %d orders, to the answer:   %8.2f ms\n", kOrders, list * 1000);
     std::printf("  plain ODBC, the same query to the end:                 %8.2f ms\n", read * 1000);
-    std::printf("  ratio chooser / query:                                 %8.3f (target <= 1.5)\n", list / read);
+    PrintFigure("chooser / query", list / read, 1.5);
     AfxGetApp()->CloseAllDocuments(TRUE);
     frame->DestroyWindow();
     CInterpriter::mcc_dll_Global_uninit();

@@ -10,6 +10,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_cash_book_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CashBookSheet.h"
 #include "RawOdbcRead.h"
@@ -122,10 +123,10 @@ int main(int argc, char** argv)
                 3 * kOrders, rows, options.rounds);
     std::printf("  sheet page made:                         %8.1f ms\n", page * 1000);
     std::printf("  plain ODBC, its lines query to the end:  %8.1f ms\n", read * 1000);
-    std::printf("  ratio page / query:                      %8.3f (target <= 2)\n", page / read);
+    PrintFigure("page / query", page / read, 2);
     std::printf("  sheet counts (number, month, year):      %8.1f ms\n", count * 1000);
     std::printf("  plain ODBC, the same three counts:       %8.1f ms\n", rawCount * 1000);
-    std::printf("  ratio counts / raw counts:               %8.3f (target <= 1.5)\n", count / rawCount);
+    PrintFigure("counts / raw counts", count / rawCount, 1.5);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return page / read <= 2 && count / rawCount <= 1.5 ? 0 : 2;

@@ -11,6 +11,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_ledger_closing_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "COperByHandRecord.h"
 #include "ClosingRules.h"
@@ -143,7 +144,7 @@ int main(int argc, char** argv)
     std::printf("annual closing over %d postings in two branches, median of %d rounds\n", kPostings, options.rounds);
     std::printf("  the run: %ld operations, %ld closing postings:  %8.2f ms\n", operations, closing, closed * 1000);
     std::printf("  raw unixODBC, row queries, balances, inserts:    %8.2f ms\n", yardstick * 1000);
-    std::printf("  ratio run / raw:                                 %8.3f (target <= 2)\n", closed / yardstick);
+    PrintFigure("run / raw", closed / yardstick, 2);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return closed / yardstick <= 2 ? 0 : 2;

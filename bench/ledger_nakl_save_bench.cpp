@@ -10,6 +10,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_ledger_bench" with the schema of db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "COsNaklRecord.h"
 #include "PostingBench.h"
@@ -126,7 +127,7 @@ int main(int argc, char** argv)
                 options.rounds);
     std::printf("  save through the protocol:               %8.2f ms\n", save * 1000);
     std::printf("  raw unixODBC, header + %d inserts:      %8.2f ms\n", 2 * kLines, plain * 1000);
-    std::printf("  ratio save / raw:                        %8.3f (target <= 2.5)\n", save / plain);
+    PrintFigure("save / raw", save / plain, 2.5);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return save / plain <= 2.5 ? 0 : 2;

@@ -8,6 +8,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_purchase_bench" with the schema of db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcRead.h"
 
@@ -82,7 +83,7 @@ int main(int argc, char** argv)
     std::printf("  the page through the script:   %8.2f ms\n", a * 1000);
     std::printf("    its rows read by the script:  %8.2f ms\n", Median(rows) * 1000);
     std::printf("  its query read to the end:     %8.2f ms\n", b * 1000);
-    std::printf("  ratio page / query:            %8.3f (target <= 2)\n", a / b);
+    PrintFigure("page / query", a / b, 2);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return a / b <= 2 ? 0 : 2;

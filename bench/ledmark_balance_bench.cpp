@@ -8,6 +8,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_ledmark_bench" with the schema of db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "ledmark.h"
 
@@ -87,7 +88,7 @@ int main(int argc, char** argv)
     std::printf("balance of 1 201 34 over a year, median of %d rounds\n", rounds);
     std::printf("  GL_GetOst0 through the script:  %8.2f ms\n", viaBridge * 1000);
     std::printf("  the same aggregate, direct:     %8.2f ms\n", plain * 1000);
-    std::printf("  ratio script / direct:          %8.3f (target <= 1.5)\n", viaBridge / plain);
+    PrintFigure("script / direct", viaBridge / plain, 1.5);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return viaBridge / plain <= 1.5 ? 0 : 2;

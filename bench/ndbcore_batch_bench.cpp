@@ -6,6 +6,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcInsert.h"
 #include "ndbcore.h"
@@ -79,7 +80,7 @@ int main(int argc, char** argv)
     std::printf("1000 posting rows, median of %d rounds (%lld rows after the last)\n", rounds, rows);
     std::printf("  ExecuteSql batch:        %8.2f ms\n", layer * 1000);
     std::printf("  raw unixODBC, one tx:    %8.2f ms\n", plain * 1000);
-    std::printf("  ratio layer / raw:       %8.3f (target <= 1.3)\n", layer / plain);
+    PrintFigure("layer / raw", layer / plain, 1.3);
     UnInitDll();
     return 0;
 }

@@ -12,6 +12,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_perso_trv_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CPerso.h"
 #include "CTrvDView.h"
@@ -184,7 +185,8 @@ int main(int argc, char** argv)
     std::printf("  save, ms   raw ODBC, ms   ratio   statements\n");
     std::printf("  %8.2f   %12.2f   %5.2f   %10zu\n", s * 1000, rs * 1000, s / rs, statements);
     const double fillWorst = std::max(f / r, f / b);
-    std::printf("  fill: worst ratio %.2f (target <= 1.5); save: ratio %.2f (target <= 2)\n", fillWorst, s / rs);
+    PrintFigure("fill / its query read (worst)", fillWorst, 1.5);
+    PrintFigure("save / raw", s / rs, 2);
     view->GetDocument()->SetModifiedFlag(FALSE);
     AfxGetApp()->CloseAllDocuments(TRUE);
     UnInitDll();

@@ -9,6 +9,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_perso_trv_print_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcRead.h"
 #include "StaffData.h"
@@ -83,7 +84,7 @@ int main(int argc, char** argv)
     std::printf("  %9.1f   %12.1f   %5.2f   %14.1f   %5.2f   %5ld   %10zu\n", p * 1000, r * 1000, p / r, b * 1000, p / b,
                 rows, pageBytes);
     const double worst = std::max(p / r, p / b);
-    std::printf("  worst ratio: %.2f (target <= 3)\n", worst);
+    PrintFigure("time sheet print / its marks read (worst)", worst, 3);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return worst <= 3 ? 0 : 2;

@@ -10,6 +10,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_stovan_balance_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CPrnOkView.h"
 #include "CPrnPrixRasxView.h"
@@ -126,7 +127,7 @@ int main(int argc, char** argv)
     std::printf("  stock card        %8.2f   %12.2f   %5.2f\n", c * 1000, rc * 1000, c / rc);
     std::printf("  by cabinets       %8.2f   %12.2f   %5.2f\n", r * 1000, rr * 1000, r / rr);
     const double worst = std::max(c / rc, r / rr);
-    std::printf("  worst ratio %.2f (target <= 1.5)\n", worst);
+    PrintFigure("stock card and cabinets report / their statements (worst)", worst, 1.5);
     AfxGetApp()->CloseAllDocuments(TRUE);
     UnInitDll();
     return worst <= 1.5 ? 0 : 2;

@@ -9,6 +9,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_stovan_bench" with the schema of db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CPrixodRecord.h"
 #include "RawOdbcInsert.h"
@@ -132,10 +133,10 @@ int main(int argc, char** argv)
     std::printf("stock receipt of 200 lines, median of %d rounds\n", options.rounds);
     std::printf("  save through the record:                 %8.2f ms\n", save * 1000);
     std::printf("  raw unixODBC, number + header + 200 inserts: %8.2f ms\n", plain * 1000);
-    std::printf("  ratio save / raw:                        %8.3f (target <= 2)\n", save / plain);
+    PrintFigure("save / raw", save / plain, 2);
     std::printf("  load through the record:                 %8.2f ms\n", load * 1000);
     std::printf("  raw unixODBC, header and lines read:     %8.2f ms\n", plainLoad * 1000);
-    std::printf("  ratio load / raw:                        %8.3f (target <= 1.5)\n", load / plainLoad);
+    PrintFigure("load / raw", load / plainLoad, 1.5);
     UnInitDll();
     return save / plain <= 2 && load / plainLoad <= 1.5 ? 0 : 2;
 }

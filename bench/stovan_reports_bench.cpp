@@ -8,6 +8,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_stovan_reports_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CPrnKsvView.h"
 #include "CStovan.h"
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
                 view->m_groups.GetNRows(), view->m_employees.GetNRows(), options.rounds);
     std::printf("  form, ms   raw ODBC, ms   ratio   page bytes\n");
     std::printf("  %8.2f   %12.2f   %5.2f   %10zu\n", f * 1000, r * 1000, f / r, pageBytes);
-    std::printf("  ratio %.2f (target <= 1.5)\n", f / r);
+    PrintFigure("\"Кто сколько взял\" / its statements", f / r, 1.5);
     AfxGetApp()->CloseAllDocuments(TRUE);
     UnInitDll();
     return f / r <= 1.5 ? 0 : 2;

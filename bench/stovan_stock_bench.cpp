@@ -11,6 +11,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_stovan_stock_bench" with the schema of db/mysql.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CRashodRecord.h"
 #include "RawOdbcInsert.h"
@@ -124,10 +125,10 @@ int main(int argc, char** argv)
     std::printf("issue requisition of 50 lines over 100,000 stock lines, median of %d rounds\n", options.rounds);
     std::printf("  stock check through the record:          %8.2f ms\n", Median(check) * 1000);
     std::printf("  raw unixODBC, the 50 stock statements:   %8.2f ms\n", Median(rawCheck) * 1000);
-    std::printf("  ratio check / raw:                       %8.3f (target <= 1.5)\n", Median(check) / Median(rawCheck));
+    PrintFigure("check / raw", Median(check) / Median(rawCheck), 1.5);
     std::printf("  save through the record:                 %8.2f ms\n", Median(save) * 1000);
     std::printf("  raw unixODBC, header + 50 inserts:       %8.2f ms\n", Median(rawSave) * 1000);
-    std::printf("  ratio save / raw:                        %8.3f (target <= 2)\n", Median(save) / Median(rawSave));
+    PrintFigure("save / raw", Median(save) / Median(rawSave), 2);
     UnInitDll();
     return Median(check) / Median(rawCheck) <= 1.5 && Median(save) / Median(rawSave) <= 2 ? 0 : 2;
 }

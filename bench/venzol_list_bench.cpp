@@ -10,6 +10,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_venzol_list_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcRead.h"
 #include "StaffData.h"
@@ -96,7 +97,7 @@ int main(int argc, char** argv)
             std::printf("  %-7s %4d   %8.1f   %12.1f   %5.2f   %14.1f   %5.2f   %4ld\n", newVariant ? "new" : "classic",
                         tp, m.list * 1000, m.raw * 1000, m.list / m.raw, m.block * 1000, m.list / m.block, rows);
         }
-    std::printf("  worst ratio: %.2f (target <= 3)\n", worst);
+    PrintFigure("tariffication list / its statements (worst)", worst, 3);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return worst <= 3 ? 0 : 2;

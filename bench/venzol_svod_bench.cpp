@@ -9,6 +9,7 @@
 //
 // It starts (or reuses) the local server of tools/localdb in D on port P and
 // works in a fresh database "vornal_venzol_svod_bench".
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "RawOdbcRead.h"
 #include "StaffData.h"
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
     std::printf("  %11.1f   %12.1f   %5.2f   %14.1f   %5.2f   %10zu   %4ld\n", s * 1000, r * 1000, s / r, b * 1000,
                 s / b, statements, rows);
     const double worst = std::max(s / r, s / b);
-    std::printf("  worst ratio: %.2f (target <= 3)\n", worst);
+    PrintFigure("summary of tariffication / its statements (worst)", worst, 3);
     CInterpriter::mcc_dll_Global_uninit();
     UnInitDll();
     return worst <= 3 ? 0 : 2;

@@ -14,6 +14,7 @@
 // The benchmark starts itself as the program: with VORNAL_BENCH_CHILD set it
 // is the program vornal (the same application class), which closes its main
 // frame once it has been shown.
+#include "BenchFigure.h"
 #include "BenchSupport.h"
 #include "CVornalApp.h"
 #include "app/AfxWinMain.h"
@@ -165,8 +166,8 @@ int RunBench(int argc, char** argv)
     std::printf("  vornal with login arguments:           %8.1f ms; %8.1f ms\n", Median(vornalWall), Median(vornalCpu));
     std::printf("  ratio to the minimal program: %.2f; processor time %.2f\n", Median(vornalWall) / Median(minimalWall),
                 Median(vornalCpu) / Median(minimalCpu));
-    std::printf("  ratio to the connecting program: %.2f (target: at most 1.5); processor time %.2f\n",
-                Median(vornalWall) / Median(connectingWall), Median(vornalCpu) / Median(connectingCpu));
+    std::printf("  processor time to the connecting program: %.2f\n", Median(vornalCpu) / Median(connectingCpu));
+    PrintFigure("start-up / the connecting program", Median(vornalWall) / Median(connectingWall), 1.5);
     return 0;
 }
 

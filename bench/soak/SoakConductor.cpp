@@ -1,5 +1,7 @@
 #include "SoakConductor.h"
 
+#include "../BenchFigure.h"
+
 #include "SoakChecker.h"
 #include "SoakClient.h"
 #include "SoakRandom.h"
@@ -269,9 +271,10 @@ int RunSoakRates(const SoakOptions& options)
             rates[m] = saved / seconds;
         }
         lastRatio = rates[1] / rates[0];
-        std::printf("  %9d %9.1f %7.1f %7.2f%s\n", count, rates[0], rates[1], lastRatio,
-                    count == 8 ? "  (target <= 2.5)" : "");
+        std::printf("  %9d %9.1f %7.1f %7.2f\n", count, rates[0], rates[1], lastRatio);
         std::fflush(stdout);
+        if (count == 8)
+            PrintFigure("raw / save rate at 8 processes", lastRatio, 2.5);
     }
     StopServer(options);
     return lastRatio <= 2.5 ? 0 : 2;

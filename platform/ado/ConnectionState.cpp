@@ -2,9 +2,24 @@
 
 #include "OdbcCheck.h"
 
+#include <atomic>
+
 namespace vornal::ado {
 
 namespace {
+
+std::atomic<bool> g_listening{false};
+std::mutex g_listenerMutex;
+StatementListener g_listener;
+
+void Tell(const QString& sql)
+{
+    if (!g_listening.load(std::memory_order_relaxed))
+        return;
+    std::lock_guard lock(g_listenerMutex);
+    if (g_listener)
+        g_listener(sql);
+}
 
 const QString& Closed()
 {
@@ -242,6 +257,7 @@ bool OdbcStatement::executeDirect(const QString& sql, const QString& doing)
 {
     if (!alive())
         throw _com_error(adErrObjectClosed, Closed(), doing);
+    Tell(sql);
     check(SQLExecDirectW(get(), Wide(sql), static_cast<SQLINTEGER>(sql.size())), doing);
     return columnCount(doing) > 0;
 }
@@ -282,6 +298,13 @@ void OdbcStatement::closeCursor()
 {
     if (alive())
         SQLFreeStmt(get(), SQL_CLOSE);
+}
+
+void SetStatementListener(StatementListener listener)
+{
+    std::lock_guard lock(g_listenerMutex);
+    g_listener = std::move(listener);
+    g_listening = static_cast<bool>(g_listener);
 }
 
 }  // namespace vornal::ado

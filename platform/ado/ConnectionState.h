@@ -3,6 +3,7 @@
 // the transaction depth and one reusable statement for commands without rows.
 #pragma once
 #include "OdbcHandle.h"
+#include "StatementListener.h"
 #include "com_error.h"
 
 #include <memory>
