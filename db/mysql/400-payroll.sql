@@ -75,6 +75,58 @@ CREATE TABLE spr_paymar_dol (
   vr4 DECIMAL(9,2) NULL                        -- extra allowance, %
 ) ENGINE=InnoDB;
 
+-- A position's salary and rates on each pay sheet. The short positions book
+-- writes okl, the therapeutic, children's and orthopaedic rates and nch; the
+-- detailed one okl, the contract, the hourly and night rates (chts, nch) and
+-- the second salary: each leaves the other's columns as they are.
+CREATE TABLE spr_paymar_dol1 (
+  id INT NOT NULL,                             -- position (spr_paymar_dol)
+  nv INT NOT NULL,                             -- pay sheet (nv)
+  okl DECIMAL(15,2) NULL,                      -- salary
+  Rlech DECIMAL(12,3) NULL,                    -- therapeutic work rate
+  Rdet DECIMAL(12,3) NULL,                     -- children's work rate
+  Rort DECIMAL(12,3) NULL,                     -- orthopaedic work rate
+  nch DECIMAL(15,4) NULL,                      -- night rate
+  kontr DECIMAL(15,2) NULL,                    -- contract amount
+  chts DECIMAL(15,4) NULL,                     -- hourly rate
+  okl2 DECIMAL(15,2) NULL,                     -- second salary
+  PRIMARY KEY (id, nv)
+) ENGINE=InnoDB;
+
+-- A calendar's month: working days for pay, days for sick pay, hours. A row
+-- exists only once the month was saved in the calendar's book.
+CREATE TABLE spr_kl1 (
+  id INT NOT NULL,                             -- calendar (spr_kl)
+  g INT NOT NULL,                              -- year
+  ms INT NOT NULL,                             -- month 1 to 12
+  dn INT NULL,
+  bol INT NULL,
+  ch INT NULL,
+  PRIMARY KEY (id, g, ms)
+) ENGINE=InnoDB;
+
+-- Pay-code groups: the member codes (id) whose amounts make up the base of
+-- the owner code (kou); members above 200 are deductions and subtract.
+CREATE TABLE spr_tvx (
+  kou INT NOT NULL,
+  id INT NOT NULL,
+  PRIMARY KEY (kou, id)
+) ENGINE=InnoDB;
+
+-- The pay codes a contribution is charged on.
+CREATE TABLE spr_paymar_otchis1 (
+  id INT NOT NULL,                             -- contribution (spr_paymar_otchis)
+  kou INT NOT NULL,                            -- pay code (spr_vou)
+  PRIMARY KEY (id, kou)
+) ENGINE=InnoDB;
+
+-- The pay codes a payroll posting line covers.
+CREATE TABLE spr_paymar_5pr1 (
+  id INT NOT NULL,                             -- posting line (spr_paymar_5pr)
+  kou INT NOT NULL,                            -- pay code (spr_vou)
+  PRIMARY KEY (id, kou)
+) ENGINE=InnoDB;
+
 -- The employees' pay positions, numbered npp from 1 within the employee: the
 -- keys of every month's input. One row of an employee is the main one (osn 1).
 -- A row works from d1 until d2; an empty d2 is open.

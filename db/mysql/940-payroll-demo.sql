@@ -60,6 +60,19 @@ UPDATE spr_paymar_dol SET vr2 = 15.00 WHERE id IN (3, 7, 13);
 UPDATE spr_paymar_dol SET vr3 = 30.00 WHERE id = 8;
 UPDATE spr_paymar_dol SET vr4 = 20.00 WHERE id IN (1, 2);
 
+-- The positions' salaries on the main staff's sheet 1, the part-timers' sheet
+-- 2 and the paid services' sheet 3; the nurse's therapeutic rate and night
+-- rate; the contracts' sheet 4 holds one rate, which the books leave alone.
+INSERT INTO spr_paymar_dol1 (id, nv, okl, Rlech, Rdet, Rort, nch, kontr, chts, okl2)
+SELECT id, 1, 12000 + 750 * id, NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM spr_paymar_dol;
+INSERT INTO spr_paymar_dol1 (id, nv, okl, Rlech, Rdet, Rort, nch, kontr, chts, okl2)
+SELECT id, 2, 6000 + 375 * id, NULL, NULL, NULL, NULL, NULL, 95.5, NULL FROM spr_paymar_dol WHERE id IN (3, 7, 8, 13);
+INSERT INTO spr_paymar_dol1 (id, nv, okl, Rlech, Rdet, Rort, nch, kontr, chts, okl2) VALUES
+  (3, 3, 4500.00, NULL, NULL, NULL, NULL, 2500.00, NULL, NULL),
+  (8, 3, 5200.00, 0.250, NULL, NULL, 35.5, NULL, NULL, NULL),
+  (1, 4, 3000.00, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+UPDATE spr_paymar_dol1 SET Rlech = 0.500, nch = 40.00 WHERE id = 8 AND nv = 1;
+
 -- Each employee's main position from the staff's current assignment (the
 -- kitchen on the six-day calendar), and the second posts of employees 3, 5
 -- and 20, paid by the hour.

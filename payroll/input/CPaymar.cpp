@@ -1,6 +1,7 @@
 #include "CPaymar.h"
 
 #include "CSelectPrdNvView.h"
+#include "CSprDolView.h"
 #include "ModuleCalls.h"
 #include "PaymarTemplates.h"
 #include "appcore.h"
@@ -20,8 +21,10 @@ namespace {
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
+        {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
     };
     return rows;
 }

@@ -161,3 +161,33 @@
 // A field whose chooser button (1014) a form gives itself; F3 presses it.
 #define IDC_F3_FIELD                    1010
 #define IDC_F3_FIELD_BTN                1014
+
+// The reference books' fields. Positions: header, rates grid and "Кто".
+#define IDC_PAY_DOL_KAT                 1084
+#define IDC_PAY_DOL_RAZ                 1085
+#define IDC_PAY_DOL_VR                  1086
+#define IDC_PAY_DOL_VR2                 1087
+#define IDC_PAY_DOL_VR3                 1088
+#define IDC_PAY_DOL_VR4                 1089
+#define IDC_PAY_DOL_KAT_DET             5009
+#define IDC_PAY_DOL_GRID                10051
+#define IDC_PAY_DOL_WHO                 1171
+// Calendar: the month's days for pay, days for sick pay, hours.
+#define IDC_KL_DN                       1069
+#define IDC_KL_BOL                      1070
+#define IDC_KL_CH                       1071
+// The pay-code check list of groups, contributions and posting lines.
+#define IDC_PAY_CODES                   1020
+// Contributions and posting lines: percentage and decimals.
+#define IDC_BOOK_PR                     1074
+#define IDC_BOOK_POITS                  5014
+// Posting lines: accounts with their choosers, sub-accounts, per employee.
+#define IDC_5PR_D                       1158
+#define IDC_5PR_K                       1159
+#define IDC_5PR_D_BTN                   1018
+#define IDC_5PR_K_BTN                   1019
+#define IDC_5PR_SB_DEB                  1084
+#define IDC_5PR_SB_DEB_BTN              1085
+#define IDC_5PR_SB_KRED                 1086
+#define IDC_5PR_SB_KRED_BTN             1087
+#define IDC_5PR_BMAN                    5008

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 
 #include <functional>
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -137,7 +138,9 @@ TEST_F(PaymarModule, TemplateStringsNameEveryViewOnceAndTheRowsOpenByName)
         child->SendMessage(WM_CLOSE);
         Settle();
     }
-    EXPECT_TRUE(npaymar::ModuleTemplates().front().view == RUNTIME_CLASS(CSelectPrdNvView));
+    EXPECT_TRUE(std::any_of(npaymar::ModuleTemplates().begin(), npaymar::ModuleTemplates().end(),
+                            [](const appcore::ModuleTemplate& row) { return row.view == RUNTIME_CLASS(CSelectPrdNvView); }))
+        << "the shared selection of department and pay sheet";
 }
 
 TEST_F(PaymarModule, ThePersonalCardOpensOnceTheCommandsScriptHasReturned)
