@@ -48,9 +48,9 @@ INSERT INTO spr_paymar_otchis (id, name, kcn, pr, poits) VALUES
   (4, 'Взносы от несчастных случаев на производстве', 4, 0.200, 2);
 
 INSERT INTO spr_paymar_5pr (id, name, pr, d, k, ekr, sb_deb, sb_kred, bman, poits) VALUES
-  (1, 'Начисление заработной платы', 100.000, '140120211', '130211730', NULL, NULL, NULL, 0, 2),
+  (1, 'Начисление заработной платы', 100.000, '140102211', '130211730', 211000, NULL, NULL, 0, 2),
   (2, 'Удержание налога на доходы', 100.000, '130211830', '130301730', NULL, NULL, NULL, 1, 2),
-  (3, 'Начисление страховых взносов', 100.000, '140120213', '130302730', NULL, NULL, NULL, 0, 2);
+  (3, 'Начисление страховых взносов', 30.200, '140102213', '130211730', 213000, NULL, NULL, 0, 2);
 
 -- The payroll's positions are the staff positions, with the teachers'
 -- category allowance and the nurse's district allowance.
@@ -96,3 +96,37 @@ UPDATE tn JOIN paymar_bux b ON b.tn = tn.tn AND b.osn = 1 SET tn.kat = b.kat, tn
 UPDATE tn SET prof = 1 WHERE tn IN (2, 3, 5, 9, 11, 13, 16, 20, 23, 26);
 UPDATE tn SET stj = 10 WHERE tn IN (3, 9, 10, 16, 19, 23, 26);
 UPDATE tn SET stj = 20 WHERE tn IN (6, 18, 28);
+
+-- The calendars' months of the demo year: the five-day week of 8 hours a day,
+-- the six-day week of 40 hours (7 on weekdays, 5 on Saturdays); sick pay
+-- counts every day of the month.
+INSERT INTO spr_kl1 (id, g, ms, dn, bol, ch)
+SELECT k.id, YEAR(d.day), MONTH(d.day), SUM(WEEKDAY(d.day) < k.days), COUNT(*),
+       SUM(CASE WHEN WEEKDAY(d.day) < 5 THEN k.hours WHEN WEEKDAY(d.day) < k.days THEN 5 ELSE 0 END)
+FROM (SELECT MAKEDATE(YEAR(CURDATE()), 1) + INTERVAL (a.n + 10 * b.n + 100 * c.n) DAY AS day
+      FROM (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT 4
+            UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL SELECT 9) a,
+           (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3 UNION ALL SELECT 4
+            UNION ALL SELECT 5 UNION ALL SELECT 6 UNION ALL SELECT 7 UNION ALL SELECT 8 UNION ALL SELECT 9) b,
+           (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3) c) d
+JOIN (SELECT 1 AS id, 5 AS days, 8 AS hours UNION ALL SELECT 2, 6, 7) k
+WHERE YEAR(d.day) = YEAR(CURDATE())
+GROUP BY k.id, YEAR(d.day), MONTH(d.day);
+
+-- The pay-code groups: the earnings base of sick pay (5), of the child-care
+-- allowance (21), of the vacation codes (30, 31) and of the labour
+-- participation pay (27).
+INSERT INTO spr_tvx (kou, id)
+SELECT o.kou, m.id FROM (SELECT 5 AS kou UNION ALL SELECT 21 UNION ALL SELECT 30 UNION ALL SELECT 31) o
+JOIN spr_vou m ON m.id IN (1, 2, 3, 10, 11, 27);
+INSERT INTO spr_tvx (kou, id) VALUES (27, 1), (27, 11);
+
+-- The contributions are charged on the earnings; the posting lines cover the
+-- earnings, the income tax and the earnings again for the contributions.
+INSERT INTO spr_paymar_otchis1 (id, kou)
+SELECT o.id, v.id FROM spr_paymar_otchis o JOIN spr_vou v ON v.id IN (1, 2, 3, 4, 10, 11, 27, 30, 31, 35);
+INSERT INTO spr_paymar_5pr1 (id, kou)
+SELECT 1, id FROM spr_vou WHERE id <= 200 AND id NOT IN (5, 21);
+INSERT INTO spr_paymar_5pr1 (id, kou) VALUES (2, 201);
+INSERT INTO spr_paymar_5pr1 (id, kou)
+SELECT 3, id FROM spr_vou WHERE id IN (1, 2, 3, 4, 10, 11, 27, 30, 31, 35);

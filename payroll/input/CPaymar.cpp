@@ -1,7 +1,11 @@
 #include "CPaymar.h"
 
 #include "CSelectPrdNvView.h"
+#include "CSpr5prView.h"
 #include "CSprDolView.h"
+#include "CSprKalView.h"
+#include "CSprOtchisView.h"
+#include "CSprTvxView.h"
 #include "ModuleCalls.h"
 #include "PaymarTemplates.h"
 #include "appcore.h"
@@ -25,6 +29,10 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
         {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
+        {IDR_SPR_5PR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSpr5prView)},
+        {IDR_SPR_KAL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprKalView)},
+        {IDR_TVX, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprTvxView)},
+        {IDR_SPR_OTCHIS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprOtchisView)},
     };
     return rows;
 }

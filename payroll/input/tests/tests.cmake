@@ -40,3 +40,8 @@ add_suite_test(paymar_positions_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/PositionsBookTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
 payroll_test_resources(paymar_positions_test)
+
+add_suite_test(paymar_books_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/BooksTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_books_test)
