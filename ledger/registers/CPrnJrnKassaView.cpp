@@ -382,6 +382,7 @@ BOOL CPrnJrnKassaView::ReadChoice(JournalChoice& choice)
     choice.kbkLayout = m_bKbkShow != 0;
     choice.gridKey = GridKey();
     choice.grid = m_accounts.Serialized();
+    choice.title = GetDocument() ? GetDocument()->GetTitle() : CString(kFormName);
     return TRUE;
 }
 

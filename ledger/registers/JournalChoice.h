@@ -30,7 +30,12 @@ struct JournalChoice {
     bool kbkLayout = false;         // "раскрывать КБК"
     CString gridKey;                // the profile key the print keeps the grid under
     CString grid;                   // the accounts grid serialized
+    CString title;                  // the form's title, the report window's
 };
+
+// True for a row whose parts are digits of their lengths (synthetic account
+// 3, analytic account 2 or none, KOSGU 3 or none): only such rows reach SQL.
+bool JournalAccountValid(const AccountRow& row);
 
 // The profile section of the form's choices, and the branch list's section.
 extern const char* const kJournalConstants;

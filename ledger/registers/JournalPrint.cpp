@@ -1,12 +1,29 @@
+#include "CHelpers.h"
 #include "JournalChoice.h"
+#include "JournalOpsPage.h"
+#include "ndbcore.h"
 
 namespace nledmark {
 
-// The printed journal (balances, postings, turnovers, the layout by KBK) is
-// not built yet: the form says so rather than do nothing.
-void PrintJournalOfOperations(const JournalChoice&)
+void PrintJournalOfOperations(const JournalChoice& choice)
 {
-    AfxMessageBox("Печать журнала операций еще не построена", MB_OK | MB_ICONINFORMATION);
+    if (choice.accounts.empty()) {
+        AfxMessageBox("Укажите счета журнала");
+        return;
+    }
+    for (const AccountRow& row : choice.accounts) {
+        if (JournalAccountValid(row))
+            continue;
+        CString account = row.sint;
+        for (const CString& part : {row.anal, row.kosgu})
+            if (!part.IsEmpty())
+                account += " " + part;
+        AfxMessageBox(FormatText("Неверный счет в строке %d: %s", int(row.row) + 1, (LPCTSTR)account));
+        return;
+    }
+    CWaitCursor wait;
+    const LimitPage page = BuildJournalHtml(choice);
+    CHelpers::DisplayMessage(page.html, choice.title, 1, 8, "#f5f5FF", -1, -1);
 }
 
 } // namespace nledmark

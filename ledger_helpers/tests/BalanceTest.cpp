@@ -132,6 +132,17 @@ TEST_F(Balances, BadArgumentsFailTheCallInsteadOfGivingFigures)
     EXPECT_EQ(GL_GetOst0("01.03.2024", "120111000", "1' or '1'='1", "", "", -2, "", ""), CString("0.00@0.00@0@0"));
 }
 
+TEST_F(Balances, SeveralAnalyticCodesRestrictToThoseCodes)
+{
+    // Personal accounts 1 (1450 on credit) and 2 (500) of every source.
+    const std::pair<const char*, const char*> cases[] = {
+        {"1,2", "0.00@1950.00@0@0"}, {" 1 , 2 ", "0.00@1950.00@0@0"}, {"1", "0.00@1450.00@0@0"},
+        {"2,7", "0.00@500.00@0@0"},  {"", "0.00@1950.00@0@0"},        {"1','2", "0.00@0.00@0@0"},
+    };
+    for (const auto& [codes, expected] : cases)
+        EXPECT_EQ(GL_GetOstEx0("01.03.2024", "020111000", codes, "", "", "", "", ""), CString(expected)) << codes;
+}
+
 } // namespace
 
 // The one reader of a balance answer: four figures, or nothing at all.

@@ -23,6 +23,28 @@ function L.side_match(side, code)
     return table.concat(terms, " and ")
 end
 
+-- The analytic codes of an argument as quoted texts: "12,15" restricts to
+-- both codes (a filter of several codes), "12" to one; the columns deb_sb1...
+-- hold text, so each code is compared as text.
+local function analytic_codes(value)
+    local text = L.text(value)
+    local codes = {}
+    if text == "" then
+        return codes
+    end
+    if not text:find(",", 1, true) then
+        codes[1] = L.sql_text(text)
+        return codes
+    end
+    for item in (text .. ","):gmatch("([^,]*),") do
+        local code = L.text(item)
+        if code ~= "" then
+            codes[#codes + 1] = L.sql_text(code)
+        end
+    end
+    return codes
+end
+
 -- The filters of a balance or turnover call, checked, as SQL conditions per side.
 -- Raises an error (the call fails and its caller reads no figures) on bad input.
 local function filters(call, account, values, branches, kbk, document)
@@ -58,8 +80,11 @@ local function filters(call, account, values, branches, kbk, document)
     for _, side in ipairs({"deb", "kred"}) do
         local where = L.side_match(side, code) .. common
         for k = 1, 3 do
-            if L.text(values[k]) ~= "" then
-                where = where .. string.format(" and %s_sb%d=%s", side, k, L.sql_text(values[k]))
+            local codes = analytic_codes(values[k])
+            if #codes == 1 then
+                where = where .. string.format(" and %s_sb%d=%s", side, k, codes[1])
+            elseif #codes > 1 then
+                where = where .. string.format(" and %s_sb%d in (%s)", side, k, table.concat(codes, ","))
             end
         end
         if no_kbk then
