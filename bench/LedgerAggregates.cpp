@@ -76,6 +76,18 @@ std::string AggregateOfCall(const std::string& call)
         deb += " and fil_id in (" + branches.toStdString() + ")";
         kred += " and fil_id in (" + branches.toStdString() + ")";
     }
+    // Analytic values: one code, or several separated by ",".
+    for (int n = 0; n < 3; ++n) {
+        QStringList codes;
+        for (const QString& code : args[(balance ? 2 : 3) + n].split(u','))
+            if (!code.trimmed().isEmpty())
+                codes << "'" + code.trimmed() + "'";
+        if (codes.isEmpty())
+            continue;
+        const std::string in = (codes.size() == 1 ? "=" + codes[0] : " in (" + codes.join(',') + ")").toStdString();
+        deb += " and deb_sb" + std::to_string(n + 1) + in;
+        kred += " and kred_sb" + std::to_string(n + 1) + in;
+    }
     if (kbk.compare(QLatin1String("null"), Qt::CaseInsensitive) == 0) {
         deb += " and kbk_deb is null";
         kred += " and kbk_kred is null";

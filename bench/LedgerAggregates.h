@@ -17,7 +17,8 @@ std::string TurnoverAggregate(const char* from, const char* to, const CString& a
                               const CString& v1 = CString(), const CString& v2 = CString());
 
 // The aggregate behind a recorded call text of GL_GetOst0 or GL_GetOborot
-// (dates dd.mm.yyyy, branch list, KBK list or "null"); "" for any other call.
+// (dates dd.mm.yyyy, analytic values (one code or several joined by ","),
+// branch list, KBK list or "null"); "" for any other call.
 std::string AggregateOfCall(const std::string& call);
 // Those of the calls, in order, leaving out the other calls.
 std::vector<std::string> AggregatesOfCalls(const std::vector<std::string>& calls);
