@@ -14,6 +14,7 @@
 // works in a fresh database "vornal_perso_trv_bench".
 #include "BenchFigure.h"
 #include "BenchSupport.h"
+#include "MonthBenchProgram.h"
 #include "CPerso.h"
 #include "CTrvDView.h"
 #include "CVenz.h"
@@ -59,24 +60,6 @@ bool ResetDay(const CString& day, const CString& first)
                                  d, d, start, start));
 }
 
-CMDIFrameWnd* StartStaffProgram(int year, int month)
-{
-    g_lYear = year;
-    g_lMonth = month;
-    g_lTN = 1;
-    SetDPV1(GetOtpD1(year, month));
-    SetDPV2(GetOtpD2(year, month));
-    new CWinApp("Кадры");
-    auto* frame = new CMDIFrameWnd;
-    if (!frame->LoadFrame(1, WS_OVERLAPPEDWINDOW))
-        return nullptr;
-    AfxGetApp()->m_pMainWnd = frame;
-    frame->GetQWidget()->resize(1280, 900);
-    frame->ShowWindow(SW_SHOW);
-    QApplication::processEvents();
-    return nvenzol::CVenz::Init() == 1 && nperso::CPerso::Init() == 1 ? frame : nullptr;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,7 +75,9 @@ int main(int argc, char** argv)
     if (!StartBenchDatabase(options, QStringLiteral("vornal_perso_trv_bench"))
         || !FillBenchStaff(today.year(), today.month()))
         return 1;
-    CMDIFrameWnd* frame = StartStaffProgram(today.year(), today.month());
+    CMDIFrameWnd* frame = StartMonthProgram("Кадры", today.year(), today.month());
+    if (frame && !(nvenzol::CVenz::Init() == 1 && nperso::CPerso::Init() == 1))
+        frame = nullptr;
     if (!frame || !CHelpers::FN_OpenDocument0("TrvDView", 0, nullptr)) {
         std::fprintf(stderr, "the day sheet did not open\n");
         return 1;

@@ -149,3 +149,66 @@ CREATE TABLE paymar_bux (
   PRIMARY KEY (tn, npp),
   KEY paymar_bux_prd (prd, kat)
 ) ENGINE=InnoDB;
+
+-- The month's worked days of an employee (the payroll time sheet by
+-- employees): days worked and calendar days to count; "20.5" days allowed.
+CREATE TABLE paymar_trv (
+  tn INT NOT NULL,                             -- personnel number
+  g INT NOT NULL,                              -- year
+  ms INT NOT NULL,                             -- month 1 to 12
+  dn DECIMAL(6,2) NULL,                        -- days worked
+  kl DECIMAL(6,2) NULL,                        -- calendar days
+  PRIMARY KEY (tn, g, ms)
+) ENGINE=InnoDB;
+
+-- The month's worked days of a position row (paymar_bux).
+CREATE TABLE paymar_trv_dol (
+  tn INT NOT NULL,
+  npp INT NOT NULL,
+  g INT NOT NULL,
+  ms INT NOT NULL,
+  dn DECIMAL(6,2) NULL,                        -- days worked
+  PRIMARY KEY (tn, npp, g, ms)
+) ENGINE=InnoDB;
+
+-- The month's plan and worked hours of a position row on a pay sheet. The
+-- time sheet in hours keeps ch of the employee's main sheet; the hours form
+-- keeps both of every sheet.
+CREATE TABLE paymar_trv_chas (
+  tn INT NOT NULL,
+  npp INT NOT NULL,
+  g INT NOT NULL,
+  ms INT NOT NULL,
+  nv INT NOT NULL,                             -- pay sheet (nv)
+  ch DECIMAL(8,2) NULL,                        -- hours worked
+  pl DECIMAL(8,2) NULL,                        -- plan hours
+  PRIMARY KEY (tn, npp, g, ms, nv)
+) ENGINE=InnoDB;
+
+-- Standing allowances of a position row on a pay sheet under a pay code: a
+-- percentage or a sum, valid from d1 to d2. paymar_doplz has the same shape.
+CREATE TABLE paymar_dopl (
+  tn INT NOT NULL,
+  npp INT NOT NULL,
+  nv INT NOT NULL,                             -- pay sheet (nv)
+  kou INT NOT NULL,                            -- pay code (spr_vou)
+  pr DECIMAL(9,3) NULL,                        -- percentage
+  s DECIMAL(15,2) NULL,                        -- sum
+  d1 DATE NULL,                                -- valid from
+  d2 DATE NULL,                                -- valid to
+  pr_okl VARCHAR(30) NULL,                     -- percentage of the salary
+  PRIMARY KEY (tn, npp, nv, kou)
+) ENGINE=InnoDB;
+
+CREATE TABLE paymar_doplz (
+  tn INT NOT NULL,
+  npp INT NOT NULL,
+  nv INT NOT NULL,
+  kou INT NOT NULL,
+  pr DECIMAL(9,3) NULL,
+  s DECIMAL(15,2) NULL,
+  d1 DATE NULL,
+  d2 DATE NULL,
+  pr_okl VARCHAR(30) NULL,
+  PRIMARY KEY (tn, npp, nv, kou)
+) ENGINE=InnoDB;

@@ -1,11 +1,14 @@
 #include "CPaymar.h"
 
+#include "CBookListView.h"
+#include "CBookView.h"
 #include "CSelectPrdNvView.h"
 #include "CSpr5prView.h"
 #include "CSprDolView.h"
 #include "CSprKalView.h"
 #include "CSprOtchisView.h"
 #include "CSprTvxView.h"
+#include "CTrvView.h"
 #include "ModuleCalls.h"
 #include "PaymarTemplates.h"
 #include "appcore.h"
@@ -28,6 +31,9 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
+        {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
+        {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},
+        {IDR_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookView)},
         {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
         {IDR_SPR_5PR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSpr5prView)},
         {IDR_SPR_KAL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprKalView)},

@@ -455,6 +455,8 @@ TEST_F(MainFrameTest, PictureOfThePayrollWorkersMenu)
     EXPECT_EQ(captions.front(), QString("&Файл"));
     EXPECT_EQ(captions.indexOf("&Справочники"), 1) << "the books first";
     EXPECT_GT(captions.indexOf("&Сервис"), workers);
+    EXPECT_GT(captions.indexOf("&Ввод за месяц"), workers);
+    EXPECT_LT(captions.indexOf("&Ввод за месяц"), captions.indexOf("&Сервис"));
     QWidget* window = frame->GetQWidget();
     window->resize(900, 600);
     QMenu* popup = AfxPreparedMenu(bar.GetSubMenu(workers)->m_hMenu);

@@ -191,3 +191,32 @@
 #define IDC_5PR_SB_KRED                 1086
 #define IDC_5PR_SB_KRED_BTN             1087
 #define IDC_5PR_BMAN                    5008
+
+// The grid of a payroll form.
+#define IDC_PAY_GRID                    10051
+// The start and end dates of a position row or an allowance.
+#define IDC_PAY_D1                      1234
+#define IDC_PAY_D2                      1235
+
+// The pay record (BookView): the employee's payroll data...
+#define IDC_BOOK_STJ                    1133
+#define IDC_BOOK_NSR                    1135
+#define IDC_BOOK_MED_STAJ               1112
+#define IDC_BOOK_DU                     1113
+#define IDC_BOOK_PROF                   1121
+#define IDC_BOOK_INN                    1147
+#define IDC_BOOK_SNO                    1120
+#define IDC_BOOK_LGOTY                  5018
+// ...and the position row, with the position's facts shown read-only.
+#define IDC_BOOK_OSN                    1122
+#define IDC_BOOK_DPRIK                  5010
+#define IDC_BOOK_NPRIK                  5011
+#define IDC_BOOK_PLAV                   5012
+#define IDC_BOOK_STAJ                   5003
+#define IDC_BOOK_STAJ_LABEL             5004
+#define IDC_BOOK_DOL_KAT                5001
+#define IDC_BOOK_DOL_RAZ                1085
+#define IDC_BOOK_DOL_VR                 5002
+#define IDC_BOOK_DOL_VR2                1087
+#define IDC_BOOK_DOL_VR3                1088
+#define IDC_BOOK_DOL_VR4                1089

@@ -6,6 +6,7 @@
 // for with a usable personnel number only.
 #include "../res/resource.h"
 #include "ChooserForm.h"
+#include "CBookListView.h"
 #include "InteractionScript.h"
 #include "PayrollProgram.h"
 #include "res/AppcoreResource.h"
@@ -364,7 +365,7 @@ TEST_F(PaymarFormBase, ThePositionRowsListNeedsAKnownPersonnelNumber)
 
     form->SetDlgItemText(IDC_TN, " 20 ");
     afxtest::click(form, IDC_NPP_BTN);
-    auto* list = Active<paytest::CPayBookList>();
+    auto* list = Active<npaymar::CBookListView>();
     ASSERT_NE(list, nullptr);
     CString title;
     list->GetParentFrame()->GetWindowText(title);

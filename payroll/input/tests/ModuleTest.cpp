@@ -3,6 +3,7 @@
 // personal card (run after its script) and the list openers.
 #include "CPaymar.h"
 #include "CSelectPrdNvView.h"
+#include "CBookListView.h"
 #include "InteractionScript.h"
 #include "ModuleCalls.h"
 #include "PayrollProgram.h"
@@ -175,7 +176,7 @@ TEST_F(PaymarModule, ListOpenersNameTheirFormsAndTellTheirCaller)
     ASSERT_NE(caller, nullptr);
 
     npaymar::CPaymar::ShowBookList(caller, "3");
-    auto* list = Active<paytest::CPayBookList>();
+    auto* list = Active<npaymar::CBookListView>();
     ASSERT_NE(list, nullptr);
     CString title;
     list->GetParentFrame()->GetWindowText(title);

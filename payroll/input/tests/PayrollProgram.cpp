@@ -45,9 +45,6 @@ BOOL CPayEkrForm::OnCommand(WPARAM wParam, LPARAM lParam)
 IMPLEMENT_DYNCREATE(CPayBareForm, npaymar::CMyFormView1)
 CPayBareForm::CPayBareForm() : CMyFormView1(IDD_PAY_BARE_FORM) {}
 
-IMPLEMENT_DYNCREATE(CPayBookList, CderivedFormview)
-CPayBookList::CPayBookList() : CderivedFormview(IDD_PAY_BOOK_LIST) {}
-
 void PayrollProgram::SetUp()
 {
     ASSERT_TRUE(vornal::testing::UseFreshDatabase());
@@ -71,7 +68,6 @@ void PayrollProgram::SetUp()
         {IDD_PAY_BASE_FORM, RUNTIME_CLASS(CPayBaseForm)},
         {IDD_PAY_EKR_FORM, RUNTIME_CLASS(CPayEkrForm)},
         {IDD_PAY_BARE_FORM, RUNTIME_CLASS(CPayBareForm)},
-        {IDD_PAY_BOOK_LIST, RUNTIME_CLASS(CPayBookList)},
     };
     for (const auto& form : forms)
         app->AddDocTemplate(

@@ -5,9 +5,8 @@
 // the three modules the payroll stands on started by their Init as the
 // application core starts them. Test forms on the module's form base: one with
 // every pair one form may carry ("PayBaseForm"), one with the economic code and
-// the organisation ("PayEkrForm"), one with the personnel number and one other
-// field only ("PayBareForm"), and the stand-in of the list of position rows
-// ("BookListView").
+// the organisation ("PayEkrForm") and one with the personnel number and one
+// other field only ("PayBareForm").
 #pragma once
 #include "CMyFormView1.h"
 #include "MdiProgram.h"
@@ -48,13 +47,6 @@ class CPayBareForm : public npaymar::CMyFormView1 {
     DECLARE_DYNCREATE(CPayBareForm)
 public:
     CPayBareForm();
-};
-
-// Stands in for the list of an employee's position rows.
-class CPayBookList : public CderivedFormview {
-    DECLARE_DYNCREATE(CPayBookList)
-public:
-    CPayBookList();
 };
 
 class PayrollProgram : public ::testing::Test, protected afxtest::MdiProgram {

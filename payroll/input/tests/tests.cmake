@@ -45,3 +45,13 @@ add_suite_test(paymar_books_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/BooksTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_books_test)
+
+add_suite_test(paymar_pay_record_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/BookViewTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_pay_record_test)
+
+add_suite_test(paymar_trv_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/TrvViewTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_trv_test)

@@ -4,5 +4,4 @@
 #define IDD_PAY_BASE_FORM               9400
 #define IDD_PAY_EKR_FORM                9401
 #define IDD_PAY_BARE_FORM               9402
-#define IDD_PAY_BOOK_LIST               9403
 #define IDC_PAY_OTHER                   9410

@@ -1,0 +1,14 @@
+// The bench payroll: the pay records and the month's time sheets of the bench
+// staff (StaffData.h), for the benchmarks of the payroll forms. It replaces
+// the demo payroll of a fresh bench database: the payroll positions are the
+// staff positions with their rates on the staff's pay statements, every
+// assignment of an employee is a position row of his pay record (the first
+// one the main row; every seventh paid by the hour), each employee gets a
+// category and the main statement, and the working month has its days per
+// employee and per position row and the hours of the rows paid by the hour.
+// Every tenth employee and row has no days yet.
+#pragma once
+
+// Fills the payroll for the working month after FillBenchStaff; false when a
+// statement failed (the database layer reports it).
+bool FillBenchPayroll(long year, long month);

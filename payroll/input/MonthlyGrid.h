@@ -1,0 +1,36 @@
+// What the payroll's monthly input grids share: a department's rows of the
+// working month in a grid below a band of code fields, a position row shown
+// as "tn.npp", the month's first day in SQL, the figures typed into the grid
+// checked as numbers before anything is written, and the grid laid out on a
+// resize.
+#pragma once
+#include "afx.h"
+
+#include <vector>
+
+class CCellwork;
+
+namespace npaymar {
+
+// The first day of the working month (g_lYear, g_lMonth) as an SQL literal.
+CString MonthStartLiteral();
+
+// A figure typed into a cell as SQL: NULL for an empty cell, a number
+// written with "." for one typed with "," or "." ("20,5" gives 20.5).
+// False for a text that is no number or a negative one.
+bool CellFigure(const CString& text, CString& sql);
+
+// "12.3" into the personnel number 12 and the position number 3, both
+// checked whole numbers; false for a key without a point or with other text.
+bool SplitPositionKey(const CString& key, CString& tn, CString& npp);
+
+// Every text of `numbers` (checked whole numbers) joined by ",", for "in (...)".
+CString NumberList(const std::vector<CString>& numbers);
+
+// A refused cell of the grid: the message, then the cell current.
+void RefuseCell(CCellwork& grid, long col, long row, const CString& message);
+
+// The grid over the form's whole width and the height below the band.
+void PlaceMonthlyGrid(CWnd* form, CCellwork& grid, int band);
+
+} // namespace npaymar
