@@ -21,11 +21,6 @@ const struct {
 } kFields[] = {{"d", IDC_5PR_D},           {"k", IDC_5PR_K},           {"ekr", IDC_EKR},
                {"sb_deb", IDC_5PR_SB_DEB}, {"sb_kred", IDC_5PR_SB_KRED}};
 
-bool Blank(const CString& text)
-{
-    return text.ToQString().trimmed().isEmpty();
-}
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CSpr5prView, CPayBookView)
@@ -84,30 +79,30 @@ bool CSpr5prView::CheckEntry()
     UpdateData(TRUE);
     CString number;
     const CString code = FieldText(IDC_5PR);
-    if (Blank(code))
+    if (IsBlank(code))
         return Refuse(IDC_5PR, "Укажите н/п", false);
     if (!nvenzol::CheckedNumber(code, number))
         return Refuse(IDC_5PR, "Укажите н/п целым числом", true);
-    if (Blank(FieldText(IDC_5PR_NAME)))
+    if (IsBlank(FieldText(IDC_5PR_NAME)))
         return Refuse(IDC_5PR_NAME, "Укажите наименование", false);
     const CString pr = FieldText(IDC_BOOK_PR);
-    if (Blank(pr))
+    if (IsBlank(pr))
         return Refuse(IDC_BOOK_PR, "Укажите процент", false);
     // Zero is told after the decimal comma is read, so "0,5" is a percentage.
     if (!NonZeroNumber(pr))
         return Refuse(IDC_BOOK_PR, "Укажите процент", true);
     const CString debit = FieldText(IDC_5PR_D);
     const CString credit = FieldText(IDC_5PR_K);
-    if (Blank(debit))
+    if (IsBlank(debit))
         return Refuse(IDC_5PR_D, "Укажите Дебет", false);
-    if (Blank(credit))
+    if (IsBlank(credit))
         return Refuse(IDC_5PR_K, "Укажите Кредит", false);
     if (!GL_Valid_Sch0(CString(debit).Trim(), 0, -1))
         return Refuse(IDC_5PR_D, "Нет такого счета по дебету", true);
     if (!GL_Valid_Sch0(CString(credit).Trim(), 0, -1))
         return Refuse(IDC_5PR_K, "Нет такого счета по кредиту", true);
     const CString ekr = FieldText(IDC_EKR);
-    if (!Blank(ekr) && (!nvenzol::CheckedNumber(ekr, number) || !SprOk("spr_ekr", number)))
+    if (!IsBlank(ekr) && (!nvenzol::CheckedNumber(ekr, number) || !SprOk("spr_ekr", number)))
         return Refuse(IDC_EKR, "Нет в справочнике ЭКР", true);
     for (auto [field, message] : {std::pair{IDC_5PR_SB_DEB, "Укажите субконто дебета целым числом"},
                                   std::pair{IDC_5PR_SB_KRED, "Укажите субконто кредита целым числом"}})

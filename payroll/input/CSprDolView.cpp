@@ -11,15 +11,6 @@
 
 namespace npaymar {
 
-namespace {
-
-bool Blank(const CString& text)
-{
-    return text.ToQString().trimmed().isEmpty();
-}
-
-} // namespace
-
 IMPLEMENT_DYNAMIC(CPayPositionView, CPayBookView)
 
 BEGIN_MESSAGE_MAP(CPayPositionView, CPayBookView)
@@ -49,7 +40,7 @@ void CPayPositionView::FirstLoad()
 
 CString CPayPositionView::Shown(int rate, const CString& stored) const
 {
-    if (Blank(stored))
+    if (IsBlank(stored))
         return CString();
     const int decimals = m_rates[size_t(rate)].decimals;
     return decimals < 0 ? Number(atof(stored), 0) : FormatNumber(atof(stored), "", decimals);
@@ -111,11 +102,11 @@ void CPayPositionView::FillRates(const CString& code)
 
 bool CPayPositionView::CheckEntry()
 {
-    if (Blank(FieldText(IDC_DOL_NAME)))
+    if (IsBlank(FieldText(IDC_DOL_NAME)))
         return Refuse(IDC_DOL_NAME, "Укажите наименование", false);
     CString number;
     const CString code = FieldText(IDC_DOL);
-    if (!Blank(code) && !nvenzol::CheckedNumber(code, number))
+    if (!IsBlank(code) && !nvenzol::CheckedNumber(code, number))
         return Refuse(IDC_DOL, "Код должности должен быть целым числом", true);
     for (const HeaderField& field : m_header)
         if (!nvenzol::NumberLiteral(FieldText(field.control), number) && !IsTextColumn(field.column))

@@ -54,7 +54,7 @@ bool CSprKalView::CheckDays(int field, const char* empty)
 {
     const CString typed = FieldText(field);
     CString days;
-    if (typed.ToQString().trimmed().isEmpty())
+    if (IsBlank(typed))
         return Refuse(field, empty, false);
     // A figure is a whole number of days: other text is refused, not stored.
     if (!nvenzol::CheckedNumber(typed, days))
@@ -66,13 +66,8 @@ bool CSprKalView::CheckDays(int field, const char* empty)
 
 bool CSprKalView::CheckEntry()
 {
-    CString code;
-    const CString typed = FieldText(IDC_KL);
-    if (typed.ToQString().trimmed().isEmpty())
-        return Refuse(IDC_KL, "Укажите № календаря", false);
-    if (!nvenzol::CheckedNumber(typed, code) || !SprOk("spr_kl", code))
-        return Refuse(IDC_KL, "Нет в справочнике", true);
-    if (!CheckDays(IDC_KL_DN, "Укажите количество дней по з/пл.")
+    if (!CheckBookCode(IDC_KL, "spr_kl", "Укажите № календаря", "Нет в справочнике")
+        || !CheckDays(IDC_KL_DN, "Укажите количество дней по з/пл.")
         || !CheckDays(IDC_KL_BOL, "Укажите количество дней по больничным листам"))
         return false;
     CString hours;

@@ -62,19 +62,16 @@ bool CSprOtchisView::CheckEntry()
 {
     CString number;
     const CString code = FieldText(IDC_OTCHIS);
-    if (code.ToQString().trimmed().isEmpty())
+    if (IsBlank(code))
         return Refuse(IDC_OTCHIS, "Укажите н/п", false);
     if (!nvenzol::CheckedNumber(code, number))
         return Refuse(IDC_OTCHIS, "Укажите н/п целым числом", true);
-    if (FieldText(IDC_OTCHIS_NAME).ToQString().trimmed().isEmpty())
+    if (IsBlank(FieldText(IDC_OTCHIS_NAME)))
         return Refuse(IDC_OTCHIS_NAME, "Укажите наименование", false);
-    const CString kcn = FieldText(IDC_KCN);
-    if (kcn.ToQString().trimmed().isEmpty())
-        return Refuse(IDC_KCN, "Укажите код целевого назначения", false);
-    if (!nvenzol::CheckedNumber(kcn, number) || !SprOk("spr_paymar_kcn", number))
-        return Refuse(IDC_KCN, "Нет в справочнике", true);
+    if (!CheckBookCode(IDC_KCN, "spr_paymar_kcn", "Укажите код целевого назначения", "Нет в справочнике"))
+        return false;
     const CString pr = FieldText(IDC_BOOK_PR);
-    if (pr.ToQString().trimmed().isEmpty())
+    if (IsBlank(pr))
         return Refuse(IDC_BOOK_PR, "Укажите процент отчислений", false);
     if (!nvenzol::NumberLiteral(pr, number))
         return Refuse(IDC_BOOK_PR, "Укажите процент отчислений", true);

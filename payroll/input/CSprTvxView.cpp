@@ -3,7 +3,6 @@
 #include "PayrollBooks.h"
 #include "ndbcore.h"
 #include "res/resource.h"
-#include "tariffication/StaffNumbers.h"
 
 namespace npaymar {
 
@@ -32,13 +31,7 @@ void CSprTvxView::OnChangeVou()
 
 bool CSprTvxView::CheckEntry()
 {
-    CString code;
-    const CString typed = FieldText(IDC_VOU);
-    if (typed.ToQString().trimmed().isEmpty())
-        return Refuse(IDC_VOU, "Укажите код оплат удержаний", false);
-    if (!nvenzol::CheckedNumber(typed, code) || !SprOk("spr_vou", code))
-        return Refuse(IDC_VOU, "Нет в справочнике", true);
-    return true;
+    return CheckBookCode(IDC_VOU, "spr_vou", "Укажите код оплат удержаний", "Нет в справочнике");
 }
 
 bool CSprTvxView::WriteEntry()

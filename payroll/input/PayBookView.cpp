@@ -66,6 +66,22 @@ CString CPayBookView::FieldText(int id) const
     return text;
 }
 
+bool CPayBookView::CheckBookCode(int field, const char* book, const char* empty, const char* unknown)
+{
+    const CString typed = FieldText(field);
+    CString code;
+    if (IsBlank(typed))
+        return Refuse(field, empty, false);
+    if (!nvenzol::CheckedNumber(typed, code) || !SprOk(book, code))
+        return Refuse(field, unknown, true);
+    return true;
+}
+
+bool IsBlank(const CString& text)
+{
+    return text.ToQString().trimmed().isEmpty();
+}
+
 void CPayBookView::LoadPayCodes(CderivedCheckListBox& list, const char* book, const char* members, const char* owner,
                                 const char* member, const CString& code)
 {

@@ -40,6 +40,9 @@ protected:
     // class's unhandled exception; the form goes on with what was read.
     void Guarded(const char* className, const std::function<void()>& load);
     CString FieldText(int id) const;
+    // A book's code in the field: empty is refused with `empty`, one that is
+    // no whole number or not in `book` with `unknown` (its text selected).
+    bool CheckBookCode(int field, const char* book, const char* empty, const char* unknown);
 
     // The check list emptied; when `code` is an entry of `book`, every pay
     // code listed (in code order) and those of `members` (the table of the
@@ -58,6 +61,9 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// Whether a typed text holds nothing but blanks.
+bool IsBlank(const CString& text);
 
 // Inside the caller's transaction: the entry's pay codes replaced by `codes`.
 bool WritePayCodes(const char* members, const char* owner, const char* member, const CString& code,

@@ -1,5 +1,6 @@
 #include "PayPositionBook.h"
 
+#include "PayBookView.h"
 #include "gridbase.h"
 #include "ndbcore.h"
 #include "tariffication/StaffNumbers.h"
@@ -9,11 +10,6 @@
 namespace npaymar {
 
 namespace {
-
-bool Blank(const CString& text)
-{
-    return text.ToQString().trimmed().isEmpty();
-}
 
 // Every rate column of the table: a sheet's row goes when all are empty.
 const char* const kAllRates[] = {"okl", "Rlech", "Rdet", "Rort", "nch", "kontr", "chts", "okl2"};
@@ -79,7 +75,7 @@ bool IsTextColumn(const char* column)
 
 bool WritePayPosition(PayPositionRecord& record)
 {
-    if (Blank(record.name))
+    if (IsBlank(record.name))
         return false;
     std::vector<CString> values;
     for (const auto& [column, text] : record.header) {
@@ -93,7 +89,7 @@ bool WritePayPosition(PayPositionRecord& record)
         values.push_back(value);
     }
     CString code;
-    if (!Blank(record.code) && !nvenzol::CheckedNumber(record.code, code))
+    if (!IsBlank(record.code) && !nvenzol::CheckedNumber(record.code, code))
         return false;
 
     CDbTransaction save;
