@@ -41,6 +41,8 @@
 #include "CPrnOstDogovoraView.h"
 #include "CPrnKassaBookView.h"
 #include "../registers/CPrnGlavnKnigaView.h"
+#include "../registers/CPrnOborotSchView.h"
+#include "../registers/CPrnOsvView.h"
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
@@ -135,6 +137,9 @@ const TemplateRow* Templates(size_t& count)
         // Ledger registers.
         {IDR_PRN_GLAVN_KNIGA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnGlavnKnigaView)},
+        {IDR_PRN_OSV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOsvView)},
+        {IDR_PRN_OBOROT_SCH, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnOborotSchView)},
         // Materials and fixed assets.
         {IDR_MAT_PRIX, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},

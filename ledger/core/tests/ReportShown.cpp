@@ -13,6 +13,32 @@
 
 namespace ledgertest {
 
+std::vector<QStringList> PageRows(const CString& html)
+{
+    std::vector<QStringList> rows;
+    static const QRegularExpression row(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]+>"));
+    for (auto r = row.globalMatch(html.ToQString()); r.hasNext();) {
+        QStringList cells;
+        for (auto c = cell.globalMatch(r.next().captured(1)); c.hasNext();)
+            cells << c.next().captured(1).remove(tag).remove(QStringLiteral("&nbsp;")).trimmed();
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+std::pair<QStringList, QStringList> PageRowPair(const CString& html, const QString& first)
+{
+    const std::vector<QStringList> rows = PageRows(html);
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (!rows[i].isEmpty() && rows[i][0] == first)
+            return {rows[i], i + 1 < rows.size() ? rows[i + 1] : QStringList()};
+    return {};
+}
+
 QString ShownReportText(afxtest::MdiProgram& program)
 {
     auto* report = program.Active<CReportView>();

@@ -5,6 +5,11 @@
 #include "MdiProgram.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class CString;
 
 namespace ledgertest {
 
@@ -23,5 +28,10 @@ struct SavedReport {
 SavedReport SaveShownReport(afxtest::MdiProgram& program, const QString& picture = QString());
 // The text of the report window in front, which is then closed.
 QString ShownReportText(afxtest::MdiProgram& program);
+
+// The cells of a page's rows, each cell's text without tags and blanks.
+std::vector<QStringList> PageRows(const CString& html);
+// The row whose first cell is `first`, and the row after it.
+std::pair<QStringList, QStringList> PageRowPair(const CString& html, const QString& first);
 
 } // namespace ledgertest

@@ -38,32 +38,14 @@ COleDateTime EndOfFebruary()
     return Day(QDate(Year(), 2, 1).daysInMonth(), 2);
 }
 
-// The cells of a page's rows, each cell's text without tags and blanks.
 std::vector<QStringList> Rows(const CString& html)
 {
-    std::vector<QStringList> rows;
-    static const QRegularExpression row(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
-                                        QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"),
-                                         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression tag(QStringLiteral("<[^>]+>"));
-    for (auto r = row.globalMatch(html.ToQString()); r.hasNext();) {
-        QStringList cells;
-        for (auto c = cell.globalMatch(r.next().captured(1)); c.hasNext();)
-            cells << c.next().captured(1).remove(tag).remove(QStringLiteral("&nbsp;")).trimmed();
-        rows.push_back(cells);
-    }
-    return rows;
+    return ledgertest::PageRows(html);
 }
 
-// The row whose first cell is `first`, and the row after it.
 std::pair<QStringList, QStringList> RowPair(const CString& html, const QString& first)
 {
-    const std::vector<QStringList> rows = Rows(html);
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (!rows[i].isEmpty() && rows[i][0] == first)
-            return {rows[i], i + 1 < rows.size() ? rows[i + 1] : QStringList()};
-    return {};
+    return ledgertest::PageRowPair(html, first);
 }
 
 QString MonthRow(int month, int year = Year())

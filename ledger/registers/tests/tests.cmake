@@ -15,3 +15,13 @@ add_suite_test(ledger_registers_journal_print_test DATABASE GUI
   SOURCES ${LEDGER_REGISTERS_TESTS_DIR}/JournalOpsPrintTest.cpp
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_registers_journal_print_test ../core/res/nLedmark.rc ../core/res/resource.h)
+
+add_suite_test(ledger_registers_turnover_sheet_test DATABASE GUI
+  SOURCES ${LEDGER_REGISTERS_TESTS_DIR}/TurnoverSheetTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_registers_turnover_sheet_test ../core/res/nLedmark.rc ../core/res/resource.h)
+
+add_suite_test(ledger_registers_account_turnovers_test DATABASE GUI
+  SOURCES ${LEDGER_REGISTERS_TESTS_DIR}/AccountTurnoversTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_registers_account_turnovers_test ../core/res/nLedmark.rc ../core/res/resource.h)
