@@ -11,6 +11,8 @@
 #include "dlgkit.h"
 #include "gridbase.h"
 
+#include <set>
+
 namespace nstovan {
 
 class __attribute__((visibility("default"))) CPrixodView : public CMyFormView1 {
@@ -57,6 +59,9 @@ protected:
     CderivedEdit m_editDate, m_editPrd, m_editNv, m_editOrg, m_editTn, m_editNpp, m_editNdoc;
     int m_bLoading = 0;
     short m_nMaterialRow = -1;
+    // The lines whose price the user typed last (rather than their sum): a
+    // quantity changed on such a line keeps the price and gives the sum.
+    std::set<long> m_typedPrice;
 
     afx_msg void OnChangeKey();
     afx_msg void OnDayAnswer();

@@ -11,6 +11,9 @@ namespace nstovan {
 double ReadNumber(const CString& text)
 {
     CString number = text;
+    // Thousands typed apart ("1 234,5", a no-break space as copied) are one number.
+    number.Replace(" ", "");
+    number.Replace("\xC2\xA0", "");
     number.Replace(GetNumberDelimiter(), ".");
     number.Replace(",", ".");
     return std::atof(number);

@@ -27,6 +27,7 @@ double Read(const CString& text)
 
 void CPrixodView::FillLines(const CPrixodRecord& record)
 {
+    m_typedPrice.clear();
     m_grid.SetNRows(long(record.lines.size()));
     for (long row = 0; row < long(record.lines.size()); ++row) {
         const CPrixodLine& line = record.lines[size_t(row)];
@@ -40,19 +41,30 @@ void CPrixodView::FillLines(const CPrixodRecord& record)
     }
 }
 
+// Price and quantity give the sum, a sum typed gives the price. A quantity
+// changed gives the price from the sum, unless the user typed the price (last,
+// after any sum) or there is a price and no sum: then the price stays and
+// gives the sum. A price typed over a sum already present leaves the sum.
 void CPrixodView::OnLinesEdited(short col, short row, short key, CString* text)
 {
     if (col == kCode || col == kQuantity)
         PostMessage(WM_USER + 1);
     auto value = [&](int c) { return c == col ? *text : m_grid.GetCellValue(c, row); };
-    if (col == kQuantity || col == kSum) {
+    auto product = [](double price, double kol) { return price == 0 || kol == 0 ? CString() : ftoa(price * kol); };
+    if (col == kPrice)
+        m_typedPrice.insert(row);
+    else if (col == kSum)
+        m_typedPrice.erase(row);
+    const bool keepPrice = col == kQuantity && !value(kPrice).Trim().IsEmpty()
+                           && (m_typedPrice.count(row) != 0 || value(kSum).Trim().IsEmpty());
+    if (keepPrice) {
+        m_grid.SetCellValue(kSum, row, product(Read(value(kPrice)), Read(value(kQuantity))));
+    } else if (col == kQuantity || col == kSum) {
         const double kol = Read(value(kQuantity));
         const double s = Read(value(kSum));
         m_grid.SetCellValue(kPrice, row, kol == 0 || s == 0 ? CString() : ftoa(s / kol));
     } else if (col == kPrice && value(kSum).Trim().IsEmpty()) {
-        const double price = Read(value(kPrice));
-        const double kol = Read(value(kQuantity));
-        m_grid.SetCellValue(kSum, row, price == 0 || kol == 0 ? CString() : ftoa(price * kol));
+        m_grid.SetCellValue(kSum, row, product(Read(value(kPrice)), Read(value(kQuantity))));
     }
 }
 

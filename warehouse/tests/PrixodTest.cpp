@@ -290,6 +290,46 @@ TEST_F(Prixod, PriceAndSumFollowEachOther)
     }
 }
 
+// A price typed before the quantity is kept and gives the sum, also when the
+// quantity changes later; a sum typed afterwards gives the price again.
+TEST_F(Prixod, ATypedPriceIsKeptWhenTheQuantityComes)
+{
+    auto* view = OpenReceipt();
+    ASSERT_NE(view, nullptr);
+    Key(view, day, "3", "5", "");
+    Settle();
+    ASSERT_EQ(view->m_grid.GetNRows(), 1);
+    struct Step {
+        int col;
+        const char* typed;
+        const char* price, *kol, *sum;
+    };
+    const struct Case {
+        const char* what;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"a comma price, grouped quantity",
+         {{4, "2,5", "2.5", "", ""}, {5, "1 234,5", "2.5", "1234.5000", "3086.25"}}},
+        {"a point price, then the quantity changed",
+         {{4, "120.5", "120.5", "", ""}, {5, "4", "120.5", "4.0000", "482"}, {5, "2", "120.5", "2.0000", "241"}}},
+        {"a sum typed after the price gives the price",
+         {{4, "3", "3", "", ""}, {5, "2", "3", "2.0000", "6"}, {6, "10", "5", "2.0000", "10"},
+          {5, "4", "2.5", "4.0000", "10"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int col : {4, 5, 6})
+            view->m_grid.SetCellValue(col, 0, "");
+        for (const Step& s : c.steps) {
+            SCOPED_TRACE(s.typed);
+            TypeCell(view, s.col, 0, s.typed);
+            EXPECT_EQ(Cell(view, 4, 0), QString(s.price));
+            EXPECT_EQ(Cell(view, 5, 0), QString(s.kol));
+            EXPECT_EQ(Cell(view, 6, 0), QString(s.sum));
+        }
+    }
+}
+
 TEST_F(Prixod, SavedFromTheFormWithTextsKeptAsTyped)
 {
     auto* view = OpenReceipt();
