@@ -7,6 +7,9 @@
 #include "ndbcore.h"
 
 #include <QDate>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -90,6 +93,30 @@ TEST_F(Calendar, TheMonthShowsItsDaysWithTheStoredOnesTicked)
     EXPECT_EQ(Rows("spr_vix_prazd", view->m_grid.GetCellValue(0, row)), was ? 0 : 1);
     Tick(view, row, was);
     EXPECT_EQ(Rows("spr_vix_prazd", view->m_grid.GetCellValue(0, row)), was ? 1 : 0);
+}
+
+// A box ticked with the mouse on a row that was not current stores that row's
+// day, and the box shows what the table holds.
+TEST_F(Calendar, AClickOnTheBoxOfAnotherRowStoresThatDay)
+{
+    auto* view = OpenList(1);
+    ASSERT_NE(view, nullptr);
+    afxtest::showActive(view->GetParentFrame());
+    view->m_grid.SetCurCell(0, 0);
+    auto* table = qobject_cast<QTableView*>(view->m_grid.GetQWidget());
+    ASSERT_NE(table, nullptr);
+    QHeaderView* rows = table->verticalHeader();
+    const long row = 5;
+    const CString day = view->m_grid.GetCellValue(0, row);
+    const bool was = view->m_grid.GetBCheck(row) != 0;
+    for (bool on : {!was, was}) {
+        table->scrollTo(table->model()->index(int(row), 0));
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, QPoint(8, rows->sectionViewportPosition(int(row)) + 5));
+        EXPECT_EQ(view->m_grid.GetBCheck(row) != 0, on);
+        EXPECT_EQ(Rows("spr_vix_prazd", day), on ? 1 : 0) << day.ToStdString();
+        EXPECT_EQ(Rows("spr_vix_prazd", view->m_grid.GetCellValue(0, 0)) > 0, view->m_grid.GetBCheck(0) != 0)
+            << "the current row before the click is untouched";
+    }
 }
 
 TEST_F(Calendar, AnUnknownModeSaysSoAndEditsNothing)

@@ -215,6 +215,10 @@ void CellworkView::toggleCheckByUser(int row)
 {
     if (!m_rowHeader->checks() || !m_model->validRow(row))
         return;
+    // The row ticked becomes current first: the form's answer to the tick
+    // reads the current row, which must be the row the user ticked.
+    const int col = currentIndex().isValid() ? currentIndex().column() : focusableNear(0);
+    setCurCell(col >= 0 ? col : 0, row);
     setChecked(row, !m_model->row(row).checked);
     fire(EventCheckChanged, {});
 }

@@ -272,6 +272,7 @@ TEST(CellworkTest, CheckMarksByClickAndSpace)
     QHeaderView* rows = table(form)->verticalHeader();
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, QPoint(8, rows->sectionViewportPosition(1) + 5));
     EXPECT_EQ(grid.GetBCheck(1), 1);
+    EXPECT_EQ(grid.GetCurRow(), 1) << "the row ticked is current when 17 is raised";
     grid.SetCurCell(1, 2);
     form.take();
     form.press(Qt::Key_Space);
