@@ -33,8 +33,9 @@ ALTER TABLE spr_stovan_mat ADD COLUMN norm DECIMAL(18,3) NULL;
 --   nach_izn     above 0: the monthly depreciation run takes the card
 --   d_post, d_ekspl  taken on the books, put into service; norm_izn useful life in months
 --   d_vybit, no_vybit, PrichVyb  disposal: date, document number, reason
--- The book editor has no checks of its own, so the rules the balance reads
--- rely on are the table's: a text that is no account is refused.
+-- The rules the balance reads rely on are the table's: a text that is no
+-- account is refused. The book editor asks them before it writes and tells
+-- the user the column's comment.
 CREATE TABLE spr_osn_sr (
   id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
   name VARCHAR(250) NOT NULL,
@@ -43,9 +44,9 @@ CREATE TABLE spr_osn_sr (
   kol DECIMAL(18,3) NULL,
   first_price DECIMAL(18,2) NULL,
   ekr INT NULL,
-  sch VARCHAR(9) NULL,
-  sch_old VARCHAR(9) NULL,
-  sch_iz VARCHAR(9) NULL,
+  sch VARCHAR(9) NULL COMMENT 'нужен код счета из 9 цифр (забалансового - из 2 или 3 цифр)',
+  sch_old VARCHAR(9) NULL COMMENT 'нужен код счета из 9 цифр',
+  sch_iz VARCHAR(9) NULL COMMENT 'нужен код счета из 9 цифр',
   kbk_deb INT NULL,
   kbk_kred INT NULL,
   iznos_all DECIMAL(18,2) NULL,

@@ -133,7 +133,9 @@ int CSprEditView::Write(int ask)
         if (StateOf(m_grid, row) == kStored)
             continue;
         CString problem;
-        const int column = appcore::SprEditRowProblem(m_layout, RowValues(row), problem);
+        int column = appcore::SprEditRowProblem(m_layout, RowValues(row), problem);
+        if (column < 0)
+            column = appcore::SprEditRuleProblem(m_layout, RowValues(row), problem);
         if (column >= 0) {
             m_grid.SetCurCell(column + 1, row);
             AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);

@@ -5,6 +5,7 @@
 #include "ndbcore.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 namespace appcore {
 
@@ -18,6 +19,50 @@ bool Plain(const CString& name)
 CString KeyCondition(const SprEditLayout& layout, const CString& key)
 {
     return " where " + layout.key + "=" + NullStr(key);
+}
+
+// The lengths and words of the columns, every column's name and the check
+// constraints of the table, as MariaDB describes them; other servers' rules
+// are left to the server's answer at the write.
+void ReadRules(SprEditLayout& layout)
+{
+    layout.tableColumns.clear();
+    layout.checks.clear();
+    if (CurrentDialect() != SqlDialect::MySql)
+        return;
+    const CString table = MakeSqlStr(layout.table);
+    ForEachRow("select column_name,coalesce(character_maximum_length,0) as len,column_comment from "
+               "information_schema.columns where table_schema=database() and lower(table_name)=lower('" + table +
+                   "') order by ordinal_position",
+               [&](_RecordsetPtr& rs) {
+                   const CString name(rs->GetCollect(0L).text());
+                   layout.tableColumns.push_back(name);
+                   for (SprEditColumn& column : layout.columns)
+                       if (column.name.CompareNoCase(name) == 0) {
+                           column.maxLength = int(rs->GetCollect(1L).toInt64());
+                           column.rule = CString(rs->GetCollect(2L).text());
+                       }
+               });
+    ForEachRow("select constraint_name,check_clause from information_schema.check_constraints where "
+               "constraint_schema=database() and lower(table_name)=lower('" + table + "') order by constraint_name",
+               [&](_RecordsetPtr& rs) {
+                   layout.checks.push_back({CString(rs->GetCollect(0L).text()), CString(rs->GetCollect(1L).text())});
+               });
+}
+
+// Whether the condition names the column (as `name` or as a word of its own).
+bool ClauseNames(const CString& clause, const CString& column)
+{
+    const QRegularExpression word(QStringLiteral("(^|[^A-Za-z0-9_])") +
+                                      QRegularExpression::escape(column.ToQString()) +
+                                      QStringLiteral("($|[^A-Za-z0-9_])"),
+                                  QRegularExpression::CaseInsensitiveOption);
+    return word.match(clause.ToQString()).hasMatch();
+}
+
+CString Caption(const SprEditColumn& column)
+{
+    return column.caption.IsEmpty() ? column.name : column.caption;
 }
 
 } // namespace
@@ -43,6 +88,7 @@ bool SprEditLayoutFor(const CString& table, SprEditLayout& layout)
             if (!Plain(column.name))
                 return false;
         layout.keepsDeleted = false;
+        ReadRules(layout);
         for (const TableColumnInfo& info : TableColumnsOf(layout.table)) {
             if (info.name.CompareNoCase("dt_del") == 0)
                 layout.keepsDeleted = true;
@@ -95,6 +141,60 @@ int SprEditRowProblem(const SprEditLayout& layout, const std::vector<CString>& v
     for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i)
         if (!SprEditValue(layout.columns[i], values[i], literal, problem))
             return int(i);
+    return -1;
+}
+
+int SprEditRuleProblem(const SprEditLayout& layout, const std::vector<CString>& values, CString& problem)
+{
+    for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i) {
+        const SprEditColumn& column = layout.columns[i];
+        const CString value = CString(values[i]).Trim();
+        if (column.kind == ColumnKind::Text && column.maxLength > 0
+            && CString(values[i]).ToQString().size() > column.maxLength) {
+            problem = "«" + Caption(column) + "»: не длиннее " + FormatText("%d", column.maxLength) +
+                      " знаков, введено «" + value + "»" + (column.rule.IsEmpty() ? CString() : "\n" + column.rule);
+            return int(i);
+        }
+    }
+    if (layout.checks.empty())
+        return -1;
+    // The row as a table of one row with the table's columns: the server
+    // evaluates each condition as it would at the write. A condition that is
+    // unknown (NULL) passes, as it does there.
+    CString row;
+    for (const CString& name : layout.tableColumns) {
+        CString literal = "NULL", unused;
+        for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i)
+            if (layout.columns[i].name.CompareNoCase(name) == 0 && SprEditValue(layout.columns[i], values[i], literal, unused)
+                && literal == "DEFAULT")
+                literal = "NULL";
+        row += (row.IsEmpty() ? "select " : ",") + literal + " as `" + name + "`";
+    }
+    CString tests;
+    for (size_t c = 0; c < layout.checks.size(); ++c)
+        tests += (c ? CString(",") : CString()) + "coalesce((" + layout.checks[c].clause + ")<>0,1)+0 as c" +
+                 FormatText("%d", int(c));
+    std::vector<bool> kept;
+    const long read = ForEachRow("select " + tests + " from (" + row + ") q", [&](_RecordsetPtr& rs) {
+        for (size_t c = 0; c < layout.checks.size(); ++c)
+            kept.push_back(rs->GetCollect(long(c)).toInt64() != 0);
+    });
+    if (read < 0 || kept.size() != layout.checks.size())
+        return -1;  // the server could not say: it answers at the write
+    for (size_t c = 0; c < kept.size(); ++c) {
+        if (kept[c])
+            continue;
+        for (size_t i = 0; i < layout.columns.size() && i < values.size(); ++i) {
+            const SprEditColumn& column = layout.columns[i];
+            if (!ClauseNames(layout.checks[c].clause, column.name))
+                continue;
+            problem = "«" + Caption(column) + "»: значение «" + CString(values[i]).Trim() + "» не подходит";
+            problem += column.rule.IsEmpty() ? " (правило " + layout.checks[c].name + ")" : CString(": ") + column.rule;
+            return int(i);
+        }
+        problem = "Запись не подходит под правило " + layout.checks[c].name + " таблицы " + layout.table;
+        return 0;
+    }
     return -1;
 }
 

@@ -20,6 +20,15 @@ struct SprEditColumn {
     int width = 0;
     ColumnKind kind = ColumnKind::Text;
     bool defaulted = false;   // takes no NULL but has a default: an empty cell writes the default
+    int maxLength = 0;        // a text column's length in characters (0: not limited here)
+    CString rule;             // the column's comment in the schema: what its values must be, in words
+};
+
+// A rule the table's own definition keeps (a check constraint): its name and
+// its condition as the server gives it back.
+struct SprEditCheck {
+    CString name;
+    CString clause;
 };
 
 struct SprEditLayout {
@@ -28,6 +37,8 @@ struct SprEditLayout {
     std::vector<SprEditColumn> columns;   // the edited columns after the key
     CString title;                        // the book's name
     bool keepsDeleted = false;            // the table marks deleted rows in dt_del
+    std::vector<CString> tableColumns;    // every column of the table
+    std::vector<SprEditCheck> checks;     // the table's check constraints (MariaDB)
 };
 
 // The editor of the configuration's book whose table is `table` (case
@@ -42,6 +53,13 @@ bool SprEditValue(const SprEditColumn& column, const CString& text, CString& lit
 // The first cell of a row that holds no value of its column: its index in
 // `values` and what is wrong; -1 when all hold values.
 int SprEditRowProblem(const SprEditLayout& layout, const std::vector<CString>& values, CString& problem);
+
+// The first cell of a row that breaks a rule of the table the server would
+// refuse it by: a text longer than its column, or a check constraint (asked
+// of the server on the row's values, nothing written). Its index in `values`
+// and what is wrong, in the column's words where the schema gives them; -1
+// when the row keeps every rule that could be asked.
+int SprEditRuleProblem(const SprEditLayout& layout, const std::vector<CString>& values, CString& problem);
 
 // The rows not deleted, by key.
 CString SprEditSelect(const SprEditLayout& layout);

@@ -1,7 +1,8 @@
 // The fixed-asset register kept in the core's book editor: every card column
 // edited, a card added with its responsible person, department, accounts and
 // dates and found again, a text that is no account refused by the table and
-// nothing written, and a picture of the editor with the demo cards.
+// nothing written (the editor says so in words before it writes), and a
+// picture of the editor with the demo cards.
 #include "CSprEditView.h"
 #include "GuiDriver.h"
 #include "InteractionScript.h"
@@ -61,14 +62,33 @@ TEST_F(AssetRegister, ACardAddedWithItsAccountsAndFoundAgain)
                      {"Стоимость", "38500,50"}, {"Счет", "10134"}, {"Счет амортизации", "110434410"},
                      {"МОЛ (таб. №)", "4"}, {"Подразделение (код)", "2"}, {"Начислять амортизацию (1/0)", "1"},
                      {"Дата принятия", "15.01.2024"}, {"Срок полезного использования, мес.", "84"}});
-    {
+    // What the table would refuse is said in words before anything is sent.
+    const struct {
+        const char* caption;
+        const char* value;
+        const char* message;
+    } refused[] = {
+        {"Счет", "10134", "«Счет»: значение «10134» не подходит: нужен код счета из 9 цифр (забалансового - из 2 или 3 "
+                          "цифр)"},
+        {"Счет амортизации", "21", "«Счет амортизации»: значение «21» не подходит: нужен код счета из 9 цифр"},
+        {"Счет", "1101343100", "«Счет»: не длиннее 9 знаков, введено «1101343100»\nнужен код счета из 9 цифр "
+                               "(забалансового - из 2 или 3 цифр)"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.value);
+        Fill(grid, row, {{"Счет", "110134310"}, {"Счет амортизации", "110434410"}});
+        Fill(grid, row, {{c.caption, c.value}});
         vornal::testing::DbReportRecorder reports;
+        afxtest::InteractionScript script;
+        script.message(QString::fromUtf8(c.message), IDOK);
         afxtest::command(view, IDOK);
-        ASSERT_EQ(reports.reports().size(), 1u) << "a five-character account is refused";
-        EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint);
+        script.verify();
+        EXPECT_TRUE(reports.reports().empty()) << "the server was not asked to write";
+        EXPECT_EQ(grid.GetCurRow(), row);
+        EXPECT_EQ(grid.GetCurCol(), Column(grid, c.caption)) << "the cell at fault is current";
+        EXPECT_EQ(Count("select count(*) as cnt from spr_osn_sr"), demo) << "nothing written";
+        EXPECT_TRUE(view->IsEdited());
     }
-    EXPECT_EQ(Count("select count(*) as cnt from spr_osn_sr"), demo) << "nothing written";
-    EXPECT_TRUE(view->IsEdited());
 
     Fill(grid, row, {{"Счет", "110134310"}});
     afxtest::command(view, IDOK);
