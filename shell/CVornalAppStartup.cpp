@@ -101,9 +101,10 @@ int CVornalApp::OpenWithLoginDialog()
 {
     if (!LoadConfigurationArchive() || !SetProfileBranch())
         return 0;
+    // A login dialog claims nothing: the user may log in to another server or
+    // database, or on another display; the one program per server, database,
+    // workplace and user is claimed once the login has named them.
     SetMyClassName(kLoginClassName);
-    if (!FirstInstance(nullptr, "Регистрация пользователя"))
-        return -1;
     if (!ConnectDatabase())
         return 0;
     CRegisterUser login(nullptr);
@@ -124,14 +125,14 @@ int CVornalApp::OpenWithLoginArguments()
 }
 
 // The user of the login string, the database of the configuration, and one
-// program per server, workplace and user unless several are allowed.
+// program per server, database, workplace and user unless several are allowed.
 BOOL CVornalApp::VerifyAndClaimInstance(BOOL)
 {
     g_lTN = VerifyUser(m_strLogin);
     if (g_lTN == -1 || !CheckHashKey())
         return FALSE;
     CString name;
-    name.Format("Vornal_%s_%d_%d", GetServerName(NULL), g_lARM, g_lTN);
+    name.Format("Vornal_%s_%s_%d_%d", GetServerName(NULL), GetDataBaseName(NULL), g_lARM, g_lTN);
     SetMyClassName(name);
     if (!g_bMultyProcess && !FirstInstance(GetMyClassName(), nullptr))
         return FALSE;

@@ -115,8 +115,12 @@ int FirstInstance(const char* className, const char* title)
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         close(fd);
         AskToComeForward(key);
-        appcore::ScriptLog("Программа с этим сервером, рабочим местом и пользователем уже запущена: "
-                           "её окно выведено вперёд, вторая не запускается.");
+        if (title && *title)
+            appcore::ScriptLog(std::string("Окно «") + title + "» уже открыто другой программой: "
+                               "оно выведено вперёд, вторая не запускается.");
+        else
+            appcore::ScriptLog("Программа с этим сервером, базой данных, рабочим местом и пользователем уже "
+                               "запущена: её окно выведено вперёд, вторая не запускается.");
         return 0;
     }
     Claims()[key] = std::make_unique<InstanceClaim>(fd, key);

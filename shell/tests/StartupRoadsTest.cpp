@@ -103,7 +103,7 @@ TEST_F(StartupRoadsTest, ChooserSwitchRunsTheChooserAndEnds)
 // Runs the program as a process of its own until it ends or has run the
 // configuration's Load(); answers what it printed. The test's own program
 // answers meanwhile (a second instance asks the first to come forward).
-QByteArray RunSecondProgram(const QString& arguments)
+QByteArray RunSecondProgram(const QString& arguments, int milliseconds = 30000)
 {
     QProcess second;
     second.setProcessChannelMode(QProcess::MergedChannels);
@@ -111,7 +111,7 @@ QByteArray RunSecondProgram(const QString& arguments)
     if (!second.waitForStarted(10000))
         return QByteArray();
     QByteArray output;
-    QDeadlineTimer deadline(30000);
+    QDeadlineTimer deadline(milliseconds);
     while (second.state() != QProcess::NotRunning && !deadline.hasExpired() && !output.contains("Конфигурация загружена")) {
         QCoreApplication::processEvents();
         second.waitForReadyRead(20);
@@ -137,6 +137,22 @@ TEST_F(StartupRoadsTest, SecondInstanceOfTheSameWorkplaceEnds)
     program.reset();
     const QByteArray started = RunSecondProgram(arguments);
     EXPECT_TRUE(started.contains("Конфигурация загружена")) << started.constData();
+}
+
+// While this program's login dialog is open, a second program comes to its
+// own login dialog: a login names no server, database, workplace or user yet,
+// and claims nothing.
+TEST_F(StartupRoadsTest, ALoginDialogKeepsNoOtherProgramOut)
+{
+    QByteArray second;
+    afxtest::InteractionScript script;
+    script.dialog(IDD_REGISTER_USER, [&second](afxtest::DialogStep& d) {
+        second = RunSecondProgram(QString(), 3000);
+        d.click(IDCANCEL);
+    });
+    EXPECT_FALSE(program->Start(""));
+    script.verify();
+    EXPECT_FALSE(second.contains("уже")) << "the second was refused: " << second.constData();
 }
 
 // The ends of start-up: each road stops with its message and leaves no frame.
