@@ -58,11 +58,20 @@ SELECT o.id, o.d, CONCAT('ЛБО-', o.id - @doc), (SELECT SUM(l.amount) * k.shar
 FROM demo_lbo_ops o JOIN demo_lbo_kinds k ON k.kind = o.kind;
 
 -- Financing is received against 304.04 as a whole; the other sides carry the KOSGU of the code.
-INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, kbk_deb, kred0, kred1, kred2, kred3,
-                              kred_sb1, kbk_kred, s, prim, fil_id)
+-- Each side keeps the values its account's dimensions ask: 501.03 the economic
+-- code and the department, 502.01 the code, the contract and the department,
+-- a cash expense on 302.34 (KOSGU 830) the supplier, the code and the contract.
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_sb2, deb_sb3, kbk_deb, kred0, kred1,
+                              kred2, kred3, kred_sb1, kred_sb2, kred_sb3, kbk_kred, s, prim, fil_id)
 SELECT o.id, ROW_NUMBER() OVER (PARTITION BY o.id ORDER BY l.src, l.kbk, l.ekr), o.d,
-       l.src, LEFT(k.deb, 3), RIGHT(k.deb, 2), IF(k.kind = 3, '000', LEFT(l.ekr, 3)), IF(k.kind = 3, NULL, l.ekr), l.kbk,
-       l.src, LEFT(k.kred, 3), RIGHT(k.kred, 2), LEFT(l.ekr, 3), l.ekr, l.kbk, ROUND(l.amount * k.share, 2), k.icn, 1
+       l.src, LEFT(k.deb, 3), RIGHT(k.deb, 2),
+       CASE WHEN k.kind = 3 THEN '000' WHEN k.kind = 4 THEN '830' ELSE LEFT(l.ekr, 3) END,
+       CASE WHEN k.kind = 3 THEN NULL WHEN k.kind = 4 THEN '1' ELSE l.ekr END,
+       CASE WHEN k.deb = '50103' THEN '1' WHEN k.kind = 4 THEN l.ekr END,
+       CASE WHEN k.kind = 4 THEN IF(l.ekr = 340000, '2', '4') END, l.kbk,
+       l.src, LEFT(k.kred, 3), RIGHT(k.kred, 2), LEFT(l.ekr, 3), l.ekr,
+       CASE WHEN k.kred = '50103' THEN '1' WHEN k.kred = '50201' THEN IF(l.ekr = 340000, '2', '4') END,
+       CASE WHEN k.kred = '50201' THEN '1' END, l.kbk, ROUND(l.amount * k.share, 2), k.icn, 1
 FROM demo_lbo_ops o JOIN demo_lbo_kinds k ON k.kind = o.kind CROSS JOIN demo_lbo l;
 
 UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 24 + 5 * 12 + 5) WHERE id = 1;

@@ -69,4 +69,14 @@ INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, deb_sb1, deb_s
   (@doc + 7, 1, @month_start + INTERVAL 5 DAY, '1', '302', '01', '830', '3', NULL, NULL, 1, '1', '201', '04', '610',
    NULL, NULL, NULL, 1, NULL, 12000.00, 'Выплата заработной платы Ведомость № 2', 1);
 
-UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 7) WHERE id = 1;
+-- The wages paid were accrued the day before the month began.
+INSERT INTO ledmark_oper_by_hand (id, d, number, s, prim, fil_id, m0, d0) VALUES
+  (@doc + 8, @eve, 'ЗП-1', 37000.00, 'Начислена заработная плата', 1, 1, NOW());
+INSERT INTO ledmark_provodki (id, npp, d, deb0, deb1, deb2, deb3, kbk_deb, kred0, kred1, kred2, kred3, kred_sb1,
+                              kbk_kred, s, prim, fil_id) VALUES
+  (@doc + 8, 1, @eve, '1', '401', '02', '211', 1, '1', '302', '01', '730', '2', 1, 25000.00,
+   'Начислена заработная плата', 1),
+  (@doc + 8, 2, @eve, '1', '401', '02', '211', 1, '1', '302', '01', '730', '3', 1, 12000.00,
+   'Начислена заработная плата', 1);
+
+UPDATE system_doc_counter SET last_id = GREATEST(last_id, @doc + 8) WHERE id = 1;
