@@ -1,4 +1,5 @@
 #include "SharedCommands.h"
+#include "CSelectIFView.h"
 
 #include "CLedmark.h"
 #include "appcore.h"
@@ -71,6 +72,16 @@ void OnChangeSB1(CWnd* form)
     if (account.IsEmpty() || code.IsEmpty())
         return;
     form->SetDlgItemText(kMatSb1NameId, GL_SB_Name(account, 1, code));
+}
+
+CString RememberedPrintBranches()
+{
+    return AfxGetApp()->GetProfileString(CSelectIFView::BranchSection(), "select_fil_prn0", "");
+}
+
+void RememberPrintBranches(const CString& branches)
+{
+    AfxGetApp()->WriteProfileString(CSelectIFView::BranchSection(), "select_fil_prn0", branches);
 }
 
 void OnFILbtn(CWnd* form)

@@ -63,6 +63,11 @@ void OnChangeSB1(CWnd* form);
 // Command 1164: the branch chooser, several branches at once; the chosen
 // ids, joined by ",", go into edit 1144 of the form.
 void OnFILbtn(CWnd* form);
+// The branches the print forms were last asked for, kept under
+// "select_fil_prn0" of the branch section: every print form opens on the
+// branches of the last print.
+CString RememberedPrintBranches();
+void RememberPrintBranches(const CString& branches);
 // Command 32792 of the forms printed by their own report script:
 // "PrepareTheReport(<real_id>)" (-1 for a document not stored yet) in the
 // form's context, the page shown in the report window. With `keyAsText` the

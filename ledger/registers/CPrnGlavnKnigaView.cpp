@@ -27,7 +27,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const char* const kBranchesKey = "select_fil_prn0";
 const char* const kAccountKey = "glavn_book";
 
 } // namespace
@@ -54,7 +53,7 @@ void CPrnGlavnKnigaView::OnInitialUpdate()
 {
     CderivedFormview::OnInitialUpdate();
     SetFormTitle(this, "Главная книга");
-    const CString branches = AfxGetApp()->GetProfileString(CSelectIFView::BranchSection(), kBranchesKey, "");
+    const CString branches = nledmark::RememberedPrintBranches();
     FillFilsEx(this, IDC_FILS, IDC_FILS_LABEL, IDC_FILS_BUTTON, branches);
     SetDlgItemText(IDC_GK_ACCOUNT, AfxGetApp()->GetProfileString("constants", kAccountKey, ""));
     ResizeParentToFit(FALSE);
@@ -110,7 +109,7 @@ void CPrnGlavnKnigaView::OnOK()
     request.allAccounts = m_bAllAccounts != 0;
     CString branches;
     GetDlgItemText(IDC_FILS, branches);
-    AfxGetApp()->WriteProfileString(CSelectIFView::BranchSection(), kBranchesKey, branches);
+    nledmark::RememberPrintBranches(branches);
     if (!CheckedIdList(branches, request.branches)) {
         AfxMessageBox("Неверный список филиалов");
         m_editFils.SetFocus0();

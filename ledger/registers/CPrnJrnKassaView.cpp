@@ -44,7 +44,6 @@ namespace {
 
 const char* const kGridKey = "jrn_kass_grid";
 const char* const kKbkShowKey = "jrn_kass_kbk_show";
-const char* const kBranchesKey = "select_fil_prn0";
 const char* const kFormName = "Журнал операций";
 
 // The three analytic filters: caption, codes, chooser.
@@ -123,7 +122,7 @@ void CPrnJrnKassaView::OnInitialUpdate()
         m_comboIf.AddString(source);
     m_comboIf.SetCurSel(0);
     FillFilsEx(this, IDC_FILS, IDC_FILS_LABEL, IDC_FILS_BUTTON,
-               AfxGetApp()->GetProfileString(CSelectIFView::BranchSection(), kBranchesKey, ""));
+               nledmark::RememberedPrintBranches());
     const int journal = GetDocument() ? GetDocument()->GetParam() : 0;
     if (journal > 0) {
         SetDlgItemText(IDC_JO_CODE, utos(journal));
@@ -394,7 +393,7 @@ void CPrnJrnKassaView::OnOK()
     if (!ReadChoice(choice))
         return;
     CWinApp* app = AfxGetApp();
-    app->WriteProfileString(CSelectIFView::BranchSection(), kBranchesKey, choice.branches);
+    nledmark::RememberPrintBranches(choice.branches);
     app->WriteProfileString(kJournalConstants, choice.gridKey, choice.grid);
     PrintJournalOfOperations(choice);
 }

@@ -45,7 +45,6 @@ namespace {
 
 const char* const kConstants = "constants";
 const char* const kGridKey = "oborot_sch";
-const char* const kBranchesKey = "select_fil_prn0";
 const char* const kKindKeys[3] = {"oborot_sch_sb1", "oborot_sch_sb2", "oborot_sch_sb3"};
 
 // A subconto row: caption, kind list, value edit, picker.
@@ -112,7 +111,7 @@ void CPrnOborotSchView::OnInitialUpdate()
         m_comboSource.AddString(source);
     m_comboSource.SetCurSel(m_nSource);
     FillFilsEx(this, IDC_FILS, IDC_FILS_LABEL, IDC_FILS_BUTTON,
-               AfxGetApp()->GetProfileString(CSelectIFView::BranchSection(), kBranchesKey, ""));
+               nledmark::RememberedPrintBranches());
     m_grid.SetNRows(1);
     ResizeParentToFit(FALSE);
     const CString saved = AfxGetApp()->GetProfileString(kConstants, kGridKey, "");
@@ -337,7 +336,7 @@ void CPrnOborotSchView::OnOK()
         app->WriteProfileInt(kConstants, kKindKeys[k], m_comboKind[k].GetCurSel());
     CString branches;
     GetDlgItemText(IDC_FILS, branches);
-    app->WriteProfileString(CSelectIFView::BranchSection(), kBranchesKey, branches);
+    nledmark::RememberPrintBranches(branches);
     EXEC_Execute(OkCall(), 0);
 }
 

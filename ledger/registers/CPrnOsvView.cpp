@@ -24,7 +24,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const char* const kBranchesKey = "select_fil_prn0";
 
 } // namespace
 
@@ -54,7 +53,7 @@ void CPrnOsvView::OnInitialUpdate()
     CderivedFormview::OnInitialUpdate();
     SetFormTitle(this, "Оборотно-сальдовая ведомость");
     FillFilsEx(this, IDC_FILS, IDC_FILS_LABEL, IDC_FILS_BUTTON,
-               AfxGetApp()->GetProfileString(CSelectIFView::BranchSection(), kBranchesKey, ""));
+               nledmark::RememberedPrintBranches());
     ResizeParentToFit(FALSE);
 }
 
@@ -83,7 +82,7 @@ void CPrnOsvView::OnOK()
     request.expand = m_bExpand != 0;
     CString branches;
     GetDlgItemText(IDC_FILS, branches);
-    AfxGetApp()->WriteProfileString(CSelectIFView::BranchSection(), kBranchesKey, branches);
+    nledmark::RememberPrintBranches(branches);
     if (!CheckedIdList(branches, request.branches)) {
         AfxMessageBox("Неверный список филиалов");
         m_editFils.SetFocus0();
