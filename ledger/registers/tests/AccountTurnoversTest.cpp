@@ -6,6 +6,8 @@
 #include "CPrnOborotSchView.h"
 #include "CReportView.h"
 #include "GuiDriver.h"
+
+#include <QCoreApplication>
 #include "InteractionScript.h"
 #include "LedgerProgram.h"
 #include "ReportShown.h"
@@ -305,11 +307,12 @@ TEST_F(AccountTurnovers, TheFormShowsTheStatementPerEmployee)
     ASSERT_NE(view, nullptr);
     view->m_dateFrom = COleDateTime(Year(), 1, 1, 0, 0, 0);
     view->m_dateTo = COleDateTime(Year(), 1, 31, 0, 0, 0);
-    view->m_nSource = 1;
     view->UpdateData(FALSE);
+    afxtest::chooseEntry(view, IDC_OS_SOURCE, QStringLiteral("1"));
     view->SetDlgItemText(IDC_FILS, "");
     SetRows(view, {"208 21", ""});
     afxtest::chooseEntry(view, IDC_OS_SB1_KIND, QStringLiteral("Сотрудники"));
+    EXPECT_TRUE(afxtest::grab(view->GetParentFrame()).save(QCoreApplication::applicationDirPath() + "/PrnOborotSchView.png"));
     afxtest::click(view, IDOK);
     Settle();
     ASSERT_NE(Active<CReportView>(), nullptr);

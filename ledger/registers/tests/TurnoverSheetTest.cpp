@@ -8,6 +8,8 @@
 #include "CReportView.h"
 #include "CSelectIFView.h"
 #include "GuiDriver.h"
+
+#include <QCoreApplication>
 #include "InteractionScript.h"
 #include "LedgerProgram.h"
 #include "ReportShown.h"
@@ -375,6 +377,7 @@ TEST_F(TurnoverSheetForm, OkShowsTheSheetAndKeepsTheBranches)
     view->m_dateTo = Day(31, 1);
     view->UpdateData(FALSE);
     afxtest::setChecked(view, IDC_OSV_EXPAND, true);
+    EXPECT_TRUE(afxtest::grab(view->GetParentFrame()).save(QCoreApplication::applicationDirPath() + "/PrnOsvView.png"));
     afxtest::click(view, IDOK);
     ASSERT_NE(Active<CReportView>(), nullptr);
     const ledgertest::SavedReport report = ledgertest::SaveShownReport(*this, QStringLiteral("turnover_sheet.png"));
