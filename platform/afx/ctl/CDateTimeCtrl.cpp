@@ -113,14 +113,38 @@ private:
     HWND m_h;
 };
 
+// A calendar is a large widget with its own icons: building one for every
+// date field made a form with two dates open several milliseconds slower.
+// It is made when the user first presses a key or the mouse in the field
+// (before the field itself opens it), and watched from then on.
+class CalendarOnDemand : public QObject {
+public:
+    CalendarOnDemand(HWND h, QDateTimeEdit* edit) : QObject(edit), m_h(h), m_edit(edit) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        const QEvent::Type type = e->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::KeyPress)
+            return false;
+        m_edit->removeEventFilter(this);
+        if (QCalendarWidget* cal = m_edit->calendarWidget())
+            cal->window()->installEventFilter(new CalendarWatch(m_h, m_edit->parent()));
+        deleteLater();
+        return false;
+    }
+
+private:
+    HWND m_h;
+    QDateTimeEdit* m_edit;
+};
+
 void connect(QWidget* w, HWND h)
 {
     auto* p = static_cast<Picker*>(w);
     QObject::connect(p->edit, &QDateTimeEdit::dateTimeChanged, p, [h] { notifyChange(h); });
     if (p->check)
         QObject::connect(p->check, &QCheckBox::toggled, p, [h] { notifyChange(h); });
-    if (QCalendarWidget* cal = p->edit->calendarWidget())
-        cal->window()->installEventFilter(new CalendarWatch(h, p));
+    if (p->edit->calendarPopup())
+        p->edit->installEventFilter(new CalendarOnDemand(h, p->edit));
 }
 
 LRESULT proc(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool& handled)
