@@ -5,6 +5,8 @@
 #pragma once
 #include "afx.h"
 
+class CCellwork;
+
 namespace npaymar {
 
 class __attribute__((visibility("default"))) CPaymar {
@@ -28,6 +30,22 @@ public:
     static void ShowProchVip(CWnd* caller);
     // The employee's position rows ("BookListView"), answering the caller.
     static void ShowBookList(CWnd* caller, CString tn);
+
+    // The average daily earnings of employee `tn` that sick pay and the
+    // child-care allowance are paid from, over `months` months before `date`
+    // (up to its own month when his history is short), of the pay codes
+    // grouped under `group`: "1234.56", or "" when no day counts or a read
+    // failed (never a figure of part of the months). `periodFilter` receives
+    // the months as an SQL condition; `grid`, when given, one row per month
+    // (year, month, days, earnings, bonus) and the totals at row `months`.
+    static CString BOL_SRED_DAY(const char* tn, const char* date, const char* group, CCellwork* grid,
+                                CString& periodFilter, int months);
+    // The days of a month that do not count for employee `tn`: by the
+    // personnel time sheet when it has marks that month (-1 when every day
+    // was worked), else by his sick leaves and vacations (0 without any).
+    static int GetDNbol(const char* tn, long year, long month);
+    // The bonus amounts of employee `tn` in the months `periodFilter` selects.
+    static double GetPremKV(const char* tn, const char* periodFilter);
 };
 
 } // namespace npaymar

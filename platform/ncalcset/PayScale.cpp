@@ -4,6 +4,7 @@
 #include "ndbcore.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 #include <cstdlib>
 
@@ -49,6 +50,17 @@ CString GetOKL(int grade, const char* date, long tn, long npp)
     const double okl =
         atof(ExecuteString(FormatText("select okl from perso_tn_nip where tn=%ld and npp=%ld", tn, npp)));
     return FormatText("%.2f", GetOKL(grade, okl, ReadPayScale(date)));
+}
+
+CString GetOKL_paymar(const char* tn)
+{
+    const QString number = QString::fromUtf8(tn ? tn : "").trimmed();
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (!digits.match(number).hasMatch())
+        return CString();
+    return ExecuteString(FormatText("select d.okl as str from paymar_bux b join tn on tn.tn=b.tn join spr_paymar_dol1 d "
+                                    "on d.id=b.dol and d.nv=tn.nv where b.tn=%lld and b.osn=1",
+                                    number.toLongLong()));
 }
 
 CString MedStajText(const char* end, const char* start, long interruptionDays)

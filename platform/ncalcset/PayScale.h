@@ -26,6 +26,12 @@ double GetOKL(int grade, double okl, const PayScale& scale);
 // answer as text ("12500.00"-like, atof reads it).
 CString GetOKL(int grade, const char* date, long tn, long npp);
 
+// The payroll salary of an employee: the `okl` of spr_paymar_dol1 for the
+// position of his main pay row (paymar_bux.osn 1) on his main pay sheet
+// (tn.nv), as the database gives it ("12750.00"); "" when there is none or
+// `tn` is no personnel number.
+CString GetOKL_paymar(const char* tn);
+
 // "years-months-days" from `start` to `end` (dd.mm.yyyy), the start moved on
 // by the interruption days first: "6-2-11". "" when `start` is no date;
 // "0-0-0" when the end comes first.

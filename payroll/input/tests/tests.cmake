@@ -55,3 +55,8 @@ add_suite_test(paymar_trv_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/TrvViewTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_trv_test)
+
+add_suite_test(paymar_average_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/AverageTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_average_test)
