@@ -43,6 +43,7 @@
 #include "../registers/CPrnGlavnKnigaView.h"
 #include "../registers/CPrnOborotSchView.h"
 #include "../registers/CPrnOsvView.h"
+#include "../registers/CPrnAktSverkView.h"
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
@@ -140,6 +141,8 @@ const TemplateRow* Templates(size_t& count)
         {IDR_PRN_OSV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnOsvView)},
         {IDR_PRN_OBOROT_SCH, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnOborotSchView)},
+        {IDR_PRN_AKT_SVERK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnAktSverkView)},
         // Materials and fixed assets.
         {IDR_MAT_PRIX, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},

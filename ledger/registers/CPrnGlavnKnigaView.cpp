@@ -7,6 +7,7 @@
 #include "LedgerFilters.h"
 #include "MainBookControls.h"
 #include "MainBookPage.h"
+#include "PrintChoices.h"
 #include "SharedCommands.h"
 #include "gridbase.h"
 #include "ledmark.h"
@@ -107,14 +108,8 @@ void CPrnGlavnKnigaView::OnOK()
     request.from = m_dateFrom;
     request.to = m_dateTo;
     request.allAccounts = m_bAllAccounts != 0;
-    CString branches;
-    GetDlgItemText(IDC_FILS, branches);
-    nledmark::RememberPrintBranches(branches);
-    if (!CheckedIdList(branches, request.branches)) {
-        AfxMessageBox("Неверный список филиалов");
-        m_editFils.SetFocus0();
+    if (!TakePrintBranches(this, m_editFils, request.branches))
         return;
-    }
     GetDlgItemText(IDC_GK_ACCOUNT, request.account);
     request.account.Remove(' ');
     GetDlgItemText(IDC_GK_KBK, request.kbkList);
@@ -124,11 +119,8 @@ void CPrnGlavnKnigaView::OnOK()
         m_editKbk.SetFocus0();
         return;
     }
-    if (request.from > request.to) {
-        AfxMessageBox("Начало периода позже его конца");
-        GetDlgItem(IDC_DATE1)->SetFocus();
+    if (!CheckPrintPeriod(this, request.from, request.to))
         return;
-    }
     if (!request.allAccounts) {
         if (request.account.IsEmpty()) {
             AfxMessageBox("Укажите номер счета");

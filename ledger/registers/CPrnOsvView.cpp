@@ -4,6 +4,7 @@
 #include "CSelectIFView.h"
 #include "FormTitle.h"
 #include "LedgerFilters.h"
+#include "PrintChoices.h"
 #include "SharedCommands.h"
 #include "TurnoverControls.h"
 #include "TurnoverSheet.h"
@@ -21,11 +22,6 @@ BEGIN_MESSAGE_MAP(CPrnOsvView, CderivedFormview)
     ON_COMMAND(IDC_OSV_KBK_PICK, OnKbkBtn)
     ON_COMMAND(IDC_FILS_BUTTON, OnFILbtn)
 END_MESSAGE_MAP()
-
-namespace {
-
-
-} // namespace
 
 CPrnOsvView::CPrnOsvView()
     : CderivedFormview(IDD_PRN_OSV), m_dateFrom(qwDMG(GetDPV1(), 1)), m_dateTo(qwDMG(GetDPV2(), 1))
@@ -80,14 +76,8 @@ void CPrnOsvView::OnOK()
     request.to = m_dateTo;
     request.source = m_nSource;
     request.expand = m_bExpand != 0;
-    CString branches;
-    GetDlgItemText(IDC_FILS, branches);
-    nledmark::RememberPrintBranches(branches);
-    if (!CheckedIdList(branches, request.branches)) {
-        AfxMessageBox("Неверный список филиалов");
-        m_editFils.SetFocus0();
+    if (!TakePrintBranches(this, m_editFils, request.branches))
         return;
-    }
     GetDlgItemText(IDC_OSV_KBK, request.kbkList);
     CString kbkCondition;
     if (!KbkListCondition(request.kbkList, "deb", kbkCondition)) {
@@ -95,11 +85,8 @@ void CPrnOsvView::OnOK()
         m_editKbk.SetFocus0();
         return;
     }
-    if (request.from > request.to) {
-        AfxMessageBox("Начало периода позже его конца");
-        GetDlgItem(IDC_DATE1)->SetFocus();
+    if (!CheckPrintPeriod(this, request.from, request.to))
         return;
-    }
     // The id of this connection now: after a reconnect it is another one.
     const long connection = GetServerId();
     if (connection <= 0) {

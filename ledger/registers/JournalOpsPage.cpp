@@ -78,14 +78,12 @@ const char* const kCatchAllLabel = "CPrnJrnKassaView";
 
 CString SqlDate(const COleDateTime& date)
 {
-    return ChangeDateUS0(DMGtoStr(date), 0);
+    return RegisterSqlDate(date);
 }
 
-// The text of a column, "" for NULL.
 CString Column(_RecordsetPtr& rs, const char* name)
 {
-    const _variant_t value = rs->GetCollect(name);
-    return value.vt == VT_NULL || value.vt == VT_EMPTY ? CString() : SafeArayToString(value);
+    return RegisterColumn(rs, name);
 }
 
 // A checked list of codes ("12,15") as quoted texts ("'12','15'"): the

@@ -44,4 +44,15 @@ CString RegisterPeriodText(const COleDateTime& from, const COleDateTime& to)
     return "с " + DMGtoStr(from) + " по " + DMGtoStr(to);
 }
 
+CString RegisterSqlDate(const COleDateTime& date)
+{
+    return ChangeDateUS0(DMGtoStr(date), 0);
+}
+
+CString RegisterColumn(_RecordsetPtr& row, const char* name)
+{
+    const _variant_t value = row->GetCollect(name);
+    return value.vt == VT_NULL || value.vt == VT_EMPTY ? CString() : SafeArayToString(value);
+}
+
 } // namespace nledmark

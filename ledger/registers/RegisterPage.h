@@ -2,6 +2,7 @@
 // label of their catch-all message, the period named in a heading, a page's
 // break before it and the borders of its cells.
 #pragma once
+#include "ado.h"
 #include "afx.h"
 
 namespace nledmark {
@@ -22,6 +23,11 @@ CString RegisterSignatures();
 // The period of a heading: the name of the working period and its year when
 // the dates are that period, else "с dd.mm.yyyy по dd.mm.yyyy".
 CString RegisterPeriodText(const COleDateTime& from, const COleDateTime& to);
+
+// A date as the SQL literal of the connection's dialect.
+CString RegisterSqlDate(const COleDateTime& date);
+// The text of a column of the row a query reached, "" for NULL.
+CString RegisterColumn(_RecordsetPtr& row, const char* name);
 
 // The style of a page that starts a new printed page.
 extern const char* const kPageBreakBefore;

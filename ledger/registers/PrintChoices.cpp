@@ -1,0 +1,31 @@
+#include "PrintChoices.h"
+
+#include "LedgerFilters.h"
+#include "SharedCommands.h"
+#include "dlgkit.h"
+#include "res/resource.h"
+
+namespace nledmark {
+
+bool TakePrintBranches(CWnd* form, CderivedEdit& edit, CString& ids)
+{
+    CString typed;
+    form->GetDlgItemText(IDC_FILS, typed);
+    RememberPrintBranches(typed);
+    if (CheckedIdList(typed, ids))
+        return true;
+    AfxMessageBox("Неверный список филиалов");
+    edit.SetFocus0();
+    return false;
+}
+
+bool CheckPrintPeriod(CWnd* form, const COleDateTime& from, const COleDateTime& to)
+{
+    if (from <= to)
+        return true;
+    AfxMessageBox("Начало периода позже его конца");
+    form->GetDlgItem(IDC_DATE1)->SetFocus();
+    return false;
+}
+
+} // namespace nledmark
