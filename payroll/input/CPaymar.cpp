@@ -2,6 +2,9 @@
 
 #include "CBookListView.h"
 #include "CBookView.h"
+#include "CDetiView.h"
+#include "CDetiVozView.h"
+#include "CInvView.h"
 #include "CSelectPrdNvView.h"
 #include "CSpr5prView.h"
 #include "CSprDolView.h"
@@ -28,12 +31,15 @@ namespace {
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDR_INV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CInvView)},
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},
         {IDR_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookView)},
+        {IDR_DETI_VOZ, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CDetiVozView)},
+        {IDR_DETI, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CDetiView)},
         {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
         {IDR_SPR_5PR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSpr5prView)},
         {IDR_SPR_KAL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprKalView)},

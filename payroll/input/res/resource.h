@@ -220,3 +220,36 @@
 #define IDC_BOOK_DOL_VR2                1087
 #define IDC_BOOK_DOL_VR3                1088
 #define IDC_BOOK_DOL_VR4                1089
+
+// The records numbered within an employee (children, writs): the number's
+// list, typed or chosen, and the delete command.
+#define IDC_REC_NPP                     1002
+#define IDC_REC_DELETE                  32790
+// Children: the birth date, the allowance up to 1.5 and to 3 years, and the
+// employee's single-parent mark.
+#define IDC_DETI_DR                     1090
+#define IDC_DETI_B15                    1168
+#define IDC_DETI_B3                     1169
+#define IDC_DETI_MO                     1233
+// Disability: the group and the certificate's series, number and date.
+#define IDC_INV_GR                      1234
+#define IDC_INV_SER                     1235
+#define IDC_INV_NUMBER                  1102
+#define IDC_INV_D                       1043
+// Tax benefits: the grid and the month of the month's benefits.
+#define IDC_LGOTY_GRID                  5017
+#define IDC_LGOTY_MONTH                 1104
+// Writs: the deduction mark, document number, total, remaining, monthly sum,
+// percentage, part (hidden), bank branch, account and one sheet only; the
+// code is IDC_VOU, the dates IDC_PAY_D1/D2, the recipient kind IDC_VP.
+#define IDC_ISP_PU                      1094
+#define IDC_ISP_ND                      1023
+#define IDC_ISP_SV                      1103
+#define IDC_ISP_OV                      1095
+#define IDC_ISP_S                       1096
+#define IDC_ISP_PR                      1074
+#define IDC_ISP_CH                      1098
+#define IDC_ISP_CH_LABEL                1170
+#define IDC_ISP_FIL                     1101
+#define IDC_ISP_LS                      286
+#define IDC_ISP_ONE                     1224

@@ -60,3 +60,8 @@ add_suite_test(paymar_average_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/AverageTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_average_test)
+
+add_suite_test(paymar_family_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/FamilyTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
+payroll_test_resources(paymar_family_test)
