@@ -5,6 +5,8 @@
 #include "CDetiView.h"
 #include "CDetiVozView.h"
 #include "CInvView.h"
+#include "CIspView.h"
+#include "CLgotyView.h"
 #include "CSelectPrdNvView.h"
 #include "CSpr5prView.h"
 #include "CSprDolView.h"
@@ -31,6 +33,8 @@ namespace {
 const std::vector<appcore::ModuleTemplate>& Templates()
 {
     static const std::vector<appcore::ModuleTemplate> rows = {
+        {IDR_LGOTY_EDIT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLgotyEditView)},
+        {IDR_LGOTY, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLgotyView)},
         {IDR_INV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CInvView)},
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
@@ -38,6 +42,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},
         {IDR_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookView)},
+        {IDR_ISP, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CIspView)},
         {IDR_DETI_VOZ, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CDetiVozView)},
         {IDR_DETI, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CDetiView)},
         {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},

@@ -142,11 +142,13 @@ TEST_F(PayRecord, TypingANumberLoadsTheEmployeeHisMainRowAndItsPosition)
     EXPECT_EQ(form->IsDlgButtonChecked(IDC_BOOK_OSN), BST_UNCHECKED);
     EXPECT_EQ(form->m_rates.GetNRows(), 0);
 
-    // The benefits are a form of the configuration, asked for by its name.
-    afxtest::InteractionScript script;
-    script.message("Форма «ПаймарЛьготы» не найдена в конфигурации", IDOK);
+    // The benefits are a form of the configuration, opened on the employee.
     afxtest::click(form, IDC_BOOK_LGOTY);
-    script.verify();
+    Settle();
+    auto* benefits = dynamic_cast<CderivedDocument*>(frame->MDIGetActive()->GetActiveDocument());
+    ASSERT_NE(benefits, nullptr);
+    EXPECT_EQ(benefits->GetFormName(), CString("ПаймарЛьготы"));
+    EXPECT_EQ(benefits->m_strParam, CString("72"));
 }
 
 TEST_F(PayRecord, TheCalendarTheRatesAndTheMedicalServiceShownBeside)

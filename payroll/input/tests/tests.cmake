@@ -65,3 +65,8 @@ add_suite_test(paymar_family_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/FamilyTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
 payroll_test_resources(paymar_family_test)
+
+add_suite_test(paymar_tax_writs_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/TaxAndWritTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
+payroll_test_resources(paymar_tax_writs_test)
