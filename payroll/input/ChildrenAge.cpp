@@ -33,8 +33,8 @@ CString ChildrenReachingAgeSql(const ChildAge& age, const CString& first)
         const CString reached = FormatText("DATEADD(day, %d, DATEADD(month, %d, DATEADD(year, %d, paymar_iz.dr)))",
                                            age.days, age.months, age.years);
         return FormatText("select distinct paymar_iz.tn,%s as fio,paymar_iz.dr,%s as do from paymar_iz left join tn "
-                          "on paymar_iz.tn=tn.tn left join paymar_bux on paymar_bux.tn=paymar_iz.tn where (du is null "
-                          "or (du is not null and du>=%s)) and (%s>%s) and (paymar_bux.d2 is not null) %s%s",
+                          "on paymar_iz.tn=tn.tn left join paymar_bux on paymar_bux.tn=paymar_iz.tn where (tn.du is null "
+                          "or (tn.du is not null and tn.du>=%s)) and (%s>%s) and (paymar_bux.d2 is not null) %s%s",
                           fio, reached, first, reached, first, flag, tail);
     }
     case SqlDialect::PostgreSql: {
@@ -44,8 +44,8 @@ CString ChildrenReachingAgeSql(const ChildAge& age, const CString& first)
                                            "month' as date) + %d)",
                                            age.years, age.months, age.days);
         return FormatText("select distinct paymar_iz.tn,%s as fio,paymar_iz.dr,%s as \"do\" from paymar_iz left join "
-                          "tn on paymar_iz.tn=tn.tn left join paymar_bux on paymar_bux.tn=paymar_iz.tn where (du is "
-                          "null or (du is not null and du>=%s)) and (%s>cast(%s as date)) and (paymar_bux.d2 is not "
+                          "tn on paymar_iz.tn=tn.tn left join paymar_bux on paymar_bux.tn=paymar_iz.tn where (tn.du is "
+                          "null or (tn.du is not null and tn.du>=%s)) and (%s>cast(%s as date)) and (paymar_bux.d2 is not "
                           "null) %s%s",
                           fio, reached, first, reached, first, flag, tail);
     }
@@ -55,8 +55,8 @@ CString ChildrenReachingAgeSql(const ChildAge& age, const CString& first)
                                            "month), interval %d day)",
                                            age.years, age.months, age.days);
         return FormatText("select distinct paymar_iz.tn,%s as fio,paymar_iz.dr,%s as do from paymar_iz left join tn "
-                          "on paymar_iz.tn=tn.tn left join paymar_bux on paymar_bux.tn=paymar_iz.tn where (du is null "
-                          "or (du is not null and du>=%s)) and (%s>date(%s)) and (paymar_bux.d2 is not null) %s%s",
+                          "on paymar_iz.tn=tn.tn left join paymar_bux on paymar_bux.tn=paymar_iz.tn where (tn.du is null "
+                          "or (tn.du is not null and tn.du>=%s)) and (%s>date(%s)) and (paymar_bux.d2 is not null) %s%s",
                           fio, reached, first, reached, first, flag, tail);
     }
     }
