@@ -463,4 +463,33 @@ TEST_F(Writs, TheCodePickerOffersDeductionsOnlyAndTheFormIsDrawn)
     EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/writ.png"));
 }
 
+// Each form of the employee's records at its default size, on the demo data,
+// as a picture to look at.
+TEST_F(Writs, EachRecordFormIsDrawnAtItsDefaultSize)
+{
+    const struct {
+        const char* form;
+        const char* tn;
+        const char* picture;
+    } forms[] = {
+        {"DetiView", "2", "children"}, {"InvView", "16", "disability"}, {"lgoty", "2", "benefits"},
+        {"lgoty_edit", "5", "month_benefits"}, {"IspView", "26", "writ_demo"},
+    };
+    for (const auto& f : forms) {
+        SCOPED_TRACE(f.form);
+        CHelpers::FN_OpenDocument0(f.form, 0, nullptr);
+        CMDIChildWnd* child = frame->MDIGetActive();
+        ASSERT_NE(child, nullptr);
+        CView* view = child->GetActiveView();
+        view->SetDlgItemText(IDC_TN, f.tn);
+        Settle();
+        QCoreApplication::processEvents();
+        const QImage picture = afxtest::grab(child);
+        EXPECT_GT(afxtest::distinctColours(picture), 20);
+        EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/" + f.picture + ".png"));
+        child->SendMessage(WM_CLOSE);
+        Settle();
+    }
+}
+
 } // namespace
