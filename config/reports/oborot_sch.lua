@@ -113,15 +113,6 @@ local function account_rows(code, dims, split, period, filters)
     return rows
 end
 
-local function kbk_text(id)
-    if id == "" then
-        return "без КБК"
-    end
-    return L.remembered("kbk_rasx:" .. id, function()
-        return db.string("select rasx as str from spr_kbk where id=" .. (L.integer(id) or 0))
-    end)
-end
-
 local function value_text(account, n, value)
     if value == "" then
         return "(не указано)"
@@ -160,7 +151,7 @@ local function account_table(account, dims, split, rows)
         local line = "<tr bgcolor=" .. colour .. ">"
         local k = 1
         if split then
-            line = line .. "<td nowrap>&nbsp;" .. L.html(kbk_text(row.keys[1])) .. "</td>"
+            line = line .. "<td nowrap>&nbsp;" .. L.html(L.kbk_text(row.keys[1])) .. "</td>"
             k = 2
         end
         for i, dim in ipairs(dims) do
@@ -184,31 +175,6 @@ local function account_table(account, dims, split, rows)
     end
     parts[#parts + 1] = line .. "</tr></table></td></tr>"
     return table.concat(parts)
-end
-
-local function executor_name()
-    local user = db.user()
-    local row = L.row(string.format("select f,i,o from tn where tn=%d", L.integer(user.tn) or 0))
-    if not row then
-        return ""
-    end
-    local initials = ""
-    for _, part in ipairs({row.i, row.o}) do
-        local text = L.text(part)
-        if text ~= "" then
-            initials = initials .. utf8.char(utf8.codepoint(text, 1)) .. "."
-        end
-    end
-    return L.text(row.f) .. (initials ~= "" and " " .. initials or "")
-end
-
-local function signatures(date)
-    local gap = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-    return "<tr><td height=35 valign=bottom>" .. gap .. "Главный бухгалтер:" .. gap .. gap .. gap
-        .. "_________________________" .. gap .. "(Ф.И.О.)" .. gap .. L.html(db.constant("ORG_GL_BUH")) .. "</td></tr>"
-        .. "<tr><td height=35 valign=bottom>" .. gap .. "(Исполнитель) бухгалтер:" .. gap
-        .. "_________________________" .. gap .. "(Ф.И.О.)" .. gap .. L.html(executor_name()) .. "</td></tr>"
-        .. "<tr><td valign=top align=right>" .. gap .. "<font size=1>Дата:" .. gap .. " " .. date .. "</font></td></tr>"
 end
 
 -- The statement as a page, or nil and the reason why it cannot be made.
@@ -281,7 +247,7 @@ local function statement_page(from_text, to_text, source, grid, indexes, books, 
         .. "<tr><td align=center><font color=brown><b>О Б О Р О Т Н А Я&nbsp;&nbsp;&nbsp;В Е Д О М О С Т Ь"
         .. "&nbsp;&nbsp;&nbsp;П О&nbsp;&nbsp;&nbsp;С Ч Е Т У " .. heading .. "</b></font></td></tr>"
         .. "<tr><td align=center>" .. L.html(GetFilName0(fils)) .. "</td></tr>"
-        .. table.concat(body) .. signatures(os.date("%d.%m.%Y")) .. "</table></body></html>"
+        .. table.concat(body) .. L.register_signatures(os.date("%d.%m.%Y")) .. "</table></body></html>"
 end
 
 -- OK of the form: from, to (dd.mm.yyyy), source (0-4), the accounts grid

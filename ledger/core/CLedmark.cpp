@@ -44,6 +44,8 @@
 #include "../registers/CPrnOborotSchView.h"
 #include "../registers/CPrnOsvView.h"
 #include "../registers/CPrnAktSverkView.h"
+#include "../registers/CPrnJrnZabSchView.h"
+#include "../registers/CPrnSvodProvodkiView.h"
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
@@ -143,6 +145,10 @@ const TemplateRow* Templates(size_t& count)
          RUNTIME_CLASS(CPrnOborotSchView)},
         {IDR_PRN_AKT_SVERK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnAktSverkView)},
+        {IDR_PRN_JRN_ZAB_SCH, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnJrnZabSchView)},
+        {IDR_PRN_SVOD_PROVODKI, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnSvodProvodkiView)},
         // Materials and fixed assets.
         {IDR_MAT_PRIX, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},
         {IDR_MZ_NACH_OST, RUNTIME_CLASS(CconfigDocument), RUNTIME_CLASS(CDocumentFrame), RUNTIME_CLASS(CMatPrixView)},

@@ -12,6 +12,13 @@ bool TakePrintBranches(CWnd* form, CderivedEdit& edit, CString& ids)
     CString typed;
     form->GetDlgItemText(IDC_FILS, typed);
     RememberPrintBranches(typed);
+    return CheckPrintBranches(form, edit, ids);
+}
+
+bool CheckPrintBranches(CWnd* form, CderivedEdit& edit, CString& ids)
+{
+    CString typed;
+    form->GetDlgItemText(IDC_FILS, typed);
     if (CheckedIdList(typed, ids))
         return true;
     AfxMessageBox("Неверный список филиалов");

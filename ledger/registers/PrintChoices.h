@@ -13,6 +13,8 @@ namespace nledmark {
 // focus with its text selected, and false comes back; else `ids` holds the
 // checked list ("" = every branch).
 bool TakePrintBranches(CWnd* form, CderivedEdit& edit, CString& ids);
+// The same check without remembering the list.
+bool CheckPrintBranches(CWnd* form, CderivedEdit& edit, CString& ids);
 
 // False, told ("Начало периода позже его конца") with the focus on the
 // start date 1010, when the period starts after it ends.

@@ -189,3 +189,42 @@ function L.document_list(table_name, columns)
     end
     return string.format("select %s from %s%s order by d desc, real_id desc", columns, name, period)
 end
+
+-- The short name of the user who prints: "Фамилия И.О.".
+local function executor_name()
+    local user = db.user()
+    local row = L.row(string.format("select f,i,o from tn where tn=%d", L.integer(user.tn) or 0))
+    if not row then
+        return ""
+    end
+    local initials = ""
+    for _, part in ipairs({row.i, row.o}) do
+        local text = L.text(part)
+        if text ~= "" then
+            initials = initials .. utf8.char(utf8.codepoint(text, 1)) .. "."
+        end
+    end
+    return L.text(row.f) .. (initials ~= "" and " " .. initials or "")
+end
+
+-- The rows under a register page (rows of its outer table): the chief
+-- accountant (constant ORG_GL_BUH), the executor (the user who prints) and
+-- the date line of `date` (dd.mm.yyyy).
+function L.register_signatures(date)
+    local gap = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
+    return "<tr><td height=35 valign=bottom>" .. gap .. "Главный бухгалтер:" .. gap .. gap .. gap
+        .. "_________________________" .. gap .. "(Ф.И.О.)" .. gap .. L.html(db.constant("ORG_GL_BUH")) .. "</td></tr>"
+        .. "<tr><td height=35 valign=bottom>" .. gap .. "(Исполнитель) бухгалтер:" .. gap
+        .. "_________________________" .. gap .. "(Ф.И.О.)" .. gap .. L.html(executor_name()) .. "</td></tr>"
+        .. "<tr><td valign=top align=right>" .. gap .. "<font size=1>Дата:" .. gap .. " " .. date .. "</font></td></tr>"
+end
+
+-- The expense code of a KBK id as the registers print it; "без КБК" for none.
+function L.kbk_text(id)
+    if id == "" then
+        return "без КБК"
+    end
+    return L.remembered("kbk_rasx:" .. id, function()
+        return db.string("select rasx as str from spr_kbk where id=" .. (L.integer(id) or 0))
+    end)
+end

@@ -31,3 +31,9 @@ add_suite_test(ledger_registers_reconciliation_test DATABASE GUI
   DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
 suite_add_resources(ledger_registers_reconciliation_test ../core/res/nLedmark.rc ../core/res/resource.h)
 add_suite_display_run(ledger_registers_reconciliation_test)
+
+add_suite_test(ledger_registers_off_balance_summary_test DATABASE GUI
+  SOURCES ${LEDGER_REGISTERS_TESTS_DIR}/OffBalanceAndSummaryTest.cpp
+  DEPENDS nledmark_core ledger_core_program appcore_chooser_form testing_main)
+suite_add_resources(ledger_registers_off_balance_summary_test ../core/res/nLedmark.rc ../core/res/resource.h)
+add_suite_display_run(ledger_registers_off_balance_summary_test)
