@@ -82,16 +82,9 @@ void CPrnGlavnKnigaView::OnSchBtn()
     CExtFuncs::OnSprPlanSch0(this, IDC_GK_ACCOUNT, -1, account, 0, nullptr, nullptr);
 }
 
-// The source of funds is the account's first character; 0 or none does not
-// restrict the codes offered.
 void CPrnGlavnKnigaView::OnKbkBtn()
 {
-    UpdateData(TRUE);
-    CString account, branches;
-    GetDlgItemText(IDC_GK_ACCOUNT, account);
-    GetDlgItemText(IDC_FILS, branches);
-    const CString source = utoa(atol(GetFromTo(account.Trim(), 0, 0)));
-    GL_GetDefKBKList(this, IDC_GK_KBK, (const char*)source, (const char*)branches, UINT(-1), nullptr, 1);
+    OpenAccountKbkPicker(this, IDC_GK_ACCOUNT, IDC_GK_KBK);
 }
 
 void CPrnGlavnKnigaView::OnFILbtn()

@@ -101,16 +101,9 @@ void CPrnSvodProvodkiView::OnSchBtn()
     CExtFuncs::OnSprPlanSch0(this, IDC_SP_ACCOUNT, -1, account, 0, nullptr, nullptr);
 }
 
-// The KBK offered are those of the account's source (its first character; 0
-// or none offers every source's).
 void CPrnSvodProvodkiView::OnKbkBtn()
 {
-    UpdateData(TRUE);
-    CString account, branches;
-    GetDlgItemText(IDC_SP_ACCOUNT, account);
-    GetDlgItemText(IDC_FILS, branches);
-    const CString source = utoa(atol(GetFromTo(account.Trim(), 0, 0)));
-    GL_GetDefKBKList(this, IDC_SP_KBK, (const char*)source, (const char*)branches, UINT(-1), nullptr, 1);
+    OpenAccountKbkPicker(this, IDC_SP_ACCOUNT, IDC_SP_KBK);
 }
 
 void CPrnSvodProvodkiView::OnFILbtn()

@@ -20,4 +20,9 @@ bool CheckPrintBranches(CWnd* form, CderivedEdit& edit, CString& ids);
 // start date 1010, when the period starts after it ends.
 bool CheckPrintPeriod(CWnd* form, const COleDateTime& from, const COleDateTime& to);
 
+// The KBK picker of a form with an account: the codes of the account's
+// source (its first character; 0 or none offers every source's) for the
+// branches of edit 1144, several at once, chosen into edit `kbkId`.
+void OpenAccountKbkPicker(CWnd* form, UINT accountId, UINT kbkId);
+
 } // namespace nledmark
