@@ -89,6 +89,50 @@ _variant_t ReadText(SQLHSTMT statement, SQLUSMALLINT column, const QString& doin
     return _variant_t(text);
 }
 
+// Text asked for as the connection's own UTF-8: the driver hands its bytes over
+// as they came, without a conversion of its own for every value. A long text
+// comes in pieces that may cut a character, so the bytes are joined first.
+_variant_t ReadUtf8Text(SQLHSTMT statement, SQLUSMALLINT column, const QString& doing)
+{
+    char first[512];
+    SQLLEN indicator = 0;
+    SQLRETURN rc = GetData(statement, column, SQL_C_CHAR, first, sizeof first, &indicator, doing);
+    if (rc == SQL_NO_DATA)
+        return _variant_t(QString());
+    if (indicator == SQL_NULL_DATA)
+        return _variant_t::Null();
+    const SQLLEN room = static_cast<SQLLEN>(sizeof first) - 1;
+    if (indicator != SQL_NO_TOTAL && indicator <= room)
+        return _variant_t(QString::fromUtf8(first, static_cast<qsizetype>(indicator)));
+    QByteArray bytes(first, static_cast<qsizetype>(room));
+    std::vector<char> buffer(indicator == SQL_NO_TOTAL ? 4096 : static_cast<std::size_t>(indicator - room + 1));
+    for (;;) {
+        rc = GetData(statement, column, SQL_C_CHAR, buffer.data(), static_cast<SQLLEN>(buffer.size()), &indicator, doing);
+        if (rc == SQL_NO_DATA)
+            break;
+        const SQLLEN chunk = static_cast<SQLLEN>(buffer.size()) - 1;
+        if (indicator != SQL_NO_TOTAL && indicator <= chunk) {
+            bytes.append(buffer.data(), static_cast<qsizetype>(indicator));
+            break;
+        }
+        bytes.append(buffer.data(), static_cast<qsizetype>(chunk));
+    }
+    return _variant_t(QString::fromUtf8(bytes));
+}
+
+bool IsCharacterType(SQLSMALLINT sqlType)
+{
+    switch (sqlType) {
+    case SQL_CHAR:
+    case SQL_VARCHAR:
+    case SQL_LONGVARCHAR:
+    case SQL_WCHAR:
+    case SQL_WVARCHAR:
+    case SQL_WLONGVARCHAR: return true;
+    default: return false;
+    }
+}
+
 _variant_t ReadDecimal(SQLHSTMT statement, SQLUSMALLINT column, const QString& doing)
 {
     const _variant_t text = ReadText(statement, column, doing);
@@ -111,8 +155,11 @@ ColumnInfo DescribeColumn(SQLHSTMT statement, SQLUSMALLINT column, const QString
     return info;
 }
 
-_variant_t ReadColumn(SQLHSTMT statement, SQLUSMALLINT column, const ColumnInfo& info, const QString& doing)
+_variant_t ReadColumn(SQLHSTMT statement, SQLUSMALLINT column, const ColumnInfo& info, const QString& doing,
+                      bool utf8)
 {
+    if (utf8 && IsCharacterType(info.sqlType))
+        return ReadUtf8Text(statement, column, doing);
     switch (info.sqlType) {
     case SQL_BIT: return ReadBit(statement, column, doing);
     case SQL_TINYINT:

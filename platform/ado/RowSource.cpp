@@ -69,10 +69,11 @@ bool RowSource::fetchMore()
 
 RowSource::Row RowSource::readCurrent(const QString& doing)
 {
+    const bool utf8 = statement_->connection().utf8Text();
     Row row;
     row.reserve(columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c)
-        row.push_back(ReadColumn(statement_->get(), static_cast<SQLUSMALLINT>(c + 1), columns_[c], doing));
+        row.push_back(ReadColumn(statement_->get(), static_cast<SQLUSMALLINT>(c + 1), columns_[c], doing, utf8));
     ++read_;
     return row;
 }

@@ -4,6 +4,7 @@ set(AFX_CORE_SOURCES
   core/AfxCalendar.cpp
   core/AfxCodePage.cpp
   core/AfxCrt.cpp
+  core/AfxHeap.cpp
   core/AfxFileIo.cpp
   core/AfxFormat.cpp
   core/AfxPaths.cpp
