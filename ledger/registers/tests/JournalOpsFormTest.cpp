@@ -13,6 +13,8 @@
 #include "res/AppcoreResource.h"
 #include "res/resource.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using namespace nledmark;
@@ -126,6 +128,9 @@ TEST_F(JournalOpsForm, OpensFromItsJournalOrTheLastGrid)
         EXPECT_EQ(view->m_nJournalSb, c.sb);
         EXPECT_EQ(view->GetDocument()->GetTitle().ToQString(), QString::fromUtf8(c.title));
         EXPECT_EQ(afxtest::text(view, IDC_JO_FROM).isEmpty(), false);
+        if (c.journal == 4)
+            EXPECT_TRUE(afxtest::grab(view->GetParentFrame())
+                            .save(QCoreApplication::applicationDirPath() + "/PrnJrnKassaView.png"));
         view->GetParentFrame()->DestroyWindow();
         Settle();
     }
