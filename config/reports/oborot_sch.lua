@@ -179,24 +179,14 @@ end
 
 -- The statement as a page, or nil and the reason why it cannot be made.
 local function statement_page(from_text, to_text, source, grid, indexes, books, values, kbk, branches, split)
-    local from, to = L.date(from_text), L.date(to_text)
-    if not from or not to then
-        return nil, "неверный период \"" .. L.text(from_text) .. "\" - \"" .. L.text(to_text) .. "\""
+    local choices, why = L.report_choices(from_text, to_text, branches, kbk)
+    if not choices then
+        return nil, why
     end
-    if L.date_key(from) > L.date_key(to) then
-        return nil, "начало периода позже его конца"
-    end
+    local from, to, fils, kbks = choices.from, choices.to, choices.fils, choices.kbks
     local digit = L.integer(source)
     if not digit or digit < 0 or digit > 4 then
         return nil, "неверный источник финансирования \"" .. L.text(source) .. "\""
-    end
-    local fils = L.integer_list(branches)
-    if not fils then
-        return nil, "неверный список филиалов \"" .. L.text(branches) .. "\""
-    end
-    local kbks = L.integer_list(kbk)
-    if not kbks then
-        return nil, "неверный список КБК \"" .. L.text(kbk) .. "\""
     end
     local accounts = {}
     for _, cells in ipairs(L.grid_rows(grid)) do

@@ -19,24 +19,14 @@ end
 
 -- The page, or nil and the reason why it cannot be made.
 local function summary_page(from_text, to_text, account, kbk, dimension, branches, split)
-    local from, to = L.date(from_text), L.date(to_text)
-    if not from or not to then
-        return nil, "неверный период \"" .. L.text(from_text) .. "\" - \"" .. L.text(to_text) .. "\""
+    local choices, why = L.report_choices(from_text, to_text, branches, kbk)
+    if not choices then
+        return nil, why
     end
-    if L.date_key(from) > L.date_key(to) then
-        return nil, "начало периода позже его конца"
-    end
+    local from, to, fils, kbks = choices.from, choices.to, choices.fils, choices.kbks
     local code = L.account_code(account)
     if not code then
         return nil, "неверный счет \"" .. L.html(account) .. "\""
-    end
-    local fils = L.integer_list(branches)
-    if not fils then
-        return nil, "неверный список филиалов \"" .. L.html(branches) .. "\""
-    end
-    local kbks = L.integer_list(kbk)
-    if not kbks then
-        return nil, "неверный список КБК \"" .. L.html(kbk) .. "\""
     end
     local n = L.integer(dimension) or -1
     local book = (n >= 1 and n <= 3) and GL_Get_SB(code, n) or 0

@@ -116,6 +116,27 @@ function L.date_key(date)
     return date.y * 10000 + date.m * 100 + date.d
 end
 
+-- A report's period, its branch list and its KBK list as the form hands them
+-- over: the dates and the two lists, or nil and the reason for the page.
+function L.report_choices(from_text, to_text, branches, kbk)
+    local from, to = L.date(from_text), L.date(to_text)
+    if not from or not to then
+        return nil, "неверный период \"" .. L.html(from_text) .. "\" - \"" .. L.html(to_text) .. "\""
+    end
+    if L.date_key(from) > L.date_key(to) then
+        return nil, "начало периода позже его конца"
+    end
+    local fils = L.integer_list(branches)
+    if not fils then
+        return nil, "неверный список филиалов \"" .. L.html(branches) .. "\""
+    end
+    local kbks = L.integer_list(kbk)
+    if not kbks then
+        return nil, "неверный список КБК \"" .. L.html(kbk) .. "\""
+    end
+    return {from = from, to = to, fils = fils, kbks = kbks}
+end
+
 -- A date literal of the current SQL dialect.
 function L.sql_date(date)
     return db.date(L.date_text(date))
