@@ -14,10 +14,12 @@ add_custom_target(config_archive ALL DEPENDS ${VORNAL_CONFIG_ARCHIVE})
 # External report files (_sys/_ExtReports/*.extr) are read by the program from
 # its own folder when a form runs them; the packer checks each one's syntax and
 # copies it there.
-file(GLOB VORNAL_EXT_REPORTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/_sys/_ExtReports/*.extr)
+# The official forms' editions stand in subfolders ("72n", "128n") of their own.
+file(GLOB_RECURSE VORNAL_EXT_REPORTS CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/_sys/_ExtReports
+     ${CMAKE_CURRENT_SOURCE_DIR}/_sys/_ExtReports/*.extr)
 set(VORNAL_EXT_REPORT_COPIES)
-foreach(report IN LISTS VORNAL_EXT_REPORTS)
-  get_filename_component(name ${report} NAME)
+foreach(name IN LISTS VORNAL_EXT_REPORTS)
+  set(report ${CMAKE_CURRENT_SOURCE_DIR}/_sys/_ExtReports/${name})
   set(copy ${CMAKE_BINARY_DIR}/bin/_sys/_ExtReports/${name})
   add_custom_command(
     OUTPUT ${copy}

@@ -46,6 +46,7 @@
 #include "../registers/CPrnAktSverkView.h"
 #include "../registers/CPrnJrnZabSchView.h"
 #include "../registers/CPrnSvodProvodkiView.h"
+#include "../registers/official/OfficialFormViews.h"
 #include "CPrnKassaKO_3View.h"
 #include "CPrnPkoView.h"
 #include "CPrnRkoView.h"
@@ -194,6 +195,19 @@ const TemplateRow* Templates(size_t& count)
         // Ledger registers.
         {IDR_PRN_JRN_KASSA, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CPrnJrnKassaView)},
+        // Official reporting forms.
+        {IDR_PRN_0503121, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503121View)},
+        {IDR_PRN_0503125, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503125View)},
+        {IDR_PRN_0503125_08, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrn0503125_08View)},
+        {IDR_PRN_0503127, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503127View)},
+        {IDR_PRN_0503129, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503129View)},
+        {IDR_PRN_0503130_SB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrn0503130_sbView)},
+        {IDR_PRN_0503130, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503130View)},
+        {IDR_PRN_0503160, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503160View)},
+        {IDR_PRN_0503168, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503168View)},
+        {IDR_PRN_0503169, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrn0503169View)},
     };
     count = std::size(rows);
     return rows;

@@ -12,10 +12,10 @@ function L.html(value)
 end
 
 -- The sources of a report's list as the report forms pass it, one item per
--- checked source "<code>:<budget classification ids>:<further field>",
--- items joined by ";" ("1:3,4:;2::"): a list of {source, kbk, extra}. An
--- item that is not so stops the report with the reason.
-function L.source_list(text)
+-- checked source "<code>:<budget classification ids>:<further ids>", items
+-- joined by ";" ("1:3,4:;2::"): a list of {source, kbk, extra}, or nil and
+-- the reason when an item is not so (a code that is no number among them).
+function L.checked_source_list(text)
     local list = {}
     text = L.text(text)
     if text == "" then
@@ -25,10 +25,20 @@ function L.source_list(text)
         local source, codes, extra = item:match("^([^:]*):([^:]*):?(.*)$")
         local number = L.integer(source)
         local kbk = codes and L.integer_list(codes)
-        if not number or number < 0 or number > 9 or not kbk then
-            error("Неверный список источников финансирования \"" .. text .. "\"")
+        local further = L.integer_list(extra or "")
+        if not number or number < 0 or number > 9 or not kbk or not further then
+            return nil, "Неверный список источников финансирования \"" .. text .. "\""
         end
-        list[#list + 1] = {source = number, kbk = kbk, extra = extra or ""}
+        list[#list + 1] = {source = number, kbk = kbk, extra = further}
+    end
+    return list
+end
+
+-- The same list; an item that is not so stops the report with the reason.
+function L.source_list(text)
+    local list, reason = L.checked_source_list(text)
+    if not list then
+        error(reason)
     end
     return list
 end

@@ -859,3 +859,20 @@
 #define IDC_JO_KBK_PICK                 1161
 #define IDC_JO_CLEAR                    1163
 #define IDC_JO_ACCOUNTS                 10051
+
+// Official reporting forms on dialogs of their own: the accounts of 0503125
+// (662), the options of 0503127 (663) with its second KBK's answer, the
+// closing reference 0503110 (654) and 0503168 (660).
+#define IDD_PRN_0503125_08              662
+#define IDD_PRN_0503127                 663
+#define IDD_PRN_0503130_SB              654
+#define IDD_PRN_0503168                 660
+#define IDC_OF_ACCOUNTS_LABEL           1090
+#define IDC_OF_ACCOUNTS                 1091
+#define IDC_OF_EXPAND                   1079
+#define IDC_OF_304_05                   1176
+#define IDC_OF_SHOW_FRAME               1177
+#define IDC_OF_PPP                      1178
+#define IDC_OF_SECTION                  1179
+#define IDC_OF_TARGET                   1180
+#define IDC_OF_KIND                     1181
