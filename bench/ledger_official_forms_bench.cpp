@@ -1,7 +1,8 @@
 // The official reporting forms over the registers' year of postings
 // (BenchRegisterYear, 200,000 unless --rows says otherwise): the balance
 // 0503130 (the balances of every account at the year's start and end) and
-// the financial results 0503121 (the income and expense turnovers by KOSGU),
+// the financial results 0503121 (the income and expense turnovers by KOSGU,
+// the closing entries apart),
 // each made as the form's OK makes it (its call evaluated by its report, the
 // page built but not shown), against the same figures from grouped queries
 // run directly on one plain unixODBC connection. Side by side in one run;
@@ -33,21 +34,26 @@ using namespace nledmark;
 
 constexpr int kYear = 2024;
 
-// The balances of every account of one side at the year's start and end.
-std::string BalanceSide(const char* side, const char* sign)
+// The balances of every account of one side at the year's start and end,
+// with the year's turnover, as the balance reads them.
+std::string BalanceSide(const char* side)
 {
-    return FormatText("select %s0,%s1,%s2,%s3,kbk_%s,sum(case when d<'%d-01-01' then %ss else 0 end),sum(%ss) "
-                      "from ledmark_provodki where d<='%d-12-31' and %s1 is not null group by %s0,%s1,%s2,%s3,kbk_%s",
-                      side, side, side, side, side, kYear, sign, sign, kYear, side, side, side, side, side, side)
+    return FormatText("select %s0,%s1,%s2,%s3,kbk_%s,sum(case when d<'%d-01-01' then s else 0 end),sum(s),"
+                      "sum(case when d>='%d-01-01' then s else 0 end) from ledmark_provodki where d<='%d-12-31' "
+                      "and %s1 is not null group by %s0,%s1,%s2,%s3,kbk_%s",
+                      side, side, side, side, side, kYear, kYear, kYear, side, side, side, side, side, side)
         .ToStdString();
 }
 
-// The turnovers of 401 01 or 401 02 of one side by source, KOSGU and KBK.
-std::string ResultSide(const char* side, const char* analytic)
+// The year's turnovers of 401 (income 401 01, expenses 401 02 and the rest)
+// of one side by source, analytic, KOSGU and KBK, the entries against 401 03
+// apart, as the financial results read them.
+std::string ResultSide(const char* side, const char* other)
 {
-    return FormatText("select %s0,%s3,kbk_%s,sum(s) from ledmark_provodki where %s1='401' and %s2='%s' "
-                      "and d between '%d-01-01' and '%d-12-31' group by %s0,%s3,kbk_%s",
-                      side, side, side, side, side, analytic, kYear, kYear, side, side, side)
+    return FormatText("select %s0,%s2,%s3,kbk_%s,sum(case when not (%s1='401' and %s2='03') then s else 0 end),"
+                      "sum(case when %s1='401' and %s2='03' then s else 0 end) from ledmark_provodki where %s1='401' "
+                      "and d between '%d-01-01' and '%d-12-31' group by %s0,%s2,%s3,kbk_%s",
+                      side, side, side, side, other, other, other, other, side, kYear, kYear, side, side, side, side)
         .ToStdString();
 }
 
@@ -112,10 +118,10 @@ int main(int argc, char** argv)
     AfxGetApp()->WriteProfileString("constants", "select_if", "");
     const std::string connection = BenchConnectionString();
     Form forms[] = {
-        {"prn_0503130", "balance 0503130", {BalanceSide("deb", ""), BalanceSide("kred", "-")}, {}, {}},
+        {"prn_0503130", "balance 0503130", {BalanceSide("deb"), BalanceSide("kred")}, {}, {}},
         {"prn_0503121",
          "financial results 0503121",
-         {ResultSide("deb", "01"), ResultSide("kred", "01"), ResultSide("deb", "02"), ResultSide("kred", "02")},
+         {ResultSide("deb", "kred"), ResultSide("kred", "deb")},
          {},
          {}},
     };

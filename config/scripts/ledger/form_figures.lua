@@ -60,24 +60,35 @@ function L.form_figures(choice, options)
         end
         accounts = " in (" .. table.concat(codes, ",") .. ")"
     end
-    local function side(name, other, debit, credit)
+    -- Each side is summed on its own (its index gives the sums) and the few
+    -- sums of both are added up.
+    local function side(name, other, sign)
+        local period = "d>=" .. from
         local closing = "0"
         if options.closing then
-            closing = string.format("case when %s1='401' and %s2='03' then 1 else 0 end", other, other)
+            closing = string.format("%s1='401' and %s2='03'", other, other)
+            period = string.format("%s and not (%s)", period, closing)
+        end
+        local turnover = string.format("sum(case when %s then s else 0 end)", period)
+        local closed = options.closing and string.format("sum(case when d>=%s and %s then s else 0 end)", from, closing)
+            or "0"
+        local debit, credit = turnover, "0"
+        local closing_debit, closing_credit = closed, "0"
+        if sign == "-" then
+            debit, credit, closing_debit, closing_credit = "0", turnover, "0", closed
         end
         return string.format(
-            "select %s0 as c0,%s1 as c1,%s2 as c2,%s3 as c3,kbk_%s as kbk,d,%s as cl,%s as dt,%s as kt "
-                .. "from ledmark_provodki where d<=%s and %s1 %s%s%s",
-            name, name, name, name, name, closing, debit, credit, L.sql_date(choice.to), name,
-            accounts ~= "" and accounts or "is not null", fils, L.source_condition(name, choice.sources))
+            "select %s0 as c0,%s1 as c1,%s2 as c2,%s3 as c3,kbk_%s as kbk,"
+                .. "%ssum(case when d<%s then s else 0 end) as opening,%ssum(s) as closing,%s as debit,%s as credit,"
+                .. "%s as closing_debit,%s as closing_credit "
+                .. "from ledmark_provodki where d<=%s and %s1 %s%s%s group by %s0,%s1,%s2,%s3,kbk_%s",
+            name, name, name, name, name, sign, from, sign, debit, credit, closing_debit, closing_credit,
+            L.sql_date(choice.to), name, accounts ~= "" and accounts or "is not null", fils,
+            L.source_condition(name, choice.sources), name, name, name, name, name)
     end
-    local sql = "select c0,c1,c2,c3,kbk,"
-        .. "sum(case when d<" .. from .. " then dt-kt else 0 end) as opening,sum(dt-kt) as closing,"
-        .. "sum(case when d>=" .. from .. " and cl=0 then dt else 0 end) as debit,"
-        .. "sum(case when d>=" .. from .. " and cl=0 then kt else 0 end) as credit,"
-        .. "sum(case when d>=" .. from .. " and cl=1 then dt else 0 end) as closing_debit,"
-        .. "sum(case when d>=" .. from .. " and cl=1 then kt else 0 end) as closing_credit"
-        .. " from (" .. side("deb", "kred", "s", "0") .. " union all " .. side("kred", "deb", "0", "s")
+    local sql = "select c0,c1,c2,c3,kbk,sum(opening) as opening,sum(closing) as closing,sum(debit) as debit,"
+        .. "sum(credit) as credit,sum(closing_debit) as closing_debit,sum(closing_credit) as closing_credit"
+        .. " from (" .. side("deb", "kred", "") .. " union all " .. side("kred", "deb", "-")
         .. ") q group by c0,c1,c2,c3,kbk order by c0,c1,c2,c3,kbk"
     local rows = {}
     for row in db.rows(sql) do

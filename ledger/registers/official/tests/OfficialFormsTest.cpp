@@ -454,6 +454,70 @@ TEST_F(OfficialForms, ReportsPrintTheirEditions)
     EXPECT_GT(report.colours, 2);
 }
 
+// The demo data's year of the registers with the demo's counterparts of its
+// opening balances, loaded again statement by statement (each on one line:
+// the layer runs lines apart) on the layer's connection, where the files'
+// variables live from one statement to the next.
+void LoadDemoYear()
+{
+    for (const char* name : {"970-ledger-registers-demo.sql", "975-ledger-official-forms-demo.sql"}) {
+        QFile file(QString::fromUtf8(std::getenv("VORNAL_ROOT")) + "/db/mysql/" + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        QString text;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
+            if (!line.trimmed().startsWith("--"))
+                text += line + "\n";
+        for (const QString& statement : text.split(";\n"))
+            if (!statement.trimmed().isEmpty())
+                ASSERT_NE(ExecuteSql(CString(QString(statement).replace('\n', ' '))), 0) << statement.toStdString();
+    }
+}
+
+TEST_F(OfficialForms, TheDemoYearBalancesAndPrints)
+{
+    Run("delete from ledmark_provodki");
+    LoadDemoYear();
+    ASSERT_TRUE(scripts.Define(kFigures));
+    const QStringList figures = Figures("1::;2::").ToQString().split(' ');
+    ASSERT_EQ(figures.size(), 9) << figures.join(' ').toStdString();
+    EXPECT_EQ(figures[0], figures[1]) << "assets and liabilities at the start";
+    EXPECT_EQ(figures[2], figures[3]) << "assets and liabilities at the end";
+    EXPECT_NE(figures[2], "0.00");
+    EXPECT_NE(figures[4], "0.00") << "income";
+    EXPECT_NE(figures[5], "0.00") << "expenses";
+    struct ProgramFolder {
+        ProgramFolder() { qputenv("VORNAL_PROGRAM_DIR", std::getenv("VORNAL_BIN")); }
+        ~ProgramFolder() { qunsetenv("VORNAL_PROGRAM_DIR"); }
+    } folder;
+    const struct {
+        const char* document;
+        int route;
+        const char* picture;
+        const char* figure;
+    } cases[] = {
+        {"prn_0503130", 0, "demo_0503130.png", nullptr},
+        {"prn_0503130", 2, "demo_0503130_kbk.png", nullptr},
+        {"prn_0503121", 0, "demo_0503121.png", nullptr},
+        {"prn_0503130_sb", 1, "demo_0503110.png", "1 401 02 000"},
+        {"prn_0503160", 0, "demo_0503160.png", "Раздел 1."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.picture);
+        CPrnOfficialView* view = Open(c.document, c.route);
+        ASSERT_NE(view, nullptr);
+        afxtest::click(view, IDOK);
+        Settle();
+        const ledgertest::SavedReport report = ledgertest::SaveShownReport(*this, QString::fromUtf8(c.picture));
+        EXPECT_TRUE(report.saved);
+        EXPECT_GE(report.pages, 1);
+        const QString expected = c.figure ? QString::fromUtf8(c.figure) : figures[c.document == QString("prn_0503121") ? 6 : 2];
+        EXPECT_TRUE(report.text.contains(expected)) << expected.toStdString() << "\n" << report.text.toStdString();
+        CloseReports(*this);
+        view->GetParentFrame()->DestroyWindow();
+        Settle();
+    }
+}
+
 TEST_F(OfficialForms, PictureOfEachParameterForm)
 {
     for (const char* document : {"prn_0503130", "prn_0503125_08", "prn_0503127", "prn_0503130_sb", "prn_0503168"}) {
