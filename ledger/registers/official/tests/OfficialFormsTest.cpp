@@ -79,6 +79,12 @@ private:
     QByteArray m_saved;
 };
 
+// The program folder pointed at the report files where the build copies them.
+struct BuiltReports {
+    BuiltReports() { qputenv("VORNAL_PROGRAM_DIR", std::getenv("VORNAL_BIN")); }
+    ~BuiltReports() { qunsetenv("VORNAL_PROGRAM_DIR"); }
+};
+
 class OfficialForms : public ledgertest::LedgerProgram {
 protected:
     void SetUp() override
@@ -402,11 +408,7 @@ TEST_F(OfficialForms, FiguresOfTheBalanceAndTheResultsAgreeWithThePostings)
 
 TEST_F(OfficialForms, ReportsPrintTheirEditions)
 {
-    // The report files where the build copies them.
-    struct ProgramFolder {
-        ProgramFolder() { qputenv("VORNAL_PROGRAM_DIR", std::getenv("VORNAL_BIN")); }
-        ~ProgramFolder() { qunsetenv("VORNAL_PROGRAM_DIR"); }
-    } folder;
+    BuiltReports folder;
     const struct {
         const char* document;
         int route;
@@ -485,10 +487,7 @@ TEST_F(OfficialForms, TheDemoYearBalancesAndPrints)
     EXPECT_NE(figures[2], "0.00");
     EXPECT_NE(figures[4], "0.00") << "income";
     EXPECT_NE(figures[5], "0.00") << "expenses";
-    struct ProgramFolder {
-        ProgramFolder() { qputenv("VORNAL_PROGRAM_DIR", std::getenv("VORNAL_BIN")); }
-        ~ProgramFolder() { qunsetenv("VORNAL_PROGRAM_DIR"); }
-    } folder;
+    BuiltReports folder;
     const struct {
         const char* document;
         int route;
