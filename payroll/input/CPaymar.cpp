@@ -1,5 +1,6 @@
 #include "CPaymar.h"
 
+#include "CBolView.h"
 #include "CBookListView.h"
 #include "CBookView.h"
 #include "CDetiView.h"
@@ -8,6 +9,7 @@
 #include "CIspView.h"
 #include "CLgotyView.h"
 #include "CSelectPrdNvView.h"
+#include "CSredView.h"
 #include "CSpr5prView.h"
 #include "CSprDolView.h"
 #include "CSprKalView.h"
@@ -39,6 +41,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
+        {IDR_SRED, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSredView)},
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},
         {IDR_BOOK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookView)},
@@ -48,6 +51,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
         {IDR_SPR_5PR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSpr5prView)},
         {IDR_SPR_KAL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprKalView)},
+        {IDR_BOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBolView)},
         {IDR_TVX, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprTvxView)},
         {IDR_SPR_OTCHIS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprOtchisView)},
     };

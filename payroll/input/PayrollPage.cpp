@@ -69,6 +69,11 @@ int PayrollPage::Show(const char* title, int mode)
     return CHelpers::ShowReport(m_file, title, 0, mode, -1);
 }
 
+CString HtmlText(const CString& text)
+{
+    return CString(text.ToQString().toHtmlEscaped());
+}
+
 void PayrollPage::Close()
 {
     if (m_handle) {

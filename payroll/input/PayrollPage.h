@@ -40,4 +40,8 @@ private:
     bool m_cut = false;
 };
 
+// A text of the database or the user as it stands on a page: "&", "<", ">"
+// and quotes written as their entities.
+CString HtmlText(const CString& text);
+
 } // namespace npaymar

@@ -253,3 +253,20 @@
 #define IDC_ISP_FIL                     1101
 #define IDC_ISP_LS                      286
 #define IDC_ISP_ONE                     1224
+// Sick-leave certificates and payments by average earnings: the first day of
+// illness, the pay code's name, the main position row's position name,
+// calendar and its name, the periods grid; the average daily earnings and
+// the amount of both forms, the months grid (IDC_PAY_GRID); the start date
+// and days of a payment by average earnings; print and print at once.
+#define IDC_BOL_START                   1003
+#define IDC_BOL_VOU_NAME                1006
+#define IDC_BOL_DOL_NAME                1008
+#define IDC_BOL_KL                      1009
+#define IDC_BOL_KL_NAME                 1010
+#define IDC_BOL_PERIODS                 1013
+#define IDC_AVG_DAILY                   1014
+#define IDC_AVG_TOTAL                   1015
+#define IDC_SRED_DATE                   1090
+#define IDC_SRED_DAYS                   1145
+#define IDC_PAY_PRINT                   32792
+#define IDC_PAY_PRINT_DIRECT            1026

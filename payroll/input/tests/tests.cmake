@@ -70,3 +70,13 @@ add_suite_test(paymar_tax_writs_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/TaxAndWritTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
 payroll_test_resources(paymar_tax_writs_test)
+
+add_suite_test(paymar_sick_leave_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/SickLeaveTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ledger_core_program testing_main)
+payroll_test_resources(paymar_sick_leave_test)
+
+add_suite_test(paymar_average_earnings_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/AverageEarningsTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ledger_core_program testing_main)
+payroll_test_resources(paymar_average_earnings_test)
