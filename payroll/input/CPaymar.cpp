@@ -8,6 +8,7 @@
 #include "CInvView.h"
 #include "CIspView.h"
 #include "CLgotyView.h"
+#include "CRnUd.h"
 #include "CSelectPrdNvView.h"
 #include "CSredView.h"
 #include "CSpr5prView.h"
@@ -67,6 +68,7 @@ struct NamedCall {
 
 const NamedCall kCalls[] = {
     {"CPaymar::OnKadryLk", [](int) { CPaymar::OnKadryLk(); }},
+    {"CPaymar::OnRlRn", [](int) { CPaymar::OnRlRn(); }},
 };
 
 } // namespace
@@ -104,6 +106,12 @@ int CPaymar::Init()
 void CPaymar::OnKadryLk()
 {
     nperso::CPerso::OnKadryLk();
+}
+
+void CPaymar::OnRlRn()
+{
+    CRnUd run(nullptr);
+    run.DoModal();
 }
 
 void CPaymar::ShowDoplSpis(CWnd* caller, UINT mode)

@@ -22,6 +22,8 @@ public:
     static int Init();
     // Opens the personal card of the personnel module.
     static void OnKadryLk();
+    // The monthly accrual run of the working month, in its window.
+    static void OnRlRn();
 
     // The worked-days list (mode 0 "СписокОтработаннымДням", 1
     // "СписокОтработаннымДням1"), told the caller's window; other modes open nothing.

@@ -84,6 +84,10 @@
 #define IDD_SPR_OTCHIS                  381  // template 369
 #define IDD_POVR0                       430  // template 433, the dialog of PovrView
 
+// The window of the monthly accrual run (no template of its own).
+#define IDD_RN_UD                       395
+#define IDC_RN_STATUS                   1052
+
 // The form base's fields: a code, the edit of its name and the button of its
 // chooser for each reference book. Some ids serve two pairs that no form
 // shows together: 1081 is the position's button and the economic code, 1083

@@ -162,9 +162,9 @@ TEST_F(PaymarModule, ThePersonalCardOpensOnceTheCommandsScriptHasReturned)
     Settle();
 
     // A name no module registered is an error that names it; nothing is run.
-    EXPECT_EQ(CHelpers::EXEC_Execute("app.call(\"CPaymar::OnRlRn\")", nullptr), 0);
+    EXPECT_EQ(CHelpers::EXEC_Execute("app.call(\"CPaymar::OnNoSuchCall\")", nullptr), 0);
     ASSERT_EQ(scripts.errors.size(), 1u);
-    EXPECT_NE(scripts.errors.front().find("CPaymar::OnRlRn"), std::string::npos) << scripts.errors.front();
+    EXPECT_NE(scripts.errors.front().find("CPaymar::OnNoSuchCall"), std::string::npos) << scripts.errors.front();
     scripts.errors.clear();
     Settle();
     EXPECT_EQ(ChildCount(), 0);

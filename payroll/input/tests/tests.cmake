@@ -80,3 +80,8 @@ add_suite_test(paymar_average_earnings_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/AverageEarningsTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ledger_core_program testing_main)
 payroll_test_resources(paymar_average_earnings_test)
+
+add_suite_test(paymar_run_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/AccrualRunTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_run_test)

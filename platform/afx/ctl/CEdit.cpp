@@ -5,6 +5,8 @@
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QRegularExpressionValidator>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -30,6 +32,10 @@ void applyStyle(QWidget* w, DWORD style)
         p->setReadOnly(style & ES_READONLY);
         p->setTabChangesFocus(true);
         p->setLineWrapMode(style & ES_AUTOHSCROLL ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        // Each line of a multi-line field aligned as the style asks.
+        QTextOption option = p->document()->defaultTextOption();
+        option.setAlignment(style & ES_RIGHT ? Qt::AlignRight : (style & ES_CENTER ? Qt::AlignHCenter : Qt::AlignLeft));
+        p->document()->setDefaultTextOption(option);
     }
 }
 
