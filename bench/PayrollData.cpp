@@ -4,6 +4,9 @@
 
 #include <ndbcore.h>
 
+#include <QDate>
+#include <QStringList>
+
 bool FillBenchPayroll(long year, long month)
 {
     const CString period = FormatText("%ld, %ld", year, month);
@@ -31,4 +34,73 @@ bool FillBenchPayroll(long year, long month)
                "from paymar_bux where staj = 1",
                period, period, period))
         != 0;
+}
+
+bool FillBenchPayrollHistory(long year, long month)
+{
+    const QDate first(int(year), int(month), 1);
+    QStringList months, calendar;
+    for (int k = 1; k <= 12; ++k) {
+        const QDate m = first.addMonths(-k);
+        months << QStringLiteral("select %1 as g, %2 as ms, '%3' as d1").arg(m.year()).arg(m.month())
+                      .arg(m.toString(QStringLiteral("yyyy-MM-dd")));
+    }
+    for (int k = 0; k <= 12; ++k) {
+        const QDate m = first.addMonths(-k);
+        int workdays = 0;
+        for (int d = 1; d <= m.daysInMonth(); ++d)
+            workdays += QDate(m.year(), m.month(), d).dayOfWeek() <= 5;
+        calendar << QStringLiteral("(1, %1, %2, %3, %4, %5)").arg(m.year()).arg(m.month()).arg(workdays)
+                        .arg(m.daysInMonth()).arg(workdays * 8);
+    }
+    const QString history = QStringLiteral("(") + months.join(QStringLiteral(" union all ")) + QStringLiteral(") m");
+    const QString mothers = QStringLiteral("(select tn from tn where kat is not null and tn % 12 = 7 order by tn limit %1)")
+                                .arg(kBenchChildren);
+    const QString leave = QStringLiteral("'") + first.addMonths(-3).addDays(-1).toString(QStringLiteral("yyyy-MM-dd"))
+                          + QStringLiteral("'");
+    const QString born = QStringLiteral("'") + first.addMonths(-8).toString(QStringLiteral("yyyy-MM-dd"))
+                         + QStringLiteral("'");
+    const QString sql =
+        QStringLiteral(
+            "delete from paymar_nuz\ndelete from paymar_nu\ndelete from paymar_iz\ndelete from spr_paymar_prem\n"
+            "delete from spr_kl1\ndelete from paymar_trv where not (g=%1 and ms=%2)\n"
+            "delete from spr_tvx where kou=21\n"
+            "insert into spr_tvx (kou, id) values (21, 1), (21, 3), (21, 11)\n"
+            "insert into spr_kl1 (id, g, ms, dn, bol, ch) values %3\n"
+            "insert into spr_paymar_prem (id, name, ms, dt_del, Real_npp) values (1, 'Премия', 1, NULL, 11)\n"
+            "insert into paymar_nuz (g, ms, tn, npp, nv, kou, s) select m.g, m.ms, b.tn, b.npp, tn.nv, 1, r.okl "
+            "from paymar_bux b join tn on tn.tn = b.tn join %4 join spr_paymar_dol1 r on r.id = b.dol and r.nv = tn.nv "
+            "where b.osn = 1 and b.d1 <= m.d1\n"
+            "insert into paymar_nuz (g, ms, tn, npp, nv, kou, s) select g, ms, tn, npp, nv, 11, round(s * 0.25, 2) "
+            "from paymar_nuz where kou = 1 and ms in (3, 6, 9, 12)\n"
+            "insert into paymar_nuz (g, ms, tn, npp, nv, kou, s) select g, ms, tn, npp, nv, 201, round(sum(s) * 0.13, 2) "
+            "from paymar_nuz group by g, ms, tn, npp, nv\n"
+            "insert into paymar_trv (tn, g, ms, dn, kl) select distinct n.tn, n.g, n.ms, "
+            "case when n.tn % 10 = 3 then k.dn - 2 else k.dn end, null from paymar_nuz n "
+            "join spr_kl1 k on k.id = 1 and k.g = n.g and k.ms = n.ms\n"
+            "insert into perso_trv (tn, npp, d, t) select b.tn, b.npp, days.d, "
+            "case when day(days.d) in (10, 11) then 'б' else '8.00' end from paymar_bux b "
+            "join (select %5 - interval (a.n + 10 * c.n) day as d from "
+            "(select 0 as n union all select 1 union all select 2 union all select 3 union all select 4 union all "
+            "select 5 union all select 6 union all select 7 union all select 8 union all select 9) a, "
+            "(select 0 as n union all select 1 union all select 2 union all select 3 union all select 4 union all "
+            "select 5 union all select 6 union all select 7 union all select 8 union all select 9 union all "
+            "select 10 union all select 11 union all select 12 union all select 13 union all select 14 union all "
+            "select 15 union all select 16 union all select 17 union all select 18 union all select 19 union all "
+            "select 20 union all select 21 union all select 22 union all select 23 union all select 24 union all "
+            "select 25 union all select 26 union all select 27 union all select 28 union all select 29 union all "
+            "select 30 union all select 31 union all select 32 union all select 33 union all select 34 union all "
+            "select 35 union all select 36) c) days on days.d >= b.d1 "
+            "where b.osn = 1 and b.tn % 10 = 3 and weekday(days.d) < 5\n"
+            "update paymar_bux set d2 = %6 where tn in (select tn from %7 x)\n"
+            "insert into paymar_iz (tn, npp, dr, b15, b3) select tn, 1, %8, 1, 1 from %7 x")
+            .arg(year)
+            .arg(month)
+            .arg(calendar.join(QStringLiteral(",")))
+            .arg(history)
+            .arg(QStringLiteral("'") + first.addDays(-1).toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("'"))
+            .arg(leave)
+            .arg(mothers)
+            .arg(born);
+    return ExecuteSql(CString(sql)) != 0;
 }

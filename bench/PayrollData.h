@@ -12,3 +12,14 @@
 // Fills the payroll for the working month after FillBenchStaff; false when a
 // statement failed (the database layer reports it).
 bool FillBenchPayroll(long year, long month);
+
+// For the accrual run's benchmark, after FillBenchPayroll: the twelve months
+// before the working month of results (the salary of every main row and the
+// income tax) and days (the calendar's norm; two days less for every tenth
+// employee, whose months have day-by-day marks with two days ill), the
+// calendar of those months, the bonus code with a bonus each quarter, and 40
+// mothers on leave (every row closed three months ago) with a child under
+// one and a half.
+bool FillBenchPayrollHistory(long year, long month);
+// The mothers FillBenchPayrollHistory sends on leave.
+constexpr int kBenchChildren = 40;

@@ -34,7 +34,7 @@ QString Date(const QDate& date)
 
 } // namespace
 
-bool FillBenchStaff(long year, long month)
+bool FillBenchStaff(long year, long month, int staff)
 {
     const QDate first(int(year), int(month), 1);
     if (!ExecuteSql("delete from perso_trv\n"
@@ -66,8 +66,8 @@ bool FillBenchStaff(long year, long month)
     for (int tp = 1; tp <= kBenchForms; ++tp)
         forms << QStringLiteral("(%1, 'Форма %1', %1)").arg(tp);
 
-    const int vacancy = kBenchEmployees + 2;
-    for (int n = 0; n < kBenchEmployees; ++n) {
+    const int vacancy = staff + 2;
+    for (int n = 0; n < staff; ++n) {
         const int tn = n + 2;
         const QString f = QString::fromUtf8(kSurnames[n % std::size(kSurnames)]);
         const QString i = QString::fromUtf8(kNames[(n / 3) % std::size(kNames)]);

@@ -8,12 +8,13 @@
 // of time-sheet marks.
 #pragma once
 
-// Fills the staff for the working month (year, month); false when a statement
-// failed (the database layer reports it).
-bool FillBenchStaff(long year, long month);
-
 // What FillBenchStaff writes.
 constexpr int kBenchEmployees = 500;
+
+// Fills the staff for the working month (year, month), `employees` of them
+// (the assignments, marks and vacancies in the same proportions); false when
+// a statement failed (the database layer reports it).
+bool FillBenchStaff(long year, long month, int employees = kBenchEmployees);
 constexpr int kBenchDepartments = 12;
 constexpr int kBenchCategories = 3;
 constexpr int kBenchPositions = 60;

@@ -32,7 +32,8 @@ CString TakeLiveLockSql()
     case SqlDialect::PostgreSql:
         return "select case when pg_try_advisory_lock(hashtext('paymar_pereschet')) then 1 else 0 end as str";
     default:
-        return "select get_lock('paymar_pereschet',0) as str";
+        // Named locks are the server's: the database's name keeps each database's run apart.
+        return "select get_lock(concat(database(),'.paymar_pereschet'),0) as str";
     }
 }
 
@@ -44,7 +45,7 @@ CString FreeLiveLockSql()
     case SqlDialect::PostgreSql:
         return "select pg_advisory_unlock(hashtext('paymar_pereschet'))";
     default:
-        return "select release_lock('paymar_pereschet')";
+        return "select release_lock(concat(database(),'.paymar_pereschet'))";
     }
 }
 
@@ -77,6 +78,8 @@ void Post(const AccrualRun& run, UINT message, WPARAM wParam = 0, LPARAM lParam 
 // or the user cancelled.
 bool CalculateMonth(AccrualRun& run)
 {
+    if (run.cancelled)
+        return false;
     Post(run, WM_ACCRUAL_STATUS, 0);
     if (GetDriverId(-1) == 0)
         return ExecuteSql(AccrualProcedureCall(run.year, run.month, run.projectType)) != 0;
@@ -255,7 +258,8 @@ bool RunAccrualOnThisThread(AccrualRun& run)
     {
         CDbThreadSession session;
         CThreadInterpriter scripts;
-        if (session.IsOpen() && scripts.IsReady()) {
+        // A run whose window went while the worker was starting does nothing.
+        if (session.IsOpen() && scripts.IsReady() && !run.cancelled) {
             if (!TakeAccrualLock()) {
                 run.refused = true;
                 Post(run, WM_ACCRUAL_STATUS, 2);

@@ -11,6 +11,12 @@ END_MESSAGE_MAP()
 
 CRnUd::CRnUd(CWnd* parent) : CderivedDialog(IDD_RN_UD, parent) {}
 
+CRnUd::~CRnUd()
+{
+    if (m_run && !m_run->finished)
+        m_run->cancelled = true;
+}
+
 BOOL CRnUd::OnInitDialog()
 {
     CderivedDialog::OnInitDialog();

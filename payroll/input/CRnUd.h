@@ -11,6 +11,8 @@ namespace npaymar {
 class CRnUd : public CderivedDialog {
 public:
     explicit CRnUd(CWnd* parent = nullptr);
+    // A window gone before its run ended takes the run with it: it rolls back.
+    ~CRnUd() override;
     // The run this window started (null before it opened).
     std::shared_ptr<AccrualRun> Run() const { return m_run; }
 

@@ -114,7 +114,12 @@ TEST_P(MenuWalkTest, EveryFormOpensUnderItsOwnCaption)
             CancelEverything modal;
             frame->SendMessage(WM_COMMAND, command.id);
             afxtest::deliverPosted();
-            EXPECT_TRUE(modal.shown.isEmpty()) << "shown on opening: " << modal.shown.join(" // ").toStdString();
+            // The monthly accrual run shows its window by design; the walk cancels it.
+            if (command.caption == QStringLiteral("/&Расчет/Расчет оплат и удержаний"))
+                EXPECT_TRUE(!modal.shown.isEmpty() && modal.shown.front() == QStringLiteral("Расчет оплат и удержаний 395"))
+                    << modal.shown.join(" // ").toStdString();
+            else
+                EXPECT_TRUE(modal.shown.isEmpty()) << "shown on opening: " << modal.shown.join(" // ").toStdString();
         }
         if (CMDIChildWnd* child = frame->MDIGetActive()) {
             CString title;

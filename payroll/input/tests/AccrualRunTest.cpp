@@ -116,7 +116,7 @@ TEST_F(AccrualRunTest, ARunGoingOnElsewhereIsToldAndNothingRuns)
 {
     const CString before = Month();
     _ConnectionPtr other = vornal::testing::OpenRawConnection();
-    other->Execute(_bstr_t("select get_lock('paymar_pereschet',0)"), nullptr, adCmdText);
+    other->Execute(_bstr_t("select get_lock(concat(database(),'.paymar_pereschet'),0)"), nullptr, adCmdText);
     Run("update system_const set val='true' where name='paymar_pereschet'");
     afxtest::InteractionScript script;
     EXPECT_EQ(RunCommand(script,
@@ -135,7 +135,7 @@ TEST_F(AccrualRunTest, ARunGoingOnElsewhereIsToldAndNothingRuns)
 TEST_F(AccrualRunTest, ALockLeftByAProgramThatDiedIsTakenOver)
 {
     _ConnectionPtr dead = vornal::testing::OpenRawConnection();
-    dead->Execute(_bstr_t("select get_lock('paymar_pereschet',0)"), nullptr, adCmdText);
+    dead->Execute(_bstr_t("select get_lock(concat(database(),'.paymar_pereschet'),0)"), nullptr, adCmdText);
     dead->Execute(_bstr_t("update system_const set val='true' where name='paymar_pereschet'"), nullptr, adCmdText);
     dead->Close();
     afxtest::InteractionScript script;
