@@ -36,9 +36,9 @@ INSERT INTO spr_paymar_prem (id, name, ms, dt_del, Real_npp) VALUES (1, 'Пре�
 -- spring: their rows are closed. They work in no department, so the month's
 -- input forms do not list them.
 INSERT INTO tn (tn, f, i, o, pol, dr, nv, kat) VALUES
-  (41, 'Никитина', 'Дарья', 'Сергеевна', 'Жен', '1999-02-11', 1, 1),
-  (42, 'Белова', 'Алина', 'Романовна', 'Жен', '1993-06-19', 1, 1),
-  (43, 'Гусева', 'Вера', 'Олеговна', 'Жен', '1990-10-03', 1, 1);
+  (41, 'Щукина', 'Дарья', 'Сергеевна', 'Жен', '1999-02-11', 1, 1),
+  (42, 'Шубина', 'Алина', 'Романовна', 'Жен', '1993-06-19', 1, 1),
+  (43, 'Ярцева', 'Вера', 'Олеговна', 'Жен', '1990-10-03', 1, 1);
 INSERT INTO paymar_bux (tn, npp, osn, kpz, prd, dol, kat, kou, kl, d1, d2, staj) VALUES
   (41, 1, 1, 1, NULL, 4, 1, 1, 1, @m1 - INTERVAL 2 MONTH + INTERVAL 9 DAY, NULL, 0),
   (42, 1, 1, 1, NULL, 3, 1, 1, 1, @m1 - INTERVAL 4 YEAR, @m1 - INTERVAL 7 MONTH + INTERVAL 19 DAY, 0),
