@@ -255,7 +255,8 @@ CString DeductionsCall(long year, long month, long projectType)
 bool RunAccrualOnThisThread(AccrualRun& run)
 {
     bool written = false;
-    {
+    // A run whose window went while the worker was starting opens nothing.
+    if (!run.cancelled) {
         CDbThreadSession session;
         CThreadInterpriter scripts;
         // A run whose window went while the worker was starting does nothing.
