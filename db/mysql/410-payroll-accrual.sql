@@ -104,20 +104,76 @@ CREATE TABLE paymar_otpusk (
 -- server connection of the program that took it.
 INSERT IGNORE INTO system_const (name, val) VALUES ('paymar_pereschet', 'null'), ('paymar_pereschet_conn', NULL);
 
--- The deductions of a month after its accruals: income tax at 13 % of each
--- position row's accruals on each sheet under code 201; then the month's
--- results replace the month in the history the averages read. It joins the
--- caller's transaction and commits nothing itself.
+-- The deductions of a month after its accruals, in the caller's transaction
+-- (it commits nothing itself):
+-- income tax at 13 % of each position row's accruals on each sheet under code
+-- 201, the employee's benefits of the month (standing ones in force and those
+-- of the month) lowering the base row by row in the order of the rows, so the
+-- whole base falls by the benefits and never below nothing;
+-- then each writ in force, in the order of its number, deducts under its code
+-- its monthly sum, or its percentage of what remains of the pay after the tax
+-- and the earlier writs, never more than its balance (the total less what
+-- other months paid) nor than what remains; the month's payment is kept in
+-- paymar_isp1;
+-- last, the month's results replace the month in the history the averages read.
 DELIMITER //
 CREATE PROCEDURE sp_paymar_ru(IN p_g INT, IN p_ms INT, IN p_pt INT)
 BEGIN
+  DECLARE v_first DATE DEFAULT MAKEDATE(p_g, 1) + INTERVAL (p_ms - 1) MONTH;
+  DECLARE v_last DATE DEFAULT LAST_DAY(MAKEDATE(p_g, 1) + INTERVAL (p_ms - 1) MONTH);
+  DECLARE v_done INT DEFAULT 0;
+  DECLARE v_tn, v_npp, v_kou, v_row_npp, v_row_nv INT;
+  DECLARE v_sv, v_s, v_pr, v_paid, v_left, v_amount DECIMAL(15,2);
+  DECLARE writs CURSOR FOR
+    SELECT i.tn, i.npp, i.kou, i.sv, i.s, i.pr FROM paymar_isp i
+    WHERE i.pu = 1 AND i.kou > 200 AND (i.d1 IS NULL OR i.d1 <= v_last) AND (i.d2 IS NULL OR i.d2 >= v_first)
+      AND EXISTS (SELECT 1 FROM paymar_nu n WHERE n.g = p_g AND n.ms = p_ms AND n.tn = i.tn AND n.kou <= 200)
+    ORDER BY i.tn, i.npp;
+  DECLARE CONTINUE HANDLER FOR NOT FOUND SET v_done = 1;
+
   DELETE FROM paymar_nu WHERE g = p_g AND ms = p_ms AND kou = 201;
   INSERT INTO paymar_nu (g, ms, tn, npp, nv, kou, s)
-    SELECT g, ms, tn, npp, nv, 201, ROUND(SUM(s) * 0.13, 2)
-    FROM paymar_nu
-    WHERE g = p_g AND ms = p_ms AND kou <= 200
-    GROUP BY g, ms, tn, npp, nv
-    HAVING ROUND(SUM(s) * 0.13, 2) <> 0;
+    SELECT p_g, p_ms, r.tn, r.npp, r.nv, 201,
+           ROUND((r.s - LEAST(GREATEST(COALESCE(b.s, 0) - r.before_s, 0), GREATEST(r.s, 0))) * 0.13, 2)
+    FROM (SELECT tn, npp, nv, SUM(s) AS s,
+                 COALESCE(SUM(GREATEST(SUM(s), 0)) OVER (PARTITION BY tn ORDER BY npp, nv
+                                                         ROWS BETWEEN UNBOUNDED PRECEDING AND 1 PRECEDING), 0) AS before_s
+          FROM paymar_nu WHERE g = p_g AND ms = p_ms AND kou <= 200
+          GROUP BY tn, npp, nv) r
+    LEFT JOIN (SELECT tn, SUM(s) AS s FROM (
+                 SELECT tn, s FROM paymar_lgoty
+                 WHERE (d1 IS NULL OR d1 <= v_last) AND (d2 IS NULL OR d2 >= v_first)
+                 UNION ALL
+                 SELECT tn, s FROM paymar_m_ WHERE g = p_g AND ms = p_ms) l
+               GROUP BY tn) b ON b.tn = r.tn
+    WHERE ROUND((r.s - LEAST(GREATEST(COALESCE(b.s, 0) - r.before_s, 0), GREATEST(r.s, 0))) * 0.13, 2) <> 0;
+
+  DELETE FROM paymar_isp1 WHERE g = p_g AND ms = p_ms;
+  DELETE n FROM paymar_nu n JOIN paymar_isp i ON i.tn = n.tn AND i.kou = n.kou
+    WHERE n.g = p_g AND n.ms = p_ms AND n.kou > 201;
+  OPEN writs;
+  writ: LOOP
+    FETCH writs INTO v_tn, v_npp, v_kou, v_sv, v_s, v_pr;
+    IF v_done = 1 THEN LEAVE writ; END IF;
+    SELECT COALESCE(SUM(CASE WHEN kou <= 200 THEN s ELSE -s END), 0) INTO v_left
+      FROM paymar_nu WHERE g = p_g AND ms = p_ms AND tn = v_tn;
+    SET v_amount = IF(COALESCE(v_s, 0) <> 0, v_s, ROUND(GREATEST(v_left, 0) * COALESCE(v_pr, 0) / 100, 2));
+    IF v_sv IS NOT NULL THEN
+      SELECT COALESCE(SUM(s), 0) INTO v_paid FROM paymar_isp1 WHERE tn = v_tn AND npp = v_npp;
+      SET v_amount = LEAST(v_amount, GREATEST(v_sv - v_paid, 0));
+    END IF;
+    SET v_amount = LEAST(v_amount, GREATEST(v_left, 0));
+    IF v_amount > 0 THEN
+      -- On the employee's first row of the month with an accrual.
+      SELECT npp, nv INTO v_row_npp, v_row_nv FROM paymar_nu
+        WHERE g = p_g AND ms = p_ms AND tn = v_tn AND kou <= 200 ORDER BY npp, nv LIMIT 1;
+      INSERT INTO paymar_nu (g, ms, tn, npp, nv, kou, s) VALUES (p_g, p_ms, v_tn, v_row_npp, v_row_nv, v_kou, v_amount)
+        ON DUPLICATE KEY UPDATE s = s + VALUES(s);
+      INSERT INTO paymar_isp1 (tn, npp, g, ms, s) VALUES (v_tn, v_npp, p_g, p_ms, v_amount);
+    END IF;
+  END LOOP;
+  CLOSE writs;
+
   DELETE FROM paymar_nuz WHERE g = p_g AND ms = p_ms;
   INSERT INTO paymar_nuz (g, ms, tn, npp, nv, kou, s)
     SELECT g, ms, tn, npp, nv, kou, s FROM paymar_nu WHERE g = p_g AND ms = p_ms;

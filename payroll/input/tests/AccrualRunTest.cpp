@@ -320,6 +320,78 @@ TEST_F(AccrualRunTest, TheAllowanceGoesToAParentOnLeaveForTheDaysDue)
     }
 }
 
+// The month's deductions of employee 903 in March 2009, whose two rows earn
+// 10000 and 5000: the benefits lower the tax base from the first row on; each
+// writ in force then deducts its sum, or its percentage of the pay left after
+// the tax and the earlier writs, within its balance; a second call gives the
+// same month and pays no writ twice.
+TEST_F(AccrualRunTest, DeductionsLowerTheTaxByTheBenefitsAndPayTheWritsWithinTheirBalance)
+{
+    const struct {
+        const char* benefits;   // statements that give the employee benefits
+        const char* writs;      // statements that give the employee writs
+        const char* tax;        // the month's code-201 rows, "npp:s" in row order
+        const char* deducted;   // what each writ paid this month, "npp:s" in writ order
+    } cases[] = {
+        {"", "", "1:1300.00 2:650.00", ""},
+        {"insert into paymar_lgoty (tn,tip,s) values (903,1,1400)\n"
+         "insert into paymar_m_ (g,ms,tn,lg,s) values (2009,3,903,2,500)\n"
+         "insert into paymar_m_ (g,ms,tn,lg,s) values (2009,2,903,2,700)\n"                // another month's
+         "insert into paymar_lgoty (tn,tip,s,d1,d2) values (903,1,3000,'2008-01-01','2009-02-28')",  // ended
+         "", "1:1053.00 2:650.00", ""},
+        {"insert into paymar_lgoty (tn,tip,s) values (903,1,12000)", "", "2:390.00", ""},
+        {"",
+         "insert into paymar_isp (tn,npp,pu,kou,sv,pr) values (903,1,1,202,10000,25)\n"
+         "insert into paymar_isp1 (tn,npp,g,ms,s) values (903,1,2009,2,1000)\n"
+         "insert into paymar_isp (tn,npp,pu,kou,sv,s) values (903,2,1,203,1500,2000)\n"    // its balance only
+         "insert into paymar_isp (tn,npp,pu,kou,sv,s) values (903,3,0,203,5000,100)\n"     // not deducted
+         "insert into paymar_isp (tn,npp,pu,kou,sv,s,d2) values (903,4,1,203,5000,100,'2009-02-28')",  // ended
+         "1:1300.00 2:650.00", "1:3262.50 2:1500.00"},
+        {"",
+         "insert into paymar_isp (tn,npp,pu,kou,sv,s) values (903,1,1,202,1000,700)\n"
+         "insert into paymar_isp1 (tn,npp,g,ms,s) values (903,1,2009,1,800)\n"
+         "insert into paymar_isp (tn,npp,pu,kou,s) values (903,2,1,202,20000)",                     // no total: what is left
+         "1:1300.00 2:650.00", "1:200.00 2:12850.00"},
+    };
+    for (const auto& c : cases) {
+        Run("delete from paymar_nu where tn=903\ndelete from paymar_nuz where tn=903\ndelete from paymar_lgoty where tn=903\n"
+            "delete from paymar_m_ where tn=903\ndelete from paymar_isp where tn=903\ndelete from paymar_isp1 where tn=903\n"
+            "insert into paymar_nu (g,ms,tn,npp,nv,kou,s) values (2009,3,903,1,1,1,10000)\n"
+            "insert into paymar_nu (g,ms,tn,npp,nv,kou,s) values (2009,3,903,2,1,1,5000)");
+        if (*c.benefits)
+            Run(c.benefits);
+        if (*c.writs)
+            Run(c.writs);
+        for (int call = 0; call < 2; ++call) {
+            {
+                // In a transaction of its own, as the run's worker calls it.
+                CDbTransaction deductions;
+                ASSERT_TRUE(ExecuteSql(DeductionsCall(2009, 3, 0))) << c.benefits << c.writs;
+                ASSERT_TRUE(deductions.Commit());
+            }
+            CString tax, deducted;
+            ForEachRow("select npp,s from paymar_nu where g=2009 and ms=3 and tn=903 and kou=201 order by npp",
+                       [&](_RecordsetPtr& row) {
+                           tax += (tax.IsEmpty() ? "" : " ") + SafeArayToString(row->GetCollect("npp")) + ":"
+                                  + SafeArayToString(row->GetCollect("s"));
+                       });
+            ForEachRow("select npp,s from paymar_isp1 where g=2009 and ms=3 and tn=903 order by npp",
+                       [&](_RecordsetPtr& row) {
+                           deducted += (deducted.IsEmpty() ? "" : " ") + SafeArayToString(row->GetCollect("npp"))
+                                       + ":" + SafeArayToString(row->GetCollect("s"));
+                       });
+            EXPECT_EQ(tax, CString(c.tax)) << c.benefits << c.writs << " call " << call;
+            EXPECT_EQ(deducted, CString(c.deducted)) << c.writs << " call " << call;
+            // The writs' codes carry what they paid, on the first row; the history has the month.
+            EXPECT_EQ(Text("select coalesce(sum(s),0) from paymar_nu where g=2009 and ms=3 and tn=903 and kou>201"),
+                      Text("select coalesce(sum(s),0) from paymar_isp1 where g=2009 and ms=3 and tn=903"));
+            EXPECT_EQ(Count("select count(*) from paymar_nu where g=2009 and ms=3 and tn=903 and kou>201 and npp<>1"), 0);
+            EXPECT_EQ(Count("select count(*) from paymar_nuz where g=2009 and ms=3 and tn=903"),
+                      Count("select count(*) from paymar_nu where g=2009 and ms=3 and tn=903"));
+        }
+    }
+}
+
 // The run's window with its status, as the clerk sees it.
 TEST_F(AccrualRunTest, TheWindowShowsWhatIsComputed)
 {
