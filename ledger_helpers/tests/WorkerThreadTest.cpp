@@ -107,6 +107,33 @@ TEST_F(WorkerThread, RunsBridgesScriptsAndQueriesBesideTheUserInterfaceThread)
     EXPECT_TRUE(dbReports.reports().empty());
 }
 
+// A worker's interpreter that starts while the program replaces its
+// configuration (a program started again in the same process, its last run's
+// worker still starting) loads a whole configuration, the old or the new,
+// never one half replaced.
+TEST_F(WorkerThread, AWorkersInterpreterStartingWhileTheConfigurationIsReplacedLoadsAWholeOne)
+{
+    const CConfigContents contents = GetDataArchive()->GetContents();
+    std::atomic<bool> done{false};
+    int notReady = 0, wrong = 0;
+    std::thread worker([&] {
+        CDbThreadSession session;
+        for (int i = 0; i < 40; ++i) {
+            CThreadInterpriter scripts;
+            notReady += !scripts.IsReady();
+            CString valid;
+            CHelpers::EXEC_GetFunctionValue("GL_Verify_Date0(\"15.03.2024\")", valid, nullptr);
+            wrong += valid != CString("1");
+        }
+        done = true;
+    });
+    while (!done)
+        GetDataArchive()->SetContents(contents);
+    worker.join();
+    EXPECT_EQ(notReady, 0);
+    EXPECT_EQ(wrong, 0);
+}
+
 // A worker that took no interpreter of its own never reaches the
 // user-interface thread's one: its script call is refused and reported.
 TEST_F(WorkerThread, AScriptCallOnAWorkerWithoutItsOwnInterpreterIsRefused)

@@ -78,6 +78,7 @@ void CDataArchive::Read(appcore::ConfigByteSource& source)
     CConfigContents contents;
     ReadContents(r, contents);
     r.Checksum();
+    const std::unique_lock replacing(m_guard);
     m_contents = std::move(contents);
     m_bLoaded = TRUE;
 }
@@ -148,12 +149,14 @@ void CDataArchive::SaveFile(const char* path) const
 
 void CDataArchive::DeleteArchives()
 {
+    const std::unique_lock replacing(m_guard);
     m_contents = CConfigContents();
     m_bLoaded = FALSE;
 }
 
 void CDataArchive::SetContents(CConfigContents contents)
 {
+    const std::unique_lock replacing(m_guard);
     m_contents = std::move(contents);
     m_bLoaded = TRUE;
 }

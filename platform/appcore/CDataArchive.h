@@ -12,6 +12,8 @@
 #include "ConfigRecords.h"
 #include "afx.h"
 
+#include <mutex>
+#include <shared_mutex>
 #include <vector>
 
 // Everything an archive holds, as plain data (the packer fills it).
@@ -48,6 +50,11 @@ public:
 
     void DeleteArchives();
     BOOL IsLoaded() const { return m_bLoaded; }
+    // The user-interface thread loads and replaces the contents; a worker
+    // thread copies them under this lock (a thread's own interpreter), so a
+    // program that reloads its configuration while a worker of the last one
+    // still starts never hands it half a replaced archive.
+    std::shared_lock<std::shared_mutex> LockForReading() const { return std::shared_lock(m_guard); }
     void SetContents(CConfigContents contents);
     const CConfigContents& GetContents() const { return m_contents; }
 
@@ -83,6 +90,7 @@ public:
     const std::vector<CModuleRecord>& GetModules() const { return m_contents.m_modules; }
 
 private:
+    mutable std::shared_mutex m_guard;
     BOOL LoadFrom(CArchive& ar, const CString& path);
 
     CConfigContents m_contents;

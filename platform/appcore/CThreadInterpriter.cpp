@@ -14,12 +14,21 @@ CThreadInterpriter::CThreadInterpriter()
     : m_own(std::make_unique<CInterpriter>()), m_current(m_own.get()), m_previous(threadInterpriter)
 {
     threadInterpriter = m_current;
-    const CDataArchive* archive = GetDataArchive();
-    if (!archive->IsLoaded()) {
+    // A copy of the configuration taken under its lock, loaded after it: the
+    // scripts' errors are told outside the lock, since telling may wait for
+    // the user-interface thread, the one that replaces the configuration.
+    CDataArchive copy;
+    {
+        const CDataArchive* archive = GetDataArchive();
+        const auto reading = archive->LockForReading();
+        if (archive->IsLoaded())
+            copy.SetContents(archive->GetContents());
+    }
+    if (!copy.IsLoaded()) {
         appcore::ScriptReportError("Конфигурация не загружена: сценарии потока не могут быть запущены.");
         return;
     }
-    m_ready = m_own->LoadConfiguration(*archive);
+    m_ready = m_own->LoadConfiguration(copy);
 }
 
 CThreadInterpriter::CThreadInterpriter(CInterpriter& interpriter)
