@@ -25,12 +25,13 @@ namespace {
 
 using namespace npaymar;
 
-// Pumps the user-interface thread's messages until `done` holds (at most 20 s).
+// Pumps the user-interface thread's messages until `done` holds (at most 60 s:
+// a worker that opens its session and loads its scripts on a loaded machine).
 bool PumpUntil(const std::function<bool()>& done)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!done() && timer.elapsed() < 20000)
+    while (!done() && timer.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
