@@ -69,23 +69,23 @@ end
 -- values = {start, end}, bold, head}, each sum {[column key], total}.
 function L.balance_figures(rows, columns)
     local lines, by_code = {}, {}
-    for _, spec in ipairs(balance_lines) do
-        local line = {code = spec.code, name = spec.name, head = spec.head, bold = spec.bold}
-        if spec.formula then
-            line.values = L.form_formula(by_code, spec.formula, columns, 2)
-        elseif not spec.head then
-            local match = spec.rest and rest_match(spec.rest) or function(row)
-                return L.figure_account_in(row, spec.accounts)
+    for _, def in ipairs(balance_lines) do
+        local line = {code = def.code, name = def.name, head = def.head, bold = def.bold}
+        if def.formula then
+            line.values = L.form_formula(by_code, def.formula, columns, 2)
+        elseif not def.head then
+            local match = def.rest and rest_match(def.rest) or function(row)
+                return L.figure_account_in(row, def.accounts)
             end
-            local sign = spec.credit and -1 or 1
+            local sign = def.credit and -1 or 1
             line.values = {
                 L.figure_sums(rows, columns, match, function(row) return sign * row.opening end),
                 L.figure_sums(rows, columns, match, function(row) return sign * row.closing end),
             }
         end
         lines[#lines + 1] = line
-        if spec.code then
-            by_code[spec.code] = line
+        if def.code then
+            by_code[def.code] = line
         end
     end
     return lines, by_code

@@ -16,13 +16,13 @@ end
 
 -- The heading of a form: the code box, the title, the date the form is
 -- drawn up at, the institution, the period and the sources.
-function L.form_heading(choice, spec)
+function L.form_heading(choice, def)
     local parts = {
-        L.page_start(spec.across) .. L.form_code(spec.code),
-        "<h3 align=\"center\">" .. L.html(spec.title) .. "</h3>",
+        L.page_start(def.across) .. L.form_code(def.code),
+        "<h3 align=\"center\">" .. L.html(def.title) .. "</h3>",
     }
-    if spec.subtitle then
-        parts[#parts + 1] = "<p align=\"center\"><b>" .. L.html(spec.subtitle) .. "</b></p>"
+    if def.subtitle then
+        parts[#parts + 1] = "<p align=\"center\"><b>" .. L.html(def.subtitle) .. "</b></p>"
     end
     parts[#parts + 1] = "<p align=\"center\">на " .. L.html(L.date_in_words(L.date_text(L.next_day(choice.to))))
         .. "</p>"
@@ -35,7 +35,7 @@ function L.form_heading(choice, spec)
         .. "<tr><td>Период:</td><td>с " .. L.date_text(choice.from) .. " по " .. L.date_text(choice.to)
         .. "</td></tr>"
         .. "<tr><td>Источники финансирования:</td><td>" .. table.concat(sources, "; ") .. "</td></tr>"
-        .. (spec.edition and ("<tr><td>Редакция формы:</td><td>" .. L.html(spec.edition) .. "</td></tr>") or "")
+        .. (def.edition and ("<tr><td>Редакция формы:</td><td>" .. L.html(def.edition) .. "</td></tr>") or "")
         .. "<tr><td>Единица измерения:</td><td>руб.</td></tr></table>"
     return table.concat(parts, "\n")
 end

@@ -63,22 +63,22 @@ end
 -- The totals come first on the form and are summed once every line is.
 function L.results_figures(rows, columns)
     local lines, by_code, formulas = {}, {}, {}
-    for _, spec in ipairs(results_lines) do
-        local line = {code = spec.code, name = spec.name, bold = spec.bold}
+    for _, def in ipairs(results_lines) do
+        local line = {code = def.code, name = def.name, bold = def.bold}
         lines[#lines + 1] = line
-        by_code[spec.code] = line
-        if spec.formula then
-            formulas[#formulas + 1] = {line = line, formula = spec.formula}
+        by_code[def.code] = line
+        if def.formula then
+            formulas[#formulas + 1] = {line = line, formula = def.formula}
         else
-            local side = spec.income and "income" or "expense"
-            local account = spec.income and income or expense
-            local groups = spec[side]
-            local others = spec.rest and named_groups(side)
+            local side = def.income and "income" or "expense"
+            local account = def.income and income or expense
+            local groups = def[side]
+            local others = def.rest and named_groups(side)
             local function match(row)
                 return account(row) and (kosgu_in(row, groups) or (others ~= nil and not kosgu_in(row, others)))
             end
             local function value(row)
-                return spec.income and row.credit - row.debit or row.debit - row.credit
+                return def.income and row.credit - row.debit or row.debit - row.credit
             end
             line.values = {L.figure_sums(rows, columns, match, value)}
             local details, seen = {}, {}
