@@ -55,7 +55,9 @@ void CRnUd::OnCancel()
 {
     if (m_asking)
         return;
-    if (m_run && !m_run->finished) {
+    // A refused run has nothing to cancel: the worker says so before it
+    // closes its session, so it may not have finished yet.
+    if (m_run && !m_run->finished && !m_run->refused) {
         m_asking = true;
         const int answer = AfxMessageBox(FormatText("Отменить расчет начислений/удержаний за %s %ldг.? ",
                                                     GetMonthName(m_run->month), m_run->year),
