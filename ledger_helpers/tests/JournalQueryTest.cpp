@@ -85,6 +85,28 @@ TEST_F(JournalQuery, TheClausesOfTheJournalAndTheRegistersAreAccepted)
     EXPECT_EQ(List("'2024-03-01'", "'2024-03-31'", "where deb1='201' or kred1='201'").size(), 2u);
 }
 
+// A document keeping its counterpart in a TEXT column (the invoices received)
+// must not make the journal's column unbounded: the print reads its postings
+// in blocks only while every text column has a width.
+TEST_F(JournalQuery, EveryTextColumnHasAWidth)
+{
+    ASSERT_EQ(Text("select data_type from information_schema.columns where table_schema=database() "
+                   "and table_name='ledmark_sch_fak_poluch' and column_name='icn'"),
+              CString("text"));
+    _RecordsetPtr rs;
+    rs.CreateInstance(__uuidof(Recordset));
+    rs->Open((const char*)GL_SqlProvodki("'2024-03-01'", "'2024-04-30'", "", 1), GetConnection().GetInterfacePtr(),
+             adOpenForwardOnly, adLockReadOnly, adCmdText);
+    for (long i = 0; i < rs->Fields->GetCount(); ++i) {
+        FieldPtr field = rs->Fields->GetItem(i);
+        if (field->Type == adVarWChar || field->Type == adLongVarWChar) {
+            EXPECT_GT(field->DefinedSize, 0) << (const char*)field->Name;
+            EXPECT_LE(field->DefinedSize, 4000) << (const char*)field->Name;
+        }
+    }
+    rs->Close();
+}
+
 TEST_F(JournalQuery, OnlyDatesAndAWhereClauseAreAccepted)
 {
     EXPECT_EQ(GL_SqlProvodki("'2024-01-01' or 1=1", "'2024-12-31'", "", 1), CString());

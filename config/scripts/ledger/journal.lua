@@ -218,7 +218,10 @@ function GL_SqlProvodki(from, to, condition, flag)
         .. concat({"kred0", "kred1", "kred2", "kred3"}) .. " as krdt,"
         .. "ledmark_provodki.kred_sb1,ledmark_provodki.kred_sb2,ledmark_provodki.kred_sb3,"
         .. "ledmark_provodki.kol,ledmark_provodki.s,ledmark_provodki.prim as so,ledmark_provodki.prim,"
-        .. docs.icn .. " as icn," .. docs.doc_id .. " as doc_id," .. docs.real_id .. " as real_id,"
+        -- A counterpart kept in a TEXT column (an invoice's, a receipt's note) would make
+        -- the whole column unbounded and the journal read row by row; no printed cell
+        -- shows more than its first thousand characters.
+        .. "cast(" .. docs.icn .. " as char(1000)) as icn," .. docs.doc_id .. " as doc_id," .. docs.real_id .. " as real_id,"
         .. docs.docId .. " as docId," .. docs.DocType .. " as DocType,ledmark_provodki.id "
         .. "from ledmark_provodki " .. joins .. " "
         .. where .. " order by ledmark_provodki.d,ledmark_provodki.id,ledmark_provodki.npp"
