@@ -2,7 +2,8 @@
 -- algorithms, and a certificate of the working month of employee 5, ill
 -- from the 25th of the month before to the 5th of this one at 100 %, stored
 -- with its pay as the form computes it from the months before (the results
--- of the accrual run's demo year) and split on her main sheet.
+-- of the accrual run's demo year) and split on her main sheet; and a
+-- payment by average earnings of the month.
 
 SET @m1 = DATE_FORMAT(CURDATE(), '%Y-%m-01');
 SET @y = YEAR(@m1);
@@ -44,3 +45,27 @@ SELECT @y, MONTH(@m1), @tn, 1, @d1, @d2,
        100, 1;
 INSERT INTO paymar_bol2 (g, ms, tn, npp, nv, s)
 SELECT @y, MONTH(@m1), @tn, 1, nv, @amount FROM tn WHERE tn = @tn AND nv IS NOT NULL AND @amount > 0;
+
+-- A payment by average earnings of the working month: employee 3 paid five
+-- days from the 10th under code 35, averaged as the form does over the
+-- twelve months before (the earnings of code 35's group on the sheets his
+-- department keeps, over the whole days worked), all on his main sheet,
+-- where the demo year's results stand.
+INSERT INTO spr_tvx (kou, id) SELECT 35, id FROM spr_vou WHERE id IN (1, 2, 3, 10, 11, 27);
+SET @tn = 3;
+SET @dr = @m1 + INTERVAL 9 DAY;
+SET @from = (YEAR(@dr) * 12 + MONTH(@dr)) - 12;
+SET @to = (YEAR(@dr) * 12 + MONTH(@dr)) - 1;
+SELECT prd INTO @prd FROM tn WHERE tn = @tn;
+SELECT COALESCE(SUM(q.s), 0), COALESCE(SUM(q.dn), 0) INTO @e, @days FROM (
+  SELECT n.g, n.ms, SUM(n.s) AS s,
+         (SELECT FLOOR(MAX(t.dn)) FROM paymar_trv t WHERE t.tn = @tn AND t.g = n.g AND t.ms = n.ms) AS dn
+  FROM paymar_nuz n JOIN spr_tvx x ON x.id = n.kou AND x.kou = 35 AND x.id <= 200
+  WHERE n.tn = @tn AND n.g * 12 + n.ms BETWEEN @from AND @to
+    AND NOT (n.nv = 2 AND COALESCE(@prd, 0) IN (1, 2, 4, 6, 7)) AND NOT (n.nv = 1 AND COALESCE(@prd, 0) = 3)
+  GROUP BY n.g, n.ms) q;
+SET @avg = IF(@days = 0, 0, ROUND(@e / @days, 2));
+INSERT INTO paymar_sred (g, ms, tn, kou, dr, d)
+SELECT YEAR(@m1), MONTH(@m1), @tn, 35, @dr, 5.00 FROM DUAL WHERE @avg > 0;
+INSERT INTO paymar_sred1 (g, ms, tn, nv, kou, s)
+SELECT YEAR(@m1), MONTH(@m1), @tn, nv, 35, ROUND(5 * @avg, 2) FROM tn WHERE tn = @tn AND nv IS NOT NULL AND @avg > 0;

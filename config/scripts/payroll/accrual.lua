@@ -1,7 +1,9 @@
 -- The month's accruals of the payroll run: every position row in force gets
 -- its basic pay on each pay sheet where its position has a salary, for the
--- days it worked, and the standing allowances in force. The whole month is
--- written anew, so a second run gives the same month. Set-based: a few
+-- days it worked, the standing allowances in force, and the sick pay and the
+-- payments by average earnings entered for the month as their forms split
+-- them by pay sheet. The whole month is written anew, so a second run gives
+-- the same month. Set-based: a few
 -- statements for the whole staff, never one per employee. The run calls
 -- r_nach inside its transaction; the deductions follow in sp_paymar_ru.
 
@@ -38,10 +40,23 @@ function r_nach_sql(year, month)
             .. " where " .. in_force
             .. string.format(" and (a.d1 is null or a.d1<=%s) and (a.d2 is null or a.d2>=%s)", last, first)
     end
+    -- The employee's main position row, or his first one; 0 when he has none,
+    -- so that a payment already entered is never dropped.
+    local function position_row(alias)
+        return string.format("coalesce((select min(x.npp) from paymar_bux x where x.tn=%s.tn and x.osn=1),"
+            .. "(select min(x.npp) from paymar_bux x where x.tn=%s.tn),0)", alias, alias)
+    end
+    -- Sick pay under the certificate's pay code, on its position row.
+    local sick_pay = "select p.tn,coalesce(c.npp_bux," .. position_row("p") .. ") as npp,p.nv,c.vou as kou,p.s "
+        .. "from paymar_bol2 p join paymar_bol c on c.g=p.g and c.ms=p.ms and c.tn=p.tn and c.npp=p.npp "
+        .. string.format("where p.g=%d and p.ms=%d", y, m)
+    local average_pay = "select a.tn," .. position_row("a") .. " as npp,a.nv,a.kou,a.s from paymar_sred1 a "
+        .. string.format("where a.g=%d and a.ms=%d", y, m)
     return table.concat({
         string.format("delete from paymar_nu where g=%d and ms=%d", y, m),
         string.format("insert into paymar_nu (g,ms,tn,npp,nv,kou,s) select %d,%d,q.tn,q.npp,q.nv,q.kou,sum(q.s) from (", y, m)
             .. salaries .. " union all " .. allowances("paymar_dopl") .. " union all " .. allowances("paymar_doplz")
+            .. " union all " .. sick_pay .. " union all " .. average_pay
             .. ") q group by q.tn,q.npp,q.nv,q.kou having sum(q.s)<>0",
     }, "\n")
 end

@@ -393,6 +393,59 @@ TEST_F(AccrualRunTest, DeductionsLowerTheTaxByTheBenefitsAndPayTheWritsWithinThe
     }
 }
 
+// The month's sick pay and payments by average earnings, as their forms
+// split them by pay sheet, stand in the month's results under their codes:
+// a certificate on its position row, one without a row and a payment by
+// average on the employee's main row (his first, or 0 when he has none);
+// another month's entries stay out, and a second run gives the same month.
+TEST_F(AccrualRunTest, TheMonthsSickPayAndAveragePayStandInItsResultsOnce)
+{
+    const long g = g_lYear, ms = g_lMonth;
+    const long pg = ms == 1 ? g - 1 : g, pms = ms == 1 ? 12 : ms - 1;
+    Run("delete from tn where tn in (904,905)\ndelete from paymar_bux where tn in (904,905)\n"
+        "delete from paymar_bol where tn in (904,905)\ndelete from paymar_bol2 where tn in (904,905)\n"
+        "delete from paymar_sred where tn in (904,905)\ndelete from paymar_sred1 where tn in (904,905)");
+    Run(FormatText(
+        "insert into tn (tn,f,i,o,nv) values (904,'Пахомов','Игорь','Львович',1),(905,'Рябова','Нина','Юрьевна',1)\n"
+        "insert into paymar_bux (tn,npp,osn,kou,d1) values (904,1,0,1,'2005-01-10'),(904,2,1,1,'2005-01-10')\n"
+        "insert into paymar_bol (g,ms,tn,npp,vou,npp_bux) values (%ld,%ld,904,1,5,1),(%ld,%ld,904,2,6,NULL),"
+        "(%ld,%ld,904,1,5,1)\n"
+        "insert into paymar_bol2 (g,ms,tn,npp,nv,s) values (%ld,%ld,904,1,1,1000.10),(%ld,%ld,904,1,2,500.05),"
+        "(%ld,%ld,904,2,1,200.00),(%ld,%ld,904,1,1,999.00)\n"
+        "insert into paymar_sred (g,ms,tn,kou,d) values (%ld,%ld,904,35,5),(%ld,%ld,905,35,1),(%ld,%ld,904,35,2)\n"
+        "insert into paymar_sred1 (g,ms,tn,nv,kou,s) values (%ld,%ld,904,1,35,300.00),(%ld,%ld,904,2,35,150.50),"
+        "(%ld,%ld,905,1,35,80.00),(%ld,%ld,904,1,35,777.00)",
+        g, ms, g, ms, pg, pms, g, ms, g, ms, g, ms, pg, pms, g, ms, g, ms, pg, pms, g, ms, g, ms, g, ms, pg, pms));
+    const CString expected = "904 1 1 5 1000.10\n904 1 2 5 500.05\n904 2 1 6 200.00\n904 2 1 35 300.00\n"
+                             "904 2 2 35 150.50\n905 0 1 35 80.00\n";
+    const auto rows = [&](const char* table) {
+        CString text;
+        ForEachRow(FormatText("select tn,npp,nv,kou,s from %s where g=%ld and ms=%ld and tn in (904,905) and kou<=200 "
+                              "order by tn,npp,kou,nv",
+                              table, g, ms),
+                   [&](_RecordsetPtr& row) {
+                       for (const char* c : {"tn", "npp", "nv", "kou"})
+                           text += SafeArayToString(row->GetCollect(c)) + " ";
+                       text += SafeArayToString(row->GetCollect("s")) + "\n";
+                   });
+        return text;
+    };
+    for (int round = 0; round < 2; ++round) {
+        AccrualRun run;
+        run.year = g;
+        run.month = ms;
+        std::thread worker([&] { RunAccrualOnThisThread(run); });
+        worker.join();
+        ASSERT_TRUE(run.succeeded) << "run " << round;
+        EXPECT_EQ(rows("paymar_nu"), expected) << "run " << round;
+        EXPECT_EQ(rows("paymar_nuz"), expected) << "run " << round;
+        // Taxed with the rest of the month: 13 % of 904's first row on sheet 1.
+        EXPECT_EQ(Text(FormatText("select s from paymar_nu where g=%ld and ms=%ld and tn=904 and npp=1 and nv=1 and kou=201",
+                                  g, ms)),
+                  CString("130.01"));
+    }
+}
+
 // The run's window with its status, as the clerk sees it.
 TEST_F(AccrualRunTest, TheWindowShowsWhatIsComputed)
 {
