@@ -1,6 +1,7 @@
 #include "CBolView.h"
 
 #include "CPaymar.h"
+#include "CalculationSheet.h"
 #include "PayrollPage.h"
 #include "PayrollSql.h"
 #include "SheetSplit.h"
@@ -525,26 +526,8 @@ void CBolView::PrintSickLeaveCertificate(int flag)
                                HtmlText(m_periods.GetCellValue(col, row)));
         written = page.Write(line + "</tr>");
     }
-    written = written && page.Write(FormatText("<tr><td colspan=5 align=right><b>Итого начислено:</b></td><td "
-                                               "align=right>%s&nbsp;</td></tr></table><br><br>Дата расчета: %s</td>",
-                                               HtmlText(Field(IDC_AVG_TOTAL)),
-                                               DMGtoStr(COleDateTime::GetCurrentTime())));
-    written = written && page.Write("<td width=50% align=right><table border=1 cellpadding=0 cellspacing=0><tr><td "
-                                    "align=center><b>Год</b></td><td align=center><b>Месяц</b></td><td "
-                                    "align=center><b>Дней</b></td><td align=center><b>Начислено</b></td><td "
-                                    "align=center><b>Кв.прем.</b></td></tr>");
-    for (long row = 0; written && row < m_earnings.GetNRows(); ++row) {
-        CString line = "<tr>";
-        for (long col = 0; col <= 4; ++col)
-            line += FormatText(col <= 1 ? "<td>&nbsp;%s&nbsp;</td>" : "<td align=right>&nbsp;%s&nbsp;</td>",
-                               HtmlText(m_earnings.GetCellValue(col, row)));
-        written = page.Write(line + "</tr>");
-    }
-    written = written && page.Write(FormatText("<tr><td colspan=3>Средне дн.фак.зар-к</td><td align=right>%s</td><td "
-                                               "align=right>&nbsp;</td></tr></table>",
-                                               HtmlText(Field(IDC_AVG_DAILY))));
-    if (written)
-        page.Write("</td></tr></table>");
+    written = written && WriteEarningsHalf(page, Field(IDC_AVG_TOTAL), {"Год", "Месяц", "Дней", "Начислено", "Кв.прем."},
+                                           m_earnings, Field(IDC_AVG_DAILY));
     page.Show("Печать справки по б/л", flag);
 }
 

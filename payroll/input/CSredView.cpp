@@ -1,5 +1,6 @@
 #include "CSredView.h"
 
+#include "CalculationSheet.h"
 #include "PayrollPage.h"
 #include "PayrollSql.h"
 #include "SheetSplit.h"
@@ -297,25 +298,10 @@ void CSredView::PrintAverageEarningsCertificate(int flag)
         "</td><td>%s</td></tr><tr><td>Вид оплаты: </td><td>%s</td></tr><tr><td>Дней: </td><td>%s</td></tr></table>",
         HtmlText(GetMonthName(g_lMonth)), g_lYear, HtmlText(GetFio(tn)), HtmlText(Field(IDC_SRED_DATE)),
         HtmlText(GetFromSPR("spr_vou", Field(IDC_VOU), nullptr)), HtmlText(Field(IDC_SRED_DAYS))));
-    written = written && page.Write(FormatText("<table><tr><td colspan=5 align=right><b>Итого начислено:</b></td><td "
-                                               "align=right>%s&nbsp;</td></tr></table><br><br>Дата расчета: %s</td>",
-                                               HtmlText(Field(IDC_AVG_TOTAL)),
-                                               DMGtoStr(COleDateTime::GetCurrentTime())));
-    written = written && page.Write("<td width=50% align=right><table border=1 cellpadding=0 cellspacing=0><tr><td "
-                                    "align=center><b>Год</b></td><td align=center><b>Месяц</b></td><td "
-                                    "align=center><b>Дней</b></td><td align=center><b>Начислено</b></td></tr>");
-    for (long row = 0; written && row < m_grid.GetNRows(); ++row) {
-        CString line = "<tr>";
-        for (long col = 0; col <= 3; ++col)
-            line += FormatText(col <= 1 ? "<td>&nbsp;%s&nbsp;</td>" : "<td align=right>&nbsp;%s&nbsp;</td>",
-                               HtmlText(m_grid.GetCellValue(col, row)));
-        written = page.Write(line + "</tr>");
-    }
-    written = written && page.Write(FormatText("<tr><td colspan=3>Средне дн.фак.зар-к</td><td "
-                                               "align=right>%s</td></tr></table>",
-                                               HtmlText(Field(IDC_AVG_DAILY))));
-    if (written)
-        page.Write("</td></tr></table>");
+    // The total stands in a table of its own under the fields.
+    written = written && page.Write("<table>") &&
+              WriteEarningsHalf(page, Field(IDC_AVG_TOTAL), {"Год", "Месяц", "Дней", "Начислено"}, m_grid,
+                                Field(IDC_AVG_DAILY));
     page.Show("Печать справки по расчету средней з/п", flag);
 }
 
