@@ -93,7 +93,16 @@ bool FillBenchPayrollHistory(long year, long month)
             "select 35 union all select 36) c) days on days.d >= b.d1 "
             "where b.osn = 1 and b.tn % 10 = 3 and weekday(days.d) < 5\n"
             "update paymar_bux set d2 = %6 where tn in (select tn from %7 x)\n"
-            "insert into paymar_iz (tn, npp, dr, b15, b3) select tn, 1, %8, 1, 1 from %7 x")
+            "insert into paymar_iz (tn, npp, dr, b15, b3) select tn, 1, %8, 1, 1 from %7 x\n"
+            "delete from paymar_bol\ndelete from paymar_bol2\ndelete from paymar_sred\ndelete from paymar_sred1\n"
+            "insert into paymar_bol (g, ms, tn, npp, vou, BOLs, npp_bux) select %1, %2, tn, 1, 5, %9, 1 from tn "
+            "where kat is not null and tn % 10 = 3\n"
+            "insert into paymar_bol2 (g, ms, tn, npp, nv, s) select %1, %2, tn, 1, nv, 1234.56 from tn "
+            "where kat is not null and tn % 10 = 3 and nv is not null\n"
+            "insert into paymar_sred (g, ms, tn, kou, dr, d) select %1, %2, tn, 35, %9, 5 from tn "
+            "where kat is not null and tn % 20 = 9\n"
+            "insert into paymar_sred1 (g, ms, tn, nv, kou, s) select %1, %2, tn, nv, 35, 2345.67 from tn "
+            "where kat is not null and tn % 20 = 9 and nv is not null")
             .arg(year)
             .arg(month)
             .arg(calendar.join(QStringLiteral(",")))
@@ -101,6 +110,7 @@ bool FillBenchPayrollHistory(long year, long month)
             .arg(QStringLiteral("'") + first.addDays(-1).toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("'"))
             .arg(leave)
             .arg(mothers)
-            .arg(born);
+            .arg(born)
+            .arg(QStringLiteral("'") + first.addDays(9).toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("'"));
     return ExecuteSql(CString(sql)) != 0;
 }

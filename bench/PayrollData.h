@@ -19,7 +19,8 @@ bool FillBenchPayroll(long year, long month);
 // employee, whose months have day-by-day marks with two days ill), the
 // calendar of those months, the bonus code with a bonus each quarter, and 40
 // mothers on leave (every row closed three months ago) with a child under
-// one and a half.
+// one and a half; and the month's sick pay of every tenth employee and
+// payments by average earnings of every twentieth, as their forms store them.
 bool FillBenchPayrollHistory(long year, long month);
 // The mothers FillBenchPayrollHistory sends on leave.
 constexpr int kBenchChildren = 40;
