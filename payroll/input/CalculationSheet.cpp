@@ -8,7 +8,7 @@ BOOL WriteEarningsHalf(PayrollPage& page, const CString& total, const std::vecto
                        const CCellwork& months, const CString& averageDaily)
 {
     BOOL written = page.Write(FormatText("<tr><td colspan=5 align=right><b>Итого начислено:</b></td><td "
-                                         "align=right>%s&nbsp;</td></tr></table><br><br>Дата расчета: %s</td>",
+                                         "align=right>&nbsp;%s&nbsp;</td></tr></table><br><br>Дата расчета: %s</td>",
                                          HtmlText(total), DMGtoStr(COleDateTime::GetCurrentTime())));
     CString head = "<td width=50% align=right><table border=1 cellpadding=0 cellspacing=0><tr>";
     for (const char* text : heads)
