@@ -72,39 +72,33 @@ BOOL CPrixodRecord::Load()
     CPrixodKey key;
     if (!Key(key, true))
         return TRUE;
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((const char*)("select tn,org,ndoc from stovan_prx0 where " + key.Receipt()),
-                 GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        if (!rs->adoEOF) {
-            tn = Field(rs, "tn");
-            org = Field(rs, "org");
-            ndoc = Field(rs, "ndoc");
-        }
-        rs->Close();
-        rs->Open((const char*)FormatText(kLinesSelect, key.Receipt()), GetConnection().GetInterfacePtr(),
-                 adOpenForwardOnly, adLockReadOnly, adCmdText);
-        for (; !rs->adoEOF; rs->MoveNext()) {
-            CPrixodLine line;
-            line.id = Field(rs, "id");
-            line.name = Field(rs, "imat");
-            line.unit = Field(rs, "iei");
-            const CString price = Field(rs, "price");
-            const CString s = Field(rs, "s");
-            line.price = price.IsEmpty() ? price : ftoa(std::atof(price));
-            line.kol = Field(rs, "kol");
-            line.s = s.IsEmpty() ? s : ftoa(std::atof(s));
-            lines.push_back(line);
-        }
-        rs->Close();
-        return TRUE;
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from __CALCSETLIB__");
+    // Through the layer: a connection the server dropped is opened again.
+    bool found = false;
+    const long headers = ForEachRow("select tn,org,ndoc from stovan_prx0 where " + key.Receipt(), [&](_RecordsetPtr& rs) {
+        if (found)
+            return;
+        found = true;
+        tn = Field(rs, "tn");
+        org = Field(rs, "org");
+        ndoc = Field(rs, "ndoc");
+    });
+    const long rows = headers < 0 ? -1 : ForEachRow(FormatText(kLinesSelect, key.Receipt()), [&](_RecordsetPtr& rs) {
+        CPrixodLine line;
+        line.id = Field(rs, "id");
+        line.name = Field(rs, "imat");
+        line.unit = Field(rs, "iei");
+        const CString price = Field(rs, "price");
+        const CString s = Field(rs, "s");
+        line.price = price.IsEmpty() ? price : ftoa(std::atof(price));
+        line.kol = Field(rs, "kol");
+        line.s = s.IsEmpty() ? s : ftoa(std::atof(s));
+        lines.push_back(line);
+    });
+    if (rows < 0) {
+        lines.clear();
+        return FALSE;
     }
-    return FALSE;
+    return TRUE;
 }
 
 CPrixodRecord::Written CPrixodRecord::InsertHeader(const CPrixodKey& key)

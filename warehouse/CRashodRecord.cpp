@@ -71,37 +71,37 @@ CRashodRecord::Found CRashodRecord::Load()
         if (departments > 1)
             return Found::SeveralDepartments;
     }
-    try {
-        _RecordsetPtr rs;
-        rs.CreateInstance(__uuidof(Recordset));
-        rs->Open((const char*)("select d,prd,nv,tn,org,kab from stovan_rsx0 where " + where),
-                 GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        if (rs->adoEOF)
-            return Found::None;
+    // Through the layer: a connection the server dropped is opened again.
+    bool found = false;
+    const long headers = ForEachRow("select d,prd,nv,tn,org,kab from stovan_rsx0 where " + where, [&](_RecordsetPtr& rs) {
+        if (found)
+            return;
+        found = true;
         date = Field(rs, "d");
         prd = Field(rs, "prd");
         nv = Field(rs, "nv");
         tn = Field(rs, "tn");
         org = Field(rs, "org");
         kab = Field(rs, "kab");
-        rs->Close();
-        rs->Open((const char*)FormatText(
-                     "select stovan_rsx1.id,stovan_rsx1.kol,stovan_rsx1.ost,spr_stovan_mat.name as imat,spr_ei.name as "
-                     "iei from stovan_rsx1 left join spr_stovan_mat on spr_stovan_mat.id=stovan_rsx1.id "
-                     "left join spr_ei on spr_ei.id=spr_stovan_mat.ei where ntreb=%s and d=%s and prd=%s "
-                     "order by stovan_rsx1.id",
-                     number, ChangeDateUS0(date, 0), WholeNumber(prd)),
-                 GetConnection().GetInterfacePtr(), adOpenForwardOnly, adLockReadOnly, adCmdText);
-        for (; !rs->adoEOF; rs->MoveNext())
+    });
+    if (headers < 0)
+        return Found::Failed;
+    if (!found)
+        return Found::None;
+    const long rows = ForEachRow(
+        FormatText("select stovan_rsx1.id,stovan_rsx1.kol,stovan_rsx1.ost,spr_stovan_mat.name as imat,spr_ei.name as "
+                   "iei from stovan_rsx1 left join spr_stovan_mat on spr_stovan_mat.id=stovan_rsx1.id "
+                   "left join spr_ei on spr_ei.id=spr_stovan_mat.ei where ntreb=%s and d=%s and prd=%s "
+                   "order by stovan_rsx1.id",
+                   number, ChangeDateUS0(date, 0), WholeNumber(prd)),
+        [&](_RecordsetPtr& rs) {
             lines.push_back({Field(rs, "id"), Field(rs, "imat"), Field(rs, "iei"), Field(rs, "kol"), Field(rs, "ost")});
-        rs->Close();
-        return Found::Loaded;
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    } catch (...) {
-        AfxMessageBox("*** Unhandled Exception from __CALCSETLIB__");
+        });
+    if (rows < 0) {
+        lines.clear();
+        return Found::Failed;
     }
-    return Found::Failed;
+    return Found::Loaded;
 }
 
 BOOL CRashodRecord::Stock(const CString& material, double& stock) const

@@ -13,7 +13,7 @@ void LedgerDatabase::SetUp()
     Run("delete from ledmark_provodki\n"
         "delete from system_const where name='system_actual_date'");
     scripts.Clear();
-    dbReports.clear();
+    dbReports.clear(0);
 }
 
 void LedgerDatabase::TearDown()

@@ -149,8 +149,7 @@ TEST_F(Calendar, AFailingInsertLeavesTheDayAndItsBoxAsTheyWere)
     Tick(view, 4, true);
     EXPECT_EQ(Rows("spr_sub", free), 0);
     EXPECT_EQ(view->m_grid.GetBCheck(4), 0) << "the box shows what the table holds";
-    EXPECT_FALSE(dbReports.reports().empty()) << "the failure is reported";
-    dbReports.clear();
+    dbReports.clear(2);  // each tick's failure is reported
     Run("drop trigger spr_sub_refuse");
     SetCalendarDay("spr_sub", stored, false);
 }

@@ -181,7 +181,7 @@ TEST_F(CardSave, ACounterpartyThatCannotBeWrittenLeavesNoEmployee)
     script.verify();
     Run("rename table spr_contr_away to spr_contr");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Count("select count(*) as cnt from tn where f='Безконтрагентная'"), 0);
     EXPECT_EQ(Text(card, IDC_LK_F), QString("Безконтрагентная")) << "the card stays as typed";
 }

@@ -60,7 +60,7 @@ TEST_F(MarkWriter, AFailureInALaterRowLeavesEveryMarkAsItWas)
     EXPECT_FALSE(nperso::WriteMarks(marks));
     EXPECT_EQ(Marks(), before);
     EXPECT_EQ(dbReports.reports().size(), 1u);
-    dbReports.clear();
+    dbReports.clear(1);
 
     EXPECT_FALSE(nperso::WriteMarks({{"101", "1", "04.03.2024", "б"}, {"101", "x", "05.03.2024", "8"}}));
     EXPECT_EQ(Marks(), before);

@@ -235,7 +235,7 @@ TEST_F(NipForms, AnotherClerksChangeMeanwhileIsNeitherOverwrittenNorWrittenAgain
     script.verify();
     ASSERT_EQ(dbReports.reports().size(), 1u);
     EXPECT_EQ(dbReports.reports()[0].kind, DbErrorKind::Constraint);
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Stored("61", "4", "noprik"), CString("другой")) << "not overwritten";
 
     form->SetDlgItemText(IDC_NPP, "3");

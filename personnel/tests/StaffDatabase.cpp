@@ -18,7 +18,7 @@ void StaffDatabase::SetUp()
     SetDPV1(GetOtpD1(g_lYear, g_lMonth));
     SetDPV2(GetOtpD2(g_lYear, g_lMonth));
     scripts.Clear();
-    dbReports.clear();
+    dbReports.clear(0);
 }
 
 void StaffDatabase::TearDown()

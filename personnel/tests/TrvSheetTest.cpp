@@ -388,7 +388,7 @@ TEST_F(TrvSheet, AFailingRowLeavesEveryMarkAsItWasAndTheSheetUnsaved)
         TypeMark(view->m_grid, 4, RowOf(view, key), "о");
     EXPECT_EQ(view->Write(0), 0);
     EXPECT_EQ(dbReports.reports().size(), 1u);
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Stored("1", "1", workday), before1);
     EXPECT_EQ(Stored("12", "1", workday), before12);
     EXPECT_EQ(view->GetDocument()->IsModified(), TRUE);
@@ -399,7 +399,7 @@ TEST_F(TrvSheet, AFailingRowLeavesEveryMarkAsItWasAndTheSheetUnsaved)
     Choose(view, "Пищеблок");
     script.verify();
     EXPECT_EQ(dbReports.reports().size(), 1u);
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(view->m_lastDay, workday);
     EXPECT_EQ(view->m_lastPrd, 1);
     EXPECT_EQ(afxtest::text(view, IDC_TRV_PRD), QStringLiteral("Администрация"));

@@ -109,7 +109,7 @@ TEST_F(OtpQueriesTest, OneTimeSchemaSteps)
     EXPECT_FALSE(RunSprDelStep({"spr_both_c"}));
     EXPECT_EQ(reports.reports().size(), 1u);
     EXPECT_EQ(GetConstant("system_spr_del"), CString("0"));
-    reports.clear();
+    reports.clear(1);
 
     ASSERT_TRUE(SetConstant("system_mono", "0"));
     EXPECT_TRUE(RunMonoStep());

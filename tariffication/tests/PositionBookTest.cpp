@@ -157,7 +157,7 @@ TEST_F(PositionBook, AFailingRateLeavesThePositionAsItWas)
     afxtest::click(view, IDOK);
     script.verify();
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Text("select name as str from ssv where id=8"), CString("Медицинская сестра"));
     EXPECT_EQ(Rates("8"), CString("1:1.00: 5:0.50:12500.00"));
 }

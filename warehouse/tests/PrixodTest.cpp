@@ -150,7 +150,21 @@ TEST_F(Prixod, AFailingLineLeavesThePreviousReceipt)
     EXPECT_EQ(Lines(day, "2"), 2);
     EXPECT_EQ(Text(FormatText("select ndoc as str from stovan_prx0 where d=%s and prd=3 and nv=5 and npp=2", literal)),
               CString("А-2"));
-    dbReports.clear();
+    dbReports.clear(1);
+}
+
+// The server dropped the connection (a restart): a stored receipt is read on
+// a new one, as every read of the layer is, and nothing is reported.
+TEST_F(Prixod, AReceiptIsReadAfterTheServerDroppedTheConnection)
+{
+    ASSERT_TRUE(vornal::testing::DropTheLayersConnection());
+    CPrixodRecord back = Receipt("2", day);
+    ASSERT_TRUE(back.Load());
+    EXPECT_EQ(back.ndoc, CString("А-2"));
+    EXPECT_EQ(back.org, CString("4"));
+    ASSERT_EQ(back.lines.size(), 2u);
+    EXPECT_EQ(back.lines[1].id, CString("4"));
+    EXPECT_TRUE(dbReports.reports().empty());
 }
 
 TEST_F(Prixod, TwoUsersSavingNewReceiptsGetTwoNumbers)

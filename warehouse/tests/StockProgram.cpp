@@ -36,7 +36,7 @@ void StockProgram::SetUp()
     SetDPV1(GetOtpD1(g_lYear, g_lMonth));
     SetDPV2(GetOtpD2(g_lYear, g_lMonth));
     scripts.Clear();
-    dbReports.clear();
+    dbReports.clear(0);
     StartProgram();
     EXPECT_EQ(nstovan::CStovan::Init(), 1);
     app->AddDocTemplate(new CMultiDocTemplate(IDD_STOCK_BASE_FORM, RUNTIME_CLASS(CderivedDocument),

@@ -234,7 +234,7 @@ TEST_F(StockReports, WhoTookHowMuchAddsIssuesAndReturnsPerMaterial)
     afxtest::click(view, ID_PRINT_REPORT);
     Run("alter table spr_ei_gone rename to spr_ei");
     EXPECT_EQ(dbReports.reports().size(), 1u);
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_NE(view->m_page.Find("Отчет неполный"), -1);
     EXPECT_TRUE(ShownPage().contains("Отчет неполный"));
 }

@@ -388,7 +388,7 @@ TEST_F(OperByHandView, AnOperationWhoseLinesCannotBeReadDoesNotOpen)
     }
     EXPECT_EQ(ChildCount(), 0) << "the form does not stay open";
     EXPECT_EQ(dbReports.reports().size(), 1u);
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki where id=9201"), 1);
 }
 

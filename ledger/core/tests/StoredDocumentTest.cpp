@@ -480,7 +480,7 @@ TEST_F(LineTables, ARowSavedWithoutPostingsLosesThoseItHad)
     long key = realId;
     EXPECT_FALSE(SaveStoredDocument(doc, key));
     EXPECT_EQ(Count(FormatText("select count(*) as cnt from ledmark_provodki where id=%d", id)), 2);
-    dbReports.clear();
+    dbReports.clear(1);
 
     doc.number = "2";
     ASSERT_TRUE(SaveStoredDocument(doc, key));
@@ -502,7 +502,7 @@ TEST_F(LineTables, DeletingTakesTheLineRowsTooOrNothingAtAll)
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 1);
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_provodki"), 1);
     EXPECT_EQ(Count("select count(*) as cnt from ledmark_test_lines"), 1);
-    dbReports.clear();
+    dbReports.clear(1);
 
     // Ticked "do not post" since its save, it still loses its postings.
     doc.linesTable = "ledmark_test_lines";
@@ -584,15 +584,20 @@ TEST_F(StoredDocument, ARowGoneIsRefusedAndAFailedReadIsReportedAsTheFailureItIs
     EXPECT_FALSE(SaveStoredDocument(unreadable, key));
     ASSERT_EQ(dbReports.reports().size(), 1u) << "the failed read is reported, and no deletion is claimed";
     EXPECT_NE(dbReports.reports()[0].details.Find("ledmark_no_such_table"), -1);
-    dbReports.clear();
+    dbReports.clear(1);
 }
 
 // The posting script refuses a line inside the save's transaction while the
 // user is slow to answer its message: the message is shown only after the
-// transaction has ended, so another user's save is not kept waiting on the
-// document counter the refused save had taken.
+// transaction has ended, so another user is not kept waiting on what the
+// refused save had locked. (A new document's postings are made before its
+// transaction; a stored one's are written in it, under its row's lock.)
 TEST_F(StoredDocument, ARefusalsMessageWaitsForTheEndOfTheTransaction)
 {
+    COperByHandRecord op = Operation({CashLine("5")});
+    long realId = -1;
+    ASSERT_TRUE(SaveStoredDocument(op, realId));
+    const CString before = Postings();
     appcore::RouteScriptMessagesToUser();
     _ConnectionPtr other = vornal::testing::OpenRawConnection();
     other->Execute("set session innodb_lock_wait_timeout=1", nullptr, adExecuteNoRecords);
@@ -600,18 +605,19 @@ TEST_F(StoredDocument, ARefusalsMessageWaitsForTheEndOfTheTransaction)
     afxtest::InteractionScript script;
     script.messageContaining(QStringLiteral("Нет такого счета"), IDOK, [&] {
         try {
-            other->Execute("update system_doc_counter set last_id=last_id+1 where id=1", nullptr, adExecuteNoRecords);
+            other->Execute(_bstr_t(FormatText("update ledmark_oper_by_hand set prim='Акт' where real_id=%d", realId)),
+                           nullptr, adExecuteNoRecords);
             otherSaved = true;
         } catch (const _com_error&) {
-            // A lock-wait timeout: the refused save still holds the counter.
+            // A lock-wait timeout: the refused save still holds the row.
         }
     });
-    COperByHandRecord op = Operation({CashLine("5"), Line("199999999", "120111610", "6")});
-    long realId = -1;
-    EXPECT_FALSE(SaveStoredDocument(op, realId));
+    op.lines.push_back(Line("199999999", "120111610", "6"));
+    long key = realId;
+    EXPECT_FALSE(SaveStoredDocument(op, key));
     script.verify();
-    EXPECT_TRUE(otherSaved) << "the other user's counter update went through while the message was open";
-    EXPECT_EQ(Count("select count(*) as cnt from ledmark_oper_by_hand"), 0);
+    EXPECT_TRUE(otherSaved) << "the other user's update went through while the message was open";
+    EXPECT_EQ(Postings(), before);
 }
 
 // Two manual operations opened at once propose the same number; saved at

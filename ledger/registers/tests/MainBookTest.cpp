@@ -272,7 +272,7 @@ TEST_F(MainBook, AFailedTurnoverOrQueryCutsThePageShort)
         EXPECT_FALSE(page.complete);
         EXPECT_TRUE(page.html.ToQString().contains(QStringLiteral("Отчет неполный")));
         EXPECT_FALSE(dbReports.reports().empty()) << "the database error is shown";
-        dbReports.clear();
+        dbReports.clear(1);
         scripts.errors.clear();
     }
 }

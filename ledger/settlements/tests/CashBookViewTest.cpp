@@ -212,7 +212,7 @@ TEST_F(CashBook, TheTitleShowsTheSheetDatesYearAndAFailingQueryMarksThePage)
     Run("rename table ledmark_budg_zayavka_away to ledmark_budg_zayavka");
     EXPECT_FALSE(page.complete);
     EXPECT_EQ(dbReports.reports().size(), 1u);
-    dbReports.clear();
+    dbReports.clear(1);
     const QStringList rows = Rows(page.html);
     EXPECT_TRUE(RowStarting(rows, "Лист сформирован не полностью").contains(QStringLiteral("проводки дня")));
     EXPECT_TRUE(RowStarting(rows, "Итого за день").isEmpty());

@@ -201,7 +201,7 @@ TEST_F(AccrualRunTest, AFailedAccrualLeavesTheMonthAsItWas)
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(Month(), before);
     EXPECT_EQ(Lock(), CString("null"));
-    dbReports.clear();
+    dbReports.clear(1);
 }
 
 // The worker's statements run on its own connection: an open transaction of

@@ -258,7 +258,7 @@ TEST_F(AverageEarningsForm, AnEmployeeADateAndDaysGiveTheAverageAndTheAmountSave
     Save(form);
     Run("drop trigger paymar_sred1_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Text("select d as str from paymar_sred where tn=902"), CString("2.00"));
     EXPECT_EQ(Text("select sum(s) as str from paymar_sred1 where tn=902"), CString("312.50"));
 }

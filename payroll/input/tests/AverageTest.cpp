@@ -189,7 +189,7 @@ TEST_F(PaymarAverage, AFailedReadAnswersNothingRatherThanPartOfTheFigure)
     Run("rename table spr_paymar_prem_away to spr_paymar_prem");
     EXPECT_EQ(average, CString());
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
 }
 
 // The days of a month not counted, by the time sheet's marks: the 10th of

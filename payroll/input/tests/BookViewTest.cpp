@@ -313,7 +313,7 @@ TEST_F(PayRecord, AFailedSaveLeavesTheEmployeeAndHisRowsAsTheyWere)
     Save(form, "Записать изменения ?");
     Run("drop trigger paymar_bux_refuse");
     EXPECT_FALSE(dbReports.reports().empty()) << "the failure is reported";
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Employee("71", "stj"), CString("10")) << "the employee as he was";
     EXPECT_EQ(Employee("71", "prd"), CString("3"));
     EXPECT_EQ(Row("71", "1", "prd"), CString("3")) << "the row deleted before the insert is back";

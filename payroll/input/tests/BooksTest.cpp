@@ -215,7 +215,7 @@ TEST_F(PayBooks, AContributionWithACommaPercentageAndItsBase)
     Save(view);
     Run("drop trigger pay_otchis_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Text("select pr as str from spr_paymar_otchis where id=9"), CString("13.500"));
     EXPECT_EQ(Text("select group_concat(kou order by kou) as str from spr_paymar_otchis1 where id=9"), CString("1,30"));
 }

@@ -177,7 +177,7 @@ TEST_F(Children, AFailedSaveKeepsTheChildAndTheMark)
     Save(form);
     Run("drop trigger paymar_iz_refuse");
     EXPECT_FALSE(dbReports.reports().empty()) << "the failure is reported";
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Child("71", "3", "concat(dr, b15, b3)"), CString("2024-07-1511"));
     EXPECT_EQ(Text("select m_o as str from tn where tn=71"), CString("1"));
 }
@@ -456,7 +456,7 @@ TEST_F(Disability, BadInputIsRefusedByNameAndAFailedSaveKeepsTheRow)
     afxtest::click(form, IDOK);
     Run("drop trigger paymar_inv_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Row("concat(gr, ser, number, d)"), CString("1А12020-01-01")) << "the row deleted before is back";
 }
 

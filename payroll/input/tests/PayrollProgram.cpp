@@ -56,7 +56,7 @@ void PayrollProgram::SetUp()
     SetDPV1(GetOtpD1(g_lYear, g_lMonth));
     SetDPV2(GetOtpD2(g_lYear, g_lMonth));
     scripts.Clear();
-    dbReports.clear();
+    dbReports.clear(0);
     StartProgram();
     EXPECT_EQ(nvenzol::CVenz::Init(), 1);
     EXPECT_EQ(nperso::CPerso::Init(), 1);

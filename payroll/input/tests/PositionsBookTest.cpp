@@ -195,7 +195,7 @@ TEST_F(PayPositions, RefusalsAndAFailureWriteNothing)
         EXPECT_EQ(Text("select concat(name,':',vr2) as str from spr_paymar_dol where id=50"), CString("Массажист:15.00"));
     }
     EXPECT_FALSE(dbReports.reports().empty()) << "the failure is reported";
-    dbReports.clear();
+    dbReports.clear(1);
 }
 
 TEST_F(PayPositions, TwoClerksCreatingPositionsAtOnceKeepBoth)

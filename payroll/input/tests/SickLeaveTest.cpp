@@ -347,7 +347,7 @@ TEST_F(SickLeaveForm, AResaveReplacesTheCertificateWholeAndAFailureKeepsTheStore
     Save(form, "Записать изменения ? ");
     Run("drop trigger paymar_bol2_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Stored("select group_concat(pr) as str from paymar_bol1 where tn=901"), CString("80.00"));
     EXPECT_EQ(Stored("select sum(s) as str from paymar_bol2 where tn=901"), CString("902.55"));
 

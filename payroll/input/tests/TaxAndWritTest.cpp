@@ -168,7 +168,7 @@ TEST_F(Benefits, ASaveReplacesTheBenefitsAndRefusesABadRowWritingNothing)
     afxtest::click(form, IDOK);
     Run("drop trigger paymar_lgoty_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Stored("paymar_lgoty", "tip", "tn=70"), CString("901:1400.00,902:1400.50,902:null"));
 
     // An empty grid deletes them all; a rejected number only takes the focus.
@@ -413,7 +413,7 @@ TEST_F(Writs, ADeleteTakesThePaymentsWithTheWritAndAFailureKeepsBoth)
     }
     Run("drop trigger paymar_isp1_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Count("select count(*) from paymar_isp where tn=71 and npp=1"), 1);
     EXPECT_EQ(Count("select count(*) from paymar_isp1 where tn=71 and npp=1"), 2);
 
@@ -424,7 +424,7 @@ TEST_F(Writs, ADeleteTakesThePaymentsWithTheWritAndAFailureKeepsBoth)
     Save(form);
     Run("drop trigger paymar_isp_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Writ("71", "1", "sv"), CString("10000.00"));
 
     afxtest::chooseEntry(form, IDC_REC_NPP, "1");

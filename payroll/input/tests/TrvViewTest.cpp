@@ -275,7 +275,7 @@ TEST_F(TimeSheet, AFailedStatementLeavesTheWholeSheetAsItWas)
     Save(form);
     Run("drop trigger paymar_trv_refuse");
     EXPECT_FALSE(dbReports.reports().empty());
-    dbReports.clear();
+    dbReports.clear(1);
     EXPECT_EQ(Stored("select dn as str from paymar_trv where tn=83 and g=%ld and ms=%ld"), CString("3.00"))
         << "the update before the failed insert is taken back";
 }

@@ -111,7 +111,7 @@ TEST_F(ScriptDbApi, AFailedQueryFailsTheEvaluationWithOneMessage)
     EXPECT_EQ(answer, "");
     EXPECT_EQ(database.reports().size(), 1u); // the database layer's message
     EXPECT_TRUE(hooks.errors.empty());         // and no second one from the interpreter
-    database.clear();
+    database.clear(1);
     EXPECT_EQ(Eval("BrokenWrite()"), "2");     // a failed write is the script's to handle
     EXPECT_EQ(database.reports().size(), 1u);
 }

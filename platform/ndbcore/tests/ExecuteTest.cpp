@@ -93,7 +93,7 @@ TEST_F(ExecuteTest, EachRowOfAQueryInOrderAndAFailureReported)
     EXPECT_EQ(ForEachRow("select nothing from x_rows", [](_RecordsetPtr&) {}), -1);
     EXPECT_EQ(ForEachRow("select id from x_rows", [](_RecordsetPtr& rs) { rs->GetCollect("nothing"); }), -1);
     EXPECT_EQ(reports.reports().size(), 2u);
-    reports.clear();
+    reports.clear(2);
 }
 
 TEST_F(ExecuteTest, CyrillicRoundTripsThroughTheLayer)
@@ -150,7 +150,8 @@ TEST_F(ExecuteTest, FailuresAreReportedAndAnsweredEmpty)
     EXPECT_NE(reports.reports()[0].details.Find("nowhere"), -1);
 }
 
-// A failure the test never looked at is no pass.
+// A failure the test never looked at is no pass, nor one it cleared away
+// without saying how many it expected.
 TEST_F(ExecuteTest, AReportNobodyCheckedFailsTheTest)
 {
     EXPECT_NONFATAL_FAILURE(
@@ -159,6 +160,25 @@ TEST_F(ExecuteTest, AReportNobodyCheckedFailsTheTest)
             ExecuteSql("insert into no_such_table (id) values (1)");
         },
         "a database report the test never checked");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            vornal::testing::DbReportRecorder cleared;
+            ExecuteSql("insert into no_such_table (id) values (1)");
+            ExecuteSql("insert into no_such_table (id) values (2)");
+            cleared.reports();
+            cleared.clear(1);
+        },
+        "2 database reports where the test expected 1");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            vornal::testing::DbReportRecorder cleared;
+            ExecuteSql("insert into no_such_table (id) values (1)");
+            cleared.clear(0);
+        },
+        "no_such_table");
+    vornal::testing::DbReportRecorder cleared;
+    ExecuteSql("insert into no_such_table (id) values (1)");
+    cleared.clear(1);
 }
 
 TEST_F(ExecuteTest, TransactionScopeJoinsCallsAndRollsBackUnlessCommitted)
@@ -211,7 +231,7 @@ TEST_F(ExecuteTest, ABatchWithItsOwnTransactionRunsOnlyOutsideOne)
         << "the statement before the start stays, the transaction's rows do not";
     ASSERT_EQ(reports.reports().size(), 1u);
     EXPECT_EQ(reports.reports()[0].kind, DbErrorKind::Constraint);
-    reports.clear();
+    reports.clear(1);
     {
         CDbTransaction save;
         ASSERT_TRUE(ExecuteSql("insert into x_rows (id) values (10)"));

@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(server->Use(QStringLiteral("layer")));
         ASSERT_TRUE(ExecuteSql("create table if not exists saves (id int primary key, note varchar(20)) engine=InnoDB\n"
                                "delete from saves"));
-        reports.clear();
+        reports.clear(0);
     }
     static BOOL Save(int id)
     {

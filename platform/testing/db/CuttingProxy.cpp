@@ -129,6 +129,7 @@ void CuttingProxy::Relay(int client, int server)
 {
     QByteArray seen;
     bool clientOpen = true;
+    bool cutAtAnswer = false;  // the marked call went to the server whole: cut when it answers
     char buffer[65536];
     while (!stop_) {
         pollfd sides[2] = {{server, POLLIN, 0}, {clientOpen ? client : -1, POLLIN, 0}};
@@ -138,10 +139,20 @@ void CuttingProxy::Relay(int client, int server)
             const ssize_t got = ::recv(server, buffer, sizeof buffer, 0);
             if (got <= 0)
                 break;
-            if (clientOpen && !SendAll(client, buffer, got))
+            if (cutAtAnswer) {
+                // The server has run the call to its end (it answers only
+                // then) and its answer goes nowhere; the server's side stays
+                // open until the relay stops.
+                cutAtAnswer = false;
+                ::shutdown(client, SHUT_RDWR);
+                ::close(client);
+                clientOpen = false;
+                cut_ = true;
+            } else if (clientOpen && !SendAll(client, buffer, got)) {
                 break;
+            }
         }
-        if (!clientOpen || !sides[1].revents)
+        if (!clientOpen || cutAtAnswer || !sides[1].revents)
             continue;
         const ssize_t got = ::recv(client, buffer, sizeof buffer, 0);
         if (got <= 0)
@@ -163,14 +174,8 @@ void CuttingProxy::Relay(int client, int server)
         }
         if (!SendAll(server, buffer, got))
             break;
-        if (cut) {
-            // The server runs the call and its answer goes nowhere; its side
-            // stays open until the relay stops, so nothing of the call is cut.
-            ::shutdown(client, SHUT_RDWR);
-            ::close(client);
-            clientOpen = false;
-            cut_ = true;
-        }
+        if (cut)
+            cutAtAnswer = true;
     }
     if (clientOpen) {
         ::shutdown(client, SHUT_RDWR);

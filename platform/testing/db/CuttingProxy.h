@@ -6,9 +6,10 @@
 // The cut waits for the first packet the program sends that contains a
 // marker (a text of the call's statements): Before, the packet never reaches
 // the server and both sides close (the server rolls back what it had open);
-// After, the server gets it whole and runs it while the program's side closes
-// at once, so the program never hears the answer (the server commits what
-// the call commits).
+// After, the server gets it whole and runs it to its end, and the program's
+// side closes as the server answers, so the program never hears the answer
+// (the server has committed what the call commits). Until then the program
+// waits for its answer as it would on a slow network.
 #pragma once
 #include <QByteArray>
 

@@ -43,7 +43,9 @@ void FailOnDbReport(const DbErrorReport& report)
 
 DbReportRecorder::DbReportRecorder() : previous_(SetDbErrorHook(&Record))
 {
-    clear();
+    std::lock_guard lock(Mutex());
+    Recorded().clear();
+    Seen() = 0;
 }
 
 DbReportRecorder::~DbReportRecorder()
@@ -64,9 +66,15 @@ const std::vector<DbErrorReport>& DbReportRecorder::reports() const
     return Recorded();
 }
 
-void DbReportRecorder::clear()
+void DbReportRecorder::clear(size_t expected)
 {
     std::lock_guard lock(Mutex());
+    if (Recorded().size() != expected) {
+        std::string reported;
+        for (const DbErrorReport& report : Recorded())
+            reported += "\n" + report.message.ToStdString() + "\n" + report.details.ToStdString();
+        ADD_FAILURE() << Recorded().size() << " database reports where the test expected " << expected << reported;
+    }
     Recorded().clear();
     Seen() = 0;
 }

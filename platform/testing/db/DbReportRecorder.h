@@ -1,8 +1,9 @@
 // Records what the database layer reports while it lives, instead of writing
 // it to stderr, so a test can check that a failure was reported (and how).
 // A report that the test never looked at (recorded after its last call of
-// reports() or clear()) fails the test when the recorder ends: a failure
-// nobody expected is never passed over.
+// reports() or clear()) fails the test when the recorder ends, and clear()
+// is told how many reports the test expected: a failure nobody expected is
+// never passed over, nor dropped unread.
 //
 // Outside a recorder's life, a database test's reports fail the test at once
 // (UseFreshDatabase installs that hook).
@@ -22,7 +23,10 @@ public:
 
     // The reports so far; looking at them counts as checking them.
     const std::vector<DbErrorReport>& reports() const;
-    void clear();
+    // Forgets the reports so far, which must be exactly `expected` since the
+    // recorder began or was last cleared (looked at or not); else the test
+    // fails with each of them.
+    void clear(size_t expected);
 
 private:
     DbErrorHook previous_;

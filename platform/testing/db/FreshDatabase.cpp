@@ -127,4 +127,17 @@ bool WaitForCount(_ConnectionPtr connection, const QString& count, const std::fu
     }
 }
 
+bool DropTheLayersConnection()
+{
+    const long id = GetServerId();
+    if (id <= 0)
+        return false;
+    _ConnectionPtr administrator = OpenRawConnection();
+    administrator->Execute(_bstr_t(QStringLiteral("kill %1").arg(id)), nullptr, adExecuteNoRecords);
+    // The server answers KILL before the connection is gone.
+    return WaitForCount(
+        administrator, QStringLiteral("select count(*) from information_schema.processlist where id=%1").arg(id),
+        [](long long alive) { return alive == 0; }, 2000);
+}
+
 }  // namespace vornal::testing

@@ -41,4 +41,9 @@ _ConnectionPtr OpenRawConnection();
 bool WaitForCount(_ConnectionPtr connection, const QString& count, const std::function<bool(long long)>& holds,
                   int milliseconds = 5000);
 
+// Ends the layer's connection as the server does at a restart (an
+// administrator's KILL) and waits until it is gone, so the layer's next call
+// finds it dropped rather than half alive. Whether it went.
+bool DropTheLayersConnection();
+
 }  // namespace vornal::testing
