@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -258,9 +259,12 @@ bool RunAccrualOnThisThread(AccrualRun& run)
     // A run whose window went while the worker was starting opens nothing.
     if (!run.cancelled) {
         CDbThreadSession session;
-        CThreadInterpriter scripts;
-        // A run whose window went while the worker was starting does nothing.
-        if (session.IsOpen() && scripts.IsReady() && !run.cancelled) {
+        // A run whose window went while the session opened loads no scripts:
+        // its program may be ending and taking its configuration with it.
+        std::optional<CThreadInterpriter> scripts;
+        if (session.IsOpen() && !run.cancelled)
+            scripts.emplace();
+        if (scripts && scripts->IsReady() && !run.cancelled) {
             if (!TakeAccrualLock()) {
                 run.refused = true;
                 Post(run, WM_ACCRUAL_STATUS, 2);

@@ -95,7 +95,8 @@ public:
     static int EXEC_ShowReport(const char* name, const char* call);
     // Runs the call text in an external report file (a Lua script of the
     // configuration's _sys/_ExtReports) and shows the page it answers.
-    static int EXEC_ShowExternalReport(const char* path, const char* call);
+    // `title` names the report's window; without it the file's name does.
+    static int EXEC_ShowExternalReport(const char* path, const char* call, const char* title = nullptr);
     // Opens a file with the program the desktop gives it.
     static int OpenFile(const char* path, int reserved = -1, const char* reserved2 = nullptr);
 };

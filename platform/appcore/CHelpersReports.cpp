@@ -63,7 +63,7 @@ int CHelpers::EXEC_ShowReport(const char* name, const char* call)
     return appcore::ShowFormReport(appcore::FormContext(form, 0), call, form);
 }
 
-int CHelpers::EXEC_ShowExternalReport(const char* path, const char* call)
+int CHelpers::EXEC_ShowExternalReport(const char* path, const char* call, const char* title)
 {
     QString file = AfxNativePath(Text(path));
     QFile script(file);
@@ -76,7 +76,7 @@ int CHelpers::EXEC_ShowExternalReport(const char* path, const char* call)
         appcore::ScriptReportError("Отчет не выполнен, интерпретатор не запущен");
         return 0;
     }
-    QString name = QFileInfo(file).completeBaseName();
+    const QString name = title && *title ? Text(title) : QFileInfo(file).completeBaseName();
     CString context = CString("Ext.") + CString(file);
     // Read again every time: the file may have been changed since.
     if (!interpriter->LoadScript(context, CString(file), script.readAll().toStdString()))

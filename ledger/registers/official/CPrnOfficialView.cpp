@@ -71,7 +71,8 @@ void CPrnOfficialView::Print()
     if (file.IsEmpty())
         EXEC_ShowFormReport(call, 0, 0);
     else
-        CHelpers::EXEC_ShowExternalReport(OfficialReportPath(file), call);
+        // The window is named as the form, not by its edition's file ("0503130_").
+        CHelpers::EXEC_ShowExternalReport(OfficialReportPath(file), call, Title());
 }
 
 void CPrnOfficialView::OnOK()

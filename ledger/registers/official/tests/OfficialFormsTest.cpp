@@ -506,6 +506,12 @@ TEST_F(OfficialForms, TheDemoYearBalancesAndPrints)
         ASSERT_NE(view, nullptr);
         afxtest::click(view, IDOK);
         Settle();
+        // The report's window is named as the form, whichever edition's file printed it.
+        auto* shown = Active<CReportView>();
+        ASSERT_NE(shown, nullptr);
+        CString caption;
+        shown->GetParentFrame()->GetWindowText(caption);
+        EXPECT_EQ(caption, view->Title());
         const ledgertest::SavedReport report = ledgertest::SaveShownReport(*this, QString::fromUtf8(c.picture));
         EXPECT_TRUE(report.saved);
         EXPECT_GE(report.pages, 1);
