@@ -30,14 +30,6 @@ CString NumberOrNull(const CString& text)
 
 } // namespace
 
-CString WholeNumber(const CString& text)
-{
-    const QString trimmed = text.ToQString().trimmed();
-    bool ok = false;
-    const long long value = trimmed.toLongLong(&ok);
-    return ok && !trimmed.startsWith('+') ? utoa(value) : CString();
-}
-
 CString CPrixodKey::Day() const
 {
     return FormatText("d=%s and prd=%s and nv=%s", d, prd, nv);

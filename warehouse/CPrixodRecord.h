@@ -3,6 +3,7 @@
 // receipt's number н/п within them. The form fills a record from its fields
 // and grid; a benchmark or a test drives one without windows.
 #pragma once
+#include "CheckLists.h"
 #include "afx.h"
 
 #include <vector>
@@ -65,6 +66,6 @@ private:
 };
 
 // A whole number typed into a code field ("12"), or "" for anything else.
-CString WholeNumber(const CString& text);
+using naddviews::WholeNumber;
 
 } // namespace nstovan

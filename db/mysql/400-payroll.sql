@@ -212,3 +212,55 @@ CREATE TABLE paymar_doplz (
   pr_okl VARCHAR(30) NULL,
   PRIMARY KEY (tn, npp, nv, kou)
 ) ENGINE=InnoDB;
+
+-- The employees a computed month paid, with the department and category of
+-- their main position row: the months the payroll reports offer. The accrual
+-- run replaces a month's rows.
+CREATE TABLE paymar_m (
+  g INT NOT NULL,                              -- year
+  ms INT NOT NULL,                             -- month 1 to 12
+  tn INT NOT NULL,                             -- personnel number
+  kat INT NULL,                                -- worker category (spr_paymar_kat)
+  prd INT NULL,                                -- department (spr_prd)
+  PRIMARY KEY (g, ms, tn)
+) ENGINE=InnoDB;
+
+-- The month's fund of a department and worker category on a pay sheet under
+-- a pay code (the piece-rate and participation pay to share out).
+CREATE TABLE paymar_kty1 (
+  prd INT NOT NULL,                            -- department (spr_prd)
+  kat INT NOT NULL,                            -- worker category (spr_paymar_kat)
+  g INT NOT NULL,
+  ms INT NOT NULL,
+  nv INT NOT NULL,                             -- pay sheet (nv)
+  kou INT NOT NULL,                            -- pay code (spr_vou)
+  s DECIMAL(15,2) NULL,
+  PRIMARY KEY (g, ms, prd, kat, nv, kou)
+) ENGINE=InnoDB;
+
+-- The month's contributions of an employee on a pay sheet: contribution code
+-- npp (spr_paymar_otchis), the base s1 and the contribution s2, the age group
+-- tp and the income band sov_tp.
+CREATE TABLE paymar_per (
+  g INT NOT NULL,
+  ms INT NOT NULL,
+  tn INT NOT NULL,
+  nv INT NOT NULL,
+  npp INT NOT NULL,
+  s1 DECIMAL(15,2) NULL,
+  s2 DECIMAL(15,2) NULL,
+  tp INT NULL,
+  sov_tp INT NULL,
+  PRIMARY KEY (g, ms, tn, nv, npp)
+) ENGINE=InnoDB;
+
+-- The payroll's last transfer of each month to the ledger: the manual
+-- operation's document id and its date. A new transfer of the month replaces
+-- the operation.
+CREATE TABLE paymar_prov5 (
+  g INT NOT NULL,
+  ms INT NOT NULL,
+  id INT NOT NULL,                             -- document id of the operation (ledmark_oper_by_hand)
+  d DATE NOT NULL,                             -- operation date
+  PRIMARY KEY (g, ms)
+) ENGINE=InnoDB;

@@ -115,7 +115,8 @@ INSERT IGNORE INTO system_const (name, val) VALUES ('paymar_pereschet', 'null'),
 -- and the earlier writs, never more than its balance (the total less what
 -- other months paid) nor than what remains; the month's payment is kept in
 -- paymar_isp1;
--- last, the month's results replace the month in the history the averages read.
+-- last, the month's results replace the month in the history the averages read,
+-- and the month's employees in paymar_m.
 DELIMITER //
 CREATE PROCEDURE sp_paymar_ru(IN p_g INT, IN p_ms INT, IN p_pt INT)
 BEGIN
@@ -177,5 +178,13 @@ BEGIN
   DELETE FROM paymar_nuz WHERE g = p_g AND ms = p_ms;
   INSERT INTO paymar_nuz (g, ms, tn, npp, nv, kou, s)
     SELECT g, ms, tn, npp, nv, kou, s FROM paymar_nu WHERE g = p_g AND ms = p_ms;
+  -- The month's employees, with the department and category of their main
+  -- position row: the months the payroll reports offer.
+  DELETE FROM paymar_m WHERE g = p_g AND ms = p_ms;
+  INSERT INTO paymar_m (g, ms, tn, kat, prd)
+    SELECT p_g, p_ms, n.tn, b.kat, b.prd
+    FROM (SELECT DISTINCT tn FROM paymar_nu WHERE g = p_g AND ms = p_ms) n
+    LEFT JOIN (SELECT tn, MIN(npp) AS npp FROM paymar_bux WHERE osn = 1 GROUP BY tn) m ON m.tn = n.tn
+    LEFT JOIN paymar_bux b ON b.tn = m.tn AND b.npp = m.npp;
 END //
 DELIMITER ;

@@ -47,10 +47,20 @@ INSERT INTO spr_paymar_otchis (id, name, kcn, pr, poits) VALUES
   (3, 'Взносы на обязательное медицинское страхование', 3, 5.100, 2),
   (4, 'Взносы от несчастных случаев на производстве', 4, 0.200, 2);
 
+-- The payroll's postings on the demo chart: the earnings and the income tax
+-- per employee through 302.01 (kept by employee), the contributions charged
+-- on the earnings in one posting onto 303.10.
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap) VALUES
+  (0, '303', '10', '000', 'Расчеты по страховым взносам на обязательное пенсионное страхование', 0, 0, 0, 3, 0,
+   NULL, 'П');
+INSERT INTO spr_plan_sch (col0, col1, col2, col3, name, sb1, sb2, sb3, tp, kol, zab, ap)
+  SELECT e.col0, '303', '10', e.col3, e.name, 0, 0, 0, e.tp, 0, NULL, 'П'
+  FROM spr_plan_sch e WHERE e.col1 = '303' AND e.col2 = '01' AND e.col3 <> '000';
+
 INSERT INTO spr_paymar_5pr (id, name, pr, d, k, ekr, sb_deb, sb_kred, bman, poits) VALUES
-  (1, 'Начисление заработной платы', 100.000, '140102211', '130211730', 211000, NULL, NULL, 0, 2),
-  (2, 'Удержание налога на доходы', 100.000, '130211830', '130301730', NULL, NULL, NULL, 1, 2),
-  (3, 'Начисление страховых взносов', 30.200, '140102213', '130211730', 213000, NULL, NULL, 0, 2);
+  (1, 'Начисление заработной платы', 100.000, '140102211', '130201730', 211000, NULL, NULL, 1, 2),
+  (2, 'Удержание налога на доходы', 100.000, '130201830', '130301730', NULL, NULL, NULL, 1, 2),
+  (3, 'Начисление страховых взносов', 30.200, '140102213', '130310730', 213000, NULL, NULL, 0, 2);
 
 -- The payroll's positions are the staff positions, with the teachers'
 -- category allowance and the nurse's district allowance.

@@ -1,6 +1,7 @@
 #include "CPaymar.h"
 
 #include "CBolView.h"
+#include "C5ProvView.h"
 #include "CBookListView.h"
 #include "CBookView.h"
 #include "CDetiView.h"
@@ -8,6 +9,7 @@
 #include "CInvView.h"
 #include "CIspView.h"
 #include "CLgotyView.h"
+#include "CPrn5ProvView.h"
 #include "CRnUd.h"
 #include "CSelectPrdNvView.h"
 #include "CSredView.h"
@@ -18,6 +20,7 @@
 #include "CSprTvxView.h"
 #include "CTrvView.h"
 #include "ModuleCalls.h"
+#include "SelectionFrames.h"
 #include "PaymarTemplates.h"
 #include "appcore.h"
 #include "gridbase.h"
@@ -38,10 +41,12 @@ const std::vector<appcore::ModuleTemplate>& Templates()
     static const std::vector<appcore::ModuleTemplate> rows = {
         {IDR_LGOTY_EDIT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLgotyEditView)},
         {IDR_LGOTY, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLgotyView)},
+        {IDR_EXP_5_PROV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(C5ProvView)},
         {IDR_INV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CInvView)},
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
+        {IDR_PRN_5_PROV, RUNTIME_CLASS(CSelectYearDoc), RUNTIME_CLASS(CSelectYearFrame), RUNTIME_CLASS(CPrn5ProvView)},
         {IDR_SRED, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSredView)},
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},

@@ -161,24 +161,26 @@ int InWords(lua_State* L)
     return 1;
 }
 
-// An amount as the program writes amounts: app.money(amount), amount a number
-// or its text ("," read as the decimal point), nil as 0. Rounded to kopecks
-// half away from zero on its decimal text (2.675 gives "2.68", where "%.2f"
-// would give its binary neighbour's "2.67"), "." and no grouping, "0.00"
-// rather than "-0.00".
+// An amount as the program writes amounts: app.money(amount [, decimals]),
+// amount a number or its text ("," read as the decimal point), nil as 0,
+// decimals 0 to 6 (2, kopecks, when not given). Rounded half away from zero
+// on its decimal text (2.675 gives "2.68", where "%.2f" would give its binary
+// neighbour's "2.67"), "." and no grouping, "0.00" rather than "-0.00".
 int Money(lua_State* L)
 {
-    if (lua_isnoneornil(L, 1)) {
-        ScriptPushText(L, "0.00");
-        return 1;
-    }
+    const lua_Integer places = lua_isnoneornil(L, 2) ? 2 : ScriptArgInteger(L, 2, "app.money");
+    if (places < 0 || places > 6)
+        throw ScriptError("app.money: число знаков после запятой должно быть от 0 до 6, а передано " +
+                          std::to_string(places));
+    QString written = QStringLiteral("0");
+    std::string text;
     if (lua_type(L, 1) == LUA_TNUMBER) {
-        ScriptPushText(L, ftoa0(lua_tonumber(L, 1)).ToStdString());
-        return 1;
+        written = ShortestNumberText(lua_tonumber(L, 1));
+    } else if (!lua_isnoneornil(L, 1)) {
+        text = ScriptArgText(L, 1, "app.money");
+        written = QString::fromStdString(text).trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
     }
-    std::string text = ScriptArgText(L, 1, "app.money");
-    const QString rounded = RoundDecimalText(QString::fromStdString(text).trimmed().replace(QLatin1Char(','),
-                                                                                            QLatin1Char('.')), 2);
+    const QString rounded = RoundDecimalText(written, int(places));
     if (rounded.isEmpty())
         throw ScriptError("app.money: аргумент 1 должен быть числом, а передано \"" + text + "\"");
     ScriptPushText(L, rounded.toStdString());

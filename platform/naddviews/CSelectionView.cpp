@@ -1,9 +1,7 @@
 #include "CSelectionView.h"
 
-#include "ndbcore.h"
+#include "ReportRun.h"
 #include "res/NaddviewsResource.h"
-
-#include <exception>
 
 IMPLEMENT_DYNAMIC(CSelectionView, CderivedFormview)
 
@@ -40,21 +38,7 @@ void CSelectionView::LayOut()
 
 void CSelectionView::RunReport(int direct)
 {
-    CWinApp* app = AfxGetApp();
-    if (app)
-        app->DoWaitCursor(1);
-    try {
-        BuildReport(direct);
-    } catch (const _com_error& e) {
-        ReportDBError(e, 1, nullptr);
-    } catch (CException* e) {
-        e->ReportError();
-        e->Delete();
-    } catch (const std::exception& e) {
-        AfxMessageBox(CString("Отчет не построен: ") + e.what(), MB_OK | MB_ICONSTOP);
-    }
-    if (app)
-        app->DoWaitCursor(-1);
+    naddviews::RunReportReported([&] { BuildReport(direct); });
 }
 
 void CSelectionView::OnSelall()

@@ -53,9 +53,18 @@ int ExecuteSqlUnlessRefused(LPCTSTR sql)
 
 CString ExecuteString(LPCTSTR sql, int)
 {
+    bool ok = false;
+    return ExecuteString(sql, ok);
+}
+
+CString ExecuteString(LPCTSTR sql, bool& ok)
+{
+    ok = false;
     const QString text = CString(sql).ToQString();
     return RunReported(CString(), [&](DbSession& session) {
-        return CString(ScalarOf(OpenConnectionOf(session), text).text());
+        const CString value(ScalarOf(OpenConnectionOf(session), text).text());
+        ok = true;
+        return value;
     });
 }
 
@@ -87,9 +96,17 @@ _RecordsetPtr ExecuteRows(LPCTSTR sql)
 
 CString ExecuteMony(LPCTSTR sql)
 {
+    bool ok = false;
+    return ExecuteMony(sql, ok);
+}
+
+CString ExecuteMony(LPCTSTR sql, bool& ok)
+{
+    ok = false;
     const QString text = CString(sql).ToQString();
     return RunReported(CString(), [&](DbSession& session) {
         const _variant_t value = ScalarOf(OpenConnectionOf(session), text);
+        ok = true;
         if (value.vt == VT_R8 || value.vt == VT_R4)
             return ftoa0(value.toDouble());
         const QString written = value.text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));

@@ -25,6 +25,9 @@ int ExecuteSqlInItsOwnTransaction(LPCTSTR sql);
 // dd.mm.yyyy, date-times dd.mm.yyyy hh:mm:ss, numbers with "." and no
 // grouping, NULL and no row "".
 CString ExecuteString(LPCTSTR sql, int unused = -1);
+// The same; `ok` false after a failure it reported, so a page built of such
+// values knows it is incomplete (a NULL or no row is no failure).
+CString ExecuteString(LPCTSTR sql, bool& ok);
 // The first column of the first row as a number (a whole number; a fraction is
 // cut off as atol would); 0 for NULL, no row or a text that is no number.
 // Signed, so a stored -2 comes back as -2; callers may cast it.
@@ -36,6 +39,8 @@ _RecordsetPtr ExecuteRows(LPCTSTR sql);
 // The first column of the first row as an amount: two decimals, "." and no
 // grouping ("1234.50"); "" for NULL or no row.
 CString ExecuteMony(LPCTSTR sql);
+// The same; `ok` false after a failure it reported.
+CString ExecuteMony(LPCTSTR sql, bool& ok);
 // Runs a query on the session's connection and hands each row of its result
 // to `each`, in order (read forward, once). The number of rows, or -1 after a
 // failure of the query or of `each` (reported).

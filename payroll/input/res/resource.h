@@ -83,6 +83,8 @@
 #define IDD_SPR_TVX                     379  // template 311
 #define IDD_SPR_OTCHIS                  381  // template 369
 #define IDD_POVR0                       430  // template 433, the dialog of PovrView
+#define IDD_SELECT_MONTH_NV             401  // the months-and-sheets base of templates 411 and 435
+#define IDD_SELECT_PRD_KAT              419  // the departments-and-categories base of template 418
 
 // The window of the monthly accrual run (no template of its own).
 #define IDD_RN_UD                       395
@@ -274,3 +276,20 @@
 #define IDC_SRED_DAYS                   1145
 #define IDC_PAY_PRINT                   32792
 #define IDC_PAY_PRINT_DIRECT            1026
+// The report selection forms: the months (also of the year's form), the pay
+// sheets, the departments and the categories with their buttons to tick or
+// clear every row, the hidden "one report" box and the print button; the
+// transfer's operation date.
+#define IDC_SELECT_MONTHS               10051
+#define IDC_SELECT_SHEETS_LIST          1032
+#define IDC_SELECT_DEPARTMENTS          1030
+#define IDC_SELECT_CATEGORIES           1031
+#define IDC_MONTHS_ALL                  1137
+#define IDC_MONTHS_CLEAR                1138
+#define IDC_CATEGORIES_ALL              1139
+#define IDC_CATEGORIES_CLEAR            1140
+#define IDC_SHEETS_ALL                  1141
+#define IDC_SHEETS_CLEAR                1142
+#define IDC_ONE_REPORT                  1168
+#define IDC_SELECT_PRINT                32792
+#define IDC_OPER_DATE                   1010

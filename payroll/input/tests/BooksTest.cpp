@@ -227,7 +227,7 @@ TEST_F(PayBooks, APostingLineChecksItsAccountsAndPercentage)
     view->SetDlgItemText(IDC_5PR, "2");
     EXPECT_EQ(afxtest::text(view, IDC_5PR_NAME), QString("Удержание налога на доходы"));
     EXPECT_EQ(afxtest::text(view, IDC_BOOK_PR), QString("100"));
-    EXPECT_EQ(afxtest::text(view, IDC_5PR_D), QString("130211830"));
+    EXPECT_EQ(afxtest::text(view, IDC_5PR_D), QString("130201830"));
     EXPECT_EQ(view->m_bman, 1);
     EXPECT_EQ(Ticked(view->m_codes), QStringList({"+ 201   Налог на доходы физических лиц"}));
 

@@ -105,12 +105,16 @@ TEST_F(InterpriterTest, AmountsRoundToKopecksAsTheProgramRoundsThem)
         {"app.money(2.675)", "2.68"},     {"app.money(\"2,675\")", "2.68"}, {"app.money(-2.675)", "-2.68"},
         {"app.money(1.005)", "1.01"},     {"app.money(-0.001)", "0.00"},     {"app.money(nil)", "0.00"},
         {"app.money(1234567.895)", "1234567.90"}, {"app.money(\"7\")", "7.00"},
+        // a number of decimals of its own: whole roubles, tens of kopecks, more
+        {"app.money(\"2.5\", 0)", "3"},  {"app.money(-2.5, 0)", "-3"},     {"app.money(\"2.65\", 1)", "2.7"},
+        {"app.money(\"2.675\", 2)", "2.68"}, {"app.money(\"1.23456\", 4)", "1.2346"}, {"app.money(nil, 1)", "0.0"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Eval(c.call), c.answer) << c.call;
     std::string answer;
     EXPECT_FALSE(interpriter.Evaluate("app.money(\"два\")", nullptr, answer));
-    EXPECT_EQ(hooks.errors.size(), 1u);
+    EXPECT_FALSE(interpriter.Evaluate("app.money(1, 7)", nullptr, answer));
+    EXPECT_EQ(hooks.errors.size(), 2u);
 }
 
 // The scripts reach nothing of the machine but the host API; `load` takes

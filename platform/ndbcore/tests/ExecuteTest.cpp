@@ -150,6 +150,32 @@ TEST_F(ExecuteTest, FailuresAreReportedAndAnsweredEmpty)
     EXPECT_NE(reports.reports()[0].details.Find("nowhere"), -1);
 }
 
+// A page built of scalar values learns which of them failed: an empty answer
+// alone does not tell a failure from a NULL or from no row.
+TEST_F(ExecuteTest, TheScalarReadsSayWhetherTheyFailed)
+{
+    const struct {
+        const char* sql;
+        bool money;
+        const char* text;
+        bool ok;
+    } cases[] = {
+        {"select 2.675 as str", true, "2.68", true},
+        {"select s from x_rows where id=99", true, "", true},
+        {"select null as str", false, "", true},
+        {"select 'a' as str", false, "a", true},
+        {"select s from nowhere", true, "", false},
+        {"select nothing from nowhere", false, "", false},
+    };
+    for (const auto& c : cases) {
+        bool ok = !c.ok;
+        const CString text = c.money ? ExecuteMony(c.sql, ok) : ExecuteString(c.sql, ok);
+        EXPECT_EQ(text, CString(c.text)) << c.sql;
+        EXPECT_EQ(ok, c.ok) << c.sql;
+    }
+    EXPECT_EQ(reports.reports().size(), 2u);
+}
+
 // A failure the test never looked at is no pass, nor one it cleared away
 // without saying how many it expected.
 TEST_F(ExecuteTest, AReportNobodyCheckedFailsTheTest)
