@@ -114,3 +114,38 @@ bool FillBenchPayrollHistory(long year, long month)
             .arg(QStringLiteral("'") + first.addDays(9).toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("'"));
     return ExecuteSql(CString(sql)) != 0;
 }
+
+bool FillBenchPayrollYear(long year)
+{
+    return ExecuteSql(FormatText(
+               "delete from paymar_nuz where g=%ld\n"
+               "delete from paymar_m where g=%ld\n"
+               "delete from paymar_per where g=%ld\n"
+               "delete from paymar_isp\n"
+               "delete from spr_paymar_5pr1\n"
+               "delete from spr_paymar_5pr\n"
+               "insert into paymar_nuz (g, ms, tn, npp, nv, kou, s) select %ld, m.seq, b.tn, b.npp, "
+               "if(b.staj = 1, 2, 1), if(b.staj = 1, 3, 1), r.okl + m.seq * 10 + b.tn %% 7 "
+               "from paymar_bux b join tn on tn.tn = b.tn join spr_paymar_dol1 r on r.id = b.dol and r.nv = tn.nv "
+               "join seq_1_to_12 m where b.osn = 1 or b.staj = 1\n"
+               "insert into paymar_nuz (g, ms, tn, npp, nv, kou, s) select g, ms, tn, npp, nv, 201, "
+               "round(sum(s) * 0.13, 2) from paymar_nuz where g = %ld group by g, ms, tn, npp, nv\n"
+               "insert into paymar_isp (tn, npp, pu, nd, kou, sv, ov, s, pr, d1) select tn, 1, 1, "
+               "concat('ИЛ-', tn), 301, 60000, 60000, 1500, null, '%ld-01-01' from tn "
+               "where kat is not null and tn %% 20 = 0\n"
+               "insert into paymar_nuz (g, ms, tn, npp, nv, kou, s) select n.g, n.ms, n.tn, n.npp, n.nv, 301, 1500 "
+               "from paymar_nuz n join paymar_isp i on i.tn = n.tn where n.g = %ld and n.kou = 1\n"
+               "insert into paymar_m (g, ms, tn, kat, prd) select distinct n.g, n.ms, n.tn, b.kat, b.prd "
+               "from paymar_nuz n join paymar_bux b on b.tn = n.tn and b.osn = 1 where n.g = %ld\n"
+               "insert into paymar_per (g, ms, tn, nv, npp, s1, s2, tp, sov_tp) select n.g, n.ms, n.tn, n.nv, "
+               "r.npp, sum(n.s), round(sum(n.s) * r.pr / 100, 2), 1, 0 from paymar_nuz n "
+               "join (select 1 as npp, 22 as pr union all select 2, 5.1) r where n.g = %ld and n.kou < 200 "
+               "group by n.g, n.ms, n.tn, n.nv, r.npp, r.pr\n"
+               "insert into spr_paymar_5pr (id, name, pr, d, k, ekr, sb_deb, sb_kred, bman, poits) values "
+               "(1, 'Начисление заработной платы', 100, '140102211', '130201730', 211000, null, null, 1, 2), "
+               "(2, 'Удержание налога на доходы', 100, '130201830', '130301730', null, null, null, 1, 2), "
+               "(3, 'Начисление страховых взносов', 30.2, '140102213', '130310730', 213000, null, null, 0, 2)\n"
+               "insert into spr_paymar_5pr1 (id, kou) values (1, 1), (1, 3), (2, 201), (3, 1), (3, 3)",
+               year, year, year, year, year, year, year, year, year))
+        != 0;
+}

@@ -24,3 +24,12 @@ bool FillBenchPayroll(long year, long month);
 bool FillBenchPayrollHistory(long year, long month);
 // The mothers FillBenchPayrollHistory sends on leave.
 constexpr int kBenchChildren = 40;
+
+// For the payroll reports' benchmarks, after FillBenchPayroll: every month of
+// `year` computed for every employee in post (the salary of the main row on
+// the main sheet, the hourly rows' pay on sheet 2, the income tax, and the
+// writ deduction of every twentieth employee, whose writ stands in
+// paymar_isp), the months' employees (paymar_m), their contributions at two
+// rates (paymar_per), and the posting 5 entries: the earnings and the tax per
+// employee, the contributions at 30.2 % in one sum.
+bool FillBenchPayrollYear(long year);

@@ -8,8 +8,10 @@ add_suite_test(paymar_report_frames_test DATABASE GUI
   SOURCES ${PAYROLL_REPORTS_TESTS_DIR}/SelectionFramesTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_report_frames_test)
+add_suite_display_run(paymar_report_frames_test)
 
 add_suite_test(paymar_posting_transfer_test DATABASE GUI
   SOURCES ${PAYROLL_REPORTS_TESTS_DIR}/PostingTransferTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_posting_transfer_test)
+add_suite_display_run(paymar_posting_transfer_test)
