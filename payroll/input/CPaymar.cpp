@@ -11,6 +11,13 @@
 #include "CLgotyView.h"
 #include "CPrn5ProvView.h"
 #include "CRnUd.h"
+#include "CPrnNalogKartView.h"
+#include "CPrnRaschVedView.h"
+#include "CPrnSvPrdView.h"
+#include "EmployeeForms.h"
+#include "EmployeeScriptForms.h"
+#include "CSelectPRDDoc.h"
+#include "CSelectPRDFrame.h"
 #include "CSelectPrdNvView.h"
 #include "CSredView.h"
 #include "CSpr5prView.h"
@@ -46,7 +53,23 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
          RUNTIME_CLASS(CSelectPrdNvView)},
+        {IDR_PRN_KS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnKSView)},
+        {IDR_PRN_IND, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnIndView)},
+        {IDR_PRN_SV_PRD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnSvPrdView)},
         {IDR_PRN_5_PROV, RUNTIME_CLASS(CSelectYearDoc), RUNTIME_CLASS(CSelectYearFrame), RUNTIME_CLASS(CPrn5ProvView)},
+        {IDR_PRN_KB, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnKBView)},
+        {IDR_PRN_RASCH_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnRaschListView)},
+        {IDR_PRN_DOX_GOD, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnDoxGodView)},
+        {IDR_PRN_SRED, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnSredView)},
+        {IDR_PRN_DOX_MES, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnDoxMesView)},
+        {IDR_PRN_ZAPISKA_RASCHET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnZapiskaRaschetView)},
+        {IDR_PRN_NDFL2, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPrnNDFL2View)},
+        {IDR_PRN_DOX_MES_NAROST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnDoxMesNarostView)},
+        {IDR_PRN_RASCH_VED, RUNTIME_CLASS(CSelectPRDDoc), RUNTIME_CLASS(CSelectPRDFrame),
+         RUNTIME_CLASS(CPrnRaschVedView)},
         {IDR_SRED, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSredView)},
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},
@@ -57,6 +80,8 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_SPR_DOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolView)},
         {IDR_SPR_5PR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSpr5prView)},
         {IDR_SPR_KAL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprKalView)},
+        {IDR_PRN_NALOG_KART, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
+         RUNTIME_CLASS(CPrnNalogKartView)},
         {IDR_BOL, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBolView)},
         {IDR_TVX, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprTvxView)},
         {IDR_SPR_OTCHIS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprOtchisView)},

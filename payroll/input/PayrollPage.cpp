@@ -39,7 +39,10 @@ BOOL PayrollPage::StartIn(const CString& file)
     m_handle = handle;
     m_file = file;
     m_cut = false;
-    return Write("<html><head>" + GetHtmlStyle(10, "Arial", 1) + "</head><body bgcolor=#FAF6E4>");
+    CString head = "<html><head>" + GetHtmlStyle(m_styleSize, "Arial", 1);
+    if (!m_title.IsEmpty())
+        head += "<title>" + HtmlText(m_title) + "</title>";
+    return Write(head + "</head><body bgcolor=#FAF6E4>");
 }
 
 BOOL PayrollPage::IsStarted() const
@@ -52,21 +55,28 @@ BOOL PayrollPage::Write(const CString& html)
     return m_handle && WriteToFile(m_handle, html, m_file, 0) != 0;
 }
 
-void PayrollPage::MarkCut()
+BOOL PayrollPage::WritePiece(const CString& piece)
+{
+    QString text = piece.ToQString();
+    return Write(CString(text.replace(QStringLiteral("%%"), QStringLiteral("%"))));
+}
+
+void PayrollPage::MarkCut(const char* why)
 {
     if (m_cut)
         return;
     m_cut = true;
-    Write("<p><font color=red><b>Отчет неполный: данные прочитаны не все из-за ошибки базы данных.</b></font></p>");
+    const CString reason = why && *why ? HtmlText(why) : CString("данные прочитаны не все из-за ошибки базы данных");
+    Write("<p><font color=red><b>Отчет неполный: " + reason + ".</b></font></p>");
 }
 
-int PayrollPage::Show(const char* title, int mode)
+int PayrollPage::Show(const char* title, int mode, int landscape)
 {
     if (!m_handle)
         return 0;
     Write("</body></html>");
     Close();
-    return CHelpers::ShowReport(m_file, title, 0, mode, -1);
+    return CHelpers::ShowReport(m_file, title, landscape, mode, -1);
 }
 
 CString HtmlText(const CString& text)

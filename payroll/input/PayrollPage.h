@@ -11,6 +11,8 @@ namespace npaymar {
 class PayrollPage {
 public:
     PayrollPage() = default;
+    // A page whose head carries the style of that size and the title.
+    PayrollPage(unsigned styleSize, const CString& title) : m_styleSize(styleSize), m_title(title) {}
     ~PayrollPage();
     PayrollPage(const PayrollPage&) = delete;
     PayrollPage& operator=(const PayrollPage&) = delete;
@@ -24,17 +26,22 @@ public:
     BOOL IsStarted() const;
     // Appends a piece of the page; FALSE when it could not be written.
     BOOL Write(const CString& html);
-    // The page was cut short by a database error: says so where it stands.
-    void MarkCut();
+    // Appends a piece that is a format text: "%%" in it prints as "%".
+    BOOL WritePiece(const CString& piece);
+    // The page was cut short by a database error (or, with `why`, by what
+    // `why` says: "сценарий завершился с ошибкой"): says so where it stands.
+    void MarkCut(const char* why = nullptr);
     BOOL IsCut() const { return m_cut; }
-    // Ends the page and shows it (`mode` -2 prints it at once); nothing for a
-    // page that was not started.
-    int Show(const char* title, int mode = -1);
+    // Ends the page and shows it (`mode` -2 prints it at once, `landscape` 1
+    // across the sheet); nothing for a page that was not started.
+    int Show(const char* title, int mode = -1, int landscape = 0);
     const CString& FileName() const { return m_file; }
 
 private:
     void Close();
 
+    unsigned m_styleSize = 10;
+    CString m_title;
     HANDLE m_handle = nullptr;
     CString m_file;
     bool m_cut = false;

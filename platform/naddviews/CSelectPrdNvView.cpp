@@ -41,7 +41,7 @@ void CSelectPrdNvView::SetAllTicks(long tick)
 // The two lists share the width above the buttons.
 void CSelectPrdNvView::LayOut()
 {
-    appcore::PlaceGridAndButtons(this, &m_gridDepartments, {IDCANCEL, IDOK});
+    appcore::PlaceGridAndButtons(this, &m_gridDepartments, {IDCANCEL, IDOK}, {IDC_SELECT_ALL, IDC_SELECT_CLEAR});
     if (!m_gridSheets.GetSafeHwnd() || !m_gridDepartments.GetSafeHwnd())
         return;
     CRect client;

@@ -33,7 +33,7 @@ void CSelectionView::SetAllTicks(long tick)
 
 void CSelectionView::LayOut()
 {
-    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK});
+    appcore::PlaceGridAndButtons(this, &m_grid, {IDCANCEL, IDOK}, {IDC_SELECT_ALL, IDC_SELECT_CLEAR});
 }
 
 void CSelectionView::RunReport(int direct)

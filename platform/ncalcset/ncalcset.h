@@ -6,3 +6,4 @@
 #include "EmployeeData.h"
 #include "FormPieces.h"
 #include "PayScale.h"
+#include "PayrollPieces.h"

@@ -293,3 +293,9 @@
 #define IDC_ONE_REPORT                  1168
 #define IDC_SELECT_PRINT                32792
 #define IDC_OPER_DATE                   1010
+// The tax cards' own list of employees (dialog 367) and its buttons.
+#define IDC_NALOG_KART_LIST             1020
+#define IDC_NALOG_KART_ALL              1129
+#define IDC_NALOG_KART_CLEAR            1130
+#define IDC_NALOG_KART_OK               32777
+#define IDC_NALOG_KART_CANCEL           1144

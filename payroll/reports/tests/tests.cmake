@@ -15,3 +15,14 @@ add_suite_test(paymar_posting_transfer_test DATABASE GUI
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_posting_transfer_test)
 add_suite_display_run(paymar_posting_transfer_test)
+
+add_suite_test(paymar_employee_forms_test DATABASE GUI
+  SOURCES ${PAYROLL_REPORTS_TESTS_DIR}/EmployeeFormsTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_employee_forms_test)
+add_suite_display_run(paymar_employee_forms_test)
+
+add_suite_test(paymar_employee_script_forms_test DATABASE GUI
+  SOURCES ${PAYROLL_REPORTS_TESTS_DIR}/EmployeeScriptFormsTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_employee_script_forms_test)
