@@ -1,4 +1,5 @@
 #include "CVornalApp.h"
+#include "app/AfxWorkers.h"
 
 #include "CLoginArguments.h"
 #include "CVR_MainFrame.h"
@@ -87,6 +88,9 @@ BOOL CVornalApp::FailStartup()
 
 int CVornalApp::ExitInstance()
 {
+    // Its workers may still run the modules' scripts and use the database:
+    // the program waits for them before it unloads either.
+    AfxWaitForWorkers();
     if (m_bModulesLoaded)
         CloseMono();
     CVR_Menu::DeleteSubmenus();

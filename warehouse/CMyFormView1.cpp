@@ -158,6 +158,22 @@ BOOL CMyFormView1::Refuse(int field, const char* message, bool select)
     return FALSE;
 }
 
+void CMyFormView1::SetUnread(bool unread, CWnd& lines)
+{
+    m_unread = unread;
+    lines.EnableWindow(!unread);
+}
+
+BOOL CMyFormView1::CheckRead()
+{
+    if (!m_unread)
+        return TRUE;
+    AfxMessageBox("Документ не удалось прочитать из базы данных, поэтому записать или удалить его нельзя. "
+                  "Выберите его снова.",
+                  MB_OK | MB_ICONSTOP);
+    return FALSE;
+}
+
 void CMyFormView1::TabOverOther(int filled, int other)
 {
     CString text;

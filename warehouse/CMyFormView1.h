@@ -65,6 +65,14 @@ protected:
     // Keeps the other supplier's field (organisation or employee) out of the
     // tab order while this one is filled.
     void TabOverOther(int filled, int other);
+    // A document whose stored rows could not be read (the failure was told
+    // then) is shown empty: its lines cannot be edited, and a save or delete
+    // is refused, for it would replace what is stored with what is not shown.
+    // Reading it again (the key typed again) clears this.
+    void SetUnread(bool unread, CWnd& lines);
+    // FALSE after the refusal's message while the document is unread.
+    BOOL CheckRead();
+    bool m_unread = false;
 
 private:
     void ForceF3();

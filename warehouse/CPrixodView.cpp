@@ -94,8 +94,8 @@ void CPrixodView::LoadReceipt()
     m_grid.SetNRows(0);
     CPrixodRecord record = Fields();
     CPrixodKey key;
-    record.Load();
-    if (record.Key(key, true)) {
+    SetUnread(!record.Load(), m_grid);
+    if (!m_unread && record.Key(key, true)) {
         FillLines(record);
         PostMessage(WM_USER + 1);
     }

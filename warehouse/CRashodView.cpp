@@ -100,6 +100,7 @@ void CRashodView::LoadRequisition()
     CRashodRecord record = Fields();
     record.lines.clear();
     const CRashodRecord::Found found = record.Load();
+    SetUnread(found == CRashodRecord::Found::Failed, m_grid);
     if (found == CRashodRecord::Found::SeveralDepartments)
         AfxMessageBox("Укажите подразделение");
     if (WholeNumber(record.ntreb).IsEmpty()) {

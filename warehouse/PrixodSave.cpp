@@ -34,6 +34,8 @@ BOOL CPrixodView::CheckKey()
 void CPrixodView::SaveReceipt()
 {
     CWaitCursor wait;
+    if (!CheckRead())
+        return;
     const CString date = Text(IDC_DATE).Trim();
     if (date.IsEmpty()) {
         Refuse(IDC_DATE, "Укажите дату оприходования", false);
@@ -89,6 +91,8 @@ void CPrixodView::SaveReceipt()
 void CPrixodView::DeleteReceipt()
 {
     CWaitCursor wait;
+    if (!CheckRead())
+        return;
     if (Text(IDC_DATE).Trim().IsEmpty()) {
         Refuse(IDC_DATE, "Укажите дату оприходования", false);
         return;

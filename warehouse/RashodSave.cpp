@@ -71,6 +71,8 @@ void CRashodView::PrintRequisition(int flag)
 void CRashodView::SaveRequisition()
 {
     CWaitCursor wait;
+    if (!CheckRead())
+        return;
     const CString date = Text(IDC_DATE).Trim();
     if (date.IsEmpty()) {
         Refuse(IDC_DATE, "Укажите дату выдачи", false);
@@ -155,6 +157,8 @@ void CRashodView::SaveRequisition()
 
 void CRashodView::DeleteRequisition()
 {
+    if (!CheckRead())
+        return;
     if (Text(IDC_NTREB).Trim().IsEmpty()) {
         Refuse(IDC_NTREB, "Укажите № требования", false);
         return;

@@ -4,6 +4,7 @@
 #include "ConfigGlobals.h"
 #include "MainBookPage.h"
 #include "RegisterPage.h"
+#include "ScriptReadCache.h"
 #include "SqlText.h"
 #include "gridbase.h"
 #include "ledmark.h"
@@ -604,6 +605,9 @@ LimitPage JournalBuilder::Build()
     LimitPage page;
     CString head, rows;
     bool ok = false;
+    // The page only reads: the chart rows, KBK names and books its script
+    // calls look up are asked of the server once for the whole page.
+    appcore::CScriptReadCache reads;
     try {
         Prepare();
         head = Header();

@@ -259,10 +259,10 @@ bool RunAccrualOnThisThread(AccrualRun& run)
     // A run whose window went while the worker was starting opens nothing.
     if (!run.cancelled) {
         CDbThreadSession session;
-        // A run whose window went while the session opened loads no scripts:
-        // its program may be ending and taking its configuration with it.
+        // The program waits for its workers before it unloads its
+        // configuration, so the scripts stay while this run loads them.
         std::optional<CThreadInterpriter> scripts;
-        if (session.IsOpen() && !run.cancelled)
+        if (session.IsOpen())
             scripts.emplace();
         if (scripts && scripts->IsReady() && !run.cancelled) {
             if (!TakeAccrualLock()) {

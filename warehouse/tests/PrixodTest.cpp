@@ -455,3 +455,41 @@ TEST_F(Prixod, AFilledReceiptAsTheStorekeeperSeesIt)
 }
 
 } // namespace
+
+// A receipt whose lines could not be read is shown empty and cannot be saved
+// or deleted: a save would replace the stored lines with none. Typed again
+// once it can be read, it loads and saves as ever.
+TEST_F(Prixod, AReceiptThatCouldNotBeReadIsNeitherSavedNorDeleted)
+{
+    auto* view = OpenReceipt();
+    ASSERT_NE(view, nullptr);
+    const char* const refusal =
+        "Документ не удалось прочитать из базы данных, поэтому записать или удалить его нельзя. Выберите его снова.";
+    Run("rename table stovan_prx1 to stovan_prx1_away");
+    Key(view, day, "3", "5", "2");
+    Settle();
+    dbReports.clear(1);
+    EXPECT_FALSE(view->m_grid.IsWindowEnabled());
+    view->SetDlgItemText(IDC_NDOC, "А-2");
+    view->SetDlgItemText(IDC_ORG, "4");
+    for (const int button : {IDOK, ID_DELETE_RECEIPT}) {
+        afxtest::InteractionScript script;
+        script.message(refusal, IDOK);
+        afxtest::click(view, button);
+        script.verify();
+    }
+    Run("rename table stovan_prx1_away to stovan_prx1");
+    EXPECT_EQ(Lines(day, "2"), 2) << "the stored lines are kept";
+    EXPECT_EQ(Count("select count(*) as cnt from stovan_prx0 where prd=3 and nv=5 and npp=2"), 1);
+    view->SetDlgItemText(IDC_NPP, "");
+    Key(view, day, "3", "5", "2");
+    Settle();
+    EXPECT_TRUE(view->m_grid.IsWindowEnabled());
+    EXPECT_EQ(view->m_grid.GetNRows(), 3);
+    afxtest::InteractionScript script;
+    script.message(kSaveQuestion, IDYES);
+    afxtest::click(view, IDOK);
+    script.verify();
+    EXPECT_EQ(Lines(day, "2"), 2);
+    EXPECT_TRUE(dbReports.reports().empty());
+}

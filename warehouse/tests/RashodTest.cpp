@@ -307,3 +307,30 @@ TEST_F(Rashod, TheJournalShowsAnOrganisationInPlaceOfTheEmployee)
 }
 
 } // namespace
+
+// A requisition whose lines could not be read is shown empty and cannot be
+// saved or deleted: a save would replace its stored lines with none.
+TEST_F(Rashod, ARequisitionThatCouldNotBeReadIsNeitherSavedNorDeleted)
+{
+    ASSERT_EQ(Saved(Requisition("3", "", {"3"})), "1");
+    auto* view = OpenRequisition();
+    ASSERT_NE(view, nullptr);
+    Run("rename table stovan_rsx1 to stovan_rsx1_away");
+    view->SetDlgItemText(IDC_PRD, "3");
+    view->SetDlgItemText(IDC_NTREB, "1");
+    Settle();
+    dbReports.clear(1);
+    EXPECT_FALSE(view->m_grid.IsWindowEnabled());
+    for (const int button : {IDOK, ID_DELETE_RECEIPT}) {
+        afxtest::InteractionScript script;
+        script.message("Документ не удалось прочитать из базы данных, поэтому записать или удалить его нельзя. "
+                       "Выберите его снова.",
+                       IDOK);
+        afxtest::click(view, button);
+        script.verify();
+    }
+    Run("rename table stovan_rsx1_away to stovan_rsx1");
+    EXPECT_EQ(Count("select count(*) as cnt from stovan_rsx1 where prd=3"), 1) << "the stored line is kept";
+    EXPECT_EQ(Count("select count(*) as cnt from stovan_rsx0 where prd=3"), 1);
+    EXPECT_TRUE(dbReports.reports().empty());
+}

@@ -1,4 +1,5 @@
 #include "app/CWinApp.h"
+#include "app/AfxWorkers.h"
 #include "app/AfxCommandLine.h"
 #include "doc/CDocTemplate.h"
 #include "doc/CDocument.h"
@@ -93,6 +94,7 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::ExitInstance()
 {
+    AfxWaitForWorkers();
     if (m_nMaxMRU > 0)
         WriteRecentFiles();
     return 0;

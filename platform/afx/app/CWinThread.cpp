@@ -1,4 +1,5 @@
 #include "app/CWinThread.h"
+#include "app/AfxWorkers.h"
 #include "app/CWinApp.h"
 #include "frm/CFrameWnd.h"
 #include "wnd/AfxDispatch.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -17,6 +19,21 @@ namespace {
 
 thread_local CWinThread* t_thread = nullptr;
 std::atomic<DWORD> g_nextThreadId { 1 };
+
+// The workers that were let run and have not yet returned: the program waits
+// for them before it unloads what they may still use (its configuration,
+// its scripts, its database settings).
+struct RunningWorkers {
+    std::mutex mutex;
+    std::condition_variable ended;
+    int count = 0;
+};
+
+RunningWorkers& Running()
+{
+    static RunningWorkers workers;
+    return workers;
+}
 
 } // namespace
 
@@ -85,6 +102,10 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT, LPSECURITY_ATTRIBUTES)
         return FALSE;
     m_pWorker = new Worker;
     m_pWorker->running = !(dwCreateFlags & CREATE_SUSPENDED);
+    if (m_pWorker->running) {
+        std::lock_guard counted(Running().mutex);
+        ++Running().count;
+    }
     m_nThreadID = g_nextThreadId++;
     m_hThread = reinterpret_cast<HANDLE>((UINT_PTR)m_nThreadID);
     std::thread([this] { RunWorker(); }).detach();
@@ -97,6 +118,10 @@ DWORD CWinThread::ResumeThread()
         return (DWORD)-1;
     std::lock_guard lock(m_pWorker->mutex);
     DWORD previous = m_pWorker->running ? 0 : 1;
+    if (!m_pWorker->running) {
+        std::lock_guard counted(Running().mutex);
+        ++Running().count;
+    }
     m_pWorker->running = true;
     m_pWorker->resumed.notify_all();
     return previous;
@@ -130,6 +155,9 @@ void CWinThread::RunWorker()
     t_thread = nullptr;
     if (m_bAutoDelete)
         delete this;
+    std::lock_guard counted(Running().mutex);
+    --Running().count;
+    Running().ended.notify_all();
 }
 
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
@@ -149,3 +177,25 @@ CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPri
 }
 
 CWinThread* AfxGetThread() { return t_thread ? t_thread : AfxGetApp(); }
+
+void AfxWaitForWorkers()
+{
+    // A worker cannot wait for itself.
+    if (t_thread)
+        return;
+    RunningWorkers& workers = Running();
+    std::unique_lock lock(workers.mutex);
+    const bool interfaceThread = qApp && QThread::currentThread() == qApp->thread();
+    while (workers.count > 0) {
+        if (!interfaceThread) {
+            workers.ended.wait(lock);
+            continue;
+        }
+        // A worker may be waiting for this thread (a message box it shows,
+        // a window it asks): this thread goes on serving it while it waits.
+        lock.unlock();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        lock.lock();
+        workers.ended.wait_for(lock, std::chrono::milliseconds(20), [&] { return workers.count == 0; });
+    }
+}

@@ -1,12 +1,17 @@
 // A worker thread started with AfxBeginThread posting to a window: the
 // messages run on the interface thread, in order, and the worker's last
-// message ends a modal wait as the payroll run does.
+// message ends a modal wait as the payroll run does. A program ends only
+// after its workers, and serves a worker's message box while it waits.
 #include "FrameTestKit.h"
+#include "app/AfxWorkers.h"
+#include "InteractionScript.h"
 #include <QApplication>
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace frametest;
 
@@ -75,4 +80,62 @@ TEST(ThreadTest, AWorkersPostedMessagesRunOnTheInterfaceThread)
     EXPECT_EQ(job.mainSeenByWorker, &wnd) << "a worker sees the application's main window";
     app.m_pMainWnd = nullptr;
     wnd.DestroyWindow();
+}
+
+namespace {
+
+struct LateJob {
+    bool asks = false;
+    std::atomic<bool> started { false };
+    std::atomic<bool> finished { false };
+    int answer = 0;
+};
+
+UINT late(LPVOID param)
+{
+    auto* job = static_cast<LateJob*>(param);
+    job->started = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    if (job->asks)
+        job->answer = AfxMessageBox("Расчет прерван", MB_OKCANCEL);
+    job->finished = true;
+    return 0;
+}
+
+} // namespace
+
+// The program's end waits for a worker still running (it would otherwise go
+// on using what the program unloads), and a worker that shows a message while
+// the program waits gets its answer instead of waiting for ever.
+TEST(ThreadTest, AProgramEndsAfterItsWorkers)
+{
+    for (const bool asks : {false, true}) {
+        TestApp app;
+        afxtest::InteractionScript script;
+        if (asks)
+            script.message("Расчет прерван", IDOK);
+        LateJob job;
+        job.asks = asks;
+        ASSERT_NE(AfxBeginThread(late, &job), nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return job.started.load(); }, 5000));
+        app.ExitInstance();
+        EXPECT_TRUE(job.finished) << "asks " << asks;
+        if (asks)
+            EXPECT_EQ(job.answer, IDOK);
+        script.verify();
+    }
+}
+
+// A suspended worker that is never let run does not hold the program's end.
+TEST(ThreadTest, ASuspendedWorkerDoesNotHoldTheEnd)
+{
+    TestApp app;
+    LateJob job;
+    CWinThread* thread = AfxBeginThread(late, &job, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(thread, nullptr);
+    app.ExitInstance();
+    EXPECT_FALSE(job.started);
+    thread->ResumeThread();
+    AfxWaitForWorkers();
+    EXPECT_TRUE(job.finished);
 }
