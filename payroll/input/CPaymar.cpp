@@ -4,11 +4,14 @@
 #include "C5ProvView.h"
 #include "CBookListView.h"
 #include "CBookView.h"
+#include "CChasView.h"
 #include "CDetiView.h"
 #include "CDetiVozView.h"
 #include "CInvView.h"
 #include "CIspView.h"
 #include "CLgotyView.h"
+#include "CNochnyeView.h"
+#include "CPovrView.h"
 #include "CPrn5ProvView.h"
 #include "CRnUd.h"
 #include "CPrnNalogKartView.h"
@@ -49,6 +52,9 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_LGOTY_EDIT, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLgotyEditView)},
         {IDR_LGOTY, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CLgotyView)},
         {IDR_EXP_5_PROV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(C5ProvView)},
+        {IDR_CHAS, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CChasView)},
+        {IDR_POVR, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPovrView)},
+        {IDR_POVR0, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CPovrView0)},
         {IDR_INV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CInvView)},
         {IDR_SPR_DOL_DET, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSprDolDetView)},
         {IDR_SELECT_PRD_NV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame),
@@ -70,6 +76,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
          RUNTIME_CLASS(CPrnDoxMesNarostView)},
         {IDR_PRN_RASCH_VED, RUNTIME_CLASS(CSelectPRDDoc), RUNTIME_CLASS(CSelectPRDFrame),
          RUNTIME_CLASS(CPrnRaschVedView)},
+        {IDR_NOCHNYE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNochnyeView)},
         {IDR_SRED, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSredView)},
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},

@@ -124,9 +124,7 @@ int CTrvView::Write(int ask)
         RefuseCell(m_grid, col, row, message);
     if (!written)
         return 0;
-    m_prd.SetFocus();
-    m_prd.SetSel(0, -1);
-    m_prd.SendMessage(EM_SCROLLCARET, 0, 0);
+    FocusCodeField(m_prd);
     return 1;
 }
 

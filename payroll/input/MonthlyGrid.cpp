@@ -4,11 +4,18 @@
 #include "ndbcore.h"
 #include "tariffication/StaffNumbers.h"
 
+#include <set>
+
 namespace npaymar {
 
 CString MonthStartLiteral()
 {
     return ChangeDateUS0(GetOtpD1(g_lYear, g_lMonth), 0);
+}
+
+CString ShownFigure(const CString& stored)
+{
+    return stored.IsEmpty() ? stored : ftoa(atof(stored));
 }
 
 bool CellFigure(const CString& text, CString& sql)
@@ -23,12 +30,32 @@ bool SplitPositionKey(const CString& key, CString& tn, CString& npp)
     return nvenzol::CheckedNumber(GetPart(key, ".", 1), tn) && nvenzol::CheckedNumber(GetPart(key, ".", 2), npp);
 }
 
+CString PositionKeyRefusal(long row, const CString& key)
+{
+    return FormatText("Строка %ld: «%s» не указывает должность работника", row + 1, key);
+}
+
+CString FigureRefusal(long row, const CString& tn, const char* caption, const CString& text)
+{
+    return FormatText("Строка %ld, таб. № %s: в графе «%s» не число: «%s»", row + 1, tn, caption, text);
+}
+
 CString NumberList(const std::vector<CString>& numbers)
 {
-    CString list;
+    std::set<long> distinct;
     for (const CString& number : numbers)
-        list += (list.IsEmpty() ? "" : ",") + number;
+        distinct.insert(atol(number));
+    CString list;
+    for (long number : distinct)
+        list += FormatText(list.IsEmpty() ? "%ld" : ",%ld", number);
     return list;
+}
+
+void FocusCodeField(CEdit& field)
+{
+    field.SetFocus();
+    field.SetSel(0, -1);
+    field.SendMessage(EM_SCROLLCARET, 0, 0);
 }
 
 void RefuseCell(CCellwork& grid, long col, long row, const CString& message)

@@ -15,6 +15,9 @@ namespace npaymar {
 // The first day of the working month (g_lYear, g_lMonth) as an SQL literal.
 CString MonthStartLiteral();
 
+// A stored figure as a grid shows it: "21", "20.5"; nothing for none.
+CString ShownFigure(const CString& stored);
+
 // A figure typed into a cell as SQL: NULL for an empty cell, a number
 // written with "." for one typed with "," or "." ("20,5" gives 20.5).
 // False for a text that is no number or a negative one.
@@ -24,8 +27,18 @@ bool CellFigure(const CString& text, CString& sql);
 // checked whole numbers; false for a key without a point or with other text.
 bool SplitPositionKey(const CString& key, CString& tn, CString& npp);
 
-// Every text of `numbers` (checked whole numbers) joined by ",", for "in (...)".
+// The messages of a refused row of a grid, naming it (counted from 1): a key
+// that names no position row, a figure that is no number.
+CString PositionKeyRefusal(long row, const CString& key);
+CString FigureRefusal(long row, const CString& tn, const char* caption, const CString& text);
+
+// Every number of `numbers` (checked whole numbers) once, smallest first,
+// joined by ",", for "in (...)".
 CString NumberList(const std::vector<CString>& numbers);
+
+// After a save the focus goes back to the form's first code, its text
+// selected and in view.
+void FocusCodeField(CEdit& field);
 
 // A refused cell of the grid: the message, then the cell current.
 void RefuseCell(CCellwork& grid, long col, long row, const CString& message);

@@ -7,18 +7,11 @@
 #include "tariffication/StaffNumbers.h"
 
 #include <map>
-#include <set>
 #include <string>
 
 namespace npaymar {
 
 namespace {
-
-// A figure as the grid shows it: "21", "20.5"; nothing for none.
-CString Figure(const CString& stored)
-{
-    return stored.IsEmpty() ? stored : ftoa(atof(stored));
-}
 
 const char* FigureCaption(TrvMode mode, bool calendar)
 {
@@ -53,13 +46,10 @@ std::vector<Keyed> KeysOf(TrvMode mode, const std::vector<TrvEntry>& entries)
 
 CString EmployeeList(const std::vector<Keyed>& keys)
 {
-    std::set<long> numbers;
+    std::vector<CString> numbers;
     for (const Keyed& k : keys)
-        numbers.insert(atol(k.tn));
-    std::vector<CString> texts;
-    for (long n : numbers)
-        texts.push_back(FormatText("%ld", n));
-    return NumberList(texts);
+        numbers.push_back(k.tn);
+    return NumberList(numbers);
 }
 
 // The main pay sheet of each listed employee who has one.
@@ -145,9 +135,9 @@ bool ReadTrvRows(TrvMode mode, const CString& prd, std::vector<std::vector<CStri
                    listed = true;
                if (!listed)
                    return;
-               std::vector<CString> cells = {text("tn"), text("fio"), text("idol"), Figure(days)};
+               std::vector<CString> cells = {text("tn"), text("fio"), text("idol"), ShownFigure(days)};
                if (mode == TrvMode::Employees)
-                   cells.push_back(Figure(text("kl")));
+                   cells.push_back(ShownFigure(text("kl")));
                rows.push_back(std::move(cells));
            })
         >= 0;
@@ -163,8 +153,9 @@ bool CheckTrvEntries(TrvMode mode, const std::vector<TrvEntry>& entries, long& r
         const bool keyed = mode == TrvMode::Employees ? nvenzol::CheckedNumber(entry.key, keys[i].tn)
                                                       : SplitPositionKey(entry.key, keys[i].tn, keys[i].npp);
         if (!keyed) {
-            message = FormatText("Строка %ld: «%s» не указывает %s", row + 1, entry.key,
-                                 mode == TrvMode::Employees ? "табельный номер" : "должность работника");
+            message = mode == TrvMode::Employees
+                          ? FormatText("Строка %ld: «%s» не указывает табельный номер", row + 1, entry.key)
+                          : PositionKeyRefusal(row, entry.key);
             return false;
         }
         const std::pair<const CString*, long> figures[] = {{&entry.value, 3}, {&entry.calendar, 4}};
@@ -174,8 +165,7 @@ bool CheckTrvEntries(TrvMode mode, const std::vector<TrvEntry>& entries, long& r
                 continue;
             if (!CellFigure(*text, sql)) {
                 col = column;
-                message = FormatText("Строка %ld, таб. № %s: в графе «%s» не число: «%s»", row + 1, keys[i].tn,
-                                     FigureCaption(mode, column == 4), *text);
+                message = FigureRefusal(row, keys[i].tn, FigureCaption(mode, column == 4), *text);
                 return false;
             }
         }

@@ -299,3 +299,11 @@
 #define IDC_NALOG_KART_CLEAR            1130
 #define IDC_NALOG_KART_OK               32777
 #define IDC_NALOG_KART_CANCEL           1144
+
+// The time-based pay (PovrView, PovrView0): the copy of last month's records,
+// and the two-tariff form's tariff coefficients with their labels.
+#define IDC_POVR_COPY                   5000
+#define IDC_POVR_TAR1_LABEL             5015
+#define IDC_POVR_TAR1                   5016
+#define IDC_POVR_TAR2_LABEL             5017
+#define IDC_POVR_TAR2                   5018

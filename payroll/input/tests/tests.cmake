@@ -85,3 +85,18 @@ add_suite_test(paymar_run_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/AccrualRunTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_run_test)
+
+add_suite_test(paymar_hours_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/HoursTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_hours_test)
+
+add_suite_test(paymar_night_hours_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/NightHoursTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
+payroll_test_resources(paymar_night_hours_test)
+
+add_suite_test(paymar_time_pay_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/TimePayTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
+payroll_test_resources(paymar_time_pay_test)
