@@ -125,7 +125,7 @@ TEST_F(PayBooks, AGroupListsEveryPayCodeInCodeOrderAndKeepsItsTicks)
     view->SetDlgItemText(IDC_VOU, "5");
     EXPECT_EQ(afxtest::text(view, IDC_VOU_NAME), QString("Оплата больничного листа"));
     const QStringList lines = Lines(view->m_codes);
-    ASSERT_EQ(lines.size(), 17);
+    ASSERT_EQ(lines.size(), 18);
     EXPECT_EQ(lines.front(), QString("+   1   Оклад"));
     EXPECT_EQ(lines.back(), QString(" 204   Удержание по исполнительному листу"));
     EXPECT_EQ(Ticked(view->m_codes).size(), 6);
@@ -201,7 +201,7 @@ TEST_F(PayBooks, AContributionWithACommaPercentageAndItsBase)
               CString(hostile) + ":3:13.500:1");
     EXPECT_EQ(afxtest::text(view, IDC_BOOK_PR), QString("13.50"));
     EXPECT_EQ(afxtest::text(view, IDC_OTCHIS_NAME), QString(hostile));
-    EXPECT_EQ(view->m_codes.GetCount(), 17) << "the base may be ticked now";
+    EXPECT_EQ(view->m_codes.GetCount(), 18) << "the base may be ticked now";
     Tick(view->m_codes, 1, true);
     Tick(view->m_codes, 30, true);
     Save(view);
