@@ -14,6 +14,8 @@ namespace {
 // What each month of the short-service path counts.
 const char* const kShortServiceBase = "600.00";
 
+} // namespace
+
 void StepBack(long& year, long& month)
 {
     if (--month == 0) {
@@ -22,8 +24,6 @@ void StepBack(long& year, long& month)
     }
 }
 
-// The sheets the averages leave out: the project type's, or the employee's
-// department's.
 CString SheetExclusion(const CString& tn)
 {
     if (g_lProjectType == 1)
@@ -40,8 +40,6 @@ CString SheetExclusion(const CString& tn)
     default: return CString();
     }
 }
-
-} // namespace
 
 AverageEarnings ComputeAverageEarnings(const CString& tn, const CString& code, const CString& date,
                                        const CString& daysToPay)

@@ -29,6 +29,14 @@ struct AverageEarnings {
     CString problem;                     // why the totals were not reached, when it is to be said
 };
 
+// The month before the year and month given.
+void StepBack(long& year, long& month);
+
+// The pay sheets the averages leave out, as SQL (" and nv<>3"; "" for none):
+// sheet 3 for project type 1; for project type 0 sheet 2 of departments 1,
+// 2, 4, 6 and 7 and sheet 1 of department 3 (the employee's, tn.prd).
+CString SheetExclusion(const CString& tn);
+
 // The figures of employee `tn` (a checked number) for pay code `code` from
 // `date` for `daysToPay` days (a number text, "," or "."). Not reached (and
 // no filter) when the date is none, the code or the days are empty.

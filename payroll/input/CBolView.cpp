@@ -101,19 +101,6 @@ void CBolView::OnInitialUpdate()
     ResizeParentToFit(FALSE);
 }
 
-CString CBolView::Field(int id) const
-{
-    CString text;
-    GetDlgItemText(id, text);
-    return text;
-}
-
-CString CBolView::ShownTn() const
-{
-    CString tn;
-    return nvenzol::CheckedNumber(Field(IDC_TN), tn) ? tn : CString();
-}
-
 CString CBolView::ShownNumber() const
 {
     CString typed, npp;

@@ -75,9 +75,7 @@ protected:
     DECLARE_EVENTSINK_MAP()
 
 private:
-    CString Field(int id) const;
-    // The shown personnel number and certificate number, each checked, or "".
-    CString ShownTn() const;
+    // The shown certificate number, checked, or "".
     CString ShownNumber() const;
     // One row at the end of the periods grid stays free for a new period.
     void KeepEntryRow();

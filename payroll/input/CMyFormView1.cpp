@@ -253,6 +253,19 @@ int CMyFormView1::Refuse(int field, const char* message, bool select)
     return 0;
 }
 
+CString CMyFormView1::Field(int id) const
+{
+    CString text;
+    GetDlgItemText(id, text);
+    return text;
+}
+
+CString CMyFormView1::ShownTn() const
+{
+    CString tn;
+    return nvenzol::CheckedNumber(Field(IDC_TN), tn) ? tn : CString();
+}
+
 int CMyFormView1::TestOK()
 {
     CString code;

@@ -86,6 +86,11 @@ protected:
     // A refused field: the message, the focus on the field, its whole text
     // selected when asked. Always 0.
     int Refuse(int field, const char* message, bool select);
+    // The text of a field of the form.
+    CString Field(int id) const;
+    // The personnel number shown (112) as a checked whole number, "" when it
+    // is none.
+    CString ShownTn() const;
 
     DECLARE_MESSAGE_MAP()
 };

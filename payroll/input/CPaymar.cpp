@@ -12,6 +12,7 @@
 #include "CLgotyView.h"
 #include "CNochnyeView.h"
 #include "CPovrView.h"
+#include "COtpuskView.h"
 #include "CPrn5ProvView.h"
 #include "CRnUd.h"
 #include "CPrnNalogKartView.h"
@@ -77,6 +78,7 @@ const std::vector<appcore::ModuleTemplate>& Templates()
         {IDR_PRN_RASCH_VED, RUNTIME_CLASS(CSelectPRDDoc), RUNTIME_CLASS(CSelectPRDFrame),
          RUNTIME_CLASS(CPrnRaschVedView)},
         {IDR_NOCHNYE, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CNochnyeView)},
+        {IDR_OTPUSK, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(COtpuskView)},
         {IDR_SRED, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CSredView)},
         {IDR_TRV, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CTrvView)},
         {IDR_BOOK_LIST, RUNTIME_CLASS(CderivedDocument), RUNTIME_CLASS(CderivedFrame), RUNTIME_CLASS(CBookListView)},

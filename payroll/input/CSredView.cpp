@@ -81,19 +81,6 @@ void CSredView::OnInitialUpdate()
     ResizeParentToFit(FALSE);
 }
 
-CString CSredView::Field(int id) const
-{
-    CString text;
-    GetDlgItemText(id, text);
-    return text;
-}
-
-CString CSredView::ShownTn() const
-{
-    CString tn;
-    return nvenzol::CheckedNumber(Field(IDC_TN), tn) ? tn : CString();
-}
-
 void CSredView::OnChangeTn()
 {
     CMyFormView1::OnChangeTn();

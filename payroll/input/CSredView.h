@@ -57,8 +57,6 @@ protected:
     DECLARE_EVENTSINK_MAP()
 
 private:
-    CString Field(int id) const;
-    CString ShownTn() const;
     void ReloadShown();
 
     bool m_loading = false;

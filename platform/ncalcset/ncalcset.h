@@ -7,3 +7,5 @@
 #include "FormPieces.h"
 #include "PayScale.h"
 #include "PayrollPieces.h"
+#include "Premium.h"
+#include "VacationNote.h"

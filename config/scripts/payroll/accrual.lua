@@ -1,8 +1,8 @@
 -- The month's accruals of the payroll run: every position row in force gets
 -- its basic pay on each pay sheet where its position has a salary, for the
--- days it worked, the standing allowances in force, and the sick pay and the
--- payments by average earnings entered for the month as their forms split
--- them by pay sheet. The whole month is written anew, so a second run gives
+-- days it worked, the standing allowances in force, and the sick pay, the
+-- payments by average earnings and the vacation pay entered for the month as
+-- their forms split them by pay sheet. The whole month is written anew, so a second run gives
 -- the same month. Set-based: a few
 -- statements for the whole staff, never one per employee. The run calls
 -- r_nach inside its transaction; the deductions follow in sp_paymar_ru.
@@ -52,11 +52,14 @@ function r_nach_sql(year, month)
         .. string.format("where p.g=%d and p.ms=%d", y, m)
     local average_pay = "select a.tn," .. position_row("a") .. " as npp,a.nv,a.kou,a.s from paymar_sred1 a "
         .. string.format("where a.g=%d and a.ms=%d", y, m)
+    -- Vacation pay under each part's code, on the employee's main row.
+    local vacation_pay = "select v.tn," .. position_row("v") .. " as npp,v.nv,v.kou,v.s from paymar_otpusk1 v "
+        .. string.format("where v.g=%d and v.ms=%d", y, m)
     return table.concat({
         string.format("delete from paymar_nu where g=%d and ms=%d", y, m),
         string.format("insert into paymar_nu (g,ms,tn,npp,nv,kou,s) select %d,%d,q.tn,q.npp,q.nv,q.kou,sum(q.s) from (", y, m)
             .. salaries .. " union all " .. allowances("paymar_dopl") .. " union all " .. allowances("paymar_doplz")
-            .. " union all " .. sick_pay .. " union all " .. average_pay
+            .. " union all " .. sick_pay .. " union all " .. average_pay .. " union all " .. vacation_pay
             .. ") q group by q.tn,q.npp,q.nv,q.kou having sum(q.s)<>0",
     }, "\n")
 end

@@ -307,3 +307,25 @@
 #define IDC_POVR_TAR1                   5016
 #define IDC_POVR_TAR2_LABEL             5017
 #define IDC_POVR_TAR2                   5018
+// Vacation records: the order's number and date, the type, the grounds, "За
+// период:", the indexation check box; the additional part's code with its
+// chooser and name; each part's days and pay sheets; the tab of the parts'
+// averages over their two grids; the calculation note. The main part's code
+// is IDC_VOU, the vacation's dates IDC_PAY_D1/D2.
+#define IDC_OTP_NUMBER                  1141
+#define IDC_OTP_DATE                    1142
+#define IDC_OTP_TYPE                    1103
+#define IDC_OTP_OSN                     1122
+#define IDC_OTP_PERIOD                  1146
+#define IDC_OTP_CALC                    1168
+#define IDC_OTP_KOU2                    1006
+#define IDC_OTP_KOU2_BTN                1007
+#define IDC_OTP_KOU2_NAME               1022
+#define IDC_OTP_DAYS                    1145
+#define IDC_OTP_DAYS2                   1147
+#define IDC_OTP_SHEETS                  1013
+#define IDC_OTP_SHEETS2                 1076
+#define IDC_OTP_TABS                    1180
+#define IDC_OTP_RESULT                  10051
+#define IDC_OTP_RESULT2                 10052
+#define IDC_OTP_NOTE                    5005

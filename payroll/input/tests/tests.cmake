@@ -100,3 +100,9 @@ add_suite_test(paymar_time_pay_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/TimePayTest.cpp
   DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
 payroll_test_resources(paymar_time_pay_test)
+add_suite_test(paymar_vacation_test DATABASE GUI
+  SOURCES ${PAYROLL_TESTS_DIR}/VacationDemoTest.cpp ${PAYROLL_TESTS_DIR}/VacationAverageTest.cpp
+    ${PAYROLL_TESTS_DIR}/VacationFormTest.cpp
+  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ledger_core_program testing_main)
+payroll_test_resources(paymar_vacation_test)
+add_suite_display_run(paymar_vacation_test)
