@@ -14,6 +14,15 @@ function(payroll_test_resources target)
     ${perso}/nPersoClasses.rc ${perso}/resource.h)
 endfunction()
 
+# One payroll test binary: its source in this folder, the three staff modules,
+# the test program and the resources; further libraries after the source.
+function(payroll_test name source)
+  add_suite_test(${name} DATABASE GUI
+    SOURCES ${PAYROLL_TESTS_DIR}/${source}
+    DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ${ARGN} testing_main)
+  payroll_test_resources(${name})
+endfunction()
+
 add_library(payroll_program STATIC ${PAYROLL_TESTS_DIR}/PayrollProgram.cpp)
 target_link_libraries(payroll_program PUBLIC npaymar_core nperso_core nvenzol_core ledmark_test_support testing_db
   testing_gui)
@@ -21,85 +30,37 @@ target_link_libraries(payroll_program PUBLIC npaymar_core nperso_core nvenzol_co
 # ("personnel/CPerso.h"): their folders hold a CMyFormView1.h of their own.
 target_include_directories(payroll_program PUBLIC ${PAYROLL_TESTS_DIR} ${PROJECT_SOURCE_DIR})
 
-add_suite_test(paymar_module_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/ModuleTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_module_test)
+payroll_test(paymar_module_test ModuleTest.cpp)
 
-add_suite_test(paymar_form_base_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/FormBaseTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
-payroll_test_resources(paymar_form_base_test)
+payroll_test(paymar_form_base_test FormBaseTest.cpp appcore_chooser_form)
 
-add_suite_test(paymar_shared_sql_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/SharedPiecesTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_shared_sql_test)
+payroll_test(paymar_shared_sql_test SharedPiecesTest.cpp)
 
-add_suite_test(paymar_positions_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/PositionsBookTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
-payroll_test_resources(paymar_positions_test)
+payroll_test(paymar_positions_test PositionsBookTest.cpp appcore_chooser_form)
 
-add_suite_test(paymar_books_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/BooksTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_books_test)
+payroll_test(paymar_books_test BooksTest.cpp)
 
-add_suite_test(paymar_pay_record_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/BookViewTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_pay_record_test)
+payroll_test(paymar_pay_record_test BookViewTest.cpp)
 
-add_suite_test(paymar_trv_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/TrvViewTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_trv_test)
+payroll_test(paymar_trv_test TrvViewTest.cpp)
 
-add_suite_test(paymar_average_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/AverageTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_average_test)
+payroll_test(paymar_average_test AverageTest.cpp)
 
-add_suite_test(paymar_family_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/FamilyTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
-payroll_test_resources(paymar_family_test)
+payroll_test(paymar_family_test FamilyTest.cpp appcore_chooser_form)
 
-add_suite_test(paymar_tax_writs_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/TaxAndWritTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
-payroll_test_resources(paymar_tax_writs_test)
+payroll_test(paymar_tax_writs_test TaxAndWritTest.cpp appcore_chooser_form)
 
-add_suite_test(paymar_sick_leave_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/SickLeaveTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ledger_core_program testing_main)
-payroll_test_resources(paymar_sick_leave_test)
+payroll_test(paymar_sick_leave_test SickLeaveTest.cpp ledger_core_program)
 
-add_suite_test(paymar_average_earnings_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/AverageEarningsTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program ledger_core_program testing_main)
-payroll_test_resources(paymar_average_earnings_test)
+payroll_test(paymar_average_earnings_test AverageEarningsTest.cpp ledger_core_program)
 
-add_suite_test(paymar_run_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/AccrualRunTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_run_test)
+payroll_test(paymar_run_test AccrualRunTest.cpp)
 
-add_suite_test(paymar_hours_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/HoursTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_hours_test)
+payroll_test(paymar_hours_test HoursTest.cpp)
 
-add_suite_test(paymar_night_hours_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/NightHoursTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program appcore_chooser_form testing_main)
-payroll_test_resources(paymar_night_hours_test)
+payroll_test(paymar_night_hours_test NightHoursTest.cpp appcore_chooser_form)
 
-add_suite_test(paymar_time_pay_test DATABASE GUI
-  SOURCES ${PAYROLL_TESTS_DIR}/TimePayTest.cpp
-  DEPENDS npaymar_core nperso_core nvenzol_core payroll_program testing_main)
-payroll_test_resources(paymar_time_pay_test)
+payroll_test(paymar_time_pay_test TimePayTest.cpp)
 add_suite_test(paymar_vacation_test DATABASE GUI
   SOURCES ${PAYROLL_TESTS_DIR}/VacationDemoTest.cpp ${PAYROLL_TESTS_DIR}/VacationAverageTest.cpp
     ${PAYROLL_TESTS_DIR}/VacationFormTest.cpp
